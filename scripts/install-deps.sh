@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs everything the build and the tests need, from Debian's packages.
+set -euo pipefail
+packages=(
+  build-essential cmake pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libfontconfig-dev libfreetype-dev fontconfig
+  python3 python3-fonttools opentype-sanitizer
+  fonts-arphic-ukai fonts-wqy-zenhei
+  unicode-data rime-data-stroke
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
