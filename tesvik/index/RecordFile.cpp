@@ -1,0 +1,101 @@
+#include "tesvik/index/RecordFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include "tesvik/index/Scrambling.h"
+
+namespace tesvik {
+namespace {
+
+RecordFileError errorFor(RecordFileError::Kind kind, const std::filesystem::path& path, int err) {
+    return RecordFileError{kind, path.string() + ": " + std::generic_category().message(err)};
+}
+
+RecordFileError openError(const std::filesystem::path& path, int err) {
+    const auto kind = err == ENOENT ? RecordFileError::Kind::Missing : RecordFileError::Kind::Unreadable;
+    return errorFor(kind, path, err);
+}
+
+// Length of an open file, or nullopt when it cannot be measured.
+std::optional<std::uint64_t> fileLength(std::FILE* file) {
+    if (std::fseek(file, 0, SEEK_END) != 0) return std::nullopt;
+    const long length = std::ftell(file);
+    if (length < 0) return std::nullopt;
+    return static_cast<std::uint64_t>(length);
+}
+
+}  // namespace
+
+lumenar::Result<RecordFile, RecordFileError> RecordFile::open(const std::filesystem::path& path,
+                                                              std::size_t recordSize,
+                                                              Scrambled scrambled) {
+    using R = lumenar::Result<RecordFile, RecordFileError>;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return R::failure(errorFor(RecordFileError::Kind::Unreadable, path, EISDIR));
+    errno = 0;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) return R::failure(openError(path, errno != 0 ? errno : EIO));
+    const auto length = fileLength(file.get());
+    if (!length) return R::failure(errorFor(RecordFileError::Kind::Unreadable, path, EIO));
+    // Whole buffer reads of a range are large; stdio's own buffer adds only a copy.
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    const std::uint64_t count = recordSize == 0 ? 0 : *length / recordSize;
+    return RecordFile(std::move(file), recordSize, count, scrambled);
+}
+
+bool RecordFile::readRecord(std::uint64_t n, std::span<std::uint8_t> out) {
+    if (out.size() != recordSize_ || n >= recordCount_) return false;
+    if (std::fseek(file_.get(), static_cast<long>(n * recordSize_), SEEK_SET) != 0) return false;
+    if (std::fread(out.data(), 1, out.size(), file_.get()) != out.size()) return false;
+    if (scrambled_ == Scrambled::Yes) unscrambleBytes(out);
+    return true;
+}
+
+std::optional<std::vector<std::uint8_t>> RecordFile::readRecords(std::uint64_t first,
+                                                                 std::uint64_t count) {
+    if (first > recordCount_ || count > recordCount_ - first) return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count * recordSize_));
+    if (bytes.empty()) return bytes;
+    if (std::fseek(file_.get(), static_cast<long>(first * recordSize_), SEEK_SET) != 0) return std::nullopt;
+    if (std::fread(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()) return std::nullopt;
+    if (scrambled_ == Scrambled::Yes) unscrambleBytes(bytes);
+    return bytes;
+}
+
+lumenar::Result<std::vector<std::uint8_t>, RecordFileError> readFileBytes(
+    const std::filesystem::path& path) {
+    using R = lumenar::Result<std::vector<std::uint8_t>, RecordFileError>;
+    auto file = RecordFile::open(path, 1, Scrambled::No);
+    if (!file) return R::failure(file.error());
+    auto bytes = file->readAllRecords();
+    if (!bytes) return R::failure(errorFor(RecordFileError::Kind::Unreadable, path, EIO));
+    return std::move(*bytes);
+}
+
+lumenar::Status<RecordFileError> replaceFileContents(const std::filesystem::path& path,
+                                                     std::span<const std::uint8_t> bytes) {
+    using S = lumenar::Status<RecordFileError>;
+    std::filesystem::path temporary = path;
+    temporary += ".new";
+    errno = 0;
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) return S::failure(errorFor(RecordFileError::Kind::Unwritable, temporary, errno != 0 ? errno : EIO));
+    const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const int writeErrno = errno;
+    const bool closed = std::fclose(file) == 0;
+    std::error_code ec;
+    if (!written || !closed) {
+        std::filesystem::remove(temporary, ec);
+        return S::failure(errorFor(RecordFileError::Kind::Unwritable, temporary, writeErrno != 0 ? writeErrno : EIO));
+    }
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        std::filesystem::remove(temporary, ec);
+        return S::failure(errorFor(RecordFileError::Kind::Unwritable, path, ec.value()));
+    }
+    return {};
+}
+
+}  // namespace tesvik
