@@ -9,18 +9,41 @@ namespace tesvik {
 // (high surrogate << 16) | low surrogate.
 using PackedChar = std::uint32_t;
 
+struct SurrogatePair {
+    std::uint16_t high;
+    std::uint16_t low;
+
+    bool operator==(const SurrogatePair&) const = default;
+};
+
 constexpr bool isPackedPair(PackedChar v) { return v >= 0xD800DC00u; }
+
+// Surrogates of a supplementary scalar (0x10000-0x10FFFF).
+constexpr SurrogatePair surrogatesOf(std::uint32_t c) {
+    return {static_cast<std::uint16_t>(0xD800 + ((c - 0x10000) >> 10)),
+            static_cast<std::uint16_t>(0xDC00 + (c & 0x3FF))};
+}
 
 constexpr PackedChar packCodePoint(std::uint32_t c) {
     if (c < 0x10000) return c;
-    const std::uint32_t high = 0xD800 + ((c - 0x10000) >> 10);
-    const std::uint32_t low = 0xDC00 + (c & 0x3FF);
-    return (high << 16) | low;
+    const SurrogatePair s = surrogatesOf(c);
+    return (std::uint32_t{s.high} << 16) | s.low;
+}
+
+// The scalar of a packed pair, by the program's formula
+// hi * 1024 + lo - 0x35FDC00 (= ((hi - 0xD800) << 10) + (lo - 0xDC00) + 0x10000).
+constexpr std::uint32_t scalarOfPackedPair(PackedChar v) {
+    return (v >> 16) * 1024 + (v & 0xFFFF) - 0x35FDC00u;
 }
 
 constexpr std::uint32_t codePointOf(PackedChar v) {
-    if (!isPackedPair(v)) return v;
-    return (v >> 16) * 1024 + (v & 0xFFFF) - 0x35FDC00;
+    return isPackedPair(v) ? scalarOfPackedPair(v) : v;
+}
+
+// The two halves of a packed value, as record files store them: unit 0 is
+// the high half (0 for a BMP character), unit 1 the low half.
+constexpr PackedChar packUnits(std::uint16_t unit0, std::uint16_t unit1) {
+    return (std::uint32_t{unit0} << 16) | unit1;
 }
 
 }  // namespace tesvik
