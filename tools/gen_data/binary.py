@@ -1,0 +1,28 @@
+"""Byte helpers shared by the record files."""
+
+import struct
+
+
+def scramble(data):
+    """Every byte rotated right by two bits, as the record files store it."""
+    return bytes(((b >> 2) | (b << 6)) & 0xFF for b in data)
+
+
+def packed_bytes(code_point):
+    """A character as two little-endian 16-bit words, high word first."""
+    if code_point < 0x10000:
+        high, low = 0, code_point
+    else:
+        high = 0xD800 + ((code_point - 0x10000) >> 10)
+        low = 0xDC00 + (code_point & 0x3FF)
+    return struct.pack("<HH", high, low)
+
+
+def u32(value):
+    return struct.pack("<I", value)
+
+
+def pad(text, width, fill="0"):
+    if len(text) > width:
+        raise ValueError(f"{text!r} is longer than {width}")
+    return text + fill * (width - len(text))
