@@ -1,0 +1,111 @@
+#include "platform/FontconfigFonts.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <memory>
+
+namespace platform {
+namespace {
+
+struct ConfigDeleter {
+    void operator()(FcConfig* config) const { FcConfigDestroy(config); }
+};
+struct PatternDeleter {
+    void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
+};
+struct FontSetDeleter {
+    void operator()(FcFontSet* set) const { FcFontSetDestroy(set); }
+};
+struct ObjectSetDeleter {
+    void operator()(FcObjectSet* set) const { FcObjectSetDestroy(set); }
+};
+using ConfigPtr = std::unique_ptr<FcConfig, ConfigDeleter>;
+using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
+
+// A configuration read afresh, so that rule files written since the last
+// call take effect.
+ConfigPtr loadConfigAndFonts() { return ConfigPtr(FcInitLoadConfigAndFonts()); }
+
+std::vector<std::string> familiesOf(FcPattern* pattern) {
+    std::vector<std::string> families;
+    FcChar8* family = nullptr;
+    for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &family) == FcResultMatch; ++i)
+        families.emplace_back(reinterpret_cast<const char*>(family));
+    return families;
+}
+
+InstalledFont installedFontOf(FcPattern* pattern) {
+    InstalledFont font;
+    font.families = familiesOf(pattern);
+    FcChar8* text = nullptr;
+    if (FcPatternGetString(pattern, FC_FILE, 0, &text) == FcResultMatch)
+        font.file = reinterpret_cast<const char*>(text);
+    int index = 0;
+    if (FcPatternGetInteger(pattern, FC_INDEX, 0, &index) == FcResultMatch) font.faceIndex = index;
+    if (FcPatternGetString(pattern, FC_FONTFORMAT, 0, &text) == FcResultMatch)
+        font.format = reinterpret_cast<const char*>(text);
+    return font;
+}
+
+// fontconfig's family comparison: ASCII letter case and blanks do not count.
+std::string familyKey(std::string_view family) {
+    std::string key;
+    for (char c : family) {
+        if (c == ' ') continue;
+        key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return key;
+}
+
+bool sameFamily(const std::string& a, std::string_view b) { return familyKey(a) == familyKey(b); }
+
+}  // namespace
+
+std::vector<InstalledFont> installedFonts() {
+    std::vector<InstalledFont> fonts;
+    ConfigPtr config = loadConfigAndFonts();
+    if (!config) return fonts;
+    PatternPtr all(FcPatternCreate());
+    std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(
+        FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_FONTFORMAT, nullptr));
+    std::unique_ptr<FcFontSet, FontSetDeleter> set(FcFontList(config.get(), all.get(), objects.get()));
+    if (!set) return fonts;
+    for (int i = 0; i < set->nfont; ++i) fonts.push_back(installedFontOf(set->fonts[i]));
+    return fonts;
+}
+
+std::optional<FontFileRef> findFontFile(std::string_view face) {
+    ConfigPtr config = loadConfigAndFonts();
+    if (!config) return std::nullopt;
+    PatternPtr pattern(FcPatternCreate());
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(std::string(face).c_str()));
+    FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    PatternPtr match(FcFontMatch(config.get(), pattern.get(), &result));
+    if (!match) return std::nullopt;
+    InstalledFont font = installedFontOf(match.get());
+    // A match is only a best guess; the face must really carry the name.
+    for (const std::string& family : font.families)
+        if (sameFamily(family, face)) return FontFileRef{font.file, font.faceIndex};
+    return std::nullopt;
+}
+
+bool refreshFontCache(const std::vector<std::filesystem::path>& folders) {
+    ConfigPtr config(FcInitLoadConfig());
+    if (!config) return false;
+    bool allRebuilt = true;
+    for (const std::filesystem::path& folder : folders) {
+        const auto* dir = reinterpret_cast<const FcChar8*>(folder.c_str());
+        FcDirCacheUnlink(dir, config.get());
+        FcCache* cache = FcDirCacheRead(dir, FcTrue, config.get());
+        if (!cache) {
+            allRebuilt = false;
+            continue;
+        }
+        FcDirCacheUnload(cache);
+    }
+    return allRebuilt;
+}
+
+}  // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// One face from fontconfig's font list.
+struct InstalledFont {
+    std::vector<std::string> families;  // every family name the face gives, in fontconfig's order
+    std::filesystem::path file;
+    int faceIndex = 0;                  // the face's index inside a font collection (.ttc)
+    std::string format;                 // fontconfig's "fontformat": "TrueType", "CFF", ...
+};
+
+// The installed fonts, in the order fontconfig lists them.
+std::vector<InstalledFont> installedFonts();
+
+struct FontFileRef {
+    std::filesystem::path file;
+    int faceIndex = 0;
+};
+
+// The file of the installed face with this family name (fontconfig's family
+// comparison: letter case and blanks do not count); its regular style when
+// the family has several. Nothing when no installed face carries the name.
+std::optional<FontFileRef> findFontFile(std::string_view face);
+
+// Scans the folders again and rewrites fontconfig's caches for them, so that
+// fonts and rules changed in them take effect. Returns false when a cache
+// could not be rebuilt.
+bool refreshFontCache(const std::vector<std::filesystem::path>& folders);
+
+}  // namespace platform
