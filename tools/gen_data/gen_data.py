@@ -14,6 +14,8 @@ import os
 import sys
 
 import characters
+import radical_files
+import radical_table
 import sources
 import stroke_files
 
@@ -35,7 +37,13 @@ def generate(src, pua_rows):
     """{relative path: bytes} of every generated file."""
     chars = characters.all_characters(src, pua_rows)
     index, records = stroke_files.stroke_files(chars)
+    radicals = radical_table.radical_table(src)
+    filings = radical_files.file_characters(chars, radicals, src)
+    radical_index, radical_records = radical_files.radical_files(chars, radicals, filings)
     return {
+        "data/newmb.dat": radical_table.radical_table_file(radicals),
+        "data/bs64-gb18030.idx": radical_index,
+        "data/charmb614-gb18030.dat": radical_records,
         "data/bihuashu-gb18030.idx": index,
         "data/nanjianzi-gb18030.dat": records,
         "data/FontUnicodeOfSurrogate.cdt": stroke_files.surrogate_list(chars),
