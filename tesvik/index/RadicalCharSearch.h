@@ -1,0 +1,57 @@
+#pragma once
+
+// The radical lookup page's search: the characters filed under the current
+// radical, narrowed by the strokes outside the radical.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/Result.h"
+#include "tesvik/display/PackedChar.h"
+#include "tesvik/index/RadicalRecords.h"
+#include "tesvik/messages/Messages.h"
+
+namespace tesvik {
+
+// The radical lookup page's fields.
+struct RadicalCharQuery {
+    unsigned remaining = 0;      // strokes outside the radical; 0 means not given
+    std::string strokes;         // up to three first strokes, then the last one
+    bool outsideGbkOnly = false; // show only characters outside 0x4E00..0x9FBB
+};
+
+struct RadicalCharCandidate {
+    PackedChar character = 0;
+    char marker = '0';  // the record's source marker
+
+    bool operator==(const RadicalCharCandidate&) const = default;
+};
+
+// Which records under the radical a query accepts. remaining 0 with no
+// strokes accepts only records with remaining count "00"; remaining 0 with
+// strokes accepts any remaining count; otherwise the count must be equal.
+// The record's stroke bytes, cut to the length of strokes, must equal
+// strokes (no strokes accepts all).
+class RadicalRecordFilter {
+public:
+    explicit RadicalRecordFilter(const RadicalCharQuery& query);
+    bool accepts(const RadicalRecord& record) const;
+
+private:
+    std::string remainingText_;
+    std::string strokes_;
+};
+
+// The characters filed under key: the shipped pair of dataDir first, then the
+// user pair of userDir, each in record order, duplicates kept. No key gives
+// an empty list. A missing shipped file refuses with "内部文件丢失，请重新安装
+// 本软件。"; a user pair that is missing or empty adds nothing. Ranges that
+// reach past the end of a record file stop at its last whole record.
+lumenar::Result<std::vector<RadicalCharCandidate>, Message> searchByRadical(
+    const std::filesystem::path& dataDir, const std::filesystem::path& userDir,
+    const std::optional<RadicalKey>& key, const RadicalCharQuery& query);
+
+}  // namespace tesvik

@@ -1,0 +1,39 @@
+#pragma once
+
+// The radical directory page's search: radicals of newmb.dat by their own
+// stroke order, stroke count and pinyin.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tesvik/display/PackedChar.h"
+#include "tesvik/index/RadicalRecords.h"
+
+namespace tesvik {
+
+// The radical directory page's fields. Empty fields are not criteria.
+struct RadicalQuery {
+    std::string strokes;  // stroke digits "1".."5": a prefix of the radical's stroke order
+    std::string count;    // one digit d (matches "0d") or two digits
+    std::string pinyin;   // a prefix of the radical's pinyin, compared as given
+};
+
+struct RadicalCandidate {
+    PackedChar radical = 0;
+    RadicalKey key;
+
+    bool operator==(const RadicalCandidate&) const = default;
+};
+
+// Whether a radical meets every given criterion of the query. A query longer
+// than the record's field (strokes over 20, pinyin over 6, count over 2)
+// matches nothing.
+bool radicalMatches(const RadicalTableRecord& record, const RadicalQuery& query);
+
+// The radicals of dataDir/newmb.dat that match, in file order. An all-empty
+// query, or a radical table that cannot be read, gives an empty list.
+std::vector<RadicalCandidate> searchRadicals(const std::filesystem::path& dataDir,
+                                             const RadicalQuery& query);
+
+}  // namespace tesvik
