@@ -14,6 +14,8 @@ import os
 import sys
 
 import characters
+import cpp_tables
+import pua_set
 import radical_files
 import radical_table
 import sources
@@ -33,14 +35,19 @@ class Sources:
         self.taiwan, self.mainland = sources.load_rime_strokes()
 
 
+PUA_SET_TABLE = "data/pua-set.tsv"
+
+
 def generate(src, pua_rows):
     """{relative path: bytes} of every generated file."""
-    chars = characters.all_characters(src, pua_rows)
-    index, records = stroke_files.stroke_files(chars)
     radicals = radical_table.radical_table(src)
-    filings = radical_files.file_characters(chars, radicals, src)
+    filer = radical_files.Filer(radicals, src)
+    pua_set.check_set(pua_rows, filer.file_standard)
+    chars = characters.all_characters(src, [(pua, std) for pua, std, _ in pua_rows])
+    index, records = stroke_files.stroke_files(chars)
+    filings = filer.file_all(chars)
     radical_index, radical_records = radical_files.radical_files(chars, radicals, filings)
-    return {
+    files = {
         "data/newmb.dat": radical_table.radical_table_file(radicals),
         "data/bs64-gb18030.idx": radical_index,
         "data/charmb614-gb18030.dat": radical_records,
@@ -49,6 +56,35 @@ def generate(src, pua_rows):
         "data/FontUnicodeOfSurrogate.cdt": stroke_files.surrogate_list(chars),
         "data/SOURCES": sources_note(src.versions),
     }
+    files.update(pua_tables(src.versions, pua_rows))
+    return files
+
+
+# The compatibility ideographs of GBK with their radicals, in the program's order.
+COMPAT_RADICAL_ROWS = [
+    (0xF92C, 0x2ECF), (0xF979, 0x2F0E), (0xF995, 0x2F72), (0xF9E7, 0x2F07),
+    (0xF9F1, 0x2ED6), (0xFA0C, 0x2F00), (0xFA0D, 0x2F4E), (0xFA0E, 0x2F1C),
+    (0xFA0F, 0x2F20), (0xFA11, 0x2F2D), (0xFA13, 0x2F4A), (0xFA14, 0x2F4A),
+    (0xFA18, 0x2EAC), (0xFA1F, 0x2EBE), (0xFA20, 0x2EBE), (0xFA21, 0x2F8D),
+    (0xFA23, 0x2F9B), (0xFA24, 0x2ECC), (0xFA27, 0x2FA6), (0xFA28, 0x2FA6),
+    (0xFA29, 0x2ED6),
+]
+
+
+def pua_tables(versions, pua_rows):
+    standard = pua_set.standard_map(pua_rows)
+    characters.require(len(standard) == 2346, "PuaStandardMap must hold 2,346 rows")
+    radical_rows = [(pua, radical) for pua, _, radical in pua_rows] + COMPAT_RADICAL_ROWS
+    characters.require(len(radical_rows) == 4823, "PuaRadicalMap must hold 4,823 rows")
+    files = cpp_tables.pair_table(
+        versions, "PuaStandardMap", "PuaStandardPair", ("pua", "standard"), 32, standard,
+        "// Private Use Area code point -> the Extension A or B character it stands for,\n"
+        "// ascending by the Private Use Area code point, no duplicates on either side.")
+    files.update(cpp_tables.pair_table(
+        versions, "PuaRadicalMap", "PuaRadicalPair", ("code", "radical"), 16, radical_rows,
+        "// Character -> its radical: the Private Use Area set in code point order,\n"
+        "// then the compatibility ideographs of GBK."))
+    return files
 
 
 def sources_note(versions):
@@ -68,13 +104,22 @@ def write_files(root, files):
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--root", default=REPO_ROOT)
+    parser.add_argument("--choose-pua-set", action="store_true",
+                        help=f"choose the Private Use Area set anew into {PUA_SET_TABLE}")
     args = parser.parse_args(argv)
     if not sources.sources_present():
         print("gen_data: the packages unicode-data and rime-data-stroke are not installed", file=sys.stderr)
         return 2
     try:
         src = Sources()
-        files = generate(src, [])
+        if args.choose_pua_set:
+            filer = radical_files.Filer(radical_table.radical_table(src), src)
+            rows = pua_set.choose_set(src, filer.file_standard)
+            pua_set.check_set(rows, filer.file_standard)
+            files = {PUA_SET_TABLE: pua_set.write_table(rows)}
+        else:
+            rows = pua_set.read_table(os.path.join(REPO_ROOT, PUA_SET_TABLE))
+            files = generate(src, rows)
     except (characters.RuleError, sources.SourceError) as error:
         print(f"gen_data: {error}", file=sys.stderr)
         return 1

@@ -1,7 +1,7 @@
 """Filing characters under radicals: bs64-gb18030.idx and charmb614-gb18030.dat."""
 
 from binary import pad, packed_bytes, scramble, u32
-from characters import require
+from characters import Character, require, stroke_data
 from radical_table import ALIASES
 
 ENCLOSURE_FIRST = {31}  # 囗: its strokes would otherwise match as a plain prefix
@@ -87,17 +87,28 @@ def file_character(ch, forms, rs_value):
     return Filing(form, remaining, outside)
 
 
-def file_characters(characters, radicals, src):
-    """{character code: Filing} for every character."""
-    forms = _forms_by_radical(radicals, src.cjk_radicals)
-    filings = {}
-    for ch in characters:
-        rs = src.unihan.get(ch.standard, {}).get("kRSUnicode")
+class Filer:
+    """Files characters under the radicals of the radical table."""
+
+    def __init__(self, radicals, src):
+        self._forms = _forms_by_radical(radicals, src.cjk_radicals)
+        self._src = src
+
+    def file(self, ch):
+        rs = self._src.unihan.get(ch.standard, {}).get("kRSUnicode")
         require(rs is not None, f"U+{ch.standard:04X} has no kRSUnicode")
-        filing = file_character(ch, forms, rs.split()[0])
+        filing = file_character(ch, self._forms, rs.split()[0])
         require(filing.remaining <= 99, f"U+{ch.standard:04X}: remaining strokes above 99")
-        filings[ch.code] = filing
-    return filings
+        return filing
+
+    def file_standard(self, code_point):
+        data = stroke_data(self._src, code_point)
+        require(data is not None, f"U+{code_point:04X} has no stroke data")
+        return self.file(Character(code_point, code_point, *data))
+
+    def file_all(self, characters):
+        """{character code: Filing}."""
+        return {ch.code: self.file(ch) for ch in characters}
 
 
 def filing_key(filing):
