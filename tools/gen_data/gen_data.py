@@ -15,7 +15,10 @@ import sys
 
 import characters
 import cpp_tables
+import pinyin_files
 import pua_set
+import special_query
+import symbols
 import radical_files
 import radical_table
 import sources
@@ -57,7 +60,22 @@ def generate(src, pua_rows):
         "data/SOURCES": sources_note(src.versions),
     }
     files.update(pua_tables(src.versions, pua_rows))
+    files.update(pinyin_data(src, filer))
+    files.update(cpp_tables.code_list(
+        src.versions, "SymbolCodeList", symbols.symbol_code_list(),
+        "// The symbols of the GB18030 two-byte set (and the eight trigrams), ascending."))
+    equivalents = {r.equivalent for r in radicals} | set(src.equivalents.values())
+    files.update(cpp_tables.code_list(
+        src.versions, "SpecialQueryList", special_query.special_query_list(src, equivalents, pua_rows),
+        "// Components and rare characters, in the order the query \"zzzz\" lists them."))
     return files
+
+
+def pinyin_data(src, filer):
+    readings = pinyin_files.character_readings(src)
+    index, data = pinyin_files.pinyin_index_and_data(readings)
+    by_code = pinyin_files.by_code_file(readings, lambda c: filer.file_standard(c).form.code)
+    return {"data/pinyin.idx": index, "data/pinyin.data": data, "data/pinyindataorderbycode.data": by_code}
 
 
 # The compatibility ideographs of GBK with their radicals, in the program's order.

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Regenerates every generated file into a temporary folder and compares it byte
+# for byte with the committed one. Skips (exit 0) when the source packages
+# unicode-data and rime-data-stroke are not installed.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+repo="$(cd "$here/../.." && pwd)"
+python="${PYTHON:-python3}"
+
+if ! "$python" -B -c "import sys; sys.path.insert(0, '$here'); import sources; sys.exit(0 if sources.sources_present() else 1)"; then
+    echo "gen_data check skipped: unicode-data and rime-data-stroke are not installed"
+    exit 0
+fi
+
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+"$python" -B "$here/gen_data.py" --root "$tmp"
+"$python" -B "$here/gen_data.py" --root "$tmp" --choose-pua-set
+
+status=0
+while IFS= read -r -d '' file; do
+    relative="${file#"$tmp"/}"
+    if ! cmp -s "$file" "$repo/$relative"; then
+        echo "differs from the committed file: $relative"
+        status=1
+    fi
+done < <(find "$tmp" -type f -print0)
+for dir in data tesvik/display/generated; do
+    while IFS= read -r -d '' file; do
+        relative="${file#"$repo"/}"
+        case "$relative" in data/README.md) continue ;; esac
+        [ -e "$tmp/$relative" ] || { echo "not generated any more: $relative"; status=1; }
+    done < <(find "$repo/$dir" -type f -print0)
+done
+if [ "$status" -eq 0 ]; then
+    echo "gen_data check passed: the committed data matches its sources"
+fi
+exit "$status"
