@@ -61,6 +61,8 @@ bool sameFamily(const std::string& a, std::string_view b) { return familyKey(a) 
 
 }  // namespace
 
+std::filesystem::path userFontsFolder(const Environment& env) { return xdgDataHome(env) / "fonts"; }
+
 std::vector<InstalledFont> installedFonts() {
     std::vector<InstalledFont> fonts;
     ConfigPtr config = loadConfigAndFonts();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/XdgDirectories.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -7,6 +9,10 @@
 #include <vector>
 
 namespace platform {
+
+// The user's fonts folder, which fontconfig scans: $XDG_DATA_HOME/fonts
+// (~/.local/share/fonts).
+std::filesystem::path userFontsFolder(const Environment& env);
 
 // One face from fontconfig's font list.
 struct InstalledFont {

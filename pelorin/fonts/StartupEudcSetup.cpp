@@ -1,0 +1,116 @@
+#include "pelorin/fonts/StartupEudcSetup.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iterator>
+
+namespace pelorin::fonts {
+namespace {
+
+constexpr std::uint16_t kCodePage = 936;
+constexpr const char* kRegisterFont = "LMCivic.TTE";
+constexpr const char* kSystemEudcFont = "EUDC.TTE";
+
+std::string upperCased(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+bool hasFace(const std::vector<std::string>& faces, const std::string& face) {
+    const std::string wanted = upperCased(face);
+    return std::any_of(faces.begin(), faces.end(), [&](const std::string& f) { return upperCased(f) == wanted; });
+}
+
+struct IniLine {
+    std::string text;
+    bool endedByLf = false;
+};
+
+std::vector<IniLine> splitLines(const std::string& bytes) {
+    std::vector<IniLine> lines;
+    std::string current;
+    for (char c : bytes) {
+        if (c == '\r' || c == '\n') {
+            lines.push_back({current, c == '\n'});
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) lines.push_back({current, false});
+    return lines;
+}
+
+class Setup {
+public:
+    Setup(const std::filesystem::path& fontsFolder, const std::vector<std::string>& faces, EudcLinks& links)
+        : fontsFolder_(fontsFolder), faces_(faces), links_(links), target_((fontsFolder / kRegisterFont).string()) {}
+
+    void linkSystemDefaultToEudcTte() {
+        links_.linkEudc(kCodePage, kSystemDefaultEudcFont, (fontsFolder_ / kSystemEudcFont).string());
+    }
+
+    // Returns false when reading ends here.
+    bool sectionLine(const std::string& line) {
+        const auto paren = line.rfind('(');
+        if (line.find("system") != std::string::npos || paren == std::string::npos) {
+            linkSystemDefaultToEudcTte();
+            return false;
+        }
+        const std::size_t nameLength = line.size() - 1 > paren ? line.size() - 1 - (paren + 1) : 0;
+        target_ = (fontsFolder_ / line.substr(paren + 1, nameLength)).string();
+        links_.linkEudc(kCodePage, kSystemDefaultEudcFont, target_);
+        return true;
+    }
+
+    void faceLine(const std::string& line) {
+        if (upperCased(line) == "SIMSUN") {
+            if (hasFace(faces_, "宋体")) links_.linkEudc(kCodePage, "SimSun", target_);
+        } else if (hasFace(faces_, line)) {
+            links_.linkEudc(kCodePage, line, target_);
+        }
+    }
+
+    void run(const std::vector<IniLine>& lines) {
+        links_.removeLinksTo(kRegisterFont);
+        for (const IniLine& line : lines) {
+            if (line.text.starts_with('[')) {
+                if (!sectionLine(line.text)) return;
+                continue;
+            }
+            if (line.endedByLf || faces_.empty()) continue;
+            faceLine(line.text);
+        }
+    }
+
+private:
+    std::filesystem::path fontsFolder_;
+    const std::vector<std::string>& faces_;
+    EudcLinks& links_;
+    std::string target_;
+};
+
+}  // namespace
+
+std::filesystem::path startupIniPath(const std::filesystem::path& programFile) {
+    return programFile.parent_path() / "pfiFonts.ini";
+}
+
+void startupEudcSetup(const std::filesystem::path& iniFile, const std::filesystem::path& fontsFolder,
+                      const std::vector<std::string>& trueTypeFaces, EudcLinks& links) {
+    std::ifstream in(iniFile, std::ios::binary);
+    const bool opened = in.is_open();
+    std::string bytes;
+    if (opened) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    Setup setup(fontsFolder, trueTypeFaces, links);
+    if (!opened || bytes.empty()) {
+        setup.linkSystemDefaultToEudcTte();
+        links.removeLinksTo(kRegisterFont);
+        return;
+    }
+    setup.run(splitLines(bytes));
+}
+
+}  // namespace pelorin::fonts

@@ -1,0 +1,107 @@
+#include "pelorin/fonts/StartupEudcSetup.h"
+
+#include "platform/MemoryRegistryStore.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace pelorin::fonts {
+namespace {
+
+class NoSwitch final : public EudcSwitch {
+public:
+    bool available() const override { return true; }
+    void turnOff() override {}
+    void turnOn() override {}
+};
+
+class StartupEudcSetupTest : public testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("startup-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::create_directories(dir);
+        ini = dir / "pfiFonts.ini";
+        std::filesystem::remove(ini);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    void writeIni(const std::string& bytes) { std::ofstream(ini, std::ios::binary) << bytes; }
+    void run() { startupEudcSetup(ini, "/fonts", faces, links); }
+    std::string link(const std::string& face) const { return links.eudcPathOf(936, face); }
+
+    std::filesystem::path dir, ini;
+    std::vector<std::string> faces{"宋体", "LMKai", "DejaVu Sans"};
+    platform::MemoryRegistryStore store;
+    NoSwitch eudcSwitch;
+    EudcLinks links{store, eudcSwitch};
+};
+
+TEST_F(StartupEudcSetupTest, WithoutTheFileTheSystemDefaultIsEudcTteAndCivicLinksGo) {
+    links.linkEudc(936, "LMKai", "/fonts/LMCivic.TTE");
+    run();
+    EXPECT_EQ(link(kSystemDefaultEudcFont), "/fonts/EUDC.TTE");
+    EXPECT_EQ(link("LMKai"), "");
+
+    writeIni("");  // an empty file counts as none
+    links.linkEudc(936, "LMKai", "/fonts/lmcivic.tte");
+    run();
+    EXPECT_EQ(link("LMKai"), "");
+}
+
+TEST_F(StartupEudcSetupTest, CrLfLinesLinkSimSunAndOtherFacesToTheCivicFont) {
+    writeIni("sImSuN\r\nlmkai\r\nNoSuchFace\r\n");
+    run();
+    EXPECT_EQ(link("SimSun"), "/fonts/LMCivic.TTE");
+    EXPECT_EQ(link("lmkai"), "/fonts/LMCivic.TTE");
+    EXPECT_EQ(link("NoSuchFace"), "");
+    EXPECT_EQ(link(kSystemDefaultEudcFont), "");
+}
+
+TEST_F(StartupEudcSetupTest, SimSunNeedsTheChineseNamedFace) {
+    faces = {"LMKai"};
+    writeIni("SimSun\r");
+    run();
+    EXPECT_EQ(link("SimSun"), "");
+}
+
+TEST_F(StartupEudcSetupTest, SectionLineSetsTheTargetForTheLinesAfterIt) {
+    // "[", any text, "(", the file name and one closing character.
+    writeIni("LMKai\r\n[Fonts(LMOther.TTE)\r\nDejaVu Sans\r\n");
+    run();
+    EXPECT_EQ(link("LMKai"), "/fonts/LMCivic.TTE");
+    EXPECT_EQ(link("DejaVu Sans"), "/fonts/LMOther.TTE");
+    EXPECT_EQ(link(kSystemDefaultEudcFont), "/fonts/LMOther.TTE");
+}
+
+TEST_F(StartupEudcSetupTest, SystemSectionLinksTheDefaultAndEndsReading) {
+    for (const std::string section : {"[system(LMOther.TTE)]", "[Fonts]"}) {
+        SCOPED_TRACE(section);
+        writeIni(section + "\r\nLMKai\r");
+        run();
+        EXPECT_EQ(link(kSystemDefaultEudcFont), "/fonts/EUDC.TTE");
+        EXPECT_EQ(link("LMKai"), "");
+    }
+}
+
+TEST_F(StartupEudcSetupTest, BareLfLinesAreSkippedButAnUnendedLastLineCounts) {
+    writeIni("LMKai\nDejaVu Sans");
+    run();
+    EXPECT_EQ(link("LMKai"), "");
+    EXPECT_EQ(link("DejaVu Sans"), "/fonts/LMCivic.TTE");
+}
+
+TEST_F(StartupEudcSetupTest, NothingIsLinkedWithoutTrueTypeFaces) {
+    faces.clear();
+    writeIni("LMKai\r");
+    run();
+    EXPECT_EQ(link("LMKai"), "");
+}
+
+TEST(StartupIniPath, LiesBesideTheProgram) {
+    EXPECT_EQ(startupIniPath("/opt/lumenar/pelorin"), std::filesystem::path("/opt/lumenar/pfiFonts.ini"));
+}
+
+}  // namespace
+}  // namespace pelorin::fonts
