@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace tesvik {
 
@@ -44,6 +45,16 @@ constexpr std::uint32_t codePointOf(PackedChar v) {
 // the high half (0 for a BMP character), unit 1 the low half.
 constexpr PackedChar packUnits(std::uint16_t unit0, std::uint16_t unit1) {
     return (std::uint32_t{unit0} << 16) | unit1;
+}
+
+// The UTF-16 text of a candidate value: two units (bits 16-31, then 0-15)
+// when the high half is not zero, else one unit. On the pages whose lists
+// may also hold supplementary scalars, pass `scalarsAccepted`: a value up to
+// 0x10FFFF is then a scalar and is turned into its surrogate pair.
+inline std::u16string utf16Of(std::uint32_t value, bool scalarsAccepted = false) {
+    if (scalarsAccepted && value >= 0x10000 && value <= 0x10FFFF) value = packCodePoint(value);
+    if ((value >> 16) == 0) return std::u16string(1, static_cast<char16_t>(value));
+    return {static_cast<char16_t>(value >> 16), static_cast<char16_t>(value & 0xFFFF)};
 }
 
 }  // namespace tesvik

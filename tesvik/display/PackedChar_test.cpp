@@ -27,5 +27,13 @@ TEST(PackedChar, RecordUnitsAreHighHalfFirst) {
     EXPECT_EQ(surrogatesOf(0x20000), (SurrogatePair{0xD840, 0xDC00}));
 }
 
+TEST(PackedChar, Utf16TextOfACandidate) {
+    EXPECT_EQ(utf16Of(0x4E00), u"\u4E00");
+    EXPECT_EQ(utf16Of(0xD840DC00), u"\U00020000");
+    EXPECT_EQ(utf16Of(0x20000, true), u"\U00020000");  // scalar on the radical and stroke pages
+    EXPECT_EQ(utf16Of(0xD840DC00, true), u"\U00020000");
+    EXPECT_EQ(utf16Of(0), std::u16string(1, u'\0'));
+}
+
 }  // namespace
 }  // namespace tesvik
