@@ -64,9 +64,8 @@ std::optional<RecordRange> tolerantRange(const IndexView& index, std::size_t k, 
 }  // namespace
 
 StrokeCountKey strokeQueryKey(std::uint32_t count) {
-    std::string text = std::to_string(count);
-    if (count < 10) text.insert(0, "0");
-    StrokeCountKey key{{text[0], text[1]}};
+    const std::string digits = std::to_string(count);
+    StrokeCountKey key = count < 10 ? StrokeCountKey{{'0', digits[0]}} : StrokeCountKey{{digits[0], digits[1]}};
     if (key.text() == "63" || key.text() == "65") key = SixtyFourKey;
     return key;
 }
