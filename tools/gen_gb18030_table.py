@@ -137,7 +137,7 @@ def render(table, charmap_path, version):
 // ({version}), with the GB18030-2000 mappings of code page 54936
 // restored for A6D9-A6DF, A6EC, A6ED, A6F3, FE51-FE53, FE59, FE61, FE66,
 // FE67, FE6C, FE6D, FE76, FE7E, FE90, FE91, FEA0 and A8BC.
-// Cross-checked against Python {sys.version.split()[0]}'s gb18030 codec.
+// Cross-checked against Python's gb18030 codec (GB18030-2000).
 
 #include "tesvik/display/Gb18030TwoByteTable.h"
 
