@@ -1,0 +1,148 @@
+#include "pelorin/truetype/MergedCmap.h"
+
+#include "pelorin/truetype/BigEndian.h"
+#include "pelorin/truetype/TableChecksum.h"
+
+namespace pelorin::truetype {
+namespace {
+
+struct Segment {
+    uint16_t start, end;
+    uint16_t delta;                 // used when glyphs is empty
+    std::vector<uint16_t> glyphs;   // glyph array entries, one per code
+};
+
+constexpr size_t kFormat4Header = 16;  // up to and including reservedPad
+constexpr size_t kFormat0Length = 262;
+
+bool RisesTogether(const CodeGlyph& a, const CodeGlyph& b) { return b.code == a.code + 1 && b.glyph == a.glyph + 1; }
+bool CodesRise(const CodeGlyph& a, const CodeGlyph& b) { return b.code == a.code + 1; }
+
+std::vector<Segment> DeltaSegments(std::span<const CodeGlyph> pairs) {
+    std::vector<Segment> segments;
+    for (size_t i = 0; i < pairs.size();) {
+        size_t j = i + 1;
+        while (j < pairs.size() && RisesTogether(pairs[j - 1], pairs[j])) ++j;
+        segments.push_back({static_cast<uint16_t>(pairs[i].code), static_cast<uint16_t>(pairs[j - 1].code),
+                            static_cast<uint16_t>(pairs[i].glyph - pairs[i].code), {}});
+        i = j;
+    }
+    return segments;
+}
+
+std::vector<Segment> ArraySegments(std::span<const CodeGlyph> pairs) {
+    std::vector<Segment> segments;
+    for (size_t i = 0; i < pairs.size();) {
+        size_t j = i + 1;
+        bool oneDelta = true;
+        while (j < pairs.size() && CodesRise(pairs[j - 1], pairs[j])) {
+            oneDelta = oneDelta && RisesTogether(pairs[j - 1], pairs[j]);
+            ++j;
+        }
+        Segment s{static_cast<uint16_t>(pairs[i].code), static_cast<uint16_t>(pairs[j - 1].code),
+                  static_cast<uint16_t>(pairs[i].glyph - pairs[i].code), {}};
+        if (!oneDelta) {
+            s.delta = 0;
+            for (size_t k = i; k < j; ++k) s.glyphs.push_back(pairs[k].glyph);
+        }
+        segments.push_back(std::move(s));
+        i = j;
+    }
+    return segments;
+}
+
+size_t Format4Length(const std::vector<Segment>& segments) {
+    size_t length = kFormat4Header + 8 * segments.size();
+    for (const Segment& s : segments) length += 2 * s.glyphs.size();
+    return length;
+}
+
+std::vector<uint8_t> EncodeFormat4(const std::vector<Segment>& segments) {
+    const auto segCount = static_cast<uint16_t>(segments.size());
+    std::vector<uint8_t> out;
+    AppendU16(out, 4);
+    AppendU16(out, static_cast<uint16_t>(Format4Length(segments)));
+    AppendU16(out, 0);
+    AppendU16(out, static_cast<uint16_t>(2 * segCount));
+    const SearchFields search = SearchFieldsFor(segCount, 2);
+    AppendU16(out, search.searchRange);
+    AppendU16(out, search.entrySelector);
+    AppendU16(out, search.rangeShift);
+    for (const Segment& s : segments) AppendU16(out, s.end);
+    AppendU16(out, 0);
+    for (const Segment& s : segments) AppendU16(out, s.start);
+    for (const Segment& s : segments) AppendU16(out, s.delta);
+    // idRangeOffset counts from its own word to the segment's first glyph-array entry.
+    size_t arrayBefore = 0;
+    for (size_t i = 0; i < segments.size(); ++i) {
+        if (segments[i].glyphs.empty()) {
+            AppendU16(out, 0);
+        } else {
+            AppendU16(out, static_cast<uint16_t>(2 * (segCount - i) + 2 * arrayBefore));
+            arrayBefore += segments[i].glyphs.size();
+        }
+    }
+    for (const Segment& s : segments) {
+        for (uint16_t g : s.glyphs) AppendU16(out, g);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<EncodingRecord> ReadEncodingRecords(std::span<const uint8_t> cmapBytes) {
+    const ByteView cmap(cmapBytes);
+    std::vector<EncodingRecord> records;
+    const uint16_t count = cmap.U16(2).value_or(0);
+    for (size_t i = 0; i < count; ++i) {
+        const auto platform = cmap.U16(4 + 8 * i), encoding = cmap.U16(6 + 8 * i);
+        if (!platform || !encoding || !cmap.Has(4 + 8 * i, 8)) break;
+        records.push_back({*platform, *encoding});
+    }
+    return records;
+}
+
+std::optional<std::vector<uint8_t>> BuildFormat4(std::span<const CodeGlyph> sortedByCode) {
+    std::vector<CodeGlyph> pairs;
+    for (const CodeGlyph& p : sortedByCode) {
+        if (p.code < 0xFFFF) pairs.push_back(p);
+    }
+    const Segment closing{0xFFFF, 0xFFFF, 1, {}};
+    std::vector<Segment> segments = DeltaSegments(pairs);
+    segments.push_back(closing);
+    if (Format4Length(segments) > 0xFFFF) {
+        segments = ArraySegments(pairs);
+        segments.push_back(closing);
+        if (Format4Length(segments) > 0xFFFF) return std::nullopt;
+    }
+    return EncodeFormat4(segments);
+}
+
+std::optional<std::vector<uint8_t>> BuildMergedCmap(std::span<const EncodingRecord> records,
+                                                    std::span<const CodeGlyph> sortedByCode) {
+    auto format4 = BuildFormat4(sortedByCode);
+    if (!format4) return std::nullopt;
+    const auto count = static_cast<uint16_t>(records.size());
+    const uint32_t format0At = 4 + 8u * count;
+    const uint32_t format4At = format0At + kFormat0Length;
+    std::vector<uint8_t> out;
+    AppendU16(out, 0);
+    AppendU16(out, count);
+    for (size_t i = 0; i < records.size(); ++i) {
+        AppendU16(out, records[i].platformId);
+        AppendU16(out, records[i].encodingId);
+        AppendU32(out, i == 0 ? format0At : format4At);
+    }
+    AppendU16(out, 0);
+    AppendU16(out, kFormat0Length);
+    AppendU16(out, 0);
+    std::vector<uint8_t> glyphBytes(256, 0);
+    for (const CodeGlyph& p : sortedByCode) {
+        if (p.code < 256 && p.glyph < 256) glyphBytes[p.code] = static_cast<uint8_t>(p.glyph);
+    }
+    out.insert(out.end(), glyphBytes.begin(), glyphBytes.end());
+    out.insert(out.end(), format4->begin(), format4->end());
+    return out;
+}
+
+}  // namespace pelorin::truetype

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "pelorin/truetype/CTTFMan.h"
+#include "pelorin/truetype/CmapSubtable.h"
+#include "pelorin/truetype/LongMetric.h"
+
+namespace pelorin::truetype {
+
+// Read access to an installed TrueType font, table by table, from its file
+// (a single font or one face of a collection). Every offset and length read
+// from the file is checked before use; a table that is absent or lies
+// outside the file reads as empty. Copies share the file's bytes.
+class SourceFont {
+public:
+    // faceIndex selects the face of a collection (.ttc); a plain font has only face 0.
+    // Fails when the file cannot be read, is not TrueType-flavoured (no
+    // `glyf`), lacks `head`/`maxp`/`hhea`, or has no format 4 `cmap` subtable.
+    static TrueTypeResult<SourceFont> Open(const std::filesystem::path& path, uint32_t faceIndex = 0);
+    static TrueTypeResult<SourceFont> FromBytes(std::vector<uint8_t> file, uint32_t faceIndex = 0);
+
+    // Number of faces in the file: the collection's count, or 1 for a plain font.
+    static TrueTypeResult<uint32_t> FaceCount(const std::filesystem::path& path);
+
+    // The face's directory records in directory order (offsets are into the file).
+    const std::vector<DirectoryRecord>& Directory() const { return directory_; }
+    std::span<const uint8_t> Table(TableTag tag) const;
+    // Copies table bytes from offset; 0 when the tag is absent or offset is past the table.
+    size_t ReadTable(TableTag tag, size_t offset, std::span<uint8_t> out) const;
+
+    uint16_t NumGlyphs() const;            // maxp
+    uint16_t UnitsPerEm() const;           // head
+    int16_t Ascender() const;              // hhea
+    uint16_t NumberOfHMetrics() const;     // hhea
+    uint16_t NumOfLongVerMetrics() const;  // vhea, 0 without one
+    uint16_t WinAscent() const;            // OS/2 usWinAscent, 0 without OS/2
+    bool HasLongLoca() const;              // head indexToLocFormat
+
+    // Encoding ID of the format 4 subtable in use (1 Unicode, 2 Shift-JIS,
+    // 3 PRC, 4 Big5, 5 Wansung, 6 Johab).
+    uint16_t CmapEncoding() const { return cmap_.encodingId; }
+    // Every (code, glyph) pair of that subtable, ascending by code; codes
+    // mapped to glyph 0 or to a glyph past numGlyphs are left out.
+    std::vector<CodeGlyph> EnumerateCodes() const;
+    // The glyph of a Unicode code point through the format 12 subtable when
+    // there is one, else the format 4 subtable; 0 when unmapped.
+    uint16_t GlyphForCode(uint32_t code) const;
+
+    // The glyph's bytes in `glyf` (short or long `loca`); empty for an empty
+    // glyph or one whose `loca` entry does not fit.
+    std::span<const uint8_t> GetGlyph(uint16_t glyphIndex) const;
+    // Horizontal and vertical metrics by the standard's rules (glyphs past
+    // the long metrics take the last advance and their own side bearing).
+    // Without `vmtx` the vertical metric is all zero.
+    GlyphMetrics GetMetrics(uint16_t glyphIndex) const;
+
+private:
+    SourceFont() = default;
+    uint16_t FieldU16(TableTag tag, size_t offset) const;
+
+    std::shared_ptr<const std::vector<uint8_t>> file_;
+    std::vector<DirectoryRecord> directory_;
+    CharacterMap cmap_;
+};
+
+}  // namespace pelorin::truetype
