@@ -1,0 +1,20 @@
+#pragma once
+
+namespace pelorin::fonts {
+
+// How an import reports its progress: a range of steps, then one step per
+// library character handled.
+class ImportProgress {
+public:
+    virtual ~ImportProgress() = default;
+    virtual void setRange(int steps) = 0;
+    virtual void step() = 0;
+};
+
+class NoProgress final : public ImportProgress {
+public:
+    void setRange(int) override {}
+    void step() override {}
+};
+
+}  // namespace pelorin::fonts
