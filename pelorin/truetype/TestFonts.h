@@ -3,6 +3,7 @@
 // Helpers shared by this folder's tests and benchmarks (header only, so it
 // stays out of the library).
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -12,6 +13,9 @@
 #include <unistd.h>
 
 #include "pelorin/truetype/BigEndian.h"
+#include "pelorin/truetype/CTTFMan.h"
+#include "pelorin/truetype/EudcLayout.h"
+#include "pelorin/truetype/MergedCmap.h"
 #include "pelorin/truetype/GlyphOutline.h"
 #include "pelorin/truetype/SimpleGlyphCodec.h"
 #include "pelorin/truetype/TableTag.h"
@@ -83,6 +87,138 @@ inline RecordView FindRecord(std::span<const uint8_t> file, TableTag tag) {
 inline std::span<const uint8_t> TableBytes(std::span<const uint8_t> file, TableTag tag) {
     const RecordView r = FindRecord(file, tag);
     return r.found ? file.subspan(r.offset, r.length) : std::span<const uint8_t>();
+}
+
+// A small TrueType font for tests: the given glyphs, a format 4 cmap shared
+// by the given encoding records (and a (3,10) format 12 subtable when asked),
+// metrics advance 500 + g and side bearing g (vertical: 1000, g).
+struct TinyFontSpec {
+    std::vector<std::vector<uint8_t>> glyphs;
+    std::vector<CodeGlyph> codes;  // sorted by code
+    std::vector<EncodingRecord> records{{0, 3}, {3, 1}};
+    bool longLoca = true;
+    bool format12 = false;
+    bool postFormat2 = false;
+    uint16_t numberOfHMetrics = 0;  // 0: one long metric per glyph
+    std::vector<TableTag> extraTables;  // added with 8 zero bytes each
+};
+
+inline std::vector<uint8_t> BuildTinyFont(const TinyFontSpec& spec) {
+    using namespace tags;
+    const auto numGlyphs = static_cast<uint16_t>(spec.glyphs.size());
+    std::vector<TableTag> order{kOS2, kCmap, kGlyf, kHead, kHhea, kHmtx, kLoca, kMaxp, kName, kPost, kVhea, kVmtx};
+    order.insert(order.end(), spec.extraTables.begin(), spec.extraTables.end());
+    std::sort(order.begin(), order.end());
+    CTTFMan font = CTTFMan::WithDirectory(order);
+    const CTTFMan eudc = BuildEudcFont(1033, 900);
+    auto copy = [&](TableTag tag) {
+        const auto t = eudc.Table(tag);
+        return std::vector<uint8_t>(t.begin(), t.end());
+    };
+    font.AppendTable(kOS2, copy(kOS2));
+    font.AppendTable(kName, copy(kName));
+
+    std::vector<uint8_t> head = copy(kHead);
+    PutU16(head, 18, 1000);
+    PutU16(head, 50, spec.longLoca ? 1 : 0);
+    font.AppendTable(kHead, head);
+    std::vector<uint8_t> hhea = copy(kHhea);
+    PutU16(hhea, 4, 800);
+    const uint16_t numLong = spec.numberOfHMetrics ? spec.numberOfHMetrics : numGlyphs;
+    PutU16(hhea, 34, numLong);
+    font.AppendTable(kHhea, hhea);
+    std::vector<uint8_t> vhea = copy(kVhea);
+    PutU16(vhea, 34, numGlyphs);
+    font.AppendTable(kVhea, vhea);
+    std::vector<uint8_t> maxp = copy(kMaxp);
+    PutU16(maxp, 4, numGlyphs);
+    font.AppendTable(kMaxp, maxp);
+
+    std::vector<uint8_t> post;
+    AppendU32(post, spec.postFormat2 ? 0x00020000 : 0x00030000);
+    for (int i = 0; i < 7; ++i) AppendU32(post, 0);
+    if (spec.postFormat2) {
+        AppendU16(post, numGlyphs);
+        for (uint16_t g = 0; g < numGlyphs; ++g) AppendU16(post, g == 0 ? 0 : 258);
+        for (char c : std::string("\x04name")) post.push_back(static_cast<uint8_t>(c));
+    }
+    font.AppendTable(kPost, post);
+
+    std::vector<uint8_t> cmap;
+    const auto format4 = BuildFormat4(spec.codes).value();
+    const auto numRecords = static_cast<uint16_t>(spec.records.size() + (spec.format12 ? 1 : 0));
+    const uint32_t format4At = 4 + 8u * numRecords;
+    const uint32_t format12At = format4At + static_cast<uint32_t>(format4.size());
+    AppendU16(cmap, 0);
+    AppendU16(cmap, numRecords);
+    for (const EncodingRecord& r : spec.records) {
+        AppendU16(cmap, r.platformId);
+        AppendU16(cmap, r.encodingId);
+        AppendU32(cmap, format4At);
+    }
+    if (spec.format12) {
+        AppendU16(cmap, 3);
+        AppendU16(cmap, 10);
+        AppendU32(cmap, format12At);
+    }
+    cmap.insert(cmap.end(), format4.begin(), format4.end());
+    if (spec.format12) {
+        AppendU16(cmap, 12);
+        AppendU16(cmap, 0);
+        AppendU32(cmap, 16 + 12 * static_cast<uint32_t>(spec.codes.size()));
+        AppendU32(cmap, 0);
+        AppendU32(cmap, static_cast<uint32_t>(spec.codes.size()));
+        for (const CodeGlyph& p : spec.codes) {
+            AppendU32(cmap, p.code);
+            AppendU32(cmap, p.code);
+            AppendU32(cmap, p.glyph);
+        }
+    }
+    font.AppendTable(kCmap, cmap);
+
+    std::vector<uint8_t> glyf, loca, hmtx, vmtx;
+    for (uint16_t g = 0; g <= numGlyphs; ++g) {
+        if (spec.longLoca) {
+            AppendU32(loca, static_cast<uint32_t>(glyf.size()));
+        } else {
+            AppendU16(loca, static_cast<uint16_t>(glyf.size() / 2));
+        }
+        if (g == numGlyphs) break;
+        glyf.insert(glyf.end(), spec.glyphs[g].begin(), spec.glyphs[g].end());
+        if (glyf.size() % 2) glyf.push_back(0);
+        if (g < numLong) AppendU16(hmtx, static_cast<uint16_t>(500 + g));
+        AppendI16(hmtx, static_cast<int16_t>(g));
+        AppendU16(vmtx, 1000);
+        AppendI16(vmtx, static_cast<int16_t>(g));
+    }
+    font.AppendTable(kGlyf, glyf);
+    font.AppendTable(kLoca, loca);
+    font.AppendTable(kHmtx, hmtx);
+    font.AppendTable(kVmtx, vmtx);
+    for (TableTag tag : spec.extraTables) font.AppendTable(tag, std::vector<uint8_t>(8, 0));
+    return font.Serialize();
+}
+
+// A collection holding the given fonts, in order.
+inline std::vector<uint8_t> BuildCollection(const std::vector<std::vector<uint8_t>>& fonts) {
+    std::vector<uint8_t> out;
+    AppendU32(out, MakeTag("ttcf"));
+    AppendU32(out, 0x00010000);
+    AppendU32(out, static_cast<uint32_t>(fonts.size()));
+    const size_t offsetsAt = out.size();
+    out.resize(out.size() + 4 * fonts.size());
+    for (size_t i = 0; i < fonts.size(); ++i) {
+        while (out.size() % 4) out.push_back(0);
+        const auto base = static_cast<uint32_t>(out.size());
+        PutU32(out, offsetsAt + 4 * i, base);
+        out.insert(out.end(), fonts[i].begin(), fonts[i].end());
+        const uint16_t numTables = GetU16(fonts[i], 4);
+        for (size_t t = 0; t < numTables; ++t) {
+            const size_t at = base + 12 + 16 * t + 8;
+            PutU32(out, at, GetU32(out, at) + base);
+        }
+    }
+    return out;
 }
 
 }  // namespace pelorin::truetype::testing
