@@ -71,11 +71,11 @@ lumenar::Result<char, Message> strokeDigitForKey(char32_t key, std::string_view 
 
 StrokeFieldUpdate afterStrokeFieldChange(std::string strokes, std::optional<char> typedDigit,
                                          std::size_t glyphCount) {
-    if (typedDigit) strokes.push_back(*typedDigit);
-    if (strokes.size() > glyphCount) strokes.resize(glyphCount);
     if (glyphCount > MaxEnteredStrokes) {
         return {std::move(strokes), false, message(MessageId::TenStrokesOnly)};
     }
+    if (typedDigit) strokes.push_back(*typedDigit);
+    if (strokes.size() > glyphCount) strokes.resize(glyphCount);
     const bool search = !strokes.empty();
     return {std::move(strokes), search, std::nullopt};
 }

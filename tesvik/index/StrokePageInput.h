@@ -43,8 +43,9 @@ struct StrokeFieldUpdate {
 };
 
 // After the stroke field changed: appends the digit of the stroke key just
-// typed (if any), cuts strokes to the field's glyph count; more than ten
-// glyphs refuse with "仅限于输入十个笔画信息", otherwise non-empty strokes search.
+// typed (if any), cuts strokes to the field's glyph count, and searches when
+// strokes are not empty. More than ten glyphs refuse with "仅限于输入十个笔画信息"
+// and leave strokes unchanged (the page takes the extra glyph out again).
 StrokeFieldUpdate afterStrokeFieldChange(std::string strokes, std::optional<char> typedDigit,
                                          std::size_t glyphCount);
 
