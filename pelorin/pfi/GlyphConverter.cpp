@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "pelorin/pfi/GlyphDecoder.h"
+#include "pelorin/pfi/LibraryScale.h"
 #include "pelorin/pfi/OutlineSmoothing.h"
 #include "pelorin/pfi/PfiMessages.h"
 #include "pelorin/pfi/SimpleGlyphEncoder.h"
@@ -16,7 +17,6 @@ namespace {
 using ConversionResult = lumenar::Result<ConvertedGlyph, PfiError>;
 
 constexpr std::size_t kLargestRecord = 0xFFFF;
-constexpr double kBaselineOffset = 0.15;
 
 ConversionResult Fail(PfiErrorCode code, std::string detail) {
     return ConversionResult::failure({code, std::move(detail)});
@@ -34,23 +34,6 @@ bool IsWellFormed(std::span<const OutlineSegment> outline) {
     return i + 1 == outline.size() && outline[i].role == SegmentRole::End && i > 0;
 }
 
-// Library units to target units: x' = trunc(x s + 0.5), y' = trunc(s (y + b)
-// + 0.5) with b = -trunc(0.15 em), cutting toward zero.
-class Scaler {
-public:
-    Scaler(std::uint16_t libraryEm, std::uint16_t targetEm)
-        : scale_(static_cast<double>(targetEm) / libraryEm),
-          baseline_(-static_cast<std::int32_t>(std::trunc(kBaselineOffset * libraryEm))) {}
-
-    std::int32_t X(std::int16_t x) const { return Round(x * scale_); }
-    std::int32_t Y(std::int16_t y) const { return Round(scale_ * (y + baseline_)); }
-
-private:
-    static std::int32_t Round(double v) { return static_cast<std::int32_t>(std::trunc(v + 0.5)); }
-    double scale_;
-    std::int32_t baseline_;
-};
-
 std::int16_t ClampInt16(std::int64_t v) {
     return static_cast<std::int16_t>(std::clamp<std::int64_t>(v, std::numeric_limits<std::int16_t>::min(),
                                                               std::numeric_limits<std::int16_t>::max()));
@@ -59,7 +42,7 @@ std::int16_t ClampInt16(std::int64_t v) {
 // Collects the point sequence of the outline's contours in target units.
 class PointSequence {
 public:
-    PointSequence(const Scaler& scaler, std::vector<std::int32_t>& xs, std::vector<std::int32_t>& ys,
+    PointSequence(const LibraryScale& scaler, std::vector<std::int32_t>& xs, std::vector<std::int32_t>& ys,
                   std::vector<std::uint8_t>& onCurve, std::vector<std::uint16_t>& endPoints)
         : scaler_(scaler), xs_(xs), ys_(ys), onCurve_(onCurve), endPoints_(endPoints) {}
 
@@ -107,7 +90,7 @@ private:
         return true;
     }
 
-    const Scaler& scaler_;
+    const LibraryScale& scaler_;
     std::vector<std::int32_t>& xs_;
     std::vector<std::int32_t>& ys_;
     std::vector<std::uint8_t>& onCurve_;
@@ -175,7 +158,7 @@ lumenar::Result<ConvertedGlyph, PfiError> GlyphConverter::ConvertOutline(std::sp
         outline = std::span<const OutlineSegment>(smoothed_).first(SmoothOutline(outline, smoothed_));
     }
 
-    const Scaler scaler(library.em, target.em);
+    const LibraryScale scaler(library.em, target.em);
     PointSequence sequence(scaler, xs_, ys_, onCurve_, endPoints_);
     if (!sequence.Build(outline)) {
         glyph.notice = ConversionNotice::TooManyContoursOrPoints;
