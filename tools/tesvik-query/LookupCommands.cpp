@@ -1,0 +1,149 @@
+#include <algorithm>
+
+#include "tesvik/display/CodeText.h"
+#include "tesvik/index/RadicalCharSearch.h"
+#include "tesvik/index/RadicalFileNames.h"
+#include "tesvik/index/RadicalFileReaders.h"
+#include "tesvik/index/RadicalGrid.h"
+#include "tesvik/index/RadicalPageInput.h"
+#include "tesvik/index/RadicalSearch.h"
+#include "tesvik/index/RadicalSelection.h"
+#include "tesvik/index/StrokePageInput.h"
+#include "tesvik/index/StrokeSearch.h"
+#include "tools/tesvik-query/Commands.h"
+#include "tools/tesvik-query/StrokeKeys.h"
+#include "tools/tesvik-query/Utf8.h"
+
+namespace tesvik::query {
+
+lumenar::Result<std::string, Message> strokeDigitsOf(std::string_view typed) {
+    std::string digits;
+    for (const char key : typed) {
+        const auto digit = strokeDigitForKey(static_cast<unsigned char>(key), QueryStrokeKeys);
+        if (!digit) return lumenar::Result<std::string, Message>::failure(digit.error());
+        digits += digit.value();
+    }
+    return digits;
+}
+
+namespace {
+
+int runStrokes(const CommandLine& line, QueryContext& context) {
+    StrokeQuery query;
+    if (const auto count = line.option("count")) {
+        const auto checked = checkStrokeCountField(*count);
+        if (!checked) return reportMessage(context, checked.error().message);
+        query.count = checked.value().value_or(0);
+    }
+    if (const auto typed = line.option("strokes")) {
+        const auto digits = strokeDigitsOf(*typed);
+        if (!digits) return reportMessage(context, digits.error());
+        for (const char digit : digits.value()) {
+            const auto pressed = pressStrokeButton(query.strokes, digit);
+            if (!pressed) return reportMessage(context, pressed.error());
+        }
+    }
+    query.tolerance = line.has("tolerance");
+    query.outsideGbkOnly = line.has("outside-gbk");
+
+    const auto found = searchByStrokes(context.dataDir, context.userDir, query);
+    if (!found) return reportMessages(context, found.error());
+    for (const StrokeCandidate& candidate : found.value()) {
+        if (query.outsideGbkOnly && !isOutsideGbk(candidate.character)) continue;
+        printCandidate(context, candidate.character, candidate.sourceMarker);
+    }
+    return ExitSuccess;
+}
+
+int runRadicals(const CommandLine& line, QueryContext& context) {
+    RadicalQuery query;
+    if (const auto typed = line.option("strokes")) {
+        const auto digits = strokeDigitsOf(*typed);
+        if (!digits) return reportMessage(context, digits.error());
+        query.strokes = digits.value();
+    }
+    if (const auto count = line.option("count")) {
+        const auto checked = checkRadicalCountField(*count);
+        if (!checked) return reportMessage(context, checked.error().message);
+        if (checked.value() == RadicalFieldAction::Search) query.count = *count;
+    }
+    if (const auto pinyin = line.option("pinyin")) {
+        const auto checked = checkRadicalPinyinField(*pinyin);
+        if (!checked) return reportMessage(context, checked.error().message);
+        query.pinyin = checked.value();
+    }
+    for (const RadicalCandidate& candidate : searchRadicals(context.dataDir, query)) {
+        context.terminal.out << unicodeCodeText(candidate.radical) << '\t' << utf8Of(candidate.radical) << '\t'
+                             << candidate.key.text() << '\n';
+    }
+    return ExitSuccess;
+}
+
+// The radical character of the first radical table record with the key; 0
+// when none has it.
+PackedChar radicalWithKey(const std::filesystem::path& dataDir, const RadicalKey& key) {
+    const auto table = readRadicalTable(dataDir / RadicalTableFileName);
+    if (!table) return 0;
+    const auto& records = table.value();
+    const auto it = std::find_if(records.begin(), records.end(),
+                                 [&](const RadicalTableRecord& r) { return r.key() == key; });
+    return it == records.end() ? 0 : it->radical;
+}
+
+int runByRadical(const CommandLine& line, QueryContext& context) {
+    const auto key = RadicalKey::fromText(line.option("key").value_or(""));
+    if (!key) return usageError(context, "--key needs a radical key of four characters");
+
+    CurrentRadical current;
+    confirmRadical(current, RadicalCandidate{radicalWithKey(context.dataDir, *key), *key},
+                   line.has("alias") ? KeyAliasing::UpperCasedAndAliased : KeyAliasing::None);
+
+    RadicalCharQuery query;
+    if (const auto remaining = line.option("remaining")) {
+        const auto checked = checkRemainingField(*remaining);
+        if (!checked) return reportMessage(context, checked.error().message);
+        query.remaining = checked.value().value_or(0);
+    }
+    if (const auto typed = line.option("strokes")) {
+        const auto digits = strokeDigitsOf(*typed);
+        if (!digits) return reportMessage(context, digits.error());
+        for (const char digit : digits.value()) {
+            const auto appended = appendRadicalCharStroke(query.strokes, digit);
+            if (!appended) return reportMessage(context, appended.error());
+        }
+    }
+    query.outsideGbkOnly = line.has("outside-gbk");
+
+    const auto found = searchByRadical(context.dataDir, context.userDir, current.key, query);
+    if (!found) return reportMessage(context, found.error());
+
+    // The grid ends with the shown candidates; anything in front of them (the
+    // radical itself and its ideograph) comes from no record.
+    std::vector<RadicalCharCandidate> shown;
+    for (const RadicalCharCandidate& c : found.value()) {
+        if (!query.outsideGbkOnly || isOutsideGbk(c.character)) shown.push_back(c);
+    }
+    const std::vector<PackedChar> items = radicalGridItems(current, query, found.value());
+    const std::size_t firstFromRecords = items.size() - std::min(items.size(), shown.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        std::optional<char> marker;
+        if (i >= firstFromRecords) marker = shown[i - firstFromRecords].marker;
+        printCandidate(context, items[i], marker);
+    }
+    return ExitSuccess;
+}
+
+}  // namespace
+
+std::vector<Command> lookupCommands() {
+    return {
+        {"strokes", "[--count N] [--strokes DIGITS] [--tolerance] [--outside-gbk]",
+         {{"count", "strokes"}, {"tolerance", "outside-gbk"}}, runStrokes},
+        {"radicals", "[--strokes DIGITS] [--count TEXT] [--pinyin TEXT]",
+         {{"strokes", "count", "pinyin"}, {}}, runRadicals},
+        {"by-radical", "--key KEY [--alias] [--remaining N] [--strokes DIGITS] [--outside-gbk]",
+         {{"key", "remaining", "strokes"}, {"alias", "outside-gbk"}}, runByRadical},
+    };
+}
+
+}  // namespace tesvik::query

@@ -1,0 +1,108 @@
+#include "tools/tesvik-query/QueryTool.h"
+
+#include <ostream>
+
+#include "platform/ProgramPath.h"
+#include "platform/XdgDirectories.h"
+#include "tesvik/display/CodeText.h"
+#include "tesvik/shell/TesvikDirectories.h"
+#include "tools/tesvik-query/Commands.h"
+#include "tools/tesvik-query/Utf8.h"
+
+namespace tesvik::query {
+
+namespace {
+
+std::vector<Command> allCommands() {
+    std::vector<Command> commands = lookupCommands();
+    for (auto&& group : {codeCommands(), userTableCommands()}) {
+        commands.insert(commands.end(), group.begin(), group.end());
+    }
+    return commands;
+}
+
+void printUsage(std::ostream& err) {
+    err << "usage: tesvik-query [--data-dir DIR] [--user-dir DIR] COMMAND [options]\n";
+    for (const Command& command : allCommands()) err << "  " << command.name << ' ' << command.usage << '\n';
+}
+
+struct GlobalOptions {
+    DirectoryOverrides overrides;
+    std::vector<std::string> rest;  // the command and its words
+};
+
+// The directory options stand before the command.
+std::optional<GlobalOptions> takeGlobalOptions(const std::vector<std::string>& args, std::string& error) {
+    GlobalOptions global;
+    std::size_t i = 0;
+    for (; i < args.size() && args[i].rfind("--", 0) == 0; i += 2) {
+        if (i + 1 == args.size()) {
+            error = "option " + args[i] + " needs a value";
+            return std::nullopt;
+        }
+        if (args[i] == "--data-dir") {
+            global.overrides.dataDir = args[i + 1];
+        } else if (args[i] == "--user-dir") {
+            global.overrides.userDir = args[i + 1];
+        } else {
+            error = "unknown option " + args[i];
+            return std::nullopt;
+        }
+    }
+    global.rest.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+    return global;
+}
+
+TesvikDirectories directoriesFor(const DirectoryOverrides& overrides) {
+    DirectoryInputs inputs;
+    inputs.programPath = platform::runningProgramPath().value_or("tesvik-query");
+    inputs.environment = platform::Environment::fromProcess();
+    inputs.installPrefix = defaultInstallPrefix();
+    inputs.overrides = overrides;
+    return resolveDirectories(inputs);
+}
+
+}  // namespace
+
+int reportMessages(QueryContext& context, const std::vector<Message>& messages) {
+    for (const Message& m : messages) context.terminal.err << m.text << '\n';
+    return ExitSystemMessage;
+}
+
+int reportMessage(QueryContext& context, const Message& message) { return reportMessages(context, {message}); }
+
+int usageError(QueryContext& context, const std::string& reason) {
+    context.terminal.err << "tesvik-query: " << reason << '\n';
+    return ExitUsage;
+}
+
+void printCandidate(QueryContext& context, std::uint32_t value, std::optional<char> marker) {
+    context.terminal.out << unicodeCodeText(value) << '\t' << utf8Of(value) << '\t';
+    if (marker) context.terminal.out << *marker;
+    context.terminal.out << '\n';
+}
+
+int runQueryTool(const std::vector<std::string>& args, Terminal& terminal) {
+    std::string error;
+    const auto global = takeGlobalOptions(args, error);
+    if (!global || global->rest.empty()) {
+        if (!error.empty()) terminal.err << "tesvik-query: " << error << '\n';
+        printUsage(terminal.err);
+        return ExitUsage;
+    }
+    const std::string& name = global->rest.front();
+    for (const Command& command : allCommands()) {
+        if (command.name != name) continue;
+        const std::vector<std::string> words(global->rest.begin() + 1, global->rest.end());
+        const auto line = parseCommandLine(words, command.options, error);
+        const TesvikDirectories dirs = directoriesFor(global->overrides);
+        QueryContext context{dirs.data, dirs.user, terminal};
+        if (!line) return usageError(context, error + "\nusage: tesvik-query " + name + ' ' + command.usage);
+        return command.run(*line, context);
+    }
+    terminal.err << "tesvik-query: unknown command " << name << '\n';
+    printUsage(terminal.err);
+    return ExitUsage;
+}
+
+}  // namespace tesvik::query

@@ -1,0 +1,135 @@
+#include "tesvik/index/RadicalPageInput.h"
+#include "tesvik/index/StrokePageInput.h"
+#include "tesvik/index/UserCode.h"
+#include "tesvik/index/UserRadicalFields.h"
+#include "tesvik/index/UserRadicalTable.h"
+#include "tesvik/index/UserStrokeFields.h"
+#include "tesvik/index/UserStrokeTable.h"
+#include "tools/tesvik-query/Commands.h"
+#include "tools/tesvik-query/StrokeKeys.h"
+
+namespace tesvik::query {
+
+namespace {
+
+// The dialogs' yes/no question: answered yes by --yes, else on the terminal.
+std::function<bool(const Message&, const Message&)> confirmation(const CommandLine& line, QueryContext& context) {
+    const bool yes = line.has("yes");
+    return [yes, &context](const Message& question, const Message& caption) {
+        return yes || context.terminal.askYesNo(caption.text + ' ' + question.text);
+    };
+}
+
+// --strokes typed into a field that holds at most `limit` strokes.
+template <class AppendStroke>
+lumenar::Result<std::string, Message> enteredStrokes(const CommandLine& line, AppendStroke append) {
+    std::string strokes;
+    const auto digits = strokeDigitsOf(line.option("strokes").value_or(""));
+    if (!digits) return lumenar::Result<std::string, Message>::failure(digits.error());
+    for (const char digit : digits.value()) {
+        const auto appended = append(strokes, digit);
+        if (!appended) return lumenar::Result<std::string, Message>::failure(appended.error());
+    }
+    return strokes;
+}
+
+// ---- stroke table ----
+
+enum class StrokeOperation { Add, Modify, Delete };
+
+int runStrokeOperation(const CommandLine& line, QueryContext& context, StrokeOperation operation) {
+    UserStrokeFields fields;
+    fields.codeText = line.option("code").value_or("");
+    fields.total = line.option("total").value_or("1");  // the dialog's initial total
+    if (const auto checked = checkTotalEdit(fields.total); !checked) return reportMessage(context, checked.error());
+    const auto strokes = enteredStrokes(line, pressStrokeButton);
+    if (!strokes) return reportMessage(context, strokes.error());
+    fields.strokes = strokes.value();
+
+    const auto entry = checkUserStrokeFields(fields);
+    if (!entry) return reportMessage(context, entry.error().message);
+
+    const UserStrokeChange change =
+        operation == StrokeOperation::Add      ? addStrokeEntry(context.userDir, entry.value())
+        : operation == StrokeOperation::Modify ? modifyStrokeEntry(context.userDir, entry.value(), confirmation(line, context))
+                                               : deleteStrokeEntry(context.userDir, entry.value().code, confirmation(line, context));
+    if (!change) return reportMessages(context, change.error());
+    if (change.value()) context.terminal.out << change.value()->text << '\n';
+    return ExitSuccess;
+}
+
+int runAddStroke(const CommandLine& l, QueryContext& c) { return runStrokeOperation(l, c, StrokeOperation::Add); }
+int runModifyStroke(const CommandLine& l, QueryContext& c) { return runStrokeOperation(l, c, StrokeOperation::Modify); }
+int runDeleteStroke(const CommandLine& l, QueryContext& c) { return runStrokeOperation(l, c, StrokeOperation::Delete); }
+
+// ---- radical table ----
+
+int reportRadicalEdit(QueryContext& context, const UserRadicalEditResult& result) {
+    using Outcome = UserRadicalEditResult::Outcome;
+    if (result.outcome == Outcome::Refused) return reportMessages(context, result.messages);
+    for (const Message& m : result.messages) context.terminal.out << m.text << '\n';
+    return ExitSuccess;
+}
+
+lumenar::Result<UserRadicalFields, int> radicalFields(const CommandLine& line, QueryContext& context) {
+    using Fields = lumenar::Result<UserRadicalFields, int>;
+    UserRadicalFields fields;
+    fields.codeText = line.option("code").value_or("");
+    if (const auto key = line.option("key")) {
+        fields.chosenKey = RadicalKey::fromText(*key);
+        if (!fields.chosenKey) return Fields::failure(usageError(context, "--key needs a radical key of four characters"));
+    }
+    if (const auto remaining = line.option("remaining")) {
+        const auto checked = checkUserRadicalRemainingField(*remaining);
+        if (!checked) return Fields::failure(reportMessage(context, checked.error()));
+        fields.remaining = static_cast<int>(checked.value());
+    }
+    const auto strokes = enteredStrokes(line, appendRadicalCharStroke);
+    if (!strokes) return Fields::failure(reportMessage(context, strokes.error()));
+    fields.strokes = strokes.value();
+    return fields;
+}
+
+int runAddRadical(const CommandLine& line, QueryContext& context) {
+    const auto fields = radicalFields(line, context);
+    if (!fields) return fields.error();
+    const auto entry = checkAddRadicalFields(fields.value());
+    if (!entry) return reportMessage(context, entry.error().message);
+    return reportRadicalEdit(context, addRadicalEntry(context.userDir, entry.value()));
+}
+
+int runModifyRadical(const CommandLine& line, QueryContext& context) {
+    const auto fields = radicalFields(line, context);
+    if (!fields) return fields.error();
+    const auto entry = checkModifyRadicalFields(fields.value());
+    if (!entry) return reportMessage(context, entry.error().message);
+    return reportRadicalEdit(context, modifyRadicalEntry(context.userDir, entry.value(), confirmation(line, context)));
+}
+
+int runDeleteRadical(const CommandLine& line, QueryContext& context) {
+    const auto fields = radicalFields(line, context);
+    if (!fields) return fields.error();
+    const auto code = checkDeleteRadicalFields(fields.value());
+    if (!code) return reportMessage(context, code.error().message);
+    return reportRadicalEdit(context, deleteRadicalEntry(context.userDir, code.value(), confirmation(line, context)));
+}
+
+const OptionSpec StrokeOptions{{"code", "total", "strokes"}, {"yes"}};
+const OptionSpec RadicalOptions{{"code", "key", "remaining", "strokes"}, {"yes"}};
+
+}  // namespace
+
+std::vector<Command> userTableCommands() {
+    const std::string strokeUsage = "--code HEX --total N --strokes DIGITS [--yes]";
+    const std::string radicalUsage = "--code HEX --key KEY --remaining N [--strokes DIGITS] [--yes]";
+    return {
+        {"add-stroke", strokeUsage, StrokeOptions, runAddStroke},
+        {"modify-stroke", strokeUsage, StrokeOptions, runModifyStroke},
+        {"delete-stroke", "--code HEX [--total N] [--strokes DIGITS] [--yes]", StrokeOptions, runDeleteStroke},
+        {"add-radical", radicalUsage, RadicalOptions, runAddRadical},
+        {"modify-radical", radicalUsage, RadicalOptions, runModifyRadical},
+        {"delete-radical", "--code HEX [--yes]", RadicalOptions, runDeleteRadical},
+    };
+}
+
+}  // namespace tesvik::query
