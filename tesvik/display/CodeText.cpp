@@ -28,7 +28,7 @@ std::string padded(std::string text) {
     return text;
 }
 
-// One byte for n < 0x100 does not occur: such a text is left as it is.
+// A GB18030 code written as one number: two bytes below 0x10000, else four.
 std::vector<std::uint8_t> bytesOfNumber(std::uint32_t n) {
     if (n < 0x10000) return {static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n)};
     return {static_cast<std::uint8_t>(n >> 24), static_cast<std::uint8_t>(n >> 16),
@@ -64,7 +64,7 @@ std::string switchCodeFormat(std::string_view text, CodeFormat to) {
     const auto n = parseHexValue(text);
     if (!n) return std::string(text);
     if (to == CodeFormat::Gb18030) return gb18030CodeText(*n);
-    if (*n < 0x100) return padded(std::string(text));
+    if (*n < 0x100) return padded(std::string(text));  // a one-byte code stays as it is
     const auto scalar = decodeGb18030(bytesOfNumber(*n));
     if (!scalar) return padded(std::string(text));
     return unicodeCodeText(*scalar);
