@@ -52,17 +52,17 @@ private:
 };
 
 // The library's EUDC codes into an open EUDC font, one progress step each.
-void addEudcGlyphs(tt::EudcFontFile& font, const FontEntry& entry, const CPfiDoc& library, bool smooth,
-                   bool replace, ImportContext& context) {
+void addEudcGlyphs(tt::EudcFontFile& font, std::uint16_t codePage, const CPfiDoc& library, bool smooth,
+                   bool replace, MessageSink& messages, ImportProgress& progress) {
     const std::uint16_t em = font.Em();
     const std::int16_t ascender = font.Ascender();
     for (const std::uint16_t code : library.EudcCodes()) {
-        context.progress.step();
-        const auto glyph = convertLibraryGlyph(library, code, em, ascender, smooth, context.messages);
+        progress.step();
+        const auto glyph = convertLibraryGlyph(library, code, em, ascender, smooth, messages);
         if (!glyph) continue;
-        const auto unicode = toUnicode(entry.codePage, code);
+        const auto unicode = toUnicode(codePage, code);
         if (!unicode) {
-            context.messages.show(text(codeText(code), message::kNotAValidCode));
+            messages.show(text(codeText(code), message::kNotAValidCode));
             continue;
         }
         font.AddGlyph(*unicode, glyph->data, glyph->horizontal, glyph->vertical, replace);
@@ -224,6 +224,22 @@ ImportSettings defaultImportSettings(const FontEntry& entry, const std::string& 
     return settings;
 }
 
+bool writeNewEudcFont(const std::string& path, std::uint16_t codePage, std::uint16_t languageId,
+                      std::uint16_t baseWinAscent, const CPfiDoc& library, bool smooth, MessageSink& messages,
+                      ImportProgress& progress) {
+    auto font = tt::EudcFontFile::Create(path, languageId, baseWinAscent);
+    if (!font) {
+        messages.show(cannotCreateEudc(path));
+        return false;
+    }
+    addEudcGlyphs(font.value(), codePage, library, smooth, true, messages, progress);
+    if (!font->Close()) {
+        messages.show(cannotCreateEudc(path));
+        return false;
+    }
+    return true;
+}
+
 bool createEudc(bool smooth, FontEntry& entry, const std::string& newEudcPath, const CPfiDoc& library,
                 ImportContext& context) {
     LinkGuard link(entry, context.links);
@@ -231,16 +247,9 @@ bool createEudc(bool smooth, FontEntry& entry, const std::string& newEudcPath, c
         link.restorePrevious();
         return true;
     }
-    auto font = tt::EudcFontFile::Create(newEudcPath, languageIdOfCodePage(entry.codePage),
-                                         context.baseWinAscent ? context.baseWinAscent(entry) : 0);
-    if (!font) {
-        context.messages.show(cannotCreateEudc(newEudcPath));
-        link.restorePrevious();
-        return false;
-    }
-    addEudcGlyphs(font.value(), entry, library, smooth, true, context);
-    if (!font->Close()) {
-        context.messages.show(cannotCreateEudc(newEudcPath));
+    const std::uint16_t winAscent = context.baseWinAscent ? context.baseWinAscent(entry) : 0;
+    if (!writeNewEudcFont(newEudcPath, entry.codePage, languageIdOfCodePage(entry.codePage), winAscent, library,
+                          smooth, context.messages, context.progress)) {
         link.restorePrevious();
         return false;
     }
@@ -266,7 +275,8 @@ bool mergeEudc(Precedence precedence, bool smooth, FontEntry& entry, const std::
     }
     auto font = tt::EudcFontFile::OpenForMerge(newEudcPath);
     if (!font) return cannotOpen();
-    addEudcGlyphs(font.value(), entry, library, smooth, precedence == Precedence::Library, context);
+    addEudcGlyphs(font.value(), entry.codePage, library, smooth, precedence == Precedence::Library, context.messages,
+                  context.progress);
     if (!font->Close()) {
         context.messages.show(cannotCreateEudc(newEudcPath));
         link.restorePrevious();

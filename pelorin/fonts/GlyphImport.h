@@ -54,6 +54,13 @@ struct ImportContext {
 // EUDC step, its new font path too). Every failure is shown as a message.
 bool runImport(FontEntry& entry, const ImportSettings& settings, ImportContext& context);
 
+// CreateEudc's file work alone: a new EUDC font at `path` holding the
+// library's EUDC codes, converted from `codePage` to the Private Use Area.
+// Fails (showing the message) when the file cannot be written.
+bool writeNewEudcFont(const std::string& path, std::uint16_t codePage, std::uint16_t languageId,
+                      std::uint16_t baseWinAscent, const CPfiDoc& library, bool smooth, MessageSink& messages,
+                      ImportProgress& progress);
+
 bool createEudc(bool smooth, FontEntry& entry, const std::string& newEudcPath, const CPfiDoc& library,
                 ImportContext& context);
 bool mergeEudc(Precedence precedence, bool smooth, FontEntry& entry, const std::string& newEudcPath,

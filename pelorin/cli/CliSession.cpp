@@ -1,0 +1,34 @@
+#include "pelorin/cli/CliSession.h"
+
+#include "pelorin/fonts/FontList.h"
+#include "platform/FontconfigFonts.h"
+#include "platform/ProgramPath.h"
+#include "platform/SystemCodePage.h"
+
+namespace pelorin::cli {
+
+lumenar::Result<std::unique_ptr<CliSession>, std::string> CliSession::open(platform::Environment env) {
+    using R = lumenar::Result<std::unique_ptr<CliSession>, std::string>;
+    auto store = platform::openUserRegistryStore(env);
+    if (!store) return R::failure(store.error().describe());
+    return std::unique_ptr<CliSession>(new CliSession(std::move(env), std::move(store.value())));
+}
+
+CliSession::CliSession(platform::Environment env, std::unique_ptr<platform::FileRegistryStore> store)
+    : env_(std::move(env)), systemCodePage_(platform::systemCodePage(env_)), store_(std::move(store)) {
+    switch_ = std::make_unique<fonts::FontconfigEudcSwitch>(*store_, env_, systemCodePage_, messages_);
+    links_ = std::make_unique<fonts::EudcLinks>(*store_, *switch_);
+}
+
+std::filesystem::path CliSession::fontsFolder() const { return platform::userFontsFolder(env_); }
+
+std::filesystem::path CliSession::programDirectory() const {
+    const auto program = platform::runningProgramPath();
+    return program ? program->parent_path() : std::filesystem::path();
+}
+
+std::vector<fonts::FontEntry> CliSession::fontList(std::uint16_t codePage) {
+    return fonts::buildFontList(fontsFolder(), platform::installedFonts(), codePage, *links_, messages_);
+}
+
+}  // namespace pelorin::cli

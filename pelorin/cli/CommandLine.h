@@ -1,0 +1,81 @@
+#pragma once
+
+#include "common/Result.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace pelorin::cli {
+
+// A run of library codes, first to last inclusive.
+struct CodeRange {
+    std::uint16_t first = 0;
+    std::uint16_t last = 0;
+    bool operator==(const CodeRange&) const = default;
+};
+
+struct StartupCommand {};
+struct PfiInfoCommand {
+    std::string library;
+};
+struct MakeEudcCommand {
+    std::string library;
+    std::string output;
+    std::optional<std::uint16_t> codePage;
+    std::optional<std::uint16_t> languageId;
+    std::optional<std::string> baseFace;
+    bool smooth = false;
+};
+struct ImportCommand {
+    std::string face;
+    std::string library;
+    std::optional<std::string> eudcOut;
+    std::optional<std::string> fontOut;
+    int mode = 0;
+    std::optional<int> precedence;
+    bool smooth = false;
+    std::optional<std::uint16_t> codePage;
+};
+struct ListCommand {};
+struct LinkCommand {
+    std::string face;
+    std::string eudc;
+    std::optional<std::uint16_t> codePage;
+};
+struct UnlinkCommand {
+    std::string face;
+    std::optional<std::uint16_t> codePage;
+};
+struct BackupCommand {
+    std::string face;
+    std::string output;
+};
+struct PfiPackCommand {
+    std::string font;
+    std::vector<CodeRange> codes;
+    std::string output;
+    std::uint16_t codePage = 0;
+    std::uint16_t em = 1000;
+    std::uint32_t faceIndex = 0;
+};
+
+using Command = std::variant<StartupCommand, PfiInfoCommand, MakeEudcCommand, ImportCommand, ListCommand,
+                             LinkCommand, UnlinkCommand, BackupCommand, PfiPackCommand>;
+
+struct UsageError {
+    std::string reason;
+};
+
+// Reads the arguments after the program name into a command.
+lumenar::Result<Command, UsageError> parseCommandLine(const std::vector<std::string>& args);
+
+// "4E00-4FFF,E000" into ranges; hexadecimal codes, "0x" allowed.
+lumenar::Result<std::vector<CodeRange>, UsageError> parseCodeRanges(const std::string& text);
+
+// The usage text shown with a usage error.
+extern const char* const kUsage;
+
+}  // namespace pelorin::cli

@@ -1,0 +1,194 @@
+#include "pelorin/cli/PelorinCommands.h"
+
+#include "pelorin/cli/CliSession.h"
+#include "pelorin/cli/CommandLine.h"
+#include "pelorin/cli/PfiPack.h"
+#include "pelorin/cli/TerminalProgress.h"
+#include "pelorin/fonts/CodePageConversion.h"
+#include "pelorin/fonts/FontBackup.h"
+#include "pelorin/fonts/FontList.h"
+#include "pelorin/fonts/GlyphImport.h"
+#include "pelorin/fonts/StartupEudcSetup.h"
+#include "pelorin/truetype/SourceFont.h"
+#include "platform/FontconfigFonts.h"
+#include "platform/ProgramPath.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace pelorin::cli {
+namespace {
+
+constexpr std::uint16_t kDefaultEudcWinAscent = 220;  // the EUDC font's own ascender at em 256
+
+void fail(const std::string& reason) { std::fprintf(stderr, "pelorin: %s\n", reason.c_str()); }
+
+std::string absolute(const std::string& path) {
+    std::error_code ignored;
+    const auto full = std::filesystem::absolute(path, ignored);
+    return full.empty() ? path : full.lexically_normal().string();
+}
+
+// usWinAscent of an installed face, for a new EUDC font that serves it.
+std::uint16_t winAscentOf(const std::string& fontFile, int faceIndex) {
+    const auto font = truetype::SourceFont::Open(fontFile, static_cast<std::uint32_t>(faceIndex));
+    if (!font || font->WinAscent() == 0) return kDefaultEudcWinAscent;
+    return font->WinAscent();
+}
+
+class Runner {
+public:
+    explicit Runner(CliSession& session) : s_(session) {}
+
+    int operator()(const StartupCommand&) {
+        const auto program = platform::runningProgramPath();
+        std::vector<std::string> trueTypeFaces;
+        for (const platform::InstalledFont& font : platform::installedFonts())
+            if (font.format == "TrueType")
+                trueTypeFaces.insert(trueTypeFaces.end(), font.families.begin(), font.families.end());
+        fonts::startupEudcSetup(fonts::startupIniPath(program.value_or("pelorin")), s_.fontsFolder(), trueTypeFaces,
+                                s_.links());
+        return kExitSuccess;
+    }
+
+    int operator()(const PfiInfoCommand& c) {
+        CPfiDoc library;
+        if (!library.Open(c.library, s_.libraryOptions())) return cannotOpenLibrary(c.library);
+        showWarnings(library);
+        std::printf("code-page\t%u\nem-size\t%u\nglyph-count\t%u\neudc-codes\t%zu\nother-codes\t%zu\n",
+                    library.CodePage(), library.EmSize(), library.GlyphCount(), library.EudcCodes().size(),
+                    library.OtherCodes().size());
+        return kExitSuccess;
+    }
+
+    int operator()(const MakeEudcCommand& c) {
+        CPfiDoc library;
+        if (!library.Open(c.library, s_.libraryOptions())) return cannotOpenLibrary(c.library);
+        showWarnings(library);
+        const std::uint16_t codePage = s_.codePageOr(c.codePage);
+        std::uint16_t winAscent = kDefaultEudcWinAscent;
+        if (c.baseFace) {
+            const auto file = platform::findFontFile(*c.baseFace);
+            if (!file) {
+                fail("no installed face \"" + *c.baseFace + "\"");
+                return kExitFailure;
+            }
+            winAscent = winAscentOf(file->file.string(), file->faceIndex);
+        }
+        TerminalProgress progress(stderr);
+        progress.setRange(static_cast<int>(library.EudcCodes().size()));
+        const bool ok = fonts::writeNewEudcFont(c.output, codePage, c.languageId.value_or(fonts::languageIdOfCodePage(codePage)),
+                                                winAscent, library, c.smooth, s_.messages(), progress);
+        return ok ? kExitSuccess : kExitFailure;
+    }
+
+    int operator()(const ImportCommand& c) {
+        const std::uint16_t codePage = s_.codePageOr(c.codePage);
+        const auto list = s_.fontList(codePage);
+        const fonts::FontEntry* found = fonts::findEntry(list, c.face);
+        if (!found) return notInList(c.face);
+        fonts::FontEntry entry = *found;
+
+        std::error_code ignored;
+        fonts::ImportSettings settings =
+            fonts::defaultImportSettings(entry, std::filesystem::current_path(ignored).string());
+        settings.libraryPath = c.library;
+        settings.mode = static_cast<fonts::ImportMode>(c.mode);
+        settings.precedence = static_cast<fonts::Precedence>(c.precedence.value_or(0));
+        settings.smooth = c.smooth;
+        if (c.eudcOut) settings.newEudcPath = *c.eudcOut;
+        if (c.fontOut) settings.newFontPath = *c.fontOut;
+        settings.newEudcPath = absolute(settings.newEudcPath);
+        settings.newFontPath = absolute(settings.newFontPath);
+
+        TerminalProgress progress(stderr);
+        fonts::ImportContext context{s_.links(), s_.messages(), progress, s_.libraryOptions(),
+                                     [](const fonts::FontEntry& e) { return winAscentOf(e.fontFilePath, e.faceIndex); }};
+        const bool ok = fonts::runImport(entry, settings, context);
+        if (!ok) return kExitFailure;
+        std::printf("eudc-file\t%s\n", entry.eudcFilePath.c_str());
+        if (settings.mode == fonts::ImportMode::EverythingIntoFont)
+            std::printf("new-font-file\t%s\n", entry.newFontFilePath.c_str());
+        return kExitSuccess;
+    }
+
+    int operator()(const ListCommand&) {
+        const auto list = s_.fontList(s_.systemCodePage());
+        for (const fonts::FontEntry& entry : list)
+            std::printf("%s\t%s\t%s\n", entry.faceName.c_str(), entry.fontFilePath.c_str(),
+                        entry.eudcFilePath.c_str());
+        return list.empty() ? kExitFailure : kExitSuccess;
+    }
+
+    int operator()(const LinkCommand& c) {
+        if (!s_.links().linkEudc(s_.codePageOr(c.codePage), c.face, absolute(c.eudc))) {
+            fail("the EUDC switch is not available");
+            return kExitFailure;
+        }
+        return kExitSuccess;
+    }
+
+    int operator()(const UnlinkCommand& c) {
+        const std::uint16_t codePage = s_.codePageOr(c.codePage);
+        if (!s_.links().unlinkEudc(codePage, c.face)) {
+            fail("\"" + c.face + "\" has no EUDC link under code page " + std::to_string(codePage));
+            return kExitFailure;
+        }
+        return kExitSuccess;
+    }
+
+    int operator()(const BackupCommand& c) {
+        const auto list = s_.fontList(s_.systemCodePage());
+        const fonts::FontEntry* entry = fonts::findEntry(list, c.face);
+        if (!entry) return notInList(c.face);
+        if (const std::string error = fonts::backupFont(*entry, c.output); !error.empty()) {
+            fail("cannot copy " + entry->fontFilePath + " to " + c.output + ": " + error);
+            return kExitFailure;
+        }
+        return kExitSuccess;
+    }
+
+    int operator()(const PfiPackCommand& c) {
+        const auto packed = packLibrary(c);
+        if (!packed) {
+            fail(packed.error());
+            return kExitFailure;
+        }
+        std::fprintf(stderr, "%zu glyphs packed, %zu codes without a glyph\n", packed->packed, packed->missing);
+        return kExitSuccess;
+    }
+
+private:
+    int cannotOpenLibrary(const std::string& path) {
+        s_.messages().show(fonts::text(fonts::message::kCannotOpenLibrary, path));
+        return kExitFailure;
+    }
+    void showWarnings(const CPfiDoc& library) {
+        for (const std::string& warning : library.Warnings()) s_.messages().show(warning);
+    }
+    int notInList(const std::string& face) {
+        fail("\"" + face + "\" is not in the font list (see: pelorin list)");
+        return kExitFailure;
+    }
+
+    CliSession& s_;
+};
+
+}  // namespace
+
+int runPelorin(const std::vector<std::string>& args, const platform::Environment& env) {
+    const auto command = parseCommandLine(args);
+    if (!command) {
+        std::fprintf(stderr, "pelorin: %s\n%s", command.error().reason.c_str(), kUsage);
+        return kExitUsage;
+    }
+    auto session = CliSession::open(env);
+    if (!session) {
+        fail(session.error());
+        return kExitFailure;
+    }
+    Runner runner(*session.value());
+    return std::visit(runner, command.value());
+}
+
+}  // namespace pelorin::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/XdgDirectories.h"
+
+#include <string>
+#include <vector>
+
+namespace pelorin::cli {
+
+// Exit statuses of the pelorin command.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // the operation failed; its message was shown
+inline constexpr int kExitUsage = 2;
+
+// Runs the command line (arguments after the program name).
+int runPelorin(const std::vector<std::string>& args, const platform::Environment& env);
+
+}  // namespace pelorin::cli
