@@ -1,0 +1,181 @@
+#include "pelorin/fonts/GlyphImport.h"
+
+#include "pelorin/fonts/EudcDrawnCodes.h"
+#include "pelorin/pfi/testing/LibraryBytes.h"
+#include "pelorin/truetype/CTTFMan.h"
+#include "platform/MemoryRegistryStore.h"
+
+#include <gtest/gtest.h>
+
+namespace pelorin::fonts {
+namespace {
+
+namespace tt = pelorin::truetype;
+
+class NoSwitch final : public EudcSwitch {
+public:
+    bool available() const override { return true; }
+    void turnOff() override {}
+    void turnOn() override {}
+};
+
+class CollectedMessages final : public MessageSink {
+public:
+    void show(const std::string& message) override { shown.push_back(message); }
+    std::vector<std::string> shown;
+};
+
+class CountedProgress final : public ImportProgress {
+public:
+    void setRange(int steps) override { range = steps; }
+    void step() override { ++steps; }
+    int range = 0;
+    int steps = 0;
+};
+
+// A square of four lines, `size` library units wide, with its corner at (100, 100).
+std::vector<std::uint8_t> squareRecord(std::int8_t size) {
+    const auto s = static_cast<std::uint8_t>(size);
+    const auto minus = static_cast<std::uint8_t>(-size);
+    return {0x81, 0x84, 0x48, 100, 100, 0x4B, 0, s, s, 0, 0, minus, minus, 0, 0xEF};
+}
+
+// The bytes of a glyph slot of an EUDC font file.
+std::vector<std::uint8_t> slotBytes(const std::filesystem::path& file, std::uint32_t code) {
+    auto font = tt::CTTFMan::OpenExisting(file);
+    if (!font) return {};
+    const auto loca = font->Table(tt::tags::kLoca);
+    const auto glyf = font->Table(tt::tags::kGlyf);
+    const std::size_t g = code - 0xE000 + 2;
+    const auto at = [&](std::size_t i) {
+        return static_cast<std::uint32_t>(loca[4 * i] << 24 | loca[4 * i + 1] << 16 | loca[4 * i + 2] << 8 |
+                                          loca[4 * i + 3]);
+    };
+    return {glyf.begin() + at(g), glyf.begin() + at(g + 1)};
+}
+
+class GlyphImportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = pelorin::testing::FreshTempDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        entry.faceName = "LMSong";
+        entry.codePage = 0;
+        entry.fontFilePath = (dir / "LMSong.ttf").string();
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::string library(const std::string& name, const std::vector<pelorin::testing::LibraryEntry>& entries,
+                        std::uint16_t emWord = 1000) {
+        const auto path = dir / name;
+        pelorin::testing::WriteFile(path, pelorin::testing::LibraryBytes(emWord, entries));
+        return path.string();
+    }
+    ImportSettings settings(const std::string& libraryPath, ImportMode mode, Precedence precedence,
+                            const std::string& eudcName) {
+        ImportSettings s = defaultImportSettings(entry, dir.string());
+        s.libraryPath = libraryPath;
+        s.mode = mode;
+        s.precedence = precedence;
+        s.newEudcPath = (dir / eudcName).string();
+        return s;
+    }
+    bool run(const ImportSettings& s) { return runImport(entry, s, context); }
+    std::string linked() const { return links.eudcPathOf(entry.codePage, "LMSong"); }
+
+    std::filesystem::path dir;
+    FontEntry entry;
+    platform::MemoryRegistryStore store;
+    NoSwitch eudcSwitch;
+    EudcLinks links{store, eudcSwitch};
+    CollectedMessages messages;
+    CountedProgress progress;
+    ImportContext context{links, messages, progress, PfiOpenOptions{0, {}}, nullptr};
+};
+
+TEST_F(GlyphImportTest, DefaultsFollowTheFontFileName) {
+    const ImportSettings s = defaultImportSettings(entry, "/work");
+    EXPECT_EQ(s.newFontPath, "/work/LMSong.ttf");
+    EXPECT_EQ(s.newEudcPath, "/work/LMSong.tte");
+    entry.eudcFilePath = "/fonts/LMCivic.TTE";
+    EXPECT_EQ(defaultImportSettings(entry, "/work").newEudcPath, "/fonts/LMCivic.TTE");
+}
+
+TEST_F(GlyphImportTest, ModeZeroMakesAndLinksANewEudcFontFromTheLibraryOnly) {
+    const auto lib = library("a.pfi", {{0xE000, 0, squareRecord(50)}, {0x4E00, 0, squareRecord(50)},
+                                       {0xE005, 0, squareRecord(50)}});
+    entry.eudcFilePath = (dir / "old.tte").string();  // named, but never read in mode 0
+    ASSERT_TRUE(run(settings(lib, ImportMode::EudcOnly, Precedence::CurrentFont, "new.tte")));
+
+    EXPECT_EQ(entry.eudcFilePath, (dir / "new.tte").string());
+    EXPECT_EQ(linked(), entry.eudcFilePath);
+    EXPECT_EQ(entry.libraryFilePath, lib);
+    EXPECT_EQ(drawnCodesOf(entry.eudcFilePath),
+              (std::vector<platform::CodePointRange>{{0xE000, 0xE000}, {0xE005, 0xE005}}));
+    EXPECT_EQ(progress.range, 3);
+    EXPECT_EQ(progress.steps, 2);
+    // A library tagged with neither 936 nor 950 is only warned about.
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(GlyphImportTest, ModeOnePrecedenceDecidesAnOccupiedSlot) {
+    const auto first = library("first.pfi", {{0xE000, 0, squareRecord(50)}});
+    const auto second = library("second.pfi", {{0xE000, 0, squareRecord(90)}, {0xE001, 0, squareRecord(90)}});
+    ASSERT_TRUE(run(settings(first, ImportMode::EudcOnly, Precedence::CurrentFont, "font.tte")));
+    const auto original = slotBytes(entry.eudcFilePath, 0xE000);
+
+    // Current font first, and the same path: edited in place.
+    ASSERT_TRUE(run(settings(second, ImportMode::EudcIntoFont, Precedence::CurrentFont, "font.tte")));
+    EXPECT_EQ(slotBytes(dir / "font.tte", 0xE000), original);
+    EXPECT_FALSE(slotBytes(dir / "font.tte", 0xE001).empty());
+
+    // Library first, into a copy: the copy's slot is replaced, the old file stays.
+    ASSERT_TRUE(run(settings(second, ImportMode::EudcIntoFont, Precedence::Library, "copy.tte")));
+    EXPECT_NE(slotBytes(dir / "copy.tte", 0xE000), original);
+    EXPECT_EQ(slotBytes(dir / "font.tte", 0xE000), original);
+    EXPECT_EQ(linked(), (dir / "copy.tte").string());
+}
+
+TEST_F(GlyphImportTest, AnUnconvertibleCodeIsNamedAndSkipped) {
+    entry.codePage = 936;
+    // Under code page 936, F8FF has no character and F8A1 is the EUDC code of U+E234.
+    const auto lib = library("a.pfi", {{0xF8FF, 0, squareRecord(50)}, {0xF8A1, 0, squareRecord(50)}});
+    ASSERT_TRUE(run(settings(lib, ImportMode::EudcOnly, Precedence::CurrentFont, "new.tte")));
+    ASSERT_GE(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[messages.shown.size() - 2], "Zorvan补字库的编码空间与系统不一致。");
+    EXPECT_EQ(messages.shown.back(), "F8FF不是正确的编码。将被忽略。");
+    EXPECT_EQ(drawnCodesOf(entry.eudcFilePath), (std::vector<platform::CodePointRange>{{0xE234, 0xE234}}));
+}
+
+TEST_F(GlyphImportTest, ModeTwoWithOnlyEudcCodesWritesNoFont) {
+    const auto lib = library("a.pfi", {{0xE000, 0, squareRecord(50)}});
+    ASSERT_TRUE(run(settings(lib, ImportMode::EverythingIntoFont, Precedence::CurrentFont, "new.tte")));
+    EXPECT_EQ(entry.newFontFilePath, entry.fontFilePath);
+    EXPECT_FALSE(std::filesystem::exists(dir / "LMSong.ttf"));
+}
+
+TEST_F(GlyphImportTest, FailuresKeepThePreviousLinkAndSayWhy) {
+    const auto good = library("a.pfi", {{0xE000, 0, squareRecord(50)}});
+    ASSERT_TRUE(run(settings(good, ImportMode::EudcOnly, Precedence::CurrentFont, "old.tte")));
+    const std::string previous = entry.eudcFilePath;
+
+    const std::string unwritable = (dir / "no-such-dir" / "new.tte").string();
+    ImportSettings s = settings(good, ImportMode::EudcOnly, Precedence::CurrentFont, "x.tte");
+    s.newEudcPath = unwritable;
+    EXPECT_FALSE(run(s));
+    EXPECT_EQ(messages.shown.back(), "无法创建字体新EUDC文件:" + unwritable + "，请检查硬盘空间是否太小。");
+    EXPECT_EQ(linked(), previous);
+    EXPECT_EQ(entry.libraryFilePath, "");
+
+    EXPECT_FALSE(run(settings((dir / "missing.pfi").string(), ImportMode::EudcOnly, Precedence::CurrentFont, "y.tte")));
+    EXPECT_EQ(messages.shown.back(), "无法打开后端补字库文件：" + (dir / "missing.pfi").string());
+
+    // A damaged EUDC file to merge into is reported, and nothing replaces it.
+    pelorin::testing::WriteFile(previous, {1, 2, 3});
+    EXPECT_FALSE(run(settings(good, ImportMode::EudcIntoFont, Precedence::Library, "old.tte")));
+    EXPECT_EQ(messages.shown.back(), "无法打开字体EUDC文件：" + previous + "，可能已被破坏。");
+    EXPECT_EQ(std::filesystem::file_size(previous), 3u);
+    EXPECT_EQ(linked(), previous);
+}
+
+}  // namespace
+}  // namespace pelorin::fonts
