@@ -21,15 +21,14 @@
 
 namespace tesvik::fixtures {
 
-// A fresh directory under the system's temporary directory, removed with
+// A fresh temporary directory, removed with
 // everything in it when the object goes away.
 class TempDir {
 public:
     TempDir() {
         static std::atomic<unsigned> serial{0};
         std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("tesvik-index-" + std::to_string(random()) + "-" + std::to_string(serial++));
+        path_ = baseDirectory() / ("tesvik-index-" + std::to_string(random()) + "-" + std::to_string(serial++));
         std::filesystem::create_directories(path_);
     }
     ~TempDir() {
@@ -42,6 +41,15 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
 private:
+    // Memory-backed where the system has it: tests replace files by renaming
+    // them over old ones, which a journalling disk flushes every time.
+    static std::filesystem::path baseDirectory() {
+        std::error_code ec;
+        const std::filesystem::path shm = "/dev/shm";
+        if (std::filesystem::is_directory(shm, ec)) return shm;
+        return std::filesystem::temp_directory_path();
+    }
+
     std::filesystem::path path_;
 };
 
