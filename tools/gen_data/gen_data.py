@@ -64,7 +64,7 @@ def generate(src, pua_rows):
     files.update(cpp_tables.code_list(
         src.versions, "SymbolCodeList", symbols.symbol_code_list(),
         "// The symbols of the GB18030 two-byte set (and the eight trigrams), ascending."))
-    equivalents = {r.equivalent for r in radicals} | set(src.equivalents.values())
+    equivalents = {src.equivalents[c] for c in radical_table.KANGXI}
     files.update(cpp_tables.code_list(
         src.versions, "SpecialQueryList", special_query.special_query_list(src, equivalents, pua_rows),
         "// Components and rare characters, in the order the query \"zzzz\" lists them."))
