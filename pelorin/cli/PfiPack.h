@@ -10,7 +10,7 @@ namespace pelorin::cli {
 
 struct PackSummary {
     std::size_t packed = 0;   // glyphs written to the library
-    std::size_t missing = 0;  // codes the font has no glyph for (or no character in the code page)
+    std::size_t missing = 0;  // codes without a character, without a glyph, or too big for the format
 };
 
 // pfi-pack: a PFI library from the outlines of a TrueType font, one glyph
