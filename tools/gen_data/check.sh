@@ -7,6 +7,12 @@ here="$(cd "$(dirname "$0")" && pwd)"
 repo="$(cd "$here/../.." && pwd)"
 python="${PYTHON:-python3}"
 
+if ! unit_output="$("$python" -B -m unittest discover -s "$here" -p 'test_*.py' 2>&1)"; then
+    echo "$unit_output"
+    echo "gen_data unit tests failed"
+    exit 1
+fi
+
 if ! "$python" -B -c "import sys; sys.path.insert(0, '$here'); import sources; sys.exit(0 if sources.sources_present() else 1)"; then
     echo "gen_data check skipped: unicode-data and rime-data-stroke are not installed"
     exit 0
