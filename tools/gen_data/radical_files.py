@@ -27,8 +27,16 @@ def _forms_by_radical(radicals, cjk_radicals):
     for number, (radical, _) in cjk_radicals.items():
         if number.endswith("'") and radical in by_code:
             forms[number] = [by_code[radical]]
+    kangxi_shapes = {r.kangxi: r.equivalent for r in radicals if r.is_kangxi_form}
+
+    def trial_order(r):
+        # Longer forms first; among forms of one length, a Supplement form of
+        # the Kangxi form's own shape comes after it, the rest by code point.
+        duplicate = not r.is_kangxi_form and r.equivalent == kangxi_shapes.get(r.kangxi)
+        return (-len(r.strokes), duplicate, r.code)
+
     for members in forms.values():
-        members.sort(key=lambda r: (-len(r.strokes), r.code))
+        members.sort(key=trial_order)
     return forms
 
 
