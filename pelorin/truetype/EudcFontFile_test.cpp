@@ -121,7 +121,8 @@ TEST(EudcFontFile, LanguageSelectsTheOS2Ranges) {
                           {1042, 0x800002A7, 0x29D77CFB, 16, 0x00080000, 0},
                           {1041, 0, 0, 0, 0, 1}};
     for (const Case& c : cases) {
-        const auto os2 = BuildEudcFont(c.language, 900).Table(tags::kOS2);
+        const CTTFMan font = BuildEudcFont(c.language, 900);
+        const auto os2 = font.Table(tags::kOS2);
         EXPECT_EQ(GetU32(os2, 42), c.unicode1) << c.language;
         EXPECT_EQ(GetU32(os2, 46), c.unicode2) << c.language;
         EXPECT_EQ(GetU32(os2, 50), c.unicode3) << c.language;
