@@ -138,7 +138,7 @@ def main(argv):
         else:
             rows = pua_set.read_table(os.path.join(REPO_ROOT, PUA_SET_TABLE))
             files = generate(src, rows)
-    except (characters.RuleError, sources.SourceError) as error:
+    except (characters.RuleError, sources.SourceError, ValueError) as error:
         print(f"gen_data: {error}", file=sys.stderr)
         return 1
     write_files(args.root, files)
