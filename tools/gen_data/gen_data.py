@@ -17,14 +17,15 @@ import characters
 import cpp_tables
 import pinyin_files
 import pua_set
-import special_query
-import symbols
 import radical_files
 import radical_table
 import sources
+import special_query
 import stroke_files
+import symbols
 
 REPO_ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+PUA_SET_TABLE = "data/pua-set.tsv"
 
 
 class Sources:
@@ -37,8 +38,6 @@ class Sources:
         self.equivalents = sources.load_equivalent_ideographs()
         self.taiwan, self.mainland = sources.load_rime_strokes()
 
-
-PUA_SET_TABLE = "data/pua-set.tsv"
 
 
 def generate(src, pua_rows):
@@ -138,7 +137,7 @@ def main(argv):
         else:
             rows = pua_set.read_table(os.path.join(REPO_ROOT, PUA_SET_TABLE))
             files = generate(src, rows)
-    except (characters.RuleError, sources.SourceError, ValueError) as error:
+    except (characters.RuleError, sources.SourceError, ValueError, OSError) as error:
         print(f"gen_data: {error}", file=sys.stderr)
         return 1
     write_files(args.root, files)
