@@ -1,5 +1,7 @@
 #include "tesvik/shell/PrivateProfile.h"
 
+#include "tesvik/shell/AsciiCase.h"
+
 namespace tesvik {
 
 namespace {
@@ -10,15 +12,6 @@ std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
     return s;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
 }
 
 // One line of the text, with where it lies.
@@ -80,7 +73,7 @@ struct SectionSpan {
 std::optional<SectionSpan> findSection(const std::vector<Line>& lines, std::string_view section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto name = sectionName(lines[i].content);
-        if (!name || !equalsIgnoringCase(*name, section)) continue;
+        if (!name || !equalsIgnoringAsciiCase(*name, section)) continue;
         std::size_t end = i + 1;
         while (end < lines.size() && !sectionName(lines[end].content)) ++end;
         return SectionSpan{i, end};
@@ -91,7 +84,7 @@ std::optional<SectionSpan> findSection(const std::vector<Line>& lines, std::stri
 std::optional<std::size_t> findKey(const std::vector<Line>& lines, SectionSpan span, std::string_view key) {
     for (std::size_t i = span.header + 1; i < span.end; ++i) {
         const auto k = keyLine(lines[i].content);
-        if (k && equalsIgnoringCase(k->name, key)) return i;
+        if (k && equalsIgnoringAsciiCase(k->name, key)) return i;
     }
     return std::nullopt;
 }

@@ -1,10 +1,10 @@
 #include "tesvik/shell/SettingsChecks.h"
 
+#include "tesvik/shell/AsciiCase.h"
+
 namespace tesvik {
 
 namespace {
-
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool isStrokeKeyCharacter(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
 

@@ -1,6 +1,7 @@
 #include "tesvik/shell/SurrogateList.h"
 
 #include "platform/AtomicFile.h"
+#include "tesvik/shell/AsciiCase.h"
 
 #include <fstream>
 
@@ -18,8 +19,6 @@ int hexValue(char c) {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
-
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool isRecordCharacter(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); }
 

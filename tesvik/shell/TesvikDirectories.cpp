@@ -1,5 +1,7 @@
 #include "tesvik/shell/TesvikDirectories.h"
 
+#include "tesvik/shell/AsciiCase.h"
+
 #include <string>
 #include <string_view>
 
@@ -19,15 +21,6 @@ std::filesystem::path withTrailingSlash(std::filesystem::path dir) {
     return text;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
 // The parent of the first folder named Tesvik-gb13000 on the path, with its
 // spelling kept: Linux file names are case-sensitive.
 std::optional<std::filesystem::path> installFolderParent(std::string_view path) {
@@ -35,7 +28,7 @@ std::optional<std::filesystem::path> installFolderParent(std::string_view path) 
     while (slash != std::string_view::npos) {
         const std::size_t next = path.find('/', slash + 1);
         if (next == std::string_view::npos) break;  // the last component is the program itself
-        if (equalsIgnoringCase(path.substr(slash + 1, next - slash - 1), kInstallFolder)) {
+        if (equalsIgnoringAsciiCase(path.substr(slash + 1, next - slash - 1), kInstallFolder)) {
             return std::filesystem::path(std::string(path.substr(0, slash + 1)));
         }
         slash = next;
