@@ -1,5 +1,6 @@
 #include "tesvik/shell/Autostart.h"
 
+#include "platform/XdgAutostart.h"
 #include "tesvik/messages/Messages.h"
 #include "tesvik/shell/AsciiCase.h"
 
@@ -22,5 +23,13 @@ bool RunKeyAutostart::disable() {
     if (!store_.value(kRunKey, valueName())) return true;
     return store_.deleteValue(kRunKey, valueName());
 }
+
+bool SessionAutostart::isEnabled() const { return platform::xdgAutostartStarts(entryFile_, programPath_); }
+
+bool SessionAutostart::enable() {
+    return platform::writeXdgAutostartEntry(entryFile_, programPath_, messageText(MessageId::MainWindowCaption)).ok();
+}
+
+bool SessionAutostart::disable() { return platform::removeXdgAutostartEntry(entryFile_).ok(); }
 
 }  // namespace tesvik

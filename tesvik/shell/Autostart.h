@@ -33,6 +33,24 @@ private:
     std::filesystem::path programPath_;
 };
 
+// The Linux form: the desktop session's autostart entry
+// $XDG_CONFIG_HOME/autostart/tesvik.desktop, starting the program's full path.
+class SessionAutostart final : public AutostartEntry {
+public:
+    SessionAutostart(std::filesystem::path entryFile, std::filesystem::path programPath)
+        : entryFile_(std::move(entryFile)), programPath_(std::move(programPath)) {}
+
+    bool isEnabled() const override;
+    bool enable() override;
+    bool disable() override;
+
+private:
+    std::filesystem::path entryFile_;
+    std::filesystem::path programPath_;
+};
+
+inline constexpr const char* kAutostartEntryId = "tesvik";
+
 inline constexpr const char* kRunKey = "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 }  // namespace tesvik

@@ -1,7 +1,9 @@
 #include "tesvik/shell/Autostart.h"
 
 #include "platform/MemoryRegistryStore.h"
+#include "platform/XdgAutostart.h"
 #include "tesvik/messages/Messages.h"
+#include "tesvik/shell/ScratchDirectory_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +35,19 @@ TEST(RunKeyAutostart, EnabledOnlyForThisProgramsPath) {
     EXPECT_EQ(platform::stringValue(registry, kRunKey, name), "/opt/Tesvik-gb13000/Tesvik");
     ASSERT_TRUE(autostart.disable());
     EXPECT_FALSE(registry.value(kRunKey, name));
+}
+
+TEST(SessionAutostart, SwitchesTheDesktopEntry) {
+    testing::ScratchDirectory dir;
+    const platform::Environment env{{{"HOME", "/nonexistent"}, {"XDG_CONFIG_HOME", dir.path().string()}}};
+    SessionAutostart autostart(platform::xdgAutostartFile(env, kAutostartEntryId), "/opt/Tesvik-gb13000/tesvik");
+    EXPECT_FALSE(autostart.isEnabled());
+    ASSERT_TRUE(autostart.enable());
+    EXPECT_TRUE(autostart.isEnabled());
+    EXPECT_NE(dir.read("autostart/tesvik.desktop").find("Name=LumenarTesvik输入法软件（规范字表版）V1.0\n"),
+              std::string::npos);
+    ASSERT_TRUE(autostart.disable());
+    EXPECT_FALSE(autostart.isEnabled());
 }
 
 }  // namespace
