@@ -3,6 +3,7 @@
 #include "platform/FontconfigFonts.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -65,11 +66,13 @@ void writeScanRule(std::ostream& out, const EudcFallback& fallback, const std::s
     out << "    </edit>\n  </match>\n";
 }
 
-void writeFaceRule(std::ostream& out, const std::string& face, const std::string& family) {
+// The face's EUDC family, then the system default's, right after the face.
+void writeFaceRule(std::ostream& out, const std::string& face, const std::vector<std::string>& families) {
     out << "  <match target=\"pattern\">\n"
         << "    <test qual=\"any\" name=\"family\"><string>" << xmlEscaped(face) << "</string></test>\n"
-        << "    <edit name=\"family\" mode=\"append\" binding=\"same\"><string>" << xmlEscaped(family)
-        << "</string></edit>\n  </match>\n";
+        << "    <edit name=\"family\" mode=\"append\" binding=\"same\">";
+    for (const std::string& family : families) out << "<string>" << xmlEscaped(family) << "</string>";
+    out << "</edit>\n  </match>\n";
 }
 
 void writeSystemDefaultRule(std::ostream& out, const std::string& family) {
@@ -105,8 +108,15 @@ std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::
     std::set<std::filesystem::path> scanned;
     for (const EudcFallback& fallback : fallbacks)
         if (scanned.insert(fallback.file).second) writeScanRule(out, fallback, eudcFamilyName(fallback.file, files));
+    std::optional<std::string> systemDefault;
     for (const EudcFallback& fallback : fallbacks)
-        if (!fallback.face.empty()) writeFaceRule(out, fallback.face, eudcFamilyName(fallback.file, files));
+        if (fallback.face.empty()) systemDefault = eudcFamilyName(fallback.file, files);
+    for (const EudcFallback& fallback : fallbacks) {
+        if (fallback.face.empty()) continue;
+        std::vector<std::string> families{eudcFamilyName(fallback.file, files)};
+        if (systemDefault && *systemDefault != families.front()) families.push_back(*systemDefault);
+        writeFaceRule(out, fallback.face, families);
+    }
     for (const EudcFallback& fallback : fallbacks)
         if (fallback.face.empty()) writeSystemDefaultRule(out, eudcFamilyName(fallback.file, files));
     out << "</fontconfig>\n";

@@ -29,8 +29,12 @@ struct EudcFallback {
 // - a scan rule per EUDC file, giving it a family name of its own (every EUDC
 //   file calls itself "EUDC") and the set of code points it really draws, so
 //   that an empty slot falls through to the next font instead of a blank;
-// - an "append" rule per linked face, placing its EUDC family right after it;
-// - one rule that appends the system default's family to every pattern.
+// - an "append" rule per linked face, placing its EUDC family (and the
+//   system default's after it) right after the face, bound as the face is;
+// - one rule that appends the system default's family, weakly, to every
+//   pattern, so that it serves faces without a link of their own where no
+//   other font draws the code (a strong binding would make it the match for
+//   every family that is not installed).
 // Files outside the fonts folder get their folder listed as a font folder.
 std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::filesystem::path& fontsFolder);
 
