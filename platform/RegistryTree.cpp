@@ -86,14 +86,13 @@ std::vector<std::string> RegistryTree::subkeyNames(std::string_view key) const {
     const auto path = normalizeRegistryKey(key);
     if (!path) return names;
     const std::string prefix = foldRegistryName(*path) + '\\';
-    std::string lastFolded;
+    std::map<std::string, std::string> byFoldedName;  // sorted, each name once
     for (auto it = keys_.lower_bound(prefix); it != keys_.end() && startsWith(it->first, prefix); ++it) {
         const std::size_t end = it->first.find('\\', prefix.size());
-        const std::string folded = it->first.substr(prefix.size(), end - prefix.size());
-        if (!names.empty() && folded == lastFolded) continue;
-        names.push_back(it->second.path.substr(prefix.size(), end - prefix.size()));
-        lastFolded = folded;
+        byFoldedName.try_emplace(it->first.substr(prefix.size(), end - prefix.size()),
+                                 it->second.path.substr(prefix.size(), end - prefix.size()));
     }
+    for (auto& [folded, name] : byFoldedName) names.push_back(std::move(name));
     return names;
 }
 

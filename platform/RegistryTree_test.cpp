@@ -27,6 +27,9 @@ TEST(RegistryTree, ParentsAndHivesExist) {
     EXPECT_FALSE(store.keyExists("HKEY_CURRENT_USER\\EU"));
     EXPECT_EQ(store.subkeyNames("HKEY_CURRENT_USER\\EUDC"), (std::vector<std::string>{"936", "950"}));
     EXPECT_EQ(store.subkeyNames("HKEY_CURRENT_USER"), std::vector<std::string>{"EUDC"});
+    // A sibling whose name sorts between a key and its own subkeys.
+    ASSERT_TRUE(store.createKey("HKEY_CURRENT_USER\\EUDC!"));
+    EXPECT_EQ(store.subkeyNames("HKEY_CURRENT_USER"), (std::vector<std::string>{"EUDC", "EUDC!"}));
 }
 
 TEST(RegistryTree, InvalidKeyPathsAreRefused) {
