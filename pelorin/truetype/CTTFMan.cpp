@@ -23,15 +23,15 @@ void PadTo4(std::vector<uint8_t>& out) {
 }  // namespace
 
 TrueTypeResult<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return TrueTypeResult<std::vector<uint8_t>>::failure(
-            MakeError(TrueTypeErrorKind::CannotOpen, path.string() + ": " + std::strerror(errno)));
-    }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return TrueTypeResult<std::vector<uint8_t>>::failure(
-            MakeError(TrueTypeErrorKind::CannotOpen, path.string() + ": read error"));
+    using R = TrueTypeResult<std::vector<uint8_t>>;
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) return R::failure(MakeError(TrueTypeErrorKind::CannotOpen, path.string() + ": " + std::strerror(errno)));
+    const std::streamoff size = in.tellg();
+    if (size < 0) return R::failure(MakeError(TrueTypeErrorKind::CannotOpen, path.string() + ": not a regular file"));
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) {
+        return R::failure(MakeError(TrueTypeErrorKind::CannotOpen, path.string() + ": read error"));
     }
     return bytes;
 }

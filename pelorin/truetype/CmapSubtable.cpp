@@ -101,7 +101,9 @@ std::optional<CharacterMap> CharacterMap::Parse(std::span<const uint8_t> cmapByt
         if (!platform || !encoding || !offset || *offset >= cmap.size()) continue;
         const ByteView subtable = *cmap.Sub(*offset, cmap.size() - *offset);
         if (!chosen) {
-            if (auto f4 = Format4Subtable::Parse(subtable)) chosen = CharacterMap{*encoding, std::move(*f4), std::nullopt};
+            // Unicode-platform records count as the Windows Unicode encoding.
+            const uint16_t windowsEncoding = *platform == 0 ? 1 : *encoding;
+            if (auto f4 = Format4Subtable::Parse(subtable)) chosen = CharacterMap{windowsEncoding, std::move(*f4), std::nullopt};
         }
         const bool unicode = *platform == 0 || (*platform == 3 && *encoding == 10);
         if (!format12 && unicode) format12 = Format12Subtable::Parse(subtable);

@@ -41,8 +41,9 @@ public:
     uint16_t WinAscent() const;            // OS/2 usWinAscent, 0 without OS/2
     bool HasLongLoca() const;              // head indexToLocFormat
 
-    // Encoding ID of the format 4 subtable in use (1 Unicode, 2 Shift-JIS,
-    // 3 PRC, 4 Big5, 5 Wansung, 6 Johab).
+    // Windows encoding ID of the format 4 subtable in use (1 Unicode,
+    // 2 Shift-JIS, 3 PRC, 4 Big5, 5 Wansung, 6 Johab); a subtable of the
+    // Unicode platform (0) counts as 1, whatever its own encoding ID says.
     uint16_t CmapEncoding() const { return cmap_.encodingId; }
     // Every (code, glyph) pair of that subtable, ascending by code; codes
     // mapped to glyph 0 or to a glyph past numGlyphs are left out.

@@ -94,7 +94,7 @@ TEST(SourceFontFuzz, MutatedFilesNeverReadOutOfBounds) {
     }
     std::mt19937 rng(20261210);
     size_t opened = 0;
-    for (int i = 0; i < 6000; ++i) {
+    for (int i = 0; i < 4000; ++i) {
         std::vector<uint8_t> bytes = seeds[rng() % seeds.size()];
         Mutate(bytes, rng);
         for (uint32_t face : {0u, 1u}) {
@@ -105,7 +105,7 @@ TEST(SourceFontFuzz, MutatedFilesNeverReadOutOfBounds) {
         }
         if (auto parsed = CTTFMan::Parse(bytes); parsed.ok()) parsed->Serialize();
     }
-    EXPECT_GT(opened, 1000u);  // the mutations must leave most files readable, or they test nothing
+    EXPECT_GT(opened, 700u);  // the mutations must leave most files readable, or they test nothing
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST(SourceFont, ReadsTablesFieldsAndGlyphs) {
         EXPECT_EQ(font->Ascender(), 800);
         EXPECT_EQ(font->WinAscent(), 900);
         EXPECT_EQ(font->HasLongLoca(), longLoca);
-        EXPECT_EQ(font->CmapEncoding(), 3);  // the (0,3) record comes first
+        EXPECT_EQ(font->CmapEncoding(), 1);  // the (0,3) record, Unicode BMP, comes first
         EXPECT_TRUE(std::ranges::equal(font->GetGlyph(1), SquareGlyph(1, 2, 30))) << longLoca;
         EXPECT_TRUE(font->GetGlyph(2).empty());
         EXPECT_TRUE(font->GetGlyph(4).empty());
@@ -49,6 +49,21 @@ TEST(SourceFont, EnumeratesTheFormat4MapInCodeOrder) {
     EXPECT_EQ(font->GlyphForCode(0x21), 2);
     EXPECT_EQ(font->GlyphForCode(0x4E02), 0);
     EXPECT_EQ(font->GlyphForCode(0x1F600), 0);
+}
+
+TEST(SourceFont, CmapEncodingIsTheWindowsEncodingOfTheFirstFormat4Record) {
+    struct Case {
+        std::vector<EncodingRecord> records;
+        uint16_t encoding;
+    };
+    const Case cases[] = {{{{0, 3}, {3, 1}}, 1}, {{{3, 3}}, 3}, {{{3, 4}, {3, 1}}, 4}, {{{0, 4}}, 1}};
+    for (const Case& c : cases) {
+        TinyFontSpec spec = ThreeGlyphs();
+        spec.records = c.records;
+        auto font = SourceFont::FromBytes(BuildTinyFont(spec));
+        ASSERT_TRUE(font.ok());
+        EXPECT_EQ(font->CmapEncoding(), c.encoding) << c.records[0].platformId << "," << c.records[0].encodingId;
+    }
 }
 
 TEST(SourceFont, Format12ReachesCodesBeyondTheBmp) {
