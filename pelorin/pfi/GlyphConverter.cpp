@@ -16,7 +16,8 @@ namespace {
 
 using ConversionResult = lumenar::Result<ConvertedGlyph, PfiError>;
 
-constexpr std::size_t kLargestRecord = 0xFFFF;
+// Working storage starts at this record size and grows to the largest seen.
+constexpr std::size_t kTypicalRecord = 4096;
 
 ConversionResult Fail(PfiErrorCode code, std::string detail) {
     return ConversionResult::failure({code, std::move(detail)});
@@ -125,7 +126,7 @@ std::string_view NoticeText(ConversionNotice notice) {
 }
 
 GlyphConverter::GlyphConverter()
-    : decoded_(SegmentRoomFor(kLargestRecord)),
+    : decoded_(SegmentRoomFor(kTypicalRecord)),
       smoothed_(SmoothedRoomFor(decoded_.size())),
       xs_(kMaxConvertedPoints),
       ys_(kMaxConvertedPoints),
@@ -137,6 +138,7 @@ lumenar::Result<ConvertedGlyph, PfiError> GlyphConverter::Convert(const CPfiDoc&
                                                                   std::span<std::uint8_t> out) {
     const auto record = library.FindGlyph(code);
     if (!record) return ConversionResult::failure(record.error());
+    if (decoded_.size() < SegmentRoomFor(record->bytes.size())) decoded_.resize(SegmentRoomFor(record->bytes.size()));
     const auto count = DecodeGlyph(record->bytes, decoded_);
     if (!count) return ConversionResult::failure(count.error());
     return ConvertOutline(std::span<const OutlineSegment>(decoded_).first(*count), {library.EmSize(), record->advance},

@@ -67,9 +67,9 @@ struct ConvertedGlyph {
 // Turns library glyphs into TrueType simple glyphs: optional curve
 // optimisation, scaling to the target em with the library's baseline
 // (0.15 em above its y = 0) on y = 0, the point sequence, limits and the
-// glyph encoding. Owns its working storage, sized once for the largest
-// glyph, so converting a whole library allocates nothing per glyph. Not
-// thread-safe; use one converter per thread.
+// glyph encoding. Owns its working storage, which grows to the largest glyph
+// seen and is then reused, so converting a library allocates nothing per
+// glyph. Not thread-safe; use one converter per thread.
 class GlyphConverter {
 public:
     GlyphConverter();

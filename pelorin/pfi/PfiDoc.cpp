@@ -1,5 +1,6 @@
 #include "pelorin/pfi/PfiDoc.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -90,7 +91,7 @@ lumenar::Status<PfiError> CPfiDoc::ReadHeader(const std::filesystem::path& path,
 }
 
 void CPfiDoc::ReadIndex() {
-    firstEntryByCode_.assign(0x10000, -1);
+    entriesByCode_.reserve(entries_.size());
     recordOffsets_.resize(entries_.size());
     std::uint64_t recordOffset = dataOffset_;
     for (std::size_t k = 0; k < entries_.size(); ++k) {
@@ -101,17 +102,19 @@ void CPfiDoc::ReadIndex() {
         entry.advance = static_cast<std::int16_t>(U16(bytes_, at + 4));
         recordOffsets_[k] = recordOffset;
         recordOffset += entry.length;
-        if (firstEntryByCode_[entry.code] < 0) firstEntryByCode_[entry.code] = static_cast<std::int32_t>(k);
+        entriesByCode_.emplace_back(entry.code, static_cast<std::uint32_t>(k));
         (IsEudcCode(codePage_, entry.code) ? eudcCodes_ : otherCodes_).push_back(entry.code);
     }
+    std::sort(entriesByCode_.begin(), entriesByCode_.end());  // pairs: equal codes stay in index order
 }
 
 lumenar::Result<PfiGlyphRecord, PfiError> CPfiDoc::FindGlyph(std::uint16_t code) const {
     using R = lumenar::Result<PfiGlyphRecord, PfiError>;
-    if (firstEntryByCode_.empty() || firstEntryByCode_[code] < 0) {
+    const auto found = std::lower_bound(entriesByCode_.begin(), entriesByCode_.end(), std::make_pair(code, 0u));
+    if (found == entriesByCode_.end() || found->first != code) {
         return R::failure({PfiErrorCode::NotFound, "the library has no glyph for code " + std::to_string(code)});
     }
-    const auto k = static_cast<std::size_t>(firstEntryByCode_[code]);
+    const std::size_t k = found->second;
     const PfiIndexEntry& entry = entries_[k];
     if (recordOffsets_[k] + entry.length > bytes_.size()) {
         return R::failure({PfiErrorCode::Malformed, "the record of code " + std::to_string(code) +

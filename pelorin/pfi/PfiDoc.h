@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/Result.h"
@@ -77,7 +78,8 @@ private:
     std::uint32_t dataOffset_ = 0;
     std::vector<PfiIndexEntry> entries_;
     std::vector<std::uint64_t> recordOffsets_;  // per entry, from the start of the file
-    std::vector<std::int32_t> firstEntryByCode_;  // 65536 slots, -1 where no entry
+    // (code, entry) sorted by code, entries of one code in index order.
+    std::vector<std::pair<std::uint16_t, std::uint32_t>> entriesByCode_;
     std::vector<std::uint16_t> eudcCodes_;
     std::vector<std::uint16_t> otherCodes_;
     std::vector<std::string> warnings_;

@@ -18,8 +18,8 @@ using testing::GlyphPoint;
 // The library's glyph converted back to the font's em, as contours.
 std::vector<SourceContour> RoundTrip(const CPfiDoc& doc, std::uint16_t code, std::uint16_t fontEm,
                                      std::uint16_t* advance = nullptr) {
-    GlyphConverter converter;
-    std::vector<std::uint8_t> out(kGlyphDataRoom);
+    static GlyphConverter converter;
+    static std::vector<std::uint8_t> out(kGlyphDataRoom);
     const auto glyph = converter.Convert(doc, code, {fontEm, 0}, false, out);
     EXPECT_TRUE(glyph.ok()) << glyph.error().detail;
     if (advance) *advance = glyph->advanceWidth;
