@@ -28,6 +28,7 @@ struct Command {
 std::vector<Command> lookupCommands();     // strokes, radicals, by-radical
 std::vector<Command> codeCommands();       // code, convert
 std::vector<Command> userTableCommands();  // add-/modify-/delete-stroke, -radical
+std::vector<Command> pinyinSymbolCommands();  // pinyin, readings, symbols, symbol-row
 
 // Shared output rules.
 int reportMessages(QueryContext& context, const std::vector<Message>& messages);

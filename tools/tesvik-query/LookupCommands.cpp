@@ -2,8 +2,6 @@
 
 #include "tesvik/display/CodeText.h"
 #include "tesvik/index/RadicalCharSearch.h"
-#include "tesvik/index/RadicalFileNames.h"
-#include "tesvik/index/RadicalFileReaders.h"
 #include "tesvik/index/RadicalGrid.h"
 #include "tesvik/index/RadicalPageInput.h"
 #include "tesvik/index/RadicalSearch.h"
@@ -79,23 +77,15 @@ int runRadicals(const CommandLine& line, QueryContext& context) {
     return ExitSuccess;
 }
 
-// The radical character of the first radical table record with the key; 0
-// when none has it.
-PackedChar radicalWithKey(const std::filesystem::path& dataDir, const RadicalKey& key) {
-    const auto table = readRadicalTable(dataDir / RadicalTableFileName);
-    if (!table) return 0;
-    const auto& records = table.value();
-    const auto it = std::find_if(records.begin(), records.end(),
-                                 [&](const RadicalTableRecord& r) { return r.key() == key; });
-    return it == records.end() ? 0 : it->radical;
-}
-
 int runByRadical(const CommandLine& line, QueryContext& context) {
     const auto key = RadicalKey::fromText(line.option("key").value_or(""));
     if (!key) return usageError(context, "--key needs a radical key of four characters");
 
+    // The radical character comes from the first radical table record with
+    // the key; none when no record has it.
+    const RadicalCandidate candidate = radicalWithKey(context.dataDir, *key).value_or(RadicalCandidate{0, *key});
     CurrentRadical current;
-    confirmRadical(current, RadicalCandidate{radicalWithKey(context.dataDir, *key), *key},
+    confirmRadical(current, candidate,
                    line.has("alias") ? KeyAliasing::UpperCasedAndAliased : KeyAliasing::None);
 
     RadicalCharQuery query;

@@ -15,7 +15,7 @@ namespace {
 
 std::vector<Command> allCommands() {
     std::vector<Command> commands = lookupCommands();
-    for (auto&& group : {codeCommands(), userTableCommands()}) {
+    for (auto&& group : {codeCommands(), pinyinSymbolCommands(), userTableCommands()}) {
         commands.insert(commands.end(), group.begin(), group.end());
     }
     return commands;

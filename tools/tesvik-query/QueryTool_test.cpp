@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "tesvik/index/IndexFixtures.h"
@@ -127,6 +128,40 @@ TEST_F(QueryToolTest, UserRadicalCharactersAreFiledUnderTheirRadical) {
     EXPECT_EQ(run({"by-radical", "--key", "03D0", "--remaining", "4"}).out, "E235\t\xEE\x88\xB5\t0\n");
     EXPECT_EQ(run({"delete-radical", "--code", "E235", "--yes"}).status, 0);
     EXPECT_EQ(run({"by-radical", "--key", "03D0", "--remaining", "4"}).out, "");
+}
+
+// The pinyin and symbol commands read the shipped data.
+TEST(QueryTool, PinyinAndSymbolCommandsOnTheShippedData) {
+    const std::vector<std::string> data = {"--data-dir", LUMENAR_DATA_DIR};
+    const Case cases[] = {
+        {{"readings", "5F20"}, 0, "zhang1\n2F38\t⼸\n", ""},
+        {{"symbol-row", "E815"}, 0, "33\t专用区\n", ""},
+        {{"symbols", "38"}, 2, "", "tesvik-query: symbols needs a subset INDEX from 0 to 37\n"},
+        {{"pinyin", "sh1"}, 1, "", "“sh1”不是合法的拼音，请输入合法的拼音字母a-z！\n"},
+        {{"pinyin", "zhang", "--tone", "6"}, 2, "", "tesvik-query: --tone is a digit from 0 to 5\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = data;
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        std::ostringstream out, err;
+        Terminal terminal{out, err, [](const std::string&) { return false; }};
+        EXPECT_EQ(runQueryTool(args, terminal), c.status) << c.args.front();
+        EXPECT_EQ(out.str(), c.out) << c.args.front();
+        EXPECT_EQ(err.str(), c.err) << c.args.front();
+    }
+
+    auto lines = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), data.begin(), data.end());
+        std::ostringstream out, err;
+        Terminal terminal{out, err, [](const std::string&) { return false; }};
+        runQueryTool(args, terminal);
+        const std::string text = out.str();
+        return std::count(text.begin(), text.end(), '\n');
+    };
+    EXPECT_EQ(lines({"symbols", "34"}), 21);
+    // The special query lists its 855 characters; the grid adds the
+    // compatibility twin behind the one unified character that has one.
+    EXPECT_EQ(lines({"pinyin", "zzzz", "--tone", "3"}), 856);
 }
 
 TEST(QueryTool, UsageErrorsExitWithTwo) {
