@@ -184,4 +184,11 @@ lumenar::Result<ConvertedGlyph, PfiError> GlyphConverter::ConvertOutline(std::sp
     return glyph;
 }
 
+lumenar::Result<ConvertedGlyph, PfiError> ConvertGlyph(const CPfiDoc& library, std::uint16_t code,
+                                                       const ConversionTarget& target, bool smooth,
+                                                       std::span<std::uint8_t> out) {
+    thread_local GlyphConverter converter;
+    return converter.Convert(library, code, target, smooth, out);
+}
+
 }  // namespace pelorin

@@ -98,4 +98,10 @@ private:
     std::vector<std::uint16_t> endPoints_;
 };
 
+// GlyphConverter::Convert with a converter kept per thread, for callers that
+// convert one glyph at a time.
+lumenar::Result<ConvertedGlyph, PfiError> ConvertGlyph(const CPfiDoc& library, std::uint16_t code,
+                                                       const ConversionTarget& target, bool smooth,
+                                                       std::span<std::uint8_t> out);
+
 }  // namespace pelorin

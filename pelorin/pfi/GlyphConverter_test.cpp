@@ -155,7 +155,7 @@ TEST_F(GlyphConverterTest, ConvertLooksTheCodeUp) {
                                                             {0xAAA2, 300, {0x00}},
                                                             {0xAAA3, 0, {0x81, 0x01, 0x00, 0xEE}}}),
                               "x.pfi", {}));
-    const auto glyph = converter_.Convert(doc, 0xAAA1, {256, 220}, false, out_);
+    const auto glyph = ConvertGlyph(doc, 0xAAA1, {256, 220}, false, out_);
     ASSERT_TRUE(glyph.ok());
     EXPECT_EQ(glyph->advanceWidth, 256);  // advance 0 is the em size
     EXPECT_EQ(glyph->pointCount, 4);

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "common/Result.h"
+#include "pelorin/pfi/GlyphDecoder.h"
+#include "pelorin/pfi/OutlineSegment.h"
 #include "pelorin/pfi/PfiError.h"
 
 namespace pelorin {
@@ -66,6 +68,13 @@ public:
     // NotFound when no entry does; Malformed when its record runs past the
     // end of the file.
     lumenar::Result<PfiGlyphRecord, PfiError> FindGlyph(std::uint16_t code) const;
+
+    // Decodes a record FindGlyph returned; see pelorin::DecodeGlyph. Room for
+    // SegmentRoomFor(record.size()) records always suffices.
+    static lumenar::Result<std::size_t, PfiError> DecodeGlyph(std::span<const std::uint8_t> record,
+                                                              std::span<OutlineSegment> room) {
+        return pelorin::DecodeGlyph(record, room);
+    }
 
 private:
     lumenar::Status<PfiError> ReadHeader(const std::filesystem::path& path, const PfiOpenOptions& options);
