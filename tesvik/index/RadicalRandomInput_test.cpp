@@ -22,11 +22,12 @@ class RandomFiles {
 public:
     explicit RandomFiles(std::uint32_t seed) : random_(seed) {}
 
-    std::size_t below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+    // Modulo bias does not matter here; speed in the sanitizer build does.
+    std::size_t below(std::size_t n) { return random_() % n; }
 
     std::vector<std::uint8_t> bytes(std::size_t maxLength) {
         std::vector<std::uint8_t> out(below(maxLength + 1));
-        for (auto& b : out) b = static_cast<std::uint8_t>(below(256));
+        for (auto& b : out) b = static_cast<std::uint8_t>(random_());
         return out;
     }
 
@@ -67,7 +68,7 @@ TEST(RadicalRandomInput, ReadersAndSearchesStayInsideTheFiles) {
     TempDir dir;
     const auto shipped = shippedRadicalPair(dir.path());
     const auto user = userRadicalPair(dir.path());
-    for (int iteration = 0; iteration < 2000; ++iteration) {
+    for (int iteration = 0; iteration < 1200; ++iteration) {
         const bool plausible = random.below(2) == 0;
         writeBytes(dir.path() / RadicalTableFileName, plausible ? random.scrambledRecords(400) : random.bytes(400));
         writeBytes(shipped.index, plausible ? random.index(8) : random.bytes(70));
@@ -96,7 +97,7 @@ TEST(RadicalRandomInput, TableEditsAndRegenerationKeepWholeRows) {
     TempDir dir;
     const auto tablePath = dir.path() / UserRadicalTableFileName;
     const ConfirmQuestion yes = [](const Message&, const Message&) { return true; };
-    for (int iteration = 0; iteration < 1000; ++iteration) {
+    for (int iteration = 0; iteration < 600; ++iteration) {
         const auto before = random.bytes(200);
         writeBytes(tablePath, before);
         const auto code = static_cast<std::uint16_t>(0xE000 + random.below(16));

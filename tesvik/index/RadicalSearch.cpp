@@ -40,4 +40,13 @@ std::vector<RadicalCandidate> searchRadicals(const std::filesystem::path& dataDi
     return found;
 }
 
+std::optional<RadicalCandidate> radicalWithKey(const std::filesystem::path& dataDir, const RadicalKey& key) {
+    const auto table = readRadicalTable(dataDir / RadicalTableFileName);
+    if (!table) return std::nullopt;
+    for (const RadicalTableRecord& record : *table) {
+        if (record.key() == key) return RadicalCandidate{record.radical, key};
+    }
+    return std::nullopt;
+}
+
 }  // namespace tesvik

@@ -4,6 +4,7 @@
 // stroke order, stroke count and pinyin.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,5 +36,8 @@ bool radicalMatches(const RadicalTableRecord& record, const RadicalQuery& query)
 // query, or a radical table that cannot be read, gives an empty list.
 std::vector<RadicalCandidate> searchRadicals(const std::filesystem::path& dataDir,
                                              const RadicalQuery& query);
+
+// The first radical of dataDir/newmb.dat whose key is key, if any.
+std::optional<RadicalCandidate> radicalWithKey(const std::filesystem::path& dataDir, const RadicalKey& key);
 
 }  // namespace tesvik

@@ -63,6 +63,13 @@ TEST(RadicalSearch, CarriesTheRadicalKey) {
     EXPECT_EQ(found[0], (RadicalCandidate{0x2ED3, radicalKey("04C1")}));
 }
 
+TEST(RadicalSearch, FindsTheFirstRadicalWithAKey) {
+    TempDir dir;
+    writeRadicalTable(dir.path(), Radicals);
+    EXPECT_EQ(radicalWithKey(dir.path(), radicalKey("03AA")), (RadicalCandidate{0x6C35, radicalKey("03AA")}));
+    EXPECT_FALSE(radicalWithKey(dir.path(), radicalKey("09Z9")));
+}
+
 TEST(RadicalSearch, MissingRadicalTableListsNothing) {
     TempDir dir;
     EXPECT_TRUE(searchRadicals(dir.path(), {"4", "", ""}).empty());

@@ -2,36 +2,22 @@
 
 #include <algorithm>
 
+#include "tesvik/index/UserCode.h"
+
 namespace tesvik {
 namespace {
 
 using Refusal = UserRadicalRefusal;
 
-// TODO: replace with the shared parseCode once the stroke side provides it.
-std::optional<std::uint16_t> parseCodeShim(std::string_view text) {
-    if (text.size() != 4) return std::nullopt;
-    unsigned value = 0;
-    for (char c : text) {
-        unsigned digit = 0;
-        if (c >= '0' && c <= '9') digit = static_cast<unsigned>(c - '0');
-        else if (c >= 'a' && c <= 'f') digit = static_cast<unsigned>(c - 'a' + 10);
-        else if (c >= 'A' && c <= 'F') digit = static_cast<unsigned>(c - 'A' + 10);
-        else return std::nullopt;
-        value = value * 16 + digit;
-    }
-    if (value < 0xE000 || value > 0xF8FF) return std::nullopt;
-    return static_cast<std::uint16_t>(value);
-}
-
 enum class Completeness { CodeAndRemaining, CodeOnly };
 enum class RadicalNeed { Required, NotRequired };
 
-
-// Checks 1 to 4 of the dialog, in order; check 3 only when a radical is needed.
+// The dialog's checks in order: code, completeness, chosen radical (when
+// needed), remaining count against the strokes entered.
 lumenar::Result<std::uint16_t, Refusal> checkInOrder(const UserRadicalFields& f, Completeness completeness,
                                                      RadicalNeed radical) {
     using R = lumenar::Result<std::uint16_t, Refusal>;
-    const auto code = parseCodeShim(f.codeText);
+    const auto code = parseCode(f.codeText);
     if (!code) return R::failure({message(MessageId::CodeValueOutOfRange), UserRadicalField::Code});
     const bool negative = completeness == Completeness::CodeAndRemaining && f.remaining < 0;
     if (f.codeText.empty() || negative) return R::failure({message(MessageId::IncompleteEntry)});
@@ -72,6 +58,10 @@ lumenar::Result<unsigned, Message> checkUserRadicalRemainingField(std::string_vi
         return R::failure(message(MessageId::EnterAnInteger));
     }
     return static_cast<unsigned>(std::stoi(std::string(text)));
+}
+
+UserRadicalFields fieldsAfterEdit(const UserRadicalFields& fields) {
+    return UserRadicalFields{"", fields.chosenKey, 0, ""};
 }
 
 }  // namespace tesvik

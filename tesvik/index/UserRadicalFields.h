@@ -47,4 +47,9 @@ lumenar::Result<std::uint16_t, UserRadicalRefusal> checkDeleteRadicalFields(cons
 // otherwise the last accepted value is restored and the message shown.
 lumenar::Result<unsigned, Message> checkUserRadicalRemainingField(std::string_view text);
 
+// The fields after a successful edit: code, strokes and remaining count
+// (back to 0) are cleared, the chosen radical key stays, so that the next
+// 添加 files under the same radical unless another one is selected.
+UserRadicalFields fieldsAfterEdit(const UserRadicalFields& fields);
+
 }  // namespace tesvik

@@ -226,6 +226,18 @@ TEST(UserRadicalFieldsEntry, BuildsTheRowFromTheFields) {
     EXPECT_EQ(row, expected);
 }
 
+TEST(UserRadicalFieldsEntry, ASecondAddFilesUnderTheSameRadical) {
+    const UserRadicalFields first{"E234", Key, 2, "12"};
+    ASSERT_TRUE(checkAddRadicalFields(first));
+    UserRadicalFields next = fieldsAfterEdit(first);
+    EXPECT_EQ(next.chosenKey, Key);
+    EXPECT_TRUE(next.codeText.empty() && next.strokes.empty() && next.remaining == 0);
+    next.codeText = "E235";
+    const auto second = checkAddRadicalFields(next);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->key, *Key);
+}
+
 TEST(UserRadicalRemainingField, AcceptsOneOrTwoDigits) {
     EXPECT_EQ(*checkUserRadicalRemainingField("7"), 7u);
     EXPECT_EQ(*checkUserRadicalRemainingField("99"), 99u);
