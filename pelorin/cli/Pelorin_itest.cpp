@@ -209,6 +209,7 @@ TEST(PelorinCommand, PfiInfoCountsARealLibrary) {
 
 TEST(PelorinCommand, EudcFontDrawsTheSourceGlyphs) {
     expectToolsAccept(scene->eudcFont);
+    expectToolsAccept(scene->otherFont);
     FreeType freeType;
     const Face source(freeType, kUkai, kUkaiHongKong, 64);
     const Face eudc(freeType, scene->eudcFont, 0, 64);
