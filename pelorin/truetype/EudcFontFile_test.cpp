@@ -274,6 +274,15 @@ TEST(EudcFontFile, OpenOrCreateFailuresAreReported) {
     ASSERT_FALSE(created.ok());
     EXPECT_EQ(created.error().kind, TrueTypeErrorKind::CannotCreate);
 
+    // The final write fails (the path is a folder): reported, and no temporary file stays behind.
+    std::filesystem::create_directory(dir / "taken.tte");
+    auto blocked = EudcFontFile::Create(dir / "taken.tte", 2052, 0);
+    ASSERT_TRUE(blocked.ok());
+    const auto closed = blocked->Close();
+    ASSERT_FALSE(closed.ok());
+    EXPECT_EQ(closed.error().kind, TrueTypeErrorKind::WriteFailed);
+    EXPECT_EQ(dir.EntryCount(), 1u);
+
     auto missing = EudcFontFile::OpenForMerge(dir / "absent.tte");
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.error().kind, TrueTypeErrorKind::CannotOpen);
