@@ -57,11 +57,17 @@ std::optional<std::vector<std::uint8_t>> RecordFile::readRecords(std::uint64_t f
                                                                  std::uint64_t count) {
     if (first > recordCount_ || count > recordCount_ - first) return std::nullopt;
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count * recordSize_));
-    if (bytes.empty()) return bytes;
-    if (std::fseek(file_.get(), static_cast<long>(first * recordSize_), SEEK_SET) != 0) return std::nullopt;
-    if (std::fread(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()) return std::nullopt;
-    if (scrambled_ == Scrambled::Yes) unscrambleBytes(bytes);
+    if (!readRecordsInto(first, count, bytes)) return std::nullopt;
     return bytes;
+}
+
+bool RecordFile::readRecordsInto(std::uint64_t first, std::uint64_t count, std::span<std::uint8_t> out) {
+    if (first > recordCount_ || count > recordCount_ - first || out.size() != count * recordSize_) return false;
+    if (out.empty()) return true;
+    if (std::fseek(file_.get(), static_cast<long>(first * recordSize_), SEEK_SET) != 0) return false;
+    if (std::fread(out.data(), 1, out.size(), file_.get()) != out.size()) return false;
+    if (scrambled_ == Scrambled::Yes) unscrambleBytes(out);
+    return true;
 }
 
 lumenar::Result<std::vector<std::uint8_t>, RecordFileError> readFileBytes(

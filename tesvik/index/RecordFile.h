@@ -54,6 +54,10 @@ public:
     // the range reaches past the last whole record or the read fails.
     std::optional<std::vector<std::uint8_t>> readRecords(std::uint64_t first, std::uint64_t count);
 
+    // The same into a buffer the caller owns (out.size() must be
+    // count × recordSize()), so that a scan can reuse one buffer.
+    bool readRecordsInto(std::uint64_t first, std::uint64_t count, std::span<std::uint8_t> out);
+
     // Every whole record of the file, concatenated.
     std::optional<std::vector<std::uint8_t>> readAllRecords() { return readRecords(0, recordCount_); }
 

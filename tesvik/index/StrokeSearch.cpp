@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 #include "tesvik/index/PackedCharBytes.h"
@@ -15,13 +16,11 @@ namespace {
 
 constexpr std::size_t StrokeFieldOffset = 7;
 constexpr std::size_t MarkerOffset = 6;
-// Records read per block: bounds memory on a whole-file scan.
-constexpr std::uint64_t RecordsPerRead = 4096;
+// Records read per block: few reads per scan, and a buffer small enough
+// (under 128 KiB) that the allocator reuses its memory instead of mapping
+// fresh pages on every query.
+constexpr std::uint64_t RecordsPerRead = 7680;
 
-// Matches the strokes of raw (still scrambled) records against the query.
-// Scrambling is a bijection on bytes, so comparing stored bytes with the
-// scrambled query equals comparing the plain bytes, and only the records that
-// match need unscrambling.
 class StrokePrefixMatcher {
 public:
     explicit StrokePrefixMatcher(std::string_view strokes) {
@@ -29,16 +28,41 @@ public:
         // most ten strokes, so longer queries or queries holding a zero byte
         // match nothing.
         matchesNothing_ = strokes.size() > StrokeFieldLength || strokes.find('\0') != std::string_view::npos;
-        for (char c : strokes) scrambled_.push_back(scrambleByte(static_cast<std::uint8_t>(c)));
+        if (matchesNothing_) return;
+        Field query{};
+        Field mask{};
+        for (std::size_t i = 0; i < strokes.size(); ++i) {
+            query[i] = scrambleByte(static_cast<std::uint8_t>(strokes[i]));
+            mask[i] = 0xFF;
+        }
+        split(query, queryHead_, queryTail_);
+        split(mask, maskHead_, maskTail_);
     }
 
+    // Compares the whole field under a mask with two loads, so that the scan
+    // over unpredictable record bytes does not branch per byte.
     bool matches(const std::uint8_t* storedRecord) const {
-        return !matchesNothing_ &&
-               std::memcmp(storedRecord + StrokeFieldOffset, scrambled_.data(), scrambled_.size()) == 0;
+        std::uint64_t head;
+        std::uint16_t tail;
+        std::memcpy(&head, storedRecord + StrokeFieldOffset, sizeof head);
+        std::memcpy(&tail, storedRecord + StrokeFieldOffset + sizeof head, sizeof tail);
+        const bool equal = (((head ^ queryHead_) & maskHead_) | ((tail ^ queryTail_) & maskTail_)) == 0;
+        return equal && !matchesNothing_;
     }
 
 private:
-    std::vector<std::uint8_t> scrambled_;
+    using Field = std::array<std::uint8_t, StrokeFieldLength>;
+    static_assert(sizeof(std::uint64_t) + sizeof(std::uint16_t) == StrokeFieldLength);
+
+    static void split(const Field& field, std::uint64_t& head, std::uint16_t& tail) {
+        std::memcpy(&head, field.data(), sizeof head);
+        std::memcpy(&tail, field.data() + sizeof head, sizeof tail);
+    }
+
+    std::uint64_t queryHead_ = 0;
+    std::uint64_t maskHead_ = 0;
+    std::uint16_t queryTail_ = 0;
+    std::uint16_t maskTail_ = 0;
     bool matchesNothing_ = false;
 };
 
@@ -53,12 +77,17 @@ StrokeCandidate candidateFromStored(const std::uint8_t* storedRecord) {
 // read, in which case nothing of it is appended.
 bool collectMatches(RecordFile& records, RecordRange range, const StrokePrefixMatcher& matcher,
                     std::vector<StrokeCandidate>& out) {
+    if (range.empty()) return true;
+    const std::uint64_t blockRecords = std::min(RecordsPerRead, range.end - range.begin);
+    // Left uninitialised: every byte used is read from the file first.
+    const auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(blockRecords * StrokeRecordSize);
     std::vector<StrokeCandidate> found;
-    for (std::uint64_t first = range.begin; first < range.end; first += RecordsPerRead) {
-        const auto block = records.readRecords(first, std::min(RecordsPerRead, range.end - first));
-        if (!block) return false;
-        for (std::size_t offset = 0; offset < block->size(); offset += StrokeRecordSize) {
-            const std::uint8_t* record = block->data() + offset;
+    for (std::uint64_t first = range.begin; first < range.end; first += blockRecords) {
+        const std::uint64_t count = std::min(blockRecords, range.end - first);
+        const std::span<std::uint8_t> block(buffer.get(), count * StrokeRecordSize);
+        if (!records.readRecordsInto(first, count, block)) return false;
+        for (std::size_t offset = 0; offset < block.size(); offset += StrokeRecordSize) {
+            const std::uint8_t* record = block.data() + offset;
             if (matcher.matches(record)) found.push_back(candidateFromStored(record));
         }
     }
