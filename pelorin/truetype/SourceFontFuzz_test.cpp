@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <random>
 
+#include "pelorin/truetype/EudcFontFile.h"
 #include "pelorin/truetype/GlyphOutlineReader.h"
 #include "pelorin/truetype/SourceFont.h"
 #include "pelorin/truetype/TestFonts.h"
@@ -106,6 +108,36 @@ TEST(SourceFontFuzz, MutatedFilesNeverReadOutOfBounds) {
         if (auto parsed = CTTFMan::Parse(bytes); parsed.ok()) parsed->Serialize();
     }
     EXPECT_GT(opened, 700u);  // the mutations must leave most files readable, or they test nothing
+}
+
+// Damaged EUDC files opened for merging: refused or read within bounds,
+// and anything opened still takes a glyph and writes out.
+TEST(EudcFontFileFuzz, DamagedEudcFilesAreRefusedOrReadSafely) {
+    testing::ScratchDir dir("eudc-fuzz");
+    EudcFontFile fresh = EudcFontFile::Create(dir / "seed.tte", 2052, 900).value();
+    ASSERT_TRUE(fresh.AddGlyph(0xE000, SquareGlyph(1, 1, 50), {256, 1}, {256, 2}, true).ok());
+    const std::vector<uint8_t> seed = fresh.Serialize();
+    const auto loca = testing::FindRecord(seed, tags::kLoca);
+    std::mt19937 rng(77);
+    size_t opened = 0;
+    for (int i = 0; i < 150; ++i) {
+        std::vector<uint8_t> bytes = seed;
+        // Aim half of the edits at the header, directory and small tables, the rest at loca's first slots.
+        std::vector<uint8_t> head(bytes.begin(), bytes.begin() + 1024);
+        Mutate(head, rng);
+        std::copy(head.begin(), head.end(), bytes.begin());
+        if (head.size() < 1024) bytes.resize(head.size());
+        if (rng() % 2 && bytes.size() > loca.offset + 64) PutU32(bytes, loca.offset + 4 * (rng() % 16), rng() % 0x40000);
+        const auto path = dir / "damaged.tte";
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        auto eudc = EudcFontFile::OpenForMerge(path);
+        if (!eudc.ok()) continue;
+        ++opened;
+        ASSERT_TRUE(eudc->AddGlyph(0xE001, SquareGlyph(2, 2, 40), {256, 2}, {256, 3}, true).ok());
+        EXPECT_GT(eudc->Serialize().size(), 0u);
+    }
+    EXPECT_GT(opened, 15u);
 }
 
 }  // namespace
