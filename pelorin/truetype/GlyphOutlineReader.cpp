@@ -1,5 +1,6 @@
 #include "pelorin/truetype/GlyphOutlineReader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -28,7 +29,14 @@ struct Transform {
 
 double F2Dot14(uint16_t raw) { return static_cast<int16_t>(raw) / 16384.0; }
 
-int32_t Round(double v) { return static_cast<int32_t>(std::lround(v)); }
+// Far beyond any real outline, but small enough that sums of a few such
+// values stay inside int32 however deeply hostile components nest.
+constexpr double kCoordinateLimit = 1 << 24;
+
+int32_t Round(double v) { return static_cast<int32_t>(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit))); }
+
+int32_t Sum(int32_t a, int32_t b) { return Round(static_cast<double>(a) + b); }
+int32_t Difference(int32_t a, int32_t b) { return Round(static_cast<double>(a) - b); }
 
 struct Component {
     uint16_t flags = 0;
@@ -126,7 +134,7 @@ private:
             const auto offset = Offset(*component, out, child);
             if (!offset) return false;
             for (Contour& c : child) {
-                for (OutlinePoint& p : c) p.x += offset->x, p.y += offset->y;
+                for (OutlinePoint& p : c) p.x = Sum(p.x, offset->x), p.y = Sum(p.y, offset->y);
                 out.push_back(std::move(c));
             }
             if (!(component->flags & kMoreComponents)) return true;
@@ -148,7 +156,7 @@ private:
         const auto anchor = PointAt(parent, static_cast<size_t>(c.arg1));
         const auto own = PointAt(child, static_cast<size_t>(c.arg2));
         if (!anchor || !own) return std::nullopt;
-        return OutlinePoint{anchor->x - own->x, anchor->y - own->y, true};
+        return OutlinePoint{Difference(anchor->x, own->x), Difference(anchor->y, own->y), true};
     }
 
     static std::optional<OutlinePoint> PointAt(const std::vector<Contour>& contours, size_t index) {
