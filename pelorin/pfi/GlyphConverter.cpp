@@ -1,7 +1,6 @@
 #include "pelorin/pfi/GlyphConverter.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 #include "pelorin/pfi/GlyphDecoder.h"

@@ -42,7 +42,9 @@ inline constexpr std::size_t kMaxConvertedPoints = 4096;
 inline constexpr std::size_t kGlyphDataRoom = 10 + 2 * kMaxConvertedContours + 2 + 5 * kMaxConvertedPoints + 1;
 
 // One converted glyph: TrueType simple-glyph bytes and its metrics, in the
-// destination font's units.
+// destination font's units. Without glyph data (an empty library glyph or a
+// notice that refuses the glyph) the metrics still hold the advance width
+// and the advance height, with both side bearings 0.
 struct ConvertedGlyph {
     // The glyph's bytes at the start of the caller's buffer (even length);
     // empty when no glyph was produced (empty library glyph, or a notice).

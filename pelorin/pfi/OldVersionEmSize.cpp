@@ -47,6 +47,7 @@ long LeadingInteger(std::string_view text) {
 // The ini file's path; on a case-sensitive file system a differently cased
 // DIRore.INI is accepted as the Windows file system would.
 std::optional<std::filesystem::path> FindIniFile(const std::filesystem::path& directory) {
+    if (directory.empty()) return std::nullopt;
     std::error_code ec;
     const std::filesystem::path exact = directory / kOldVersionIniName;
     if (std::filesystem::is_regular_file(exact, ec)) return exact;
