@@ -3,6 +3,8 @@
 #include "pelorin/fonts/EudcDrawnCodes.h"
 #include "pelorin/pfi/testing/LibraryBytes.h"
 #include "pelorin/truetype/CTTFMan.h"
+#include "pelorin/truetype/SourceFont.h"
+#include "pelorin/truetype/TestFonts.h"
 #include "platform/MemoryRegistryStore.h"
 
 #include <gtest/gtest.h>
@@ -175,6 +177,51 @@ TEST_F(GlyphImportTest, FailuresKeepThePreviousLinkAndSayWhy) {
     EXPECT_EQ(messages.shown.back(), "无法打开字体EUDC文件：" + previous + "，可能已被破坏。");
     EXPECT_EQ(std::filesystem::file_size(previous), 3u);
     EXPECT_EQ(linked(), previous);
+}
+
+// A small font file holding glyphs 0 and 1, U+4E00 mapped to glyph 1.
+void writeSmallFont(const std::filesystem::path& file, std::vector<tt::EncodingRecord> records) {
+    tt::testing::TinyFontSpec spec;
+    spec.glyphs = {tt::testing::SquareGlyph(0, 0, 100), tt::testing::SquareGlyph(100, 100, 300)};
+    spec.codes = {{0x4E00, 1}};
+    spec.records = std::move(records);
+    pelorin::testing::WriteFile(file, tt::testing::BuildTinyFont(spec));
+}
+
+TEST_F(GlyphImportTest, ModeTwoPrecedenceDecidesTheFontsOwnCodes) {
+    writeSmallFont(entry.fontFilePath, {{0, 3}, {3, 1}});  // a Unicode-platform map first counts as Unicode
+    const auto lib = library("a.pfi", {{0x4E00, 0, squareRecord(50)}, {0x4E01, 0, squareRecord(50)}});
+    const auto original = tt::SourceFont::Open(entry.fontFilePath);
+    ASSERT_TRUE(original.ok());
+
+    for (const Precedence precedence : {Precedence::CurrentFont, Precedence::Library}) {
+        SCOPED_TRACE(static_cast<int>(precedence));
+        ImportSettings s = settings(lib, ImportMode::EverythingIntoFont, precedence, "new.tte");
+        s.newFontPath = (dir / "merged.ttf").string();
+        ASSERT_TRUE(run(s));
+        EXPECT_EQ(entry.newFontFilePath, s.newFontPath);
+        const auto merged = tt::SourceFont::Open(s.newFontPath);
+        ASSERT_TRUE(merged.ok());
+        EXPECT_EQ(merged->EnumerateCodes(), (std::vector<tt::CodeGlyph>{{0x4E00, 1}, {0x4E01, 2}}));
+        EXPECT_EQ(merged->NumGlyphs(), 3);
+        const auto kept = merged->GetGlyph(1);
+        const auto before = original->GetGlyph(1);
+        const bool same = std::equal(kept.begin(), kept.end(), before.begin(), before.end());
+        EXPECT_EQ(same, precedence == Precedence::CurrentFont);
+    }
+}
+
+TEST_F(GlyphImportTest, ModeTwoStopsOnAFontOfAnotherRegion) {
+    writeSmallFont(entry.fontFilePath, {{3, 3}});  // a PRC map
+    entry.codePage = 950;
+    const auto lib = library("a.pfi", {{0xA440, 0, squareRecord(50)}}, 0xC3E8);  // a 950 library
+    ImportSettings s = settings(lib, ImportMode::EverythingIntoFont, Precedence::CurrentFont, "new.tte");
+    s.newFontPath = (dir / "merged.ttf").string();
+    EXPECT_FALSE(run(s));
+    EXPECT_EQ(messages.shown.back(), "字体：LMSong与系统的地区设置不对应。");
+    EXPECT_EQ(entry.libraryFilePath, "");
+    EXPECT_EQ(entry.newFontFilePath, "");
+    EXPECT_FALSE(std::filesystem::exists(s.newFontPath));
 }
 
 }  // namespace
