@@ -122,7 +122,7 @@ public:
 
     int operator()(const LinkCommand& c) {
         if (!s_.links().linkEudc(s_.codePageOr(c.codePage), c.face, absolute(c.eudc))) {
-            fail("the EUDC switch is not available");
+            fail("the link could not be stored in the registry store");
             return kExitFailure;
         }
         return kExitSuccess;

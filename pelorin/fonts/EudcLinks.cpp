@@ -24,12 +24,11 @@ std::string EudcLinks::eudcPathOf(std::uint16_t codePage, const std::string& fac
 
 bool EudcLinks::linkEudc(std::uint16_t codePage, const std::string& face, const std::string& path) {
     if (!switch_.available()) return false;
-    store_.createKey(kEudcRootKey);
     switch_.turnOff();
-    // The outcome of the write is not what the link reports; the switch is.
-    store_.setValue(eudcLinkKey(codePage), face, path);
+    // A link that could not be stored is a failed link, not a success.
+    const bool stored = store_.createKey(eudcLinkKey(codePage)) && store_.setValue(eudcLinkKey(codePage), face, path);
     switch_.turnOn();
-    return true;
+    return stored;
 }
 
 bool EudcLinks::unlinkEudc(std::uint16_t codePage, const std::string& face) {

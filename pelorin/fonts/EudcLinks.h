@@ -22,8 +22,9 @@ public:
 
     // The EUDC file linked to the face, or empty.
     std::string eudcPathOf(std::uint16_t codePage, const std::string& face) const;
-    // Links the face (or kSystemDefaultEudcFont) to the file. Fails only when
-    // the EUDC switch cannot be found (nothing is written then).
+    // Links the face (or kSystemDefaultEudcFont) to the file. Fails when the
+    // EUDC switch cannot be found (nothing is written then) or the link
+    // cannot be stored.
     bool linkEudc(std::uint16_t codePage, const std::string& face, const std::string& path);
     // Removes the face's link; fails when there is none or it cannot be removed.
     bool unlinkEudc(std::uint16_t codePage, const std::string& face);

@@ -40,6 +40,12 @@ TEST_F(EudcLinksTest, WithoutTheSwitchNothingIsWrittenOrDeleted) {
     EXPECT_EQ(links.eudcPathOf(936, "LMSong"), "/a.tte");
 }
 
+TEST_F(EudcLinksTest, ALinkTheStoreCannotKeepIsAFailure) {
+    store.failWrites = true;
+    EXPECT_FALSE(links.linkEudc(936, "LMSong", "/a.tte"));
+    EXPECT_EQ(links.eudcPathOf(936, "LMSong"), "");
+}
+
 TEST_F(EudcLinksTest, UnlinkFailsWithoutKeyOrValue) {
     EXPECT_FALSE(links.unlinkEudc(936, "LMSong"));  // no EUDC key at all
     links.linkEudc(936, "LMSong", "/a.tte");
