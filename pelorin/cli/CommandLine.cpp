@@ -104,42 +104,42 @@ lumenar::Status<UsageError> needOption(const Arguments& a, const std::string& na
     return {};
 }
 
-#define LUMENAR_TRY_USAGE(expr)                                           \
+#define RETURN_IF_USAGE_ERROR(expr)                                           \
     do {                                                                  \
         if (auto status_ = (expr); !status_) return ParseResult::failure(status_.error()); \
     } while (0)
 
-#define LUMENAR_SPLIT(var, args, values, flagset)                                      \
+#define SPLIT_ARGUMENTS_OR_RETURN(var, args, values, flagset)                                      \
     auto var##Result = splitArguments(args, values, flagset);                          \
     if (!var##Result) return ParseResult::failure(var##Result.error());                \
     const Arguments& var = var##Result.value()
 
 ParseResult parsePfiInfo(const std::vector<std::string>& args) {
-    LUMENAR_SPLIT(a, args, {}, {});
-    LUMENAR_TRY_USAGE(needPositional(a, 1, "pfi-info"));
+    SPLIT_ARGUMENTS_OR_RETURN(a, args, {}, {});
+    RETURN_IF_USAGE_ERROR(needPositional(a, 1, "pfi-info"));
     return Command(PfiInfoCommand{a.positional[0]});
 }
 
 ParseResult parseMakeEudc(const std::vector<std::string>& args) {
-    LUMENAR_SPLIT(a, args, (std::set<std::string>{"--code-page", "--language", "--base-face"}), {"--smooth"});
-    LUMENAR_TRY_USAGE(needPositional(a, 2, "make-eudc"));
+    SPLIT_ARGUMENTS_OR_RETURN(a, args, (std::set<std::string>{"--code-page", "--language", "--base-face"}), {"--smooth"});
+    RETURN_IF_USAGE_ERROR(needPositional(a, 2, "make-eudc"));
     MakeEudcCommand c{a.positional[0], a.positional[1], {}, {}, a.option("--base-face"), a.flags.contains("--smooth")};
     std::optional<unsigned long> codePage, language;
-    LUMENAR_TRY_USAGE(readNumber(a, "--code-page", 0, 65535, codePage));
-    LUMENAR_TRY_USAGE(readNumber(a, "--language", 0, 65535, language));
+    RETURN_IF_USAGE_ERROR(readNumber(a, "--code-page", 0, 65535, codePage));
+    RETURN_IF_USAGE_ERROR(readNumber(a, "--language", 0, 65535, language));
     c.codePage = narrow<std::uint16_t>(codePage);
     c.languageId = narrow<std::uint16_t>(language);
     return Command(c);
 }
 
 ParseResult parseImport(const std::vector<std::string>& args) {
-    LUMENAR_SPLIT(a, args,
+    SPLIT_ARGUMENTS_OR_RETURN(a, args,
                   (std::set<std::string>{"--face", "--library", "--eudc", "--font-out", "--mode", "--precedence",
                                          "--code-page"}),
                   {"--smooth"});
-    LUMENAR_TRY_USAGE(needPositional(a, 0, "import"));
-    LUMENAR_TRY_USAGE(needOption(a, "--face", "import"));
-    LUMENAR_TRY_USAGE(needOption(a, "--library", "import"));
+    RETURN_IF_USAGE_ERROR(needPositional(a, 0, "import"));
+    RETURN_IF_USAGE_ERROR(needOption(a, "--face", "import"));
+    RETURN_IF_USAGE_ERROR(needOption(a, "--library", "import"));
     ImportCommand c;
     c.face = *a.option("--face");
     c.library = *a.option("--library");
@@ -147,9 +147,9 @@ ParseResult parseImport(const std::vector<std::string>& args) {
     c.fontOut = a.option("--font-out");
     c.smooth = a.flags.contains("--smooth");
     std::optional<unsigned long> mode, precedence, codePage;
-    LUMENAR_TRY_USAGE(readNumber(a, "--mode", 0, 2, mode));
-    LUMENAR_TRY_USAGE(readNumber(a, "--precedence", 0, 1, precedence));
-    LUMENAR_TRY_USAGE(readNumber(a, "--code-page", 0, 65535, codePage));
+    RETURN_IF_USAGE_ERROR(readNumber(a, "--mode", 0, 2, mode));
+    RETURN_IF_USAGE_ERROR(readNumber(a, "--precedence", 0, 1, precedence));
+    RETURN_IF_USAGE_ERROR(readNumber(a, "--code-page", 0, 65535, codePage));
     c.mode = static_cast<int>(mode.value_or(0));
     if (precedence && c.mode == 0)
         return ParseResult::failure(usage("--precedence applies to modes 1 and 2 only"));
@@ -160,45 +160,45 @@ ParseResult parseImport(const std::vector<std::string>& args) {
 }
 
 ParseResult parseLink(const std::vector<std::string>& args) {
-    LUMENAR_SPLIT(a, args, (std::set<std::string>{"--face", "--eudc", "--code-page"}), {});
-    LUMENAR_TRY_USAGE(needPositional(a, 0, "link"));
-    LUMENAR_TRY_USAGE(needOption(a, "--face", "link"));
-    LUMENAR_TRY_USAGE(needOption(a, "--eudc", "link"));
+    SPLIT_ARGUMENTS_OR_RETURN(a, args, (std::set<std::string>{"--face", "--eudc", "--code-page"}), {});
+    RETURN_IF_USAGE_ERROR(needPositional(a, 0, "link"));
+    RETURN_IF_USAGE_ERROR(needOption(a, "--face", "link"));
+    RETURN_IF_USAGE_ERROR(needOption(a, "--eudc", "link"));
     std::optional<unsigned long> codePage;
-    LUMENAR_TRY_USAGE(readNumber(a, "--code-page", 0, 65535, codePage));
+    RETURN_IF_USAGE_ERROR(readNumber(a, "--code-page", 0, 65535, codePage));
     return Command(LinkCommand{*a.option("--face"), *a.option("--eudc"), narrow<std::uint16_t>(codePage)});
 }
 
 ParseResult parseUnlink(const std::vector<std::string>& args) {
-    LUMENAR_SPLIT(a, args, (std::set<std::string>{"--face", "--code-page"}), {});
-    LUMENAR_TRY_USAGE(needPositional(a, 0, "unlink"));
-    LUMENAR_TRY_USAGE(needOption(a, "--face", "unlink"));
+    SPLIT_ARGUMENTS_OR_RETURN(a, args, (std::set<std::string>{"--face", "--code-page"}), {});
+    RETURN_IF_USAGE_ERROR(needPositional(a, 0, "unlink"));
+    RETURN_IF_USAGE_ERROR(needOption(a, "--face", "unlink"));
     std::optional<unsigned long> codePage;
-    LUMENAR_TRY_USAGE(readNumber(a, "--code-page", 0, 65535, codePage));
+    RETURN_IF_USAGE_ERROR(readNumber(a, "--code-page", 0, 65535, codePage));
     return Command(UnlinkCommand{*a.option("--face"), narrow<std::uint16_t>(codePage)});
 }
 
 ParseResult parseBackup(const std::vector<std::string>& args) {
-    LUMENAR_SPLIT(a, args, (std::set<std::string>{"--face", "--out"}), {});
-    LUMENAR_TRY_USAGE(needPositional(a, 0, "backup"));
-    LUMENAR_TRY_USAGE(needOption(a, "--face", "backup"));
-    LUMENAR_TRY_USAGE(needOption(a, "--out", "backup"));
+    SPLIT_ARGUMENTS_OR_RETURN(a, args, (std::set<std::string>{"--face", "--out"}), {});
+    RETURN_IF_USAGE_ERROR(needPositional(a, 0, "backup"));
+    RETURN_IF_USAGE_ERROR(needOption(a, "--face", "backup"));
+    RETURN_IF_USAGE_ERROR(needOption(a, "--out", "backup"));
     return Command(BackupCommand{*a.option("--face"), *a.option("--out")});
 }
 
 ParseResult parsePfiPack(const std::vector<std::string>& args) {
-    LUMENAR_SPLIT(a, args, (std::set<std::string>{"--codes", "--out", "--code-page", "--em", "--face-index"}), {});
-    LUMENAR_TRY_USAGE(needPositional(a, 1, "pfi-pack"));
-    LUMENAR_TRY_USAGE(needOption(a, "--codes", "pfi-pack"));
-    LUMENAR_TRY_USAGE(needOption(a, "--out", "pfi-pack"));
+    SPLIT_ARGUMENTS_OR_RETURN(a, args, (std::set<std::string>{"--codes", "--out", "--code-page", "--em", "--face-index"}), {});
+    RETURN_IF_USAGE_ERROR(needPositional(a, 1, "pfi-pack"));
+    RETURN_IF_USAGE_ERROR(needOption(a, "--codes", "pfi-pack"));
+    RETURN_IF_USAGE_ERROR(needOption(a, "--out", "pfi-pack"));
     auto codes = parseCodeRanges(*a.option("--codes"));
     if (!codes) return ParseResult::failure(codes.error());
     std::optional<unsigned long> codePage, em, faceIndex;
-    LUMENAR_TRY_USAGE(readNumber(a, "--code-page", 0, 950, codePage));
+    RETURN_IF_USAGE_ERROR(readNumber(a, "--code-page", 0, 950, codePage));
     if (codePage && *codePage != 0 && *codePage != 936 && *codePage != 950)
         return ParseResult::failure(usage("--code-page of a library is 936, 950 or 0"));
-    LUMENAR_TRY_USAGE(readNumber(a, "--em", 16, 0x3FFF, em));
-    LUMENAR_TRY_USAGE(readNumber(a, "--face-index", 0, 0xFFFF, faceIndex));
+    RETURN_IF_USAGE_ERROR(readNumber(a, "--em", 16, 0x3FFF, em));
+    RETURN_IF_USAGE_ERROR(readNumber(a, "--face-index", 0, 0xFFFF, faceIndex));
     PfiPackCommand c;
     c.font = a.positional[0];
     c.codes = std::move(codes.value());
@@ -208,6 +208,9 @@ ParseResult parsePfiPack(const std::vector<std::string>& args) {
     c.faceIndex = static_cast<std::uint32_t>(faceIndex.value_or(0));
     return Command(c);
 }
+
+#undef RETURN_IF_USAGE_ERROR
+#undef SPLIT_ARGUMENTS_OR_RETURN
 
 ParseResult parseNoArguments(const std::vector<std::string>& args, Command command) {
     if (args.size() > 1) return ParseResult::failure(usage(args[0] + " takes no arguments"));
