@@ -65,7 +65,10 @@ void addEudcGlyphs(tt::EudcFontFile& font, std::uint16_t codePage, const CPfiDoc
             messages.show(text(codeText(code), message::kNotAValidCode));
             continue;
         }
-        font.AddGlyph(*unicode, glyph->data, glyph->horizontal, glyph->vertical, replace);
+        const auto added = font.AddGlyph(*unicode, glyph->data, glyph->horizontal, glyph->vertical, replace);
+        // A character outside the Private Use Area has no slot: say so rather than drop it unseen.
+        if (added.ok() && added.value() == tt::GlyphSlotChange::OutsideFont)
+            messages.show(text(codeText(code), message::kNotAValidCode));
     }
 }
 

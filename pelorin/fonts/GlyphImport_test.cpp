@@ -139,12 +139,15 @@ TEST_F(GlyphImportTest, ModeOnePrecedenceDecidesAnOccupiedSlot) {
 
 TEST_F(GlyphImportTest, AnUnconvertibleCodeIsNamedAndSkipped) {
     entry.codePage = 936;
-    // Under code page 936, F8FF has no character and F8A1 is the EUDC code of U+E234.
-    const auto lib = library("a.pfi", {{0xF8FF, 0, squareRecord(50)}, {0xF8A1, 0, squareRecord(50)}});
+    // Under code page 936, F8FF has no character, F8A1 is the EUDC code of
+    // U+E234, and E3A0 is an ordinary character with no EUDC slot.
+    const auto lib = library("a.pfi", {{0xF8FF, 0, squareRecord(50)}, {0xF8A1, 0, squareRecord(50)},
+                                       {0xE3A0, 0, squareRecord(50)}});
     ASSERT_TRUE(run(settings(lib, ImportMode::EudcOnly, Precedence::CurrentFont, "new.tte")));
-    ASSERT_GE(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[messages.shown.size() - 2], "Zorvan补字库的编码空间与系统不一致。");
-    EXPECT_EQ(messages.shown.back(), "F8FF不是正确的编码。将被忽略。");
+    ASSERT_GE(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[messages.shown.size() - 3], "Zorvan补字库的编码空间与系统不一致。");
+    EXPECT_EQ(messages.shown[messages.shown.size() - 2], "F8FF不是正确的编码。将被忽略。");
+    EXPECT_EQ(messages.shown.back(), "E3A0不是正确的编码。将被忽略。");
     EXPECT_EQ(drawnCodesOf(entry.eudcFilePath), (std::vector<platform::CodePointRange>{{0xE234, 0xE234}}));
 }
 
