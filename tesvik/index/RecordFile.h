@@ -71,7 +71,12 @@ private:
         : file_(std::move(file)), recordSize_(recordSize), recordCount_(recordCount),
           scrambled_(scrambled) {}
 
+    bool readAt(std::uint64_t offset, std::span<std::uint8_t> out);
+
+    static constexpr std::uint64_t UnknownPosition = ~std::uint64_t{0};
+
     std::unique_ptr<std::FILE, FileCloser> file_;
+    std::uint64_t position_ = 0;  // where the next read starts
     std::size_t recordSize_;
     std::uint64_t recordCount_;
     Scrambled scrambled_;
