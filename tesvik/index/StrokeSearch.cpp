@@ -43,11 +43,14 @@ public:
     // over unpredictable record bytes does not branch per byte.
     bool matches(const std::uint8_t* storedRecord) const {
         std::uint64_t head;
-        std::uint16_t tail;
         std::memcpy(&head, storedRecord + StrokeFieldOffset, sizeof head);
-        std::memcpy(&tail, storedRecord + StrokeFieldOffset + sizeof head, sizeof tail);
-        const bool equal = (((head ^ queryHead_) & maskHead_) | ((tail ^ queryTail_) & maskTail_)) == 0;
-        return equal && !matchesNothing_;
+        std::uint64_t difference = (head ^ queryHead_) & maskHead_;
+        if (maskTail_ != 0) {  // the same for every record: predicted
+            std::uint16_t tail;
+            std::memcpy(&tail, storedRecord + StrokeFieldOffset + sizeof head, sizeof tail);
+            difference |= (tail ^ queryTail_) & maskTail_;
+        }
+        return difference == 0 && !matchesNothing_;
     }
 
 private:
