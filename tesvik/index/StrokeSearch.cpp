@@ -21,6 +21,10 @@ constexpr std::size_t MarkerOffset = 6;
 // fresh pages on every query.
 constexpr std::uint64_t RecordsPerRead = 7680;
 
+// Matches the strokes of raw (still scrambled) records against the query.
+// Scrambling is a bijection on bytes, so comparing stored bytes with the
+// scrambled query equals comparing the plain bytes, and only the records that
+// match need unscrambling.
 class StrokePrefixMatcher {
 public:
     explicit StrokePrefixMatcher(std::string_view strokes) {
