@@ -5,21 +5,41 @@
 
 #include "tesvik/index/RadicalFileNames.h"
 #include "tesvik/index/RadicalFileReaders.h"
+#include "tesvik/index/RadicalStoredField.h"
 
 namespace tesvik {
 namespace {
 
 using SearchResult = lumenar::Result<std::vector<RadicalCharCandidate>, Message>;
 
-bool remainingAccepts(std::string_view remainingText, bool strokesGiven, const std::array<char, 2>& field) {
-    if (remainingText.size() == 1 && field[0] == '0' && field[1] == remainingText[0]) return true;
-    if (remainingText.size() == 2 && std::string_view(field.data(), 2) == remainingText) return true;
-    return remainingText == "0" && strokesGiven;
-}
+constexpr std::size_t RemainingOffset = 4;
+constexpr std::size_t StrokesOffset = 6;
+constexpr std::size_t StrokesLength = 4;
+constexpr std::size_t MarkerOffset = 10;
 
-bool strokesAccept(std::string_view strokes, const std::array<char, 4>& field) {
-    return strokes.size() <= field.size() && std::string_view(field.data(), field.size()).starts_with(strokes);
-}
+using StoredRecord = std::span<const std::uint8_t, RadicalRecordSize>;
+
+// A query's conditions on the stored bytes 4 to 9 (remaining count and
+// strokes) of radical records.
+class StoredCharQuery {
+public:
+    explicit StoredCharQuery(const RadicalCharQuery& query) {
+        const std::string remainingText = std::to_string(query.remaining);
+        const bool anyRemaining = remainingText == "0" && !query.strokes.empty();
+        const std::string remaining =
+            anyRemaining ? "" : remainingText.size() == 1 ? "0" + remainingText : remainingText;
+        impossible_ = remaining.size() > 2 || query.strokes.size() > StrokesLength;
+        if (impossible_) return;
+        pattern_.require(0, storedForm(remaining));
+        pattern_.require(StrokesOffset - RemainingOffset, storedForm(query.strokes));
+    }
+
+    bool accepts(StoredRecord stored) const { return !impossible_ && pattern_.matches(stored.data() + RemainingOffset); }
+
+private:
+    StoredPattern<StrokesOffset + StrokesLength - RemainingOffset> pattern_;
+    bool impossible_ = false;
+};
 
 // The system's text for a file that opened but could not be read.
 Message readFailure(const std::filesystem::path& path) {
@@ -29,7 +49,7 @@ Message readFailure(const std::filesystem::path& path) {
 // Appends the matching records of one index pair. Returns the message that
 // stops the search, if any; whether a missing file is one depends on the pair.
 std::optional<Message> appendMatches(const RadicalIndexPair& pair, const RadicalKey& key,
-                                     const RadicalRecordFilter& filter, bool shipped,
+                                     const StoredCharQuery& query, bool shipped,
                                      std::vector<RadicalCharCandidate>& out) {
     auto indexFile = RecordFile::open(pair.index, RadicalIndexEntrySize, Scrambled::No);
     if (!indexFile) return shipped ? std::optional(message(MessageId::DataFilesMissing)) : std::nullopt;
@@ -37,39 +57,30 @@ std::optional<Message> appendMatches(const RadicalIndexPair& pair, const Radical
     if (!indexBytes) return readFailure(pair.index);
     const auto index = decodeRadicalIndex(*indexBytes);
 
-    auto records = openRadicalRecords(pair.records);
+    auto records = RecordFile::open(pair.records, RadicalRecordSize, Scrambled::No);
     if (!records) return shipped ? std::optional(message(MessageId::DataFilesMissing)) : std::nullopt;
     const RecordRange range = radicalKeyRange(index, key, records->recordCount());
     const auto bytes = records->readRecords(range.first, range.size());
     if (!bytes) return readFailure(pair.records);
 
     for (std::size_t offset = 0; offset + RadicalRecordSize <= bytes->size(); offset += RadicalRecordSize) {
-        const RadicalRecord record =
-            decodeRadicalRecord(std::span<const std::uint8_t, RadicalRecordSize>(bytes->data() + offset, RadicalRecordSize));
-        if (filter.accepts(record)) out.push_back({record.character, record.marker});
+        const StoredRecord stored(bytes->data() + offset, RadicalRecordSize);
+        if (query.accepts(stored)) out.push_back({storedPackedChar(stored, 0), unscrambledChar(stored[MarkerOffset])});
     }
     return std::nullopt;
 }
 
 }  // namespace
 
-RadicalRecordFilter::RadicalRecordFilter(const RadicalCharQuery& query)
-    : remainingText_(std::to_string(query.remaining)), strokes_(query.strokes) {}
-
-bool RadicalRecordFilter::accepts(const RadicalRecord& record) const {
-    return remainingAccepts(remainingText_, !strokes_.empty(), record.remaining) &&
-           strokesAccept(strokes_, record.strokes);
-}
-
 SearchResult searchByRadical(const std::filesystem::path& dataDir, const std::filesystem::path& userDir,
                              const std::optional<RadicalKey>& key, const RadicalCharQuery& query) {
     std::vector<RadicalCharCandidate> found;
     if (!key) return found;
-    const RadicalRecordFilter filter(query);
-    if (auto refusal = appendMatches(shippedRadicalPair(dataDir), *key, filter, true, found)) {
+    const StoredCharQuery stored(query);
+    if (auto refusal = appendMatches(shippedRadicalPair(dataDir), *key, stored, true, found)) {
         return SearchResult::failure(std::move(*refusal));
     }
-    if (auto refusal = appendMatches(userRadicalPair(userDir), *key, filter, false, found)) {
+    if (auto refusal = appendMatches(userRadicalPair(userDir), *key, stored, false, found)) {
         return SearchResult::failure(std::move(*refusal));
     }
     return found;

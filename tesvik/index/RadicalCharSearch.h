@@ -30,24 +30,14 @@ struct RadicalCharCandidate {
     bool operator==(const RadicalCharCandidate&) const = default;
 };
 
-// Which records under the radical a query accepts. remaining 0 with no
-// strokes accepts only records with remaining count "00"; remaining 0 with
-// strokes accepts any remaining count; otherwise the count must be equal.
-// The record's stroke bytes, cut to the length of strokes, must equal
-// strokes (no strokes accepts all).
-class RadicalRecordFilter {
-public:
-    explicit RadicalRecordFilter(const RadicalCharQuery& query);
-    bool accepts(const RadicalRecord& record) const;
-
-private:
-    std::string remainingText_;
-    std::string strokes_;
-};
-
 // The characters filed under key: the shipped pair of dataDir first, then the
 // user pair of userDir, each in record order, duplicates kept. No key gives
-// an empty list. A missing shipped file refuses with "内部文件丢失，请重新安装
+// an empty list. A record is accepted when:
+// - remaining is 0 and no strokes are given: its remaining count is "00";
+// - remaining is 0 and strokes are given: any remaining count;
+// - otherwise its remaining count equals remaining as two digits (a
+//   remaining of three digits matches nothing);
+// and its stroke bytes, cut to the length of strokes, equal strokes. A missing shipped file refuses with "内部文件丢失，请重新安装
 // 本软件。"; a user pair that is missing or empty adds nothing. Ranges that
 // reach past the end of a record file stop at its last whole record.
 lumenar::Result<std::vector<RadicalCharCandidate>, Message> searchByRadical(

@@ -1,45 +1,69 @@
 #include "tesvik/index/RadicalSearch.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "tesvik/index/RadicalFileNames.h"
 #include "tesvik/index/RadicalFileReaders.h"
+#include "tesvik/index/RadicalStoredField.h"
+#include "tesvik/index/RecordFile.h"
 
 namespace tesvik {
 namespace {
 
-template <std::size_t N>
-bool isPrefixOf(std::string_view prefix, const std::array<char, N>& field) {
-    return prefix.size() <= N && std::string_view(field.data(), N).starts_with(prefix);
-}
-
-bool countMatches(std::string_view count, const std::array<char, 2>& field) {
-    if (count.size() == 1) return field[0] == '0' && field[1] == count[0];
-    return count.size() == 2 && std::string_view(field.data(), 2) == count;
-}
+constexpr std::size_t CountOffset = 4;
+constexpr std::size_t StrokesOffset = 6;
+constexpr std::size_t StrokesLength = 20;
+constexpr std::size_t PinyinOffset = 26;
+constexpr std::size_t PinyinLength = 6;
+constexpr std::size_t IdentifierOffset = 32;
 
 bool isEmpty(const RadicalQuery& q) { return q.strokes.empty() && q.count.empty() && q.pinyin.empty(); }
 
-}  // namespace
+// A query's criteria on the stored bytes 4 to 31 (count, strokes, pinyin)
+// of newmb.dat records.
+class StoredRadicalQuery {
+public:
+    explicit StoredRadicalQuery(const RadicalQuery& query)
+        : impossible_(query.strokes.size() > StrokesLength || query.pinyin.size() > PinyinLength ||
+                      query.count.size() > 2) {
+        if (impossible_) return;
+        pattern_.require(StrokesOffset - CountOffset, storedForm(query.strokes));
+        pattern_.require(0, storedForm(query.count.size() == 1 ? "0" + query.count : query.count));
+        pattern_.require(PinyinOffset - CountOffset, storedForm(query.pinyin));
+    }
 
-bool radicalMatches(const RadicalTableRecord& record, const RadicalQuery& query) {
-    return (query.strokes.empty() || isPrefixOf(query.strokes, record.strokes)) &&
-           (query.count.empty() || countMatches(query.count, record.count)) &&
-           (query.pinyin.empty() || isPrefixOf(query.pinyin, record.pinyin));
+    bool matches(std::span<const std::uint8_t, RadicalTableRecordSize> stored) const {
+        return !impossible_ && pattern_.matches(stored.data() + CountOffset);
+    }
+
+private:
+    StoredPattern<PinyinOffset + PinyinLength - CountOffset> pattern_;
+    bool impossible_;
+};
+
+RadicalCandidate candidateOf(std::span<const std::uint8_t, RadicalTableRecordSize> stored) {
+    const RadicalKey key{{unscrambledChar(stored[CountOffset]), unscrambledChar(stored[CountOffset + 1]),
+                          unscrambledChar(stored[IdentifierOffset]), unscrambledChar(stored[IdentifierOffset + 1])}};
+    return RadicalCandidate{storedPackedChar(stored, 0), key};
 }
 
-std::vector<RadicalCandidate> searchRadicals(const std::filesystem::path& dataDir,
-                                             const RadicalQuery& query) {
+}  // namespace
+
+std::vector<RadicalCandidate> searchRadicals(const std::filesystem::path& dataDir, const RadicalQuery& query) {
     std::vector<RadicalCandidate> found;
     if (isEmpty(query)) return found;
-    const auto table = readRadicalTable(dataDir / RadicalTableFileName);
-    if (!table) return found;
-    for (const RadicalTableRecord& record : *table) {
-        if (radicalMatches(record, query)) found.push_back({record.radical, record.key()});
+    auto file = RecordFile::open(dataDir / RadicalTableFileName, RadicalTableRecordSize, Scrambled::No);
+    if (!file) return found;
+    const auto bytes = file->readAllRecords();
+    if (!bytes) return found;
+    const StoredRadicalQuery stored(query);
+    for (std::size_t offset = 0; offset + RadicalTableRecordSize <= bytes->size(); offset += RadicalTableRecordSize) {
+        const std::span<const std::uint8_t, RadicalTableRecordSize> record(bytes->data() + offset, RadicalTableRecordSize);
+        if (stored.matches(record)) found.push_back(candidateOf(record));
     }
     return found;
 }
-
 std::optional<RadicalCandidate> radicalWithKey(const std::filesystem::path& dataDir, const RadicalKey& key) {
     const auto table = readRadicalTable(dataDir / RadicalTableFileName);
     if (!table) return std::nullopt;

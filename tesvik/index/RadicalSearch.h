@@ -27,13 +27,10 @@ struct RadicalCandidate {
     bool operator==(const RadicalCandidate&) const = default;
 };
 
-// Whether a radical meets every given criterion of the query. A query longer
-// than the record's field (strokes over 20, pinyin over 6, count over 2)
-// matches nothing.
-bool radicalMatches(const RadicalTableRecord& record, const RadicalQuery& query);
-
-// The radicals of dataDir/newmb.dat that match, in file order. An all-empty
-// query, or a radical table that cannot be read, gives an empty list.
+// The radicals of dataDir/newmb.dat that meet every given criterion, in file
+// order. A criterion longer than its field (strokes over 20, pinyin over 6,
+// count over 2) matches nothing. An all-empty query, or a radical table that
+// cannot be read, gives an empty list.
 std::vector<RadicalCandidate> searchRadicals(const std::filesystem::path& dataDir,
                                              const RadicalQuery& query);
 
