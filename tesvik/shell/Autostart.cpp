@@ -2,7 +2,7 @@
 
 #include "platform/XdgAutostart.h"
 #include "tesvik/messages/Messages.h"
-#include "tesvik/shell/AsciiCase.h"
+#include "common/AsciiCase.h"
 
 namespace tesvik {
 
@@ -14,7 +14,7 @@ std::string valueName() { return std::string(messageText(MessageId::MainWindowCa
 
 bool RunKeyAutostart::isEnabled() const {
     const auto path = platform::stringValue(store_, kRunKey, valueName());
-    return path && equalsIgnoringAsciiCase(*path, programPath_.string());
+    return path && lumenar::equalsIgnoringAsciiCase(*path, programPath_.string());
 }
 
 bool RunKeyAutostart::enable() { return store_.setValue(kRunKey, valueName(), programPath_.string()); }

@@ -1,6 +1,6 @@
 #include "tesvik/shell/PrivateProfile.h"
 
-#include "tesvik/shell/AsciiCase.h"
+#include "common/AsciiCase.h"
 
 namespace tesvik {
 
@@ -73,7 +73,7 @@ struct SectionSpan {
 std::optional<SectionSpan> findSection(const std::vector<Line>& lines, std::string_view section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto name = sectionName(lines[i].content);
-        if (!name || !equalsIgnoringAsciiCase(*name, section)) continue;
+        if (!name || !lumenar::equalsIgnoringAsciiCase(*name, section)) continue;
         std::size_t end = i + 1;
         while (end < lines.size() && !sectionName(lines[end].content)) ++end;
         return SectionSpan{i, end};
@@ -84,7 +84,7 @@ std::optional<SectionSpan> findSection(const std::vector<Line>& lines, std::stri
 std::optional<std::size_t> findKey(const std::vector<Line>& lines, SectionSpan span, std::string_view key) {
     for (std::size_t i = span.header + 1; i < span.end; ++i) {
         const auto k = keyLine(lines[i].content);
-        if (k && equalsIgnoringAsciiCase(k->name, key)) return i;
+        if (k && lumenar::equalsIgnoringAsciiCase(k->name, key)) return i;
     }
     return std::nullopt;
 }

@@ -1,6 +1,6 @@
 #include "tesvik/shell/SettingsChecks.h"
 
-#include "tesvik/shell/AsciiCase.h"
+#include "common/AsciiCase.h"
 
 namespace tesvik {
 
@@ -32,7 +32,7 @@ std::optional<StrokeKeysRefusal> checkStrokeKeyCharacters(std::string_view text)
     std::size_t characterIndex = 0;
     for (std::size_t at = 0; at < text.size(); ++characterIndex) {
         const std::size_t length = utf8SequenceLength(text, at);
-        if (length != 1 || !isStrokeKeyCharacter(asciiLower(text[at]))) {
+        if (length != 1 || !isStrokeKeyCharacter(lumenar::asciiLower(text[at]))) {
             return StrokeKeysRefusal{message(MessageId::StrokeKeyCharacterInvalid), characterIndex, at, length};
         }
         at += length;
@@ -52,7 +52,7 @@ lumenar::Result<ConfirmedInput, SettingsRefusal> checkSettingsConfirmation(HotKe
         return CheckResult::failure({message(MessageId::StrokeKeysNeedFive), SettingsField::StrokeKeys, std::nullopt});
     }
     std::string lower(strokeKeys);
-    for (char& c : lower) c = asciiLower(c);
+    for (char& c : lower) c = lumenar::asciiLower(c);
     return ConfirmedInput{hotKey, std::move(lower)};
 }
 

@@ -1,7 +1,7 @@
 #include "tesvik/shell/SurrogateList.h"
 
 #include "platform/AtomicFile.h"
-#include "tesvik/shell/AsciiCase.h"
+#include "common/AsciiCase.h"
 
 #include <fstream>
 
@@ -26,7 +26,7 @@ bool isRecordCharacter(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c
 std::optional<PackedChar> parseRecord(std::string_view raw) {
     std::string record(raw);
     for (char& c : record) {
-        c = asciiLower(c);
+        c = lumenar::asciiLower(c);
         if (!isRecordCharacter(c)) return std::nullopt;
     }
     const PackedChar entry = parseSurrogateGroup(std::string_view(record).substr(0, 4)) * 65536u +

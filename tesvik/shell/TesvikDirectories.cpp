@@ -1,6 +1,6 @@
 #include "tesvik/shell/TesvikDirectories.h"
 
-#include "tesvik/shell/AsciiCase.h"
+#include "common/AsciiCase.h"
 
 #include <string>
 #include <string_view>
@@ -28,7 +28,7 @@ std::optional<std::filesystem::path> installFolderParent(std::string_view path) 
     while (slash != std::string_view::npos) {
         const std::size_t next = path.find('/', slash + 1);
         if (next == std::string_view::npos) break;  // the last component is the program itself
-        if (equalsIgnoringAsciiCase(path.substr(slash + 1, next - slash - 1), kInstallFolder)) {
+        if (lumenar::equalsIgnoringAsciiCase(path.substr(slash + 1, next - slash - 1), kInstallFolder)) {
             return std::filesystem::path(std::string(path.substr(0, slash + 1)));
         }
         slash = next;
