@@ -3,6 +3,17 @@
 #include <algorithm>
 
 namespace pelorin::truetype {
+namespace {
+
+// Keeps the first pair of each code.
+std::vector<CodeGlyph> AscendingEachCodeOnce(std::vector<CodeGlyph> pairs) {
+    std::stable_sort(pairs.begin(), pairs.end(), [](const CodeGlyph& a, const CodeGlyph& b) { return a.code < b.code; });
+    pairs.erase(std::unique(pairs.begin(), pairs.end(), [](const CodeGlyph& a, const CodeGlyph& b) { return a.code == b.code; }),
+                pairs.end());
+    return pairs;
+}
+
+}  // namespace
 
 std::optional<Format4Subtable> Format4Subtable::Parse(ByteView subtable) {
     const auto format = subtable.U16(0);
@@ -55,10 +66,7 @@ std::vector<CodeGlyph> Format4Subtable::Enumerate() const {
         }
         next = std::max<uint32_t>(next, s.end + 1u);
     }
-    std::stable_sort(pairs.begin(), pairs.end(), [](const CodeGlyph& a, const CodeGlyph& b) { return a.code < b.code; });
-    pairs.erase(std::unique(pairs.begin(), pairs.end(), [](const CodeGlyph& a, const CodeGlyph& b) { return a.code == b.code; }),
-                pairs.end());
-    return pairs;
+    return AscendingEachCodeOnce(std::move(pairs));
 }
 
 std::optional<Format12Subtable> Format12Subtable::Parse(ByteView subtable) {
@@ -85,6 +93,22 @@ uint16_t Format12Subtable::Lookup(uint32_t code) const {
         if (g.start <= code && code <= g.end) return static_cast<uint16_t>(g.startGlyph + (code - g.start));
     }
     return 0;
+}
+
+std::vector<CodeGlyph> Format12Subtable::EnumerateFrom(uint32_t first) const {
+    constexpr uint32_t kLastCode = 0x10FFFF;
+    std::vector<CodeGlyph> pairs;
+    // As for format 4: overlapping groups add only codes past the earlier ones.
+    uint32_t next = first;
+    for (const Group& g : groups_) {
+        const uint32_t end = std::min(g.end, kLastCode);
+        for (uint32_t code = std::max(g.start, next); code <= end; ++code) {
+            const auto glyph = static_cast<uint16_t>(g.startGlyph + (code - g.start));
+            if (glyph != 0) pairs.push_back({code, glyph});
+        }
+        next = std::max(next, end + 1);
+    }
+    return AscendingEachCodeOnce(std::move(pairs));
 }
 
 std::optional<CharacterMap> CharacterMap::Parse(std::span<const uint8_t> cmapBytes) {

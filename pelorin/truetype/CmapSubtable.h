@@ -44,6 +44,8 @@ class Format12Subtable {
 public:
     static std::optional<Format12Subtable> Parse(ByteView subtable);
     uint16_t Lookup(uint32_t code) const;  // 0 when unmapped
+    // Every mapped code from `first` to U+10FFFF, ascending, each once, glyph 0 left out.
+    std::vector<CodeGlyph> EnumerateFrom(uint32_t first) const;
 
 private:
     struct Group {

@@ -1,5 +1,7 @@
 #include "pelorin/truetype/MergedCmap.h"
 
+#include <algorithm>
+
 #include "pelorin/truetype/BigEndian.h"
 #include "pelorin/truetype/TableChecksum.h"
 
@@ -14,6 +16,8 @@ struct Segment {
 
 constexpr size_t kFormat4Header = 16;  // up to and including reservedPad
 constexpr size_t kFormat0Length = 262;
+constexpr size_t kFormat12Header = 16;
+constexpr size_t kFormat12Group = 12;
 
 bool RisesTogether(const CodeGlyph& a, const CodeGlyph& b) { return b.code == a.code + 1 && b.glyph == a.glyph + 1; }
 bool CodesRise(const CodeGlyph& a, const CodeGlyph& b) { return b.code == a.code + 1; }
@@ -88,6 +92,21 @@ std::vector<uint8_t> EncodeFormat4(const std::vector<Segment>& segments) {
     return out;
 }
 
+std::vector<uint8_t> EncodeFormat0(std::span<const CodeGlyph> sortedByCode) {
+    std::vector<uint8_t> out;
+    AppendU16(out, 0);
+    AppendU16(out, kFormat0Length);
+    AppendU16(out, 0);
+    std::vector<uint8_t> glyphBytes(256, 0);
+    for (const CodeGlyph& p : sortedByCode) {
+        if (p.code < 256 && p.glyph < 256) glyphBytes[p.code] = static_cast<uint8_t>(p.glyph);
+    }
+    out.insert(out.end(), glyphBytes.begin(), glyphBytes.end());
+    return out;
+}
+
+bool PointsToFormat12(const EncodingRecord& record) { return record.format == 12; }
+
 }  // namespace
 
 std::vector<EncodingRecord> ReadEncodingRecords(std::span<const uint8_t> cmapBytes) {
@@ -96,8 +115,9 @@ std::vector<EncodingRecord> ReadEncodingRecords(std::span<const uint8_t> cmapByt
     const uint16_t count = cmap.U16(2).value_or(0);
     for (size_t i = 0; i < count; ++i) {
         const auto platform = cmap.U16(4 + 8 * i), encoding = cmap.U16(6 + 8 * i);
-        if (!platform || !encoding || !cmap.Has(4 + 8 * i, 8)) break;
-        records.push_back({*platform, *encoding});
+        const auto offset = cmap.U32(8 + 8 * i);
+        if (!platform || !encoding || !offset) break;
+        records.push_back({*platform, *encoding, cmap.U16(*offset).value_or(0)});
     }
     return records;
 }
@@ -118,30 +138,51 @@ std::optional<std::vector<uint8_t>> BuildFormat4(std::span<const CodeGlyph> sort
     return EncodeFormat4(segments);
 }
 
+std::vector<uint8_t> BuildFormat12(std::span<const CodeGlyph> sortedByCode) {
+    std::vector<uint8_t> groups;
+    uint32_t numGroups = 0;
+    for (size_t i = 0; i < sortedByCode.size();) {
+        size_t j = i + 1;
+        while (j < sortedByCode.size() && RisesTogether(sortedByCode[j - 1], sortedByCode[j])) ++j;
+        AppendU32(groups, sortedByCode[i].code);
+        AppendU32(groups, sortedByCode[j - 1].code);
+        AppendU32(groups, sortedByCode[i].glyph);
+        ++numGroups;
+        i = j;
+    }
+    std::vector<uint8_t> out;
+    AppendU16(out, 12);
+    AppendU16(out, 0);
+    AppendU32(out, static_cast<uint32_t>(kFormat12Header + kFormat12Group * numGroups));
+    AppendU32(out, 0);
+    AppendU32(out, numGroups);
+    out.insert(out.end(), groups.begin(), groups.end());
+    return out;
+}
+
 std::optional<std::vector<uint8_t>> BuildMergedCmap(std::span<const EncodingRecord> records,
                                                     std::span<const CodeGlyph> sortedByCode) {
-    auto format4 = BuildFormat4(sortedByCode);
+    const auto format4 = BuildFormat4(sortedByCode);
     if (!format4) return std::nullopt;
+    const bool firstTakesFormat0 = records.empty() || !PointsToFormat12(records[0]);
+    const auto format0 = firstTakesFormat0 ? EncodeFormat0(sortedByCode) : std::vector<uint8_t>{};
+    const auto format12 =
+        std::ranges::any_of(records, PointsToFormat12) ? BuildFormat12(sortedByCode) : std::vector<uint8_t>{};
     const auto count = static_cast<uint16_t>(records.size());
     const uint32_t format0At = 4 + 8u * count;
-    const uint32_t format4At = format0At + kFormat0Length;
+    const auto format4At = static_cast<uint32_t>(format0At + format0.size());
+    const auto format12At = static_cast<uint32_t>(format4At + format4->size());
     std::vector<uint8_t> out;
     AppendU16(out, 0);
     AppendU16(out, count);
     for (size_t i = 0; i < records.size(); ++i) {
         AppendU16(out, records[i].platformId);
         AppendU16(out, records[i].encodingId);
-        AppendU32(out, i == 0 ? format0At : format4At);
+        AppendU32(out, PointsToFormat12(records[i]) ? format12At : i == 0 ? format0At : format4At);
     }
-    AppendU16(out, 0);
-    AppendU16(out, kFormat0Length);
-    AppendU16(out, 0);
-    std::vector<uint8_t> glyphBytes(256, 0);
-    for (const CodeGlyph& p : sortedByCode) {
-        if (p.code < 256 && p.glyph < 256) glyphBytes[p.code] = static_cast<uint8_t>(p.glyph);
-    }
-    out.insert(out.end(), glyphBytes.begin(), glyphBytes.end());
+    out.insert(out.end(), format0.begin(), format0.end());
     out.insert(out.end(), format4->begin(), format4->end());
+    out.insert(out.end(), format12.begin(), format12.end());
     return out;
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "pelorin/truetype/BigEndian.h"
 
 namespace pelorin::truetype {
@@ -61,6 +64,95 @@ TEST(MergedCmap, FirstRecordGetsFormat0AndTheRestShareFormat4) {
     const auto parsed = Format4Subtable::Parse(*view.Sub(format4, cmap->size() - format4));
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->Enumerate(), list);
+}
+
+TEST(MergedCmap, Format12GroupsRunsRisingTogether) {
+    const std::vector<CodeGlyph> list{{0x41, 5}, {0x42, 6}, {0xFFFF, 7}, {0x10000, 8}, {0x20000, 20}, {0x20002, 21}};
+    const auto format12 = BuildFormat12(list);
+    const ByteView view(format12);
+    EXPECT_EQ(view.U16(0), 12);
+    EXPECT_EQ(view.U32(4), format12.size());
+    EXPECT_EQ(view.U32(12), 4u);  // 0x41-0x42, 0xFFFF-0x10000, then two lone codes
+    EXPECT_EQ(format12.size(), 16u + 12 * 4);
+    const auto parsed = Format12Subtable::Parse(view);
+    ASSERT_TRUE(parsed);
+    for (const CodeGlyph& p : list) EXPECT_EQ(parsed->Lookup(p.code), p.glyph) << std::hex << p.code;
+    EXPECT_EQ(parsed->Lookup(0x20001), 0);
+    EXPECT_EQ(parsed->EnumerateFrom(0), list);
+}
+
+// What each merged record must point to, checked by parsing the subtable.
+enum class Expect { Format0, Format4, Format12 };
+
+void ExpectSubtable(const std::vector<uint8_t>& cmap, size_t record, Expect expect, const std::vector<CodeGlyph>& list) {
+    const ByteView view(cmap);
+    const uint32_t at = view.U32(4 + 8 * record + 4).value();
+    const ByteView subtable = view.Sub(at, cmap.size() - at).value();
+    std::vector<CodeGlyph> bmp;
+    std::ranges::copy_if(list, std::back_inserter(bmp), [](const CodeGlyph& p) { return p.code < 0xFFFF; });
+    switch (expect) {
+        case Expect::Format0:
+            EXPECT_EQ(subtable.U16(0), 0);
+            EXPECT_EQ(subtable.U8(6 + 0x41), 3);
+            break;
+        case Expect::Format4: {
+            const auto parsed = Format4Subtable::Parse(subtable);
+            ASSERT_TRUE(parsed);
+            EXPECT_EQ(parsed->Enumerate(), bmp);
+            break;
+        }
+        case Expect::Format12: {
+            const auto parsed = Format12Subtable::Parse(subtable);
+            ASSERT_TRUE(parsed);
+            EXPECT_EQ(parsed->EnumerateFrom(0), list);
+            break;
+        }
+    }
+}
+
+TEST(MergedCmap, RecordsOfSourceFormat12GetFormat12AndTheOthersKeepTheirLayout) {
+    struct Case {
+        std::vector<EncodingRecord> records;
+        std::vector<Expect> expected;
+    };
+    const Case cases[] = {
+        {{{0, 3, 4}, {3, 1, 4}, {3, 10, 12}}, {Expect::Format0, Expect::Format4, Expect::Format12}},
+        {{{0, 4, 12}, {3, 1, 4}}, {Expect::Format12, Expect::Format4}},
+        {{{0, 3, 4}, {0, 4, 12}, {3, 1, 4}, {3, 10, 12}},
+         {Expect::Format0, Expect::Format12, Expect::Format4, Expect::Format12}},
+        // Without a format 12 source record, codes above 0xFFFF cannot be kept.
+        {{{0, 3, 4}, {3, 1, 4}}, {Expect::Format0, Expect::Format4}},
+    };
+    const std::vector<CodeGlyph> list{{0x41, 3}, {0x4E00, 300}, {0x4E01, 301}, {0x20000, 302}, {0x2A6D6, 310}};
+    for (const Case& c : cases) {
+        const auto cmap = BuildMergedCmap(c.records, list);
+        ASSERT_TRUE(cmap);
+        ASSERT_EQ(ReadEncodingRecords(*cmap).size(), c.records.size());
+        for (size_t i = 0; i < c.records.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << c.records.size() << " records, record " << i);
+            ExpectSubtable(*cmap, i, c.expected[i], list);
+        }
+    }
+}
+
+TEST(MergedCmap, Format0AndFormat4AreTheSameWithOrWithoutAFormat12Record) {
+    const std::vector<CodeGlyph> list{{0x20, 3}, {0x4E00, 5}, {0x20000, 6}};
+    const auto plain = BuildMergedCmap(std::vector<EncodingRecord>{{0, 3, 4}, {3, 1, 4}}, list);
+    const auto withFormat12 = BuildMergedCmap(std::vector<EncodingRecord>{{0, 3, 4}, {3, 1, 4}, {3, 10, 12}}, list);
+    ASSERT_TRUE(plain && withFormat12);
+    const std::vector<uint8_t> plainSubtables(plain->begin() + 4 + 2 * 8, plain->end());
+    const auto afterRecords = withFormat12->begin() + 4 + 3 * 8;
+    EXPECT_TRUE(std::equal(plainSubtables.begin(), plainSubtables.end(), afterRecords));
+    EXPECT_EQ(static_cast<size_t>(withFormat12->end() - afterRecords), plainSubtables.size() + 16 + 12 * 3);
+}
+
+TEST(MergedCmap, ReadsTheFormatEachRecordPointsTo) {
+    const auto cmap = BuildMergedCmap(std::vector<EncodingRecord>{{0, 3, 4}, {3, 1, 4}, {3, 10, 12}},
+                                      std::vector<CodeGlyph>{{0x41, 1}});
+    ASSERT_TRUE(cmap);
+    std::vector<uint16_t> formats;
+    for (const EncodingRecord& r : ReadEncodingRecords(*cmap)) formats.push_back(r.format);
+    EXPECT_EQ(formats, (std::vector<uint16_t>{0, 4, 12}));
 }
 
 }  // namespace

@@ -29,6 +29,19 @@ for code in map(lambda s: int(s, 16), sys.argv[3:]):
 print('ok')
 )";
 
+// Codes above U+FFFF: the copy must map each to the glyph the source does.
+const char* kCompareSupplementary = R"(
+import sys
+from fontTools.ttLib import TTFont
+def supplementary(font):
+    return {code: font.getGlyphID(name) for code, name in font.getBestCmap().items() if code > 0xFFFF}
+source = supplementary(TTFont(sys.argv[1], fontNumber=int(sys.argv[2])))
+copy = supplementary(TTFont(sys.argv[3]))
+missing = [hex(code) for code in source if copy.get(code) != source[code]]
+assert not missing and len(copy) == len(source), (len(source), len(copy), missing[:10])
+print('ok', len(source))
+)";
+
 struct NewGlyph {
     uint32_t code;
     std::vector<Contour> contours;
@@ -47,7 +60,7 @@ std::vector<NewGlyph> NewGlyphsFor(const SourceFont& source) {
 
 std::filesystem::path WriteMerged(const SourceFont& source, const std::vector<NewGlyph>& added,
                                   const std::filesystem::path& path) {
-    std::vector<CodeGlyph> merged = source.EnumerateCodes();
+    std::vector<CodeGlyph> merged = source.EnumerateAllCodes();
     const uint16_t first = source.NumGlyphs();
     for (size_t i = 0; i < added.size(); ++i) merged.push_back({added[i].code, static_cast<uint16_t>(first + i)});
     std::ranges::sort(merged, {}, &CodeGlyph::code);
@@ -97,6 +110,15 @@ TEST(MergedFontTools, CopyOfARealFontWithNewGlyphsIsValid) {
         EXPECT_EQ(fontTools.exitCode, 0) << face.first << fontTools.output;
         EXPECT_NE(fontTools.output.find("ok"), std::string::npos) << fontTools.output;
 
+        const CommandResult supplementary = RunFontTools(
+            kCompareSupplementary, Quoted(face.first) + " " + std::to_string(face.second) + " " + Quoted(path));
+        EXPECT_EQ(supplementary.exitCode, 0) << face.first << supplementary.output;
+        size_t kept = 0;
+        std::sscanf(supplementary.output.c_str(), "ok %zu", &kept);
+        if (face.first == kZenHei) {
+            EXPECT_GT(kept, 500u) << supplementary.output;
+        }
+
         FreeTypeFace original(face.first, face.second), copy(path, 0);
         ASSERT_TRUE(original.ok() && copy.ok());
         for (const NewGlyph& g : added) {
@@ -105,7 +127,7 @@ TEST(MergedFontTools, CopyOfARealFontWithNewGlyphsIsValid) {
             EXPECT_EQ(copy.Outline(index), g.contours);
             EXPECT_GT(copy.InkedPixels(index, 48), 20);
         }
-        const auto codes = source.EnumerateCodes();
+        const auto codes = source.EnumerateAllCodes();
         for (size_t i = 0; i < codes.size(); i += 211) {
             const unsigned index = FT_Get_Char_Index(copy.face(), codes[i].code);
             EXPECT_EQ(index, FT_Get_Char_Index(original.face(), codes[i].code)) << std::hex << codes[i].code;

@@ -127,6 +127,16 @@ std::vector<CodeGlyph> SourceFont::EnumerateCodes() const {
     return pairs;
 }
 
+std::vector<CodeGlyph> SourceFont::EnumerateAllCodes() const {
+    std::vector<CodeGlyph> pairs = EnumerateCodes();
+    if (!cmap_.format12) return pairs;
+    std::vector<CodeGlyph> supplementary = cmap_.format12->EnumerateFrom(0x10000);
+    const uint16_t numGlyphs = NumGlyphs();
+    std::erase_if(supplementary, [numGlyphs](const CodeGlyph& p) { return p.glyph >= numGlyphs; });
+    pairs.insert(pairs.end(), supplementary.begin(), supplementary.end());
+    return pairs;
+}
+
 uint16_t SourceFont::GlyphForCode(uint32_t code) const {
     const uint16_t glyph = cmap_.Lookup(code);
     return glyph < NumGlyphs() ? glyph : 0;

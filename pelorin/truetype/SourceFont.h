@@ -48,6 +48,9 @@ public:
     // Every (code, glyph) pair of that subtable, ascending by code; codes
     // mapped to glyph 0 or to a glyph past numGlyphs are left out.
     std::vector<CodeGlyph> EnumerateCodes() const;
+    // EnumerateCodes() followed by the codes above U+FFFF of the format 12
+    // subtable when there is one, same rules: every code the font displays.
+    std::vector<CodeGlyph> EnumerateAllCodes() const;
     // The glyph of a Unicode code point through the format 12 subtable when
     // there is one, else the format 4 subtable; 0 when unmapped.
     uint16_t GlyphForCode(uint32_t code) const;

@@ -78,6 +78,21 @@ TEST(SourceFont, Format12ReachesCodesBeyondTheBmp) {
     EXPECT_EQ(font->EnumerateCodes(), bmpOnly);
 }
 
+TEST(SourceFont, EnumeratingAllCodesAddsTheFormat12CodesBeyondTheBmp) {
+    TinyFontSpec spec = ThreeGlyphs();
+    spec.codes = {{0x41, 1}, {0x4E00, 2}, {0x20000, 3}, {0x20001, 9}, {0x2A6D6, 1}};  // 9: no glyph
+    spec.format12 = true;
+    auto font = SourceFont::FromBytes(BuildTinyFont(spec));
+    ASSERT_TRUE(font.ok());
+    const std::vector<CodeGlyph> expected{{0x41, 1}, {0x4E00, 2}, {0x20000, 3}, {0x2A6D6, 1}};
+    EXPECT_EQ(font->EnumerateAllCodes(), expected);
+
+    spec.format12 = false;
+    auto bmpFont = SourceFont::FromBytes(BuildTinyFont(spec));
+    ASSERT_TRUE(bmpFont.ok());
+    EXPECT_EQ(bmpFont->EnumerateAllCodes(), bmpFont->EnumerateCodes());
+}
+
 TEST(SourceFont, MetricsPastTheLongEntriesTakeTheLastAdvance) {
     TinyFontSpec spec = ThreeGlyphs();
     spec.numberOfHMetrics = 2;
