@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <cstddef>
+#include <cstring>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -35,9 +35,10 @@ inline std::string storedForm(std::string_view plain) {
 template <std::size_t Length>
 class StoredPattern {
 public:
-    // Requires the run's bytes from position at to equal storedBytes.
+    // Requires the run's bytes from position at to equal storedBytes (callers
+    // refuse criteria longer than their field; bytes past the run are ignored).
     void require(std::size_t at, std::string_view storedBytes) {
-        for (std::size_t i = 0; i < storedBytes.size(); ++i) {
+        for (std::size_t i = 0; i < storedBytes.size() && at + i < Length; ++i) {
             patternBytes_[at + i] = static_cast<std::uint8_t>(storedBytes[i]);
             maskBytes_[at + i] = 0xFF;
         }
@@ -67,12 +68,6 @@ private:
     std::array<std::uint64_t, Words> pattern_{};
     std::array<std::uint64_t, Words> mask_{};
 };
-
-// Whether the stored bytes at offset begin with the stored prefix.
-inline bool storedStartsWith(std::span<const std::uint8_t> record, std::size_t offset, std::string_view storedPrefix) {
-    return std::equal(storedPrefix.begin(), storedPrefix.end(), record.begin() + static_cast<std::ptrdiff_t>(offset),
-                      [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
-}
 
 inline char unscrambledChar(std::uint8_t stored) { return static_cast<char>(unscrambleByte(stored)); }
 

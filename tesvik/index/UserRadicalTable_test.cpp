@@ -2,6 +2,9 @@
 // modify and delete on buzibuzishoumb.txt with regeneration of the pair.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "tesvik/index/RadicalCharSearch.h"
 #include "tesvik/index/RadicalFixtures.h"
@@ -151,15 +154,37 @@ TEST_F(UserRadicalTableTest, TrailingPartialRowStaysAtTheEnd) {
     EXPECT_EQ(rows(), (std::vector<std::string>{"E001 03AA000000", "E002 05A1000000"}));
 }
 
+// While alive, writing a file past a few bytes fails (EFBIG), whatever the
+// file is called and whoever runs the test.
+class SmallFileSizeLimit {
+public:
+    SmallFileSizeLimit() {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit small = previous_;
+        small.rlim_cur = 20;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~SmallFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
 TEST_F(UserRadicalTableTest, AFailedWriteLeavesThePreviousTable) {
     addRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, ""));
     const auto before = readBytes(tablePath());
-    // The new table is written beside the old one; a directory in its way makes the write fail.
-    std::filesystem::path blocker = tablePath();
-    blocker += ".new";
-    std::filesystem::create_directory(blocker);
-    const auto added = addRadicalEntry(dir.path(), entry(0xE002, "03AA", 0, ""));
+    UserRadicalEditResult added;
+    {
+        SmallFileSizeLimit limit;
+        added = addRadicalEntry(dir.path(), entry(0xE002, "03AA", 0, ""));
+    }
     EXPECT_EQ(added.outcome, Outcome::Refused);
+    ASSERT_FALSE(added.messages.empty());
     EXPECT_EQ(added.messages.at(0).text, "文件生成错误,请重新操作。");
     EXPECT_EQ(readBytes(tablePath()), before);
 }
