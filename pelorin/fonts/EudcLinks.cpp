@@ -1,18 +1,13 @@
 #include "pelorin/fonts/EudcLinks.h"
 
+#include "common/AsciiCase.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace pelorin::fonts {
 namespace {
 
-std::string upperCased(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
-bool sameName(const std::string& a, const std::string& b) { return upperCased(a) == upperCased(b); }
+bool sameName(const std::string& a, const std::string& b) { return lumenar::equalsIgnoringAsciiCase(a, b); }
 
 }  // namespace
 
@@ -42,12 +37,12 @@ bool EudcLinks::unlinkEudc(std::uint16_t codePage, const std::string& face) {
 
 void EudcLinks::removeLinksTo(const std::string& fileName) {
     const std::string key = eudcLinkKey(936);
-    const std::string wanted = upperCased(fileName);
+    const std::string wanted = lumenar::upperCased(fileName);
     std::vector<std::string> doomed;
     for (const std::string& name : store_.valueNames(key)) {
         if (sameName(name, kSystemDefaultEudcFont)) continue;
         const auto data = platform::stringValue(store_, key, name);
-        if (data && upperCased(*data).find(wanted) != std::string::npos) doomed.push_back(name);
+        if (data && lumenar::upperCased(*data).find(wanted) != std::string::npos) doomed.push_back(name);
     }
     if (doomed.empty()) return;
     // Removing links changes what the faces fall back to, as linking does.

@@ -1,21 +1,16 @@
 #include "pelorin/fonts/FontList.h"
 
+#include "common/AsciiCase.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace pelorin::fonts {
 namespace {
 
-std::string upperCased(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 bool isFotFile(const std::filesystem::path& file) {
     const std::string name = file.filename().string();
     const auto dot = name.rfind('.');
-    return dot != std::string::npos && upperCased(name.substr(dot)) == ".FOT";
+    return dot != std::string::npos && lumenar::upperCased(name.substr(dot)) == ".FOT";
 }
 
 // The first of the face's family names that is one of the maker's.
@@ -28,7 +23,7 @@ std::optional<std::string> makersFamilyOf(const platform::InstalledFont& font) {
 }  // namespace
 
 bool isMakersFontName(const std::string& name) {
-    return name.starts_with("Lumenar") || upperCased(name.substr(0, 2)) == "LM";
+    return name.starts_with("Lumenar") || lumenar::upperCased(name.substr(0, 2)) == "LM";
 }
 
 std::string faceNameOf(const std::string& fontName) {
@@ -72,9 +67,9 @@ std::vector<FontEntry> buildFontList(const std::filesystem::path& fontsFolder,
 }
 
 const FontEntry* findEntry(const std::vector<FontEntry>& list, const std::string& face) {
-    const std::string wanted = upperCased(face);
+    const std::string wanted = lumenar::upperCased(face);
     for (const FontEntry& entry : list)
-        if (upperCased(entry.faceName) == wanted) return &entry;
+        if (lumenar::upperCased(entry.faceName) == wanted) return &entry;
     return nullptr;
 }
 

@@ -1,5 +1,7 @@
 #include "pelorin/fonts/FontconfigEudcSwitch.h"
 
+#include "common/AsciiCase.h"
+
 #include "pelorin/fonts/EudcDrawnCodes.h"
 #include "pelorin/fonts/EudcLinks.h"
 #include "platform/FontconfigFonts.h"
@@ -10,12 +12,6 @@
 
 namespace pelorin::fonts {
 namespace {
-
-std::string upperCased(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 bool isCodePageKey(const std::string& name) {
     return !name.empty() && std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c); });
@@ -38,9 +34,9 @@ std::vector<platform::EudcFallback> eudcFallbacksOf(const platform::RegistryStor
         for (const std::string& name : store.valueNames(key)) {
             const auto path = platform::stringValue(store, key, name);
             if (!path || path->empty()) continue;
-            const bool systemDefault = upperCased(name) == upperCased(kSystemDefaultEudcFont);
+            const bool systemDefault = lumenar::upperCased(name) == lumenar::upperCased(kSystemDefaultEudcFont);
             const std::string face = systemDefault ? "" : name;
-            const std::string faceKey = upperCased(face);
+            const std::string faceKey = lumenar::upperCased(face);
             if (!byFace.contains(faceKey)) order.push_back(faceKey);
             byFace[faceKey] = platform::EudcFallback{face, *path, {}};
         }

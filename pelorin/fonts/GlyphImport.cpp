@@ -1,5 +1,7 @@
 #include "pelorin/fonts/GlyphImport.h"
 
+#include "common/AsciiCase.h"
+
 #include "pelorin/fonts/CmapEncoding.h"
 #include "pelorin/fonts/CodePageConversion.h"
 #include "pelorin/fonts/FontBackup.h"
@@ -10,7 +12,6 @@
 #include "pelorin/truetype/SourceFont.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 
@@ -18,12 +19,6 @@ namespace pelorin::fonts {
 namespace {
 
 namespace tt = pelorin::truetype;
-
-std::string upperCased(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 std::string codeText(std::uint16_t code) {
     char text[8];
@@ -192,7 +187,8 @@ bool addAllToFont(Precedence precedence, bool smooth, FontEntry& entry, const st
         return false;
     }
     const bool unicodeCmap = encoding == 1;
-    const MergePlan plan = planMerge(source->EnumerateCodes(),
+    // A Unicode font keeps its supplementary-plane characters in the copy.
+    const MergePlan plan = planMerge(unicodeCmap ? source->EnumerateAllCodes() : source->EnumerateCodes(),
                                      libraryCodesForFont(library, entry, unicodeCmap, context.messages),
                                      source->NumGlyphs(), precedence == Precedence::Library);
     const bool anyFromLibrary =
@@ -273,7 +269,7 @@ bool mergeEudc(Precedence precedence, bool smooth, FontEntry& entry, const std::
         link.restorePrevious();
         return false;
     };
-    if (upperCased(previousPath) != upperCased(newEudcPath)) {
+    if (lumenar::upperCased(previousPath) != lumenar::upperCased(newEudcPath)) {
         if (!copyFileAtomically(previousPath, newEudcPath).empty()) return cannotOpen();
     }
     auto font = tt::EudcFontFile::OpenForMerge(newEudcPath);

@@ -1,5 +1,7 @@
 #include "pelorin/fonts/StartupEudcSetup.h"
 
+#include "common/AsciiCase.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -12,15 +14,9 @@ constexpr std::uint16_t kCodePage = 936;
 constexpr const char* kRegisterFont = "LMCivic.TTE";
 constexpr const char* kSystemEudcFont = "EUDC.TTE";
 
-std::string upperCased(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 bool hasFace(const std::vector<std::string>& faces, const std::string& face) {
-    const std::string wanted = upperCased(face);
-    return std::any_of(faces.begin(), faces.end(), [&](const std::string& f) { return upperCased(f) == wanted; });
+    const std::string wanted = lumenar::upperCased(face);
+    return std::any_of(faces.begin(), faces.end(), [&](const std::string& f) { return lumenar::upperCased(f) == wanted; });
 }
 
 struct IniLine {
@@ -66,7 +62,7 @@ public:
     }
 
     void faceLine(const std::string& line) {
-        if (upperCased(line) == "SIMSUN") {
+        if (lumenar::upperCased(line) == "SIMSUN") {
             if (hasFace(faces_, "宋体")) links_.linkEudc(kCodePage, "SimSun", target_);
         } else if (hasFace(faces_, line)) {
             links_.linkEudc(kCodePage, line, target_);
