@@ -184,11 +184,11 @@ TEST_F(GlyphImportTest, FailuresKeepThePreviousLinkAndSayWhy) {
 
 // A small font file holding glyphs 0 and 1, U+4E00 mapped to glyph 1.
 void writeSmallFont(const std::filesystem::path& file, std::vector<tt::EncodingRecord> records) {
-    tt::testing::TinyFontSpec spec;
-    spec.glyphs = {tt::testing::SquareGlyph(0, 0, 100), tt::testing::SquareGlyph(100, 100, 300)};
-    spec.codes = {{0x4E00, 1}};
-    spec.records = std::move(records);
-    pelorin::testing::WriteFile(file, tt::testing::BuildTinyFont(spec));
+    tt::testing::TinyFontRecipe recipe;
+    recipe.glyphs = {tt::testing::SquareGlyph(0, 0, 100), tt::testing::SquareGlyph(100, 100, 300)};
+    recipe.codes = {{0x4E00, 1}};
+    recipe.records = std::move(records);
+    pelorin::testing::WriteFile(file, tt::testing::BuildTinyFont(recipe));
 }
 
 TEST_F(GlyphImportTest, ModeTwoPrecedenceDecidesTheFontsOwnCodes) {

@@ -11,7 +11,7 @@ namespace {
 using testing::BuildTinyFont;
 using testing::Square;
 using testing::SquareGlyph;
-using testing::TinyFontSpec;
+using testing::TinyFontRecipe;
 
 // A composite glyph of one component per entry; each gives flags, glyph,
 // arguments as words and the raw transform words that follow.
@@ -43,10 +43,10 @@ constexpr uint16_t kTwoByTwo = 0x0080;
 constexpr uint16_t kHalf = 0x2000;  // 0.5 in F2Dot14
 
 SourceFont FontWith(std::vector<std::vector<uint8_t>> glyphs) {
-    TinyFontSpec spec;
-    spec.glyphs = std::move(glyphs);
-    for (uint16_t g = 1; g < spec.glyphs.size(); ++g) spec.codes.push_back({0x100u + g, g});
-    return SourceFont::FromBytes(BuildTinyFont(spec)).value();
+    TinyFontRecipe recipe;
+    recipe.glyphs = std::move(glyphs);
+    for (uint16_t g = 1; g < recipe.glyphs.size(); ++g) recipe.codes.push_back({0x100u + g, g});
+    return SourceFont::FromBytes(BuildTinyFont(recipe)).value();
 }
 
 TEST(GlyphOutlineReader, SimpleGlyphComesBackAsStored) {

@@ -12,17 +12,17 @@ using testing::BuildTinyFont;
 using testing::ScratchDir;
 using testing::SquareGlyph;
 using testing::TableBytes;
-using testing::TinyFontSpec;
+using testing::TinyFontRecipe;
 
-TinyFontSpec Source() {
-    TinyFontSpec spec;
-    spec.glyphs = {SquareGlyph(0, 0, 10), SquareGlyph(1, 2, 30), {}};
-    spec.codes = {{0x41, 1}, {0x42, 2}};
-    spec.numberOfHMetrics = 2;
-    spec.longLoca = false;
-    spec.postFormat2 = true;
-    spec.extraTables = {MakeTag("DSIG"), MakeTag("hdmx"), MakeTag("GSUB")};
-    return spec;
+TinyFontRecipe Source() {
+    TinyFontRecipe recipe;
+    recipe.glyphs = {SquareGlyph(0, 0, 10), SquareGlyph(1, 2, 30), {}};
+    recipe.codes = {{0x41, 1}, {0x42, 2}};
+    recipe.numberOfHMetrics = 2;
+    recipe.longLoca = false;
+    recipe.postFormat2 = true;
+    recipe.extraTables = {MakeTag("DSIG"), MakeTag("hdmx"), MakeTag("GSUB")};
+    return recipe;
 }
 
 // Builds a merged font: the source's glyphs plus one new glyph at the end.

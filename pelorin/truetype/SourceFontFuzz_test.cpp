@@ -17,7 +17,7 @@ namespace {
 
 using testing::BuildTinyFont;
 using testing::SquareGlyph;
-using testing::TinyFontSpec;
+using testing::TinyFontRecipe;
 
 std::vector<uint8_t> CompositeOf(uint16_t glyph, bool pointMatching) {
     std::vector<uint8_t> out;
@@ -36,16 +36,16 @@ std::vector<uint8_t> CompositeOf(uint16_t glyph, bool pointMatching) {
 }
 
 std::vector<std::vector<uint8_t>> Seeds() {
-    TinyFontSpec spec;
+    TinyFontRecipe recipe;
     const std::vector<Contour> curvy{{{0, 0, true}, {40, 90, false}, {80, 0, false}, {120, 40, true}}};
-    spec.glyphs = {SquareGlyph(0, 0, 10), EncodeSimpleGlyph(curvy), CompositeOf(1, false), CompositeOf(1, true), {}};
-    spec.codes = {{0x41, 1}, {0x42, 2}, {0x43, 3}, {0x4E00, 4}};
-    spec.format12 = true;
-    std::vector<std::vector<uint8_t>> seeds{BuildTinyFont(spec)};
-    spec.longLoca = false;
-    spec.numberOfHMetrics = 2;
-    spec.format12 = false;
-    seeds.push_back(BuildTinyFont(spec));
+    recipe.glyphs = {SquareGlyph(0, 0, 10), EncodeSimpleGlyph(curvy), CompositeOf(1, false), CompositeOf(1, true), {}};
+    recipe.codes = {{0x41, 1}, {0x42, 2}, {0x43, 3}, {0x4E00, 4}};
+    recipe.format12 = true;
+    std::vector<std::vector<uint8_t>> seeds{BuildTinyFont(recipe)};
+    recipe.longLoca = false;
+    recipe.numberOfHMetrics = 2;
+    recipe.format12 = false;
+    seeds.push_back(BuildTinyFont(recipe));
     seeds.push_back(testing::BuildCollection({seeds[0], seeds[1]}));
     return seeds;
 }

@@ -11,20 +11,20 @@ namespace {
 using testing::BuildCollection;
 using testing::BuildTinyFont;
 using testing::SquareGlyph;
-using testing::TinyFontSpec;
+using testing::TinyFontRecipe;
 
-TinyFontSpec ThreeGlyphs() {
-    TinyFontSpec spec;
-    spec.glyphs = {SquareGlyph(0, 0, 10), SquareGlyph(1, 2, 30), {}, SquareGlyph(5, 5, 50)};
-    spec.codes = {{0x41, 1}, {0x42, 2}, {0x4E00, 3}};
-    return spec;
+TinyFontRecipe ThreeGlyphs() {
+    TinyFontRecipe recipe;
+    recipe.glyphs = {SquareGlyph(0, 0, 10), SquareGlyph(1, 2, 30), {}, SquareGlyph(5, 5, 50)};
+    recipe.codes = {{0x41, 1}, {0x42, 2}, {0x4E00, 3}};
+    return recipe;
 }
 
 TEST(SourceFont, ReadsTablesFieldsAndGlyphs) {
     for (bool longLoca : {true, false}) {
-        TinyFontSpec spec = ThreeGlyphs();
-        spec.longLoca = longLoca;
-        auto font = SourceFont::FromBytes(BuildTinyFont(spec));
+        TinyFontRecipe recipe = ThreeGlyphs();
+        recipe.longLoca = longLoca;
+        auto font = SourceFont::FromBytes(BuildTinyFont(recipe));
         ASSERT_TRUE(font.ok()) << font.error().detail;
         EXPECT_EQ(font->NumGlyphs(), 4);
         EXPECT_EQ(font->UnitsPerEm(), 1000);
@@ -40,9 +40,9 @@ TEST(SourceFont, ReadsTablesFieldsAndGlyphs) {
 }
 
 TEST(SourceFont, EnumeratesTheFormat4MapInCodeOrder) {
-    TinyFontSpec spec = ThreeGlyphs();
-    spec.codes = {{0x20, 1}, {0x21, 2}, {0x22, 1}, {0x4E00, 3}, {0x4E01, 0}, {0x4E02, 9}};  // 0 and 9: no glyph
-    auto font = SourceFont::FromBytes(BuildTinyFont(spec));
+    TinyFontRecipe recipe = ThreeGlyphs();
+    recipe.codes = {{0x20, 1}, {0x21, 2}, {0x22, 1}, {0x4E00, 3}, {0x4E01, 0}, {0x4E02, 9}};  // 0 and 9: no glyph
+    auto font = SourceFont::FromBytes(BuildTinyFont(recipe));
     ASSERT_TRUE(font.ok());
     const std::vector<CodeGlyph> expected{{0x20, 1}, {0x21, 2}, {0x22, 1}, {0x4E00, 3}};
     EXPECT_EQ(font->EnumerateCodes(), expected);
@@ -58,19 +58,19 @@ TEST(SourceFont, CmapEncodingIsTheWindowsEncodingOfTheFirstFormat4Record) {
     };
     const Case cases[] = {{{{0, 3}, {3, 1}}, 1}, {{{3, 3}}, 3}, {{{3, 4}, {3, 1}}, 4}, {{{0, 4}}, 1}};
     for (const Case& c : cases) {
-        TinyFontSpec spec = ThreeGlyphs();
-        spec.records = c.records;
-        auto font = SourceFont::FromBytes(BuildTinyFont(spec));
+        TinyFontRecipe recipe = ThreeGlyphs();
+        recipe.records = c.records;
+        auto font = SourceFont::FromBytes(BuildTinyFont(recipe));
         ASSERT_TRUE(font.ok());
         EXPECT_EQ(font->CmapEncoding(), c.encoding) << c.records[0].platformId << "," << c.records[0].encodingId;
     }
 }
 
 TEST(SourceFont, Format12ReachesCodesBeyondTheBmp) {
-    TinyFontSpec spec = ThreeGlyphs();
-    spec.codes = {{0x41, 1}, {0x20000, 3}};
-    spec.format12 = true;
-    auto font = SourceFont::FromBytes(BuildTinyFont(spec));
+    TinyFontRecipe recipe = ThreeGlyphs();
+    recipe.codes = {{0x41, 1}, {0x20000, 3}};
+    recipe.format12 = true;
+    auto font = SourceFont::FromBytes(BuildTinyFont(recipe));
     ASSERT_TRUE(font.ok());
     EXPECT_EQ(font->GlyphForCode(0x20000), 3);
     EXPECT_EQ(font->GlyphForCode(0x41), 1);
@@ -79,24 +79,24 @@ TEST(SourceFont, Format12ReachesCodesBeyondTheBmp) {
 }
 
 TEST(SourceFont, EnumeratingAllCodesAddsTheFormat12CodesBeyondTheBmp) {
-    TinyFontSpec spec = ThreeGlyphs();
-    spec.codes = {{0x41, 1}, {0x4E00, 2}, {0x20000, 3}, {0x20001, 9}, {0x2A6D6, 1}};  // 9: no glyph
-    spec.format12 = true;
-    auto font = SourceFont::FromBytes(BuildTinyFont(spec));
+    TinyFontRecipe recipe = ThreeGlyphs();
+    recipe.codes = {{0x41, 1}, {0x4E00, 2}, {0x20000, 3}, {0x20001, 9}, {0x2A6D6, 1}};  // 9: no glyph
+    recipe.format12 = true;
+    auto font = SourceFont::FromBytes(BuildTinyFont(recipe));
     ASSERT_TRUE(font.ok());
     const std::vector<CodeGlyph> expected{{0x41, 1}, {0x4E00, 2}, {0x20000, 3}, {0x2A6D6, 1}};
     EXPECT_EQ(font->EnumerateAllCodes(), expected);
 
-    spec.format12 = false;
-    auto bmpFont = SourceFont::FromBytes(BuildTinyFont(spec));
+    recipe.format12 = false;
+    auto bmpFont = SourceFont::FromBytes(BuildTinyFont(recipe));
     ASSERT_TRUE(bmpFont.ok());
     EXPECT_EQ(bmpFont->EnumerateAllCodes(), bmpFont->EnumerateCodes());
 }
 
 TEST(SourceFont, MetricsPastTheLongEntriesTakeTheLastAdvance) {
-    TinyFontSpec spec = ThreeGlyphs();
-    spec.numberOfHMetrics = 2;
-    auto font = SourceFont::FromBytes(BuildTinyFont(spec));
+    TinyFontRecipe recipe = ThreeGlyphs();
+    recipe.numberOfHMetrics = 2;
+    auto font = SourceFont::FromBytes(BuildTinyFont(recipe));
     ASSERT_TRUE(font.ok());
     EXPECT_EQ(font->GetMetrics(1).horizontal, (LongMetric{501, 1}));
     EXPECT_EQ(font->GetMetrics(3).horizontal, (LongMetric{501, 3}));
@@ -105,7 +105,7 @@ TEST(SourceFont, MetricsPastTheLongEntriesTakeTheLastAdvance) {
 }
 
 TEST(SourceFont, OpensEachFaceOfACollection) {
-    TinyFontSpec second = ThreeGlyphs();
+    TinyFontRecipe second = ThreeGlyphs();
     second.glyphs.push_back(SquareGlyph(7, 7, 70));
     second.codes = {{0x41, 4}};
     const auto collection = BuildCollection({BuildTinyFont(ThreeGlyphs()), BuildTinyFont(second)});

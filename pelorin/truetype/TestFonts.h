@@ -92,7 +92,7 @@ inline std::span<const uint8_t> TableBytes(std::span<const uint8_t> file, TableT
 // A small TrueType font for tests: the given glyphs, a format 4 cmap shared
 // by the given encoding records (and a (3,10) format 12 subtable when asked),
 // metrics advance 500 + g and side bearing g (vertical: 1000, g).
-struct TinyFontSpec {
+struct TinyFontRecipe {
     std::vector<std::vector<uint8_t>> glyphs;
     std::vector<CodeGlyph> codes;  // sorted by code
     std::vector<EncodingRecord> records{{0, 3}, {3, 1}};
@@ -103,11 +103,11 @@ struct TinyFontSpec {
     std::vector<TableTag> extraTables;  // added with 8 zero bytes each
 };
 
-inline std::vector<uint8_t> BuildTinyFont(const TinyFontSpec& spec) {
+inline std::vector<uint8_t> BuildTinyFont(const TinyFontRecipe& recipe) {
     using namespace tags;
-    const auto numGlyphs = static_cast<uint16_t>(spec.glyphs.size());
+    const auto numGlyphs = static_cast<uint16_t>(recipe.glyphs.size());
     std::vector<TableTag> order{kOS2, kCmap, kGlyf, kHead, kHhea, kHmtx, kLoca, kMaxp, kName, kPost, kVhea, kVmtx};
-    order.insert(order.end(), spec.extraTables.begin(), spec.extraTables.end());
+    order.insert(order.end(), recipe.extraTables.begin(), recipe.extraTables.end());
     std::sort(order.begin(), order.end());
     CTTFMan font = CTTFMan::WithDirectory(order);
     const CTTFMan eudc = BuildEudcFont(1033, 900);
@@ -120,11 +120,11 @@ inline std::vector<uint8_t> BuildTinyFont(const TinyFontSpec& spec) {
 
     std::vector<uint8_t> head = copy(kHead);
     PutU16(head, 18, 1000);
-    PutU16(head, 50, spec.longLoca ? 1 : 0);
+    PutU16(head, 50, recipe.longLoca ? 1 : 0);
     font.AppendTable(kHead, head);
     std::vector<uint8_t> hhea = copy(kHhea);
     PutU16(hhea, 4, 800);
-    const uint16_t numLong = spec.numberOfHMetrics ? spec.numberOfHMetrics : numGlyphs;
+    const uint16_t numLong = recipe.numberOfHMetrics ? recipe.numberOfHMetrics : numGlyphs;
     PutU16(hhea, 34, numLong);
     font.AppendTable(kHhea, hhea);
     std::vector<uint8_t> vhea = copy(kVhea);
@@ -135,9 +135,9 @@ inline std::vector<uint8_t> BuildTinyFont(const TinyFontSpec& spec) {
     font.AppendTable(kMaxp, maxp);
 
     std::vector<uint8_t> post;
-    AppendU32(post, spec.postFormat2 ? 0x00020000 : 0x00030000);
+    AppendU32(post, recipe.postFormat2 ? 0x00020000 : 0x00030000);
     for (int i = 0; i < 7; ++i) AppendU32(post, 0);
-    if (spec.postFormat2) {
+    if (recipe.postFormat2) {
         AppendU16(post, numGlyphs);
         for (uint16_t g = 0; g < numGlyphs; ++g) AppendU16(post, g == 0 ? 0 : 258);
         for (char c : std::string("\x04name")) post.push_back(static_cast<uint8_t>(c));
@@ -145,30 +145,30 @@ inline std::vector<uint8_t> BuildTinyFont(const TinyFontSpec& spec) {
     font.AppendTable(kPost, post);
 
     std::vector<uint8_t> cmap;
-    const auto format4 = BuildFormat4(spec.codes).value();
-    const auto numRecords = static_cast<uint16_t>(spec.records.size() + (spec.format12 ? 1 : 0));
+    const auto format4 = BuildFormat4(recipe.codes).value();
+    const auto numRecords = static_cast<uint16_t>(recipe.records.size() + (recipe.format12 ? 1 : 0));
     const uint32_t format4At = 4 + 8u * numRecords;
     const uint32_t format12At = format4At + static_cast<uint32_t>(format4.size());
     AppendU16(cmap, 0);
     AppendU16(cmap, numRecords);
-    for (const EncodingRecord& r : spec.records) {
+    for (const EncodingRecord& r : recipe.records) {
         AppendU16(cmap, r.platformId);
         AppendU16(cmap, r.encodingId);
         AppendU32(cmap, format4At);
     }
-    if (spec.format12) {
+    if (recipe.format12) {
         AppendU16(cmap, 3);
         AppendU16(cmap, 10);
         AppendU32(cmap, format12At);
     }
     cmap.insert(cmap.end(), format4.begin(), format4.end());
-    if (spec.format12) {
+    if (recipe.format12) {
         AppendU16(cmap, 12);
         AppendU16(cmap, 0);
-        AppendU32(cmap, 16 + 12 * static_cast<uint32_t>(spec.codes.size()));
+        AppendU32(cmap, 16 + 12 * static_cast<uint32_t>(recipe.codes.size()));
         AppendU32(cmap, 0);
-        AppendU32(cmap, static_cast<uint32_t>(spec.codes.size()));
-        for (const CodeGlyph& p : spec.codes) {
+        AppendU32(cmap, static_cast<uint32_t>(recipe.codes.size()));
+        for (const CodeGlyph& p : recipe.codes) {
             AppendU32(cmap, p.code);
             AppendU32(cmap, p.code);
             AppendU32(cmap, p.glyph);
@@ -178,13 +178,13 @@ inline std::vector<uint8_t> BuildTinyFont(const TinyFontSpec& spec) {
 
     std::vector<uint8_t> glyf, loca, hmtx, vmtx;
     for (uint16_t g = 0; g <= numGlyphs; ++g) {
-        if (spec.longLoca) {
+        if (recipe.longLoca) {
             AppendU32(loca, static_cast<uint32_t>(glyf.size()));
         } else {
             AppendU16(loca, static_cast<uint16_t>(glyf.size() / 2));
         }
         if (g == numGlyphs) break;
-        glyf.insert(glyf.end(), spec.glyphs[g].begin(), spec.glyphs[g].end());
+        glyf.insert(glyf.end(), recipe.glyphs[g].begin(), recipe.glyphs[g].end());
         if (glyf.size() % 2) glyf.push_back(0);
         if (g < numLong) AppendU16(hmtx, static_cast<uint16_t>(500 + g));
         AppendI16(hmtx, static_cast<int16_t>(g));
@@ -195,7 +195,7 @@ inline std::vector<uint8_t> BuildTinyFont(const TinyFontSpec& spec) {
     font.AppendTable(kLoca, loca);
     font.AppendTable(kHmtx, hmtx);
     font.AppendTable(kVmtx, vmtx);
-    for (TableTag tag : spec.extraTables) font.AppendTable(tag, std::vector<uint8_t>(8, 0));
+    for (TableTag tag : recipe.extraTables) font.AppendTable(tag, std::vector<uint8_t>(8, 0));
     return font.Serialize();
 }
 

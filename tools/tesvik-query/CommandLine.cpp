@@ -8,7 +8,7 @@ std::optional<std::string> CommandLine::option(const std::string& name) const {
     return it->second;
 }
 
-std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args, const OptionSpec& spec,
+std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args, const OptionSpec& accepted,
                                             std::string& error) {
     CommandLine line;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -18,9 +18,9 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args
             continue;
         }
         const std::string name = word.substr(2);
-        if (spec.flags.count(name)) {
+        if (accepted.flags.count(name)) {
             line.flags.insert(name);
-        } else if (spec.valued.count(name)) {
+        } else if (accepted.valued.count(name)) {
             if (i + 1 == args.size()) {
                 error = "option --" + name + " needs a value";
                 return std::nullopt;

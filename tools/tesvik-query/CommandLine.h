@@ -24,9 +24,9 @@ struct OptionSpec {
     std::set<std::string> flags;   // stand alone
 };
 
-// Splits args by spec; nullopt with a reason in `error` for an unknown
+// Splits args by accepted; nullopt with a reason in `error` for an unknown
 // option or an option without its value.
-std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args, const OptionSpec& spec,
+std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args, const OptionSpec& accepted,
                                             std::string& error);
 
 }  // namespace tesvik::query
