@@ -24,7 +24,7 @@ struct OptionSpec {
     std::set<std::string> flags;   // stand alone
 };
 
-// Splits args by accepted; nullopt with a reason in `error` for an unknown
+// Splits args by the accepted options; nullopt with a reason in `error` for an unknown
 // option or an option without its value.
 std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args, const OptionSpec& accepted,
                                             std::string& error);
