@@ -13,6 +13,6 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMENAR_SANITIZE=ON -DLUMENAR_BENCHMARKS=OFF
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMENAR_SANITIZE=ON -DLUMENAR_BENCHMARKS=OFF -DLUMENAR_INTEGRATION_TESTS=OFF
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize -L unit --output-on-failure -j"$jobs"
