@@ -98,7 +98,9 @@ WriteStatus writeFileAtomically(const std::filesystem::path& file, std::string_v
         std::filesystem::create_directories(file.parent_path(), ec);
         if (ec) return WriteStatus::failure({file.parent_path(), ec.message()});
     }
-    auto [fd, temp] = createTemporaryBeside(file);
+    const auto created = createTemporaryBeside(file);
+    const int fd = created.first;
+    const std::filesystem::path& temp = created.second;
     if (fd < 0) return WriteStatus::failure({file, "cannot create a temporary file: " + systemError(errno)});
     FileDescriptor guard(fd);
     auto fail = [&temp](const std::filesystem::path& what, int error) {

@@ -2,7 +2,7 @@
 # Installs everything the build and the tests need, from Debian's packages.
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfontconfig-dev libfreetype-dev fontconfig
   python3 python3-fonttools opentype-sanitizer

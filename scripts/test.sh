@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: a normal build with all tests, then a
-# build with AddressSanitizer and UndefinedBehaviorSanitizer for the unit tests.
+# Builds everything and runs every test: the shipped data against its
+# generator, a normal build with all tests, the fuzz targets, then a build with
+# AddressSanitizer and UndefinedBehaviorSanitizer for the unit tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -12,6 +13,22 @@ bash tools/gen_data/check.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# Coverage-guided fuzzing of the file readers, in a clang build of its own.
+fuzzers=(StrokeFiles_fuzz RadicalFiles_fuzz SurrogateList_fuzz SettingsFile_fuzz)
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMENAR_FUZZ=ON \
+  -DLUMENAR_BENCHMARKS=OFF -DLUMENAR_INTEGRATION_TESTS=OFF
+cmake --build build-fuzz --target "${fuzzers[@]}" -j"$jobs"
+mkdir -p build-fuzz/tmp
+for fuzzer in "${fuzzers[@]}"; do
+  log="build-fuzz/$fuzzer.log"
+  if TMPDIR="$PWD/build-fuzz/tmp" build-fuzz/tests/"$fuzzer" -seed=1 -runs=20000 -max_total_time=60 -rss_limit_mb=2048 >"$log" 2>&1; then
+    echo "$fuzzer: $(tail -n 1 "$log")"
+  else
+    cat "$log"
+    exit 1
+  fi
+done
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMENAR_SANITIZE=ON -DLUMENAR_BENCHMARKS=OFF -DLUMENAR_INTEGRATION_TESTS=OFF
 cmake --build build-sanitize -j"$jobs"

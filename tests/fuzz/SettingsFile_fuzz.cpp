@@ -1,0 +1,14 @@
+// The settings file reader and its one-key editor over arbitrary text.
+
+#include <string_view>
+
+#include "tesvik/shell/PrivateProfile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    (void)tesvik::profileString(text, "Config", "CURFONTNAME");
+    (void)tesvik::profileInt(text, "Config", "GBKColor", 0);
+    const auto edited = tesvik::withProfileStrings(text, "Config", {{"FONTSIZE", "24"}});
+    if (edited && tesvik::profileString(edited.value(), "Config", "FONTSIZE") != "24") __builtin_trap();
+    return 0;
+}
