@@ -1,5 +1,6 @@
 #include "pelorin/fonts/FontList.h"
 
+#include "pelorin/fonts/FakeFrontEnd_testing.h"
 #include "platform/MemoryRegistryStore.h"
 
 #include <gtest/gtest.h>
@@ -7,18 +8,8 @@
 namespace pelorin::fonts {
 namespace {
 
-class NoSwitch final : public EudcSwitch {
-public:
-    bool available() const override { return true; }
-    void turnOff() override {}
-    void turnOn() override {}
-};
-
-class CollectedMessages final : public MessageSink {
-public:
-    void show(const std::string& message) override { shown.push_back(message); }
-    std::vector<std::string> shown;
-};
+using fakes::NoSwitch;
+using fakes::CollectedMessages;
 
 TEST(FontList, MakersNamesAndFaceNames) {
     const struct {

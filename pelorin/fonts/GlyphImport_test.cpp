@@ -1,5 +1,6 @@
 #include "pelorin/fonts/GlyphImport.h"
 
+#include "pelorin/fonts/FakeFrontEnd_testing.h"
 #include "pelorin/fonts/EudcDrawnCodes.h"
 #include "pelorin/pfi/testing/LibraryBytes.h"
 #include "pelorin/truetype/CTTFMan.h"
@@ -12,20 +13,10 @@
 namespace pelorin::fonts {
 namespace {
 
+using fakes::NoSwitch;
+using fakes::CollectedMessages;
+
 namespace tt = pelorin::truetype;
-
-class NoSwitch final : public EudcSwitch {
-public:
-    bool available() const override { return true; }
-    void turnOff() override {}
-    void turnOn() override {}
-};
-
-class CollectedMessages final : public MessageSink {
-public:
-    void show(const std::string& message) override { shown.push_back(message); }
-    std::vector<std::string> shown;
-};
 
 class CountedProgress final : public ImportProgress {
 public:

@@ -1,5 +1,6 @@
 #include "pelorin/fonts/StartupEudcSetup.h"
 
+#include "pelorin/fonts/FakeFrontEnd_testing.h"
 #include "platform/MemoryRegistryStore.h"
 
 #include <gtest/gtest.h>
@@ -9,12 +10,7 @@
 namespace pelorin::fonts {
 namespace {
 
-class NoSwitch final : public EudcSwitch {
-public:
-    bool available() const override { return true; }
-    void turnOff() override {}
-    void turnOn() override {}
-};
+using fakes::NoSwitch;
 
 class StartupEudcSetupTest : public testing::Test {
 protected:
