@@ -8,6 +8,9 @@ packages=(
   python3 python3-fonttools opentype-sanitizer
   fonts-arphic-ukai fonts-wqy-zenhei
   unicode-data rime-data-stroke
+  qt6-base-dev qt6-qpa-plugins libx11-dev libxtst-dev
+  xvfb xauth openbox tint2 xterm xclip xdotool x11-xkb-utils x11-utils imagemagick
+  fonts-hanazono
 )
 missing=()
 for p in "${packages[@]}"; do
