@@ -49,6 +49,22 @@ std::string strokeGlyphs(std::string_view digits) {
     return glyphs;
 }
 
+std::string strokeDigitsOf(std::string_view glyphs) {
+    std::string digits;
+    for (std::size_t i = 0; i < glyphs.size();) {
+        bool matched = false;
+        for (std::size_t k = 0; k < StrokeGlyphs.size() && !matched; ++k) {
+            if (glyphs.substr(i).starts_with(StrokeGlyphs[k])) {
+                digits.push_back(static_cast<char>('1' + k));
+                i += StrokeGlyphs[k].size();
+                matched = true;
+            }
+        }
+        if (!matched) ++i;
+    }
+    return digits;
+}
+
 lumenar::Status<Message> pressStrokeButton(std::string& strokes, char digit) {
     if (strokes.size() >= MaxEnteredStrokes) {
         return lumenar::Status<Message>::failure(message(MessageId::TenStrokesOnly));

@@ -21,6 +21,11 @@ inline constexpr std::size_t MaxEnteredStrokes = 10;
 std::string_view strokeGlyph(char digit);
 // The glyphs of a digit string, one per digit.
 std::string strokeGlyphs(std::string_view digits);
+// The stroke digits of a glyph text (UTF-8), one per stroke glyph in the
+// order they stand; other characters have no digit and are skipped. The
+// stroke field is read back this way, so a glyph inserted or removed in the
+// middle changes the strokes in the same place.
+std::string strokeDigitsOf(std::string_view glyphs);
 
 // A stroke button (digit '1'..'5'): appends the digit while fewer than ten
 // strokes are entered, else refuses with "仅限于输入十个笔画信息" and leaves

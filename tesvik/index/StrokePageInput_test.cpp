@@ -28,6 +28,13 @@ TEST(StrokeButtons, GlyphsFollowTheDigits) {
     EXPECT_EQ(strokeGlyph('6'), "");
 }
 
+TEST(StrokeButtons, GlyphTextReadsBackAsDigitsInPlace) {
+    EXPECT_EQ(strokeDigitsOf("一丨丿丶乙"), "12345");
+    EXPECT_EQ(strokeDigitsOf(strokeGlyphs("5213")), "5213");
+    EXPECT_EQ(strokeDigitsOf("丿a一 乙"), "315");  // other characters have no digit
+    EXPECT_EQ(strokeDigitsOf(""), "");
+}
+
 TEST(StrokeField, OnlyTheFirstFiveConfiguredKeysTypeStrokes) {
     struct Case {
         char32_t key;
