@@ -45,7 +45,10 @@ lumenar::Result<ConfirmedSettings, SettingsRefusal> confirmSettings(const Settin
     s.hide = input.hide;
     s.currentFontName = input.fontName;
     s.strokeKeys = checked->strokeKeys;
-    if (auto saved = saveConfirmedSettings(stores.settingsFile, stores.registry, stores.application, s); !saved) {
+    if (input.showAllPages) s.showAllPages = *input.showAllPages;
+    const AlsoStored also{.showAllPages = input.showAllPages.has_value()};
+    if (auto saved = saveConfirmedSettings(stores.settingsFile, stores.registry, stores.application, s, also);
+        !saved) {
         confirmed.storeProblem = saved.error();
     }
     confirmed.notices.push_back(message(MessageId::SettingsChanged));

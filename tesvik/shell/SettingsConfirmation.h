@@ -32,6 +32,7 @@ struct SettingsDialogInput {
     int autoMinimize = 0;  // the check box "程序启动自动最小化"
     int hide = 0;          // the check box "输出汉字后窗口隐藏"
     std::string fontName;  // the selected font entry
+    std::optional<int> showAllPages{};  // the check box "显示全部功能"; none: the current value stays
 };
 
 struct ConfirmedSettings {

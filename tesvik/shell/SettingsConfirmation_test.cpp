@@ -95,5 +95,20 @@ TEST_F(ConfirmSettingsTest, RefusalsChangeNothing) {
     EXPECT_EQ(storedVk(), -1);
 }
 
+TEST_F(ConfirmSettingsTest, ShowAllPagesIsStoredOnlyWhenTheDialogGivesIt) {
+    dir.write("Tesvik.ini", "[Config]\nShowAllPages=1\n");
+    current.showAllPages = 1;
+    const auto kept = confirm({});
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->settings.showAllPages, 1);
+    EXPECT_EQ(settingsFromText(dir.read("Tesvik.ini")).showAllPages, 1);
+
+    SettingsDialogInput input{{}, "12345", {}, 0, 0, "Lumenar书宋", 0};
+    const auto cleared = confirmSettings(input, current, hotKeys, {dir / "Tesvik.ini", registry, "Tesvik"});
+    ASSERT_TRUE(cleared);
+    EXPECT_EQ(cleared->settings.showAllPages, 0);
+    EXPECT_NE(dir.read("Tesvik.ini").find("ShowAllPages=0\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tesvik

@@ -9,13 +9,19 @@ namespace tesvik {
 lumenar::Status<std::string> saveConfirmedSettings(const std::filesystem::path& settingsFile,
                                                    platform::RegistryStore& registry, std::string_view application,
                                                    const Settings& s) {
+    return saveConfirmedSettings(settingsFile, registry, application, s, AlsoStored{});
+}
+
+lumenar::Status<std::string> saveConfirmedSettings(const std::filesystem::path& settingsFile,
+                                                   platform::RegistryStore& registry, std::string_view application,
+                                                   const Settings& s, AlsoStored also) {
     using Status = lumenar::Status<std::string>;
     if (!writeProfileInt(registry, application, ProfileValue::Vk, s.vk) ||
         !writeProfileInt(registry, application, ProfileValue::Flag, s.flag)) {
         return Status::failure("the hot key could not be stored in the registry");
     }
     auto decimal = [](auto n) { return std::to_string(n); };
-    const ProfileAssignments assignments = {
+    ProfileAssignments assignments = {
         {keys::kGbkColor, decimal(s.colors.gbk)},
         {keys::kGbkEudcColor, decimal(s.colors.gbkEudc)},
         {keys::kGb13000EudcColor, decimal(s.colors.gb13000Eudc)},
@@ -29,6 +35,7 @@ lumenar::Status<std::string> saveConfirmedSettings(const std::filesystem::path& 
         {keys::kCurrentFontName, s.currentFontName},
         {keys::kStrokeKeys, s.strokeKeys},
     };
+    if (also.showAllPages) assignments.emplace_back(keys::kShowAllPages, decimal(s.showAllPages));
     if (auto written = writeSettings(settingsFile, assignments); !written) return Status::failure(written.error().text);
     return {};
 }

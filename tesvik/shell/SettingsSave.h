@@ -18,4 +18,14 @@ lumenar::Status<std::string> saveConfirmedSettings(const std::filesystem::path& 
                                                    platform::RegistryStore& registry, std::string_view application,
                                                    const Settings& settings);
 
+// Keys a confirmation stores only when its dialog shows them.
+struct AlsoStored {
+    bool showAllPages = false;  // ShowAllPages
+};
+
+// The same, with the chosen further keys in the same rewrite.
+lumenar::Status<std::string> saveConfirmedSettings(const std::filesystem::path& settingsFile,
+                                                   platform::RegistryStore& registry, std::string_view application,
+                                                   const Settings& settings, AlsoStored also);
+
 }  // namespace tesvik
