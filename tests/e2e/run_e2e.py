@@ -1,0 +1,275 @@
+#!/usr/bin/env python3
+"""End-to-end test of Tesvik on a private X server.
+
+  run_e2e.py --tesvik BUILD/tesvik/ui/app/tesvik --lineedit-target BUILD/tools/lineedit-target/lineedit-target
+             --data-dir SOURCE/data [--keep]
+
+Starts Xvfb, openbox and a tray host, two target programs (a Qt line edit and
+an xterm running cat) and Tesvik; clicks Tesvik, finds characters on its
+pages by keyboard and checks that each target receives them intact, also
+while both cores are busy; checks the hot key, the clipboard copy and that
+the keyboard map is unchanged afterwards. Exit status 0 when every check
+passed, 1 otherwise; the reasons are printed, and the work folder (logs,
+screenshots of failures) is kept on failure or with --keep.
+"""
+
+import argparse
+import os
+import shutil
+import sys
+import time
+import traceback
+
+import tesvik_driver as drv
+from targets import LineEditTarget, XtermTarget
+from xsession import E2EFailure, XSession, make_temp_dir, missing_tools, wait_until
+
+TRACKING_SETTLE = 0.4  # Tesvik samples the foreground window every 250 ms
+DELIVERY_TIMEOUT = 5.0
+
+# What each page finds, and how. (label, page, step, expected text)
+CODE_VALUE_DELIVERIES = [
+    ("code value 4e00", "customArea", lambda t: drv.custom_area_code_value(t, "4e00"), "\u4e00"),
+    ("code value e815", "customArea", lambda t: drv.custom_area_code_value(t, "e815"), "\ue815"),
+    ("code value 20000", "customArea", lambda t: drv.custom_area_code_value(t, "20000"), "\U00020000"),
+]
+PAGE_DELIVERIES = [
+    # 一 is the only one-stroke character that starts with stroke 1.
+    ("stroke order 1 / 1", "strokeOrder", lambda t: drv.stroke_order(t, 1, "1"), "\u4e00"),
+    ("radical 一 + 0", "radicalLookup", lambda t: drv.radical_lookup(t, "01一", 0), "\u4e00"),
+    ("pinyin yi", "pinyin", lambda t: drv.pinyin(t, "yi"), None),
+    ("first symbol", "symbol", drv.symbol, None),
+]
+
+
+def codepoints(text):
+    return " ".join(f"U+{ord(c):04X}" for c in text) or "(nothing)"
+
+
+class Run:
+    def __init__(self, args, work_dir):
+        self.args = args
+        self.work_dir = work_dir
+        self.results = []  # (name, ok, detail)
+        self.started = time.monotonic()
+
+    def log(self, message):
+        print(f"[{time.monotonic() - self.started:6.1f}s] {message}", flush=True)
+
+    def check(self, name, function, *args):
+        try:
+            detail = function(*args) or ""
+            self.results.append((name, True, detail))
+            self.log(f"PASS {name} {detail}")
+            return True
+        except E2EFailure as failure:
+            self.results.append((name, False, str(failure)))
+            self.log(f"FAIL {name}: {failure}")
+            self.debug_screenshot(name)
+            return False
+        except Exception:  # a fault of the driver itself
+            self.results.append((name, False, traceback.format_exc()))
+            self.log(f"ERROR {name}:\n{traceback.format_exc()}")
+            self.debug_screenshot(name)
+            return False
+
+    def debug_screenshot(self, name):
+        if getattr(self, "session", None) is None or getattr(self, "tesvik", None) is None or not self.tesvik.window:
+            return
+        safe = "".join(c if c.isalnum() else "_" for c in name)
+        try:
+            path = os.path.join(self.work_dir, f"fail-{safe}.png")
+            self.session.run(["import", "-display", self.session.display, "-window", "root", path], timeout=20)
+            self.log(f"     screenshot of the screen: {path}")
+        except Exception:
+            pass
+
+    # ---- the steps ---------------------------------------------------------
+    def deliver(self, target, label, page, step, expected):
+        tesvik = self.tesvik
+        before = target.text()
+        tesvik.show_by_hot_key()
+        target.focus()
+        time.sleep(TRACKING_SETTLE)
+        tesvik.click_window()
+        tesvik.show_page(page)
+        step(tesvik)
+
+        def arrived():
+            now = target.text()
+            if expected is None:
+                return len(now) == len(before) + 1 and now.startswith(before)
+            return now == before + expected
+
+        try:
+            wait_until(f"{codepoints(expected) if expected else 'one character'} in {target.title}", arrived,
+                       DELIVERY_TIMEOUT)
+        except E2EFailure:
+            now = target.text()
+            raise E2EFailure(f"{target.title} received {codepoints(now[len(before):])} "
+                             f"(text before: {codepoints(before)}, now: {codepoints(now)}), "
+                             f"expected {codepoints(expected) if expected else 'one new character'}")
+        got = target.text()[len(before):]
+        wait_until("Tesvik to hide itself after the output (Hide defaults to 1)", lambda: not tesvik.visible(), 2)
+        target.expected += got
+        return f"-> {codepoints(got)}"
+
+    def hot_key(self):
+        tesvik = self.tesvik
+        tesvik.press_hot_key()  # toggle clear: shows the visible window
+        time.sleep(0.5)
+        if not tesvik.visible():
+            raise E2EFailure("the first hot key press hid the window; it should show it (toggle starts clear)")
+        tesvik.press_hot_key()
+        wait_until("the second hot key press to hide the window", lambda: not tesvik.visible(), 3)
+        tesvik.press_hot_key()
+        wait_until("the third hot key press to show the window again", tesvik.visible, 3)
+        return "show (no change), hide, show"
+
+    def clipboard_copy(self):
+        tesvik = self.tesvik
+        tesvik.show_by_hot_key()
+        tesvik.click_window()
+        # Leave and re-enter the custom-area page: its grid gets the focus, cell U+E650 selected.
+        tesvik.show_page("customArea")
+        tesvik.show_page("strokeOrder")
+        tesvik.show_page("customArea")
+        tesvik.keys("Home")
+        if self.session.clipboard() == "\ue650":
+            raise E2EFailure("U+E650 was on the clipboard before the copy")
+        tesvik.keys("Menu")
+        time.sleep(0.4)
+        tesvik.keys("Down", "Return")
+        wait_until('"复制" to put U+E650 on the clipboard', lambda: self.session.clipboard() == "\ue650", 3)
+        return "U+E650"
+
+    def keyboard_map_unchanged(self, when):
+        after = self.session.keyboard_map(os.path.join(self.work_dir, f"keymap-{when}.xkb"))
+        if after != self.keymap_before:
+            diff_path = os.path.join(self.work_dir, f"keymap-{when}.diff")
+            os.system(f"diff {self.work_dir}/keymap-before.xkb {self.work_dir}/keymap-{when}.xkb > {diff_path}")
+            raise E2EFailure(f"keyboard map differs {when} (diff in {diff_path})")
+        return f"({len(after)} bytes, identical)"
+
+    def tesvik_exits_from_tray(self):
+        tesvik = self.tesvik
+        icon = self.tray_icon()
+        if not icon:
+            raise E2EFailure("no tray icon window of Tesvik found in the tray host")
+        x, y, w, h = self.session.geometry(icon)
+        self.session.click(x + w // 2, y + h // 2, button=3)
+        time.sleep(0.5)
+        self.session.key("Down", "Down", "Down", "Return")  # 隐藏, 显示, 退出
+        try:
+            wait_until("Tesvik to end after the tray menu's 退出", lambda: tesvik.process.poll() is not None, 5)
+        except E2EFailure:
+            tesvik.stop()
+            raise
+        status = tesvik.process.returncode
+        self.session.forget(tesvik.process)
+        tesvik.process = None
+        if status != 0:
+            raise E2EFailure(f"Tesvik ended with status {status}")
+        return "status 0"
+
+    def tray_icon(self):
+        """The small embedded window Tesvik's process owns inside tint2's tray."""
+        pid = self.tesvik.process.pid
+        result = self.session.run(["xdotool", "search", "--pid", str(pid)], check=False)
+        for line in result.stdout.decode().split():
+            window = int(line)
+            if window == self.tesvik.window or not self.session.is_viewable(window):
+                continue
+            _, _, w, h = self.session.geometry(window)
+            if w <= 64 and h <= 64:
+                return window
+        return 0
+
+    # ---- the whole run -----------------------------------------------------
+    def main(self):
+        args = self.args
+        with XSession(self.work_dir, log=self.log) as session:
+            self.session = session
+            self.tesvik = None
+            self.keymap_before = session.keyboard_map(os.path.join(self.work_dir, "keymap-before.xkb"))
+            targets = [LineEditTarget(session, self.work_dir, "1", args.lineedit_target).start(),
+                       XtermTarget(session, self.work_dir, "1").start()]
+            for target in targets:
+                target.expected = ""
+            self.log("targets: " + ", ".join(f"{t.title} {t.window:#x}" for t in targets))
+            home = os.path.join(self.work_dir, "home")
+            self.tesvik = drv.Tesvik(session, args.tesvik, args.data_dir, home, show_all_pages=True, log=self.log)
+            if not self.check("Tesvik starts with its caption", self.tesvik.start):
+                return
+            self.check("hot key Ctrl+Shift+T hides and shows the window", self.hot_key)
+
+            deliveries = CODE_VALUE_DELIVERIES + ([] if args.code_values_only else PAGE_DELIVERIES)
+            for target in targets:
+                for label, page, step, expected in deliveries:
+                    self.check(f"{label} into {target.kind}", self.deliver, target, label, page, step, expected)
+
+            busy = [session.spawn(f"busy{i}", [sys.executable, "-c", "while True: pass"]) for i in range(2)]
+            try:
+                for target in targets:
+                    for label, page, step, expected in CODE_VALUE_DELIVERIES:
+                        self.check(f"{label} into {target.kind}, both cores busy", self.deliver, target, label,
+                                   page, step, expected)
+            finally:
+                for process in busy:
+                    session.end_process(process)
+                    session.forget(process)
+
+            self.check('"复制" puts the character on the clipboard', self.clipboard_copy)
+            time.sleep(1.1)
+            self.check("keyboard map unchanged >1 s after the last output", self.keyboard_map_unchanged,
+                       "while-running")
+            self.check("Tesvik ends from the tray menu", self.tesvik_exits_from_tray)
+            self.check("keyboard map unchanged after Tesvik ended", self.keyboard_map_unchanged, "after-exit")
+            for target in targets:
+                self.check(f"{target.kind} holds every character intact when it ends",
+                           self.final_text, target)
+
+    def final_text(self, target):
+        got = target.finish()
+        if got != target.expected:
+            raise E2EFailure(f"{target.title} ended with {codepoints(got)}, expected {codepoints(target.expected)}")
+        return codepoints(got)
+
+
+def parse_arguments():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--tesvik", required=True)
+    parser.add_argument("--lineedit-target", required=True)
+    parser.add_argument("--data-dir", required=True)
+    parser.add_argument("--keep", action="store_true", help="keep the work folder also when every check passed")
+    parser.add_argument("--code-values-only", action="store_true", help="deliver only through the code-value entry")
+    return parser.parse_args()
+
+
+def main():
+    args = parse_arguments()
+    missing = missing_tools()
+    if missing:
+        print("e2e: missing tools: " + ", ".join(missing), file=sys.stderr)
+        return 1
+    work_dir = make_temp_dir("tesvik-e2e-")
+    run = Run(args, work_dir)
+    try:
+        run.main()
+    except E2EFailure as failure:
+        run.results.append(("harness", False, str(failure)))
+        run.log(f"FAIL harness: {failure}")
+    failed = [r for r in run.results if not r[1]]
+    print(f"\n{len(run.results) - len(failed)} of {len(run.results)} checks passed "
+          f"in {time.monotonic() - run.started:.0f} s")
+    for name, _, detail in failed:
+        print(f"  FAILED: {name}: {detail}")
+    if failed or args.keep:
+        print(f"work folder kept: {work_dir}")
+    else:
+        shutil.rmtree(work_dir, ignore_errors=True)
+    return 1 if failed or not run.results else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
