@@ -6,9 +6,11 @@
 namespace tesvik {
 
 enum class MessageId : int {
+#ifndef Q_MOC_RUN  // moc cannot follow the nested includes of the table
 #define TESVIK_MESSAGE(name, number, text) name = number,
 #include "tesvik/messages/MessageTable.inc"
 #undef TESVIK_MESSAGE
+#endif
 };
 
 // The table text of a message, exactly as the program shows it.
