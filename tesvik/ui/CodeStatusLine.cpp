@@ -1,0 +1,73 @@
+#include "tesvik/ui/CodeStatusLine.h"
+
+#include "tesvik/display/StatusLine.h"
+#include "tesvik/messages/Messages.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace tesvik::ui {
+
+namespace {
+QString textOf(tesvik::MessageId id) { return QString::fromUtf8(tesvik::messageText(id)); }
+
+QLabel* labelFor(tesvik::MessageId id, QWidget* field, QWidget* parent) {
+    auto* label = new QLabel(textOf(id), parent);
+    label->setBuddy(field);
+    return label;
+}
+}  // namespace
+
+CodeStatusLine::CodeStatusLine(tesvik::BlockNamePage page, QWidget* parent)
+    : QWidget(parent),
+      page_(page),
+      block_(new QLineEdit(this)),
+      code_(new QLineEdit(this)),
+      formats_(new QComboBox(this)) {
+    block_->setObjectName("blockField");
+    block_->setReadOnly(true);
+    code_->setObjectName("codeField");
+    code_->setReadOnly(true);
+    code_->setAlignment(Qt::AlignCenter);
+    formats_->setObjectName("codeFormatList");
+    formats_->addItem(textOf(tesvik::codeFormatName(tesvik::CodeFormat::Unicode)));
+    formats_->addItem(textOf(tesvik::codeFormatName(tesvik::CodeFormat::Gb18030)));
+    formats_->setCurrentIndex(static_cast<int>(tesvik::CodeFormat::Unicode));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(labelFor(tesvik::MessageId::GridBlockLabel, block_, this));
+    layout->addWidget(block_, 3);
+    layout->addWidget(labelFor(tesvik::MessageId::GridCodeLabel, code_, this));
+    layout->addWidget(code_, 2);
+    layout->addWidget(labelFor(tesvik::MessageId::GridCodeFormatLabel, formats_, this));
+    layout->addWidget(formats_, 2);
+
+    connect(formats_, &QComboBox::currentIndexChanged, this, &CodeStatusLine::switchFormat);
+}
+
+void CodeStatusLine::showSelection(std::optional<std::uint32_t> value) {
+    const tesvik::StatusLine current{blockText().toStdString(), codeText().toStdString()};
+    const tesvik::StatusLine next = tesvik::statusLineAfterSelection(current, value, format(), page_);
+    block_->setText(QString::fromStdString(next.blockName));
+    code_->setText(QString::fromStdString(next.codeText));
+}
+
+tesvik::CodeFormat CodeStatusLine::format() const {
+    return formats_->currentIndex() == static_cast<int>(tesvik::CodeFormat::Gb18030) ? tesvik::CodeFormat::Gb18030
+                                                                                     : tesvik::CodeFormat::Unicode;
+}
+
+QString CodeStatusLine::blockText() const { return block_->text(); }
+
+QString CodeStatusLine::codeText() const { return code_->text(); }
+
+void CodeStatusLine::switchFormat(int) {
+    const std::string shown = codeText().toStdString();
+    if (shown.empty()) return;
+    code_->setText(QString::fromStdString(tesvik::switchCodeFormat(shown, format())));
+}
+
+}  // namespace tesvik::ui

@@ -1,0 +1,38 @@
+#pragma once
+// The line under a grid: "属于Unicode:" [block] "字符代码:" [code] "来自:" [format list].
+// moc cannot read the string table that these headers include.
+#ifndef Q_MOC_RUN
+#include "tesvik/display/CodeSpace.h"
+#include "tesvik/display/CodeText.h"
+#endif
+
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
+
+namespace tesvik::ui {
+
+class CodeStatusLine : public QWidget {
+    Q_OBJECT
+public:
+    explicit CodeStatusLine(tesvik::BlockNamePage page = tesvik::BlockNamePage::Other, QWidget* parent = nullptr);
+    // The grid's selection changed to `value` (none: no selection).
+    void showSelection(std::optional<std::uint32_t> value);
+    tesvik::CodeFormat format() const;
+    QString blockText() const;
+    QString codeText() const;
+
+private:
+    void switchFormat(int index);
+
+    tesvik::BlockNamePage page_;
+    QLineEdit* block_;
+    QLineEdit* code_;
+    QComboBox* formats_;
+};
+
+}  // namespace tesvik::ui
