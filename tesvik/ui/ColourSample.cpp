@@ -1,0 +1,36 @@
+#include "tesvik/ui/ColourSample.h"
+
+#include <QPainter>
+
+namespace tesvik::ui {
+
+QColor qColorOf(tesvik::ColorRef colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+tesvik::ColorRef colorRefOf(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return tesvik::rgb(static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
+                       static_cast<std::uint8_t>(rgb.blue()));
+}
+
+ColourSample::ColourSample(QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::Box);
+    setMinimumSize(48, 20);
+}
+
+void ColourSample::setColour(tesvik::ColorRef colour) {
+    colour_ = colour;
+    update();
+}
+
+void ColourSample::paintEvent(QPaintEvent* event) {
+    {
+        QPainter painter(this);
+        painter.fillRect(contentsRect(), qColorOf(colour_));
+    }
+    QFrame::paintEvent(event);
+}
+
+}  // namespace tesvik::ui
