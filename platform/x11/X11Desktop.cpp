@@ -25,8 +25,9 @@ using namespace std::chrono_literals;
 
 // How long a receiver may take to fetch the keyboard map after it changed.
 // Clients read it when they next look a key up, which under load can be
-// long after the key arrived; a binding lives this long after its last use.
-constexpr auto kBindingLifetime = 2s;
+// long after the key arrived; a binding lives at least this long after its
+// last use.
+constexpr auto kBindingLifetime = 3s;
 constexpr auto kActivationTimeout = 1s;
 constexpr auto kKeyReleaseTimeout = 1s;
 constexpr auto kPollInterval = 10ms;
@@ -77,11 +78,13 @@ public:
     bool isModifier(int keycode) const {
         return std::find(modifierKeys_.begin(), modifierKeys_.end(), keycode) != modifierKeys_.end();
     }
-    // Bound to exactly this one keysym, as this program binds it.
+    // Bound to this one keysym alone, as this program binds it (the server
+    // may repeat it in the columns of other groups).
     bool holdsOnly(int keycode, KeySym keysym) const {
-        if (!valid(keycode) || perKeycode_ < 1) return false;
+        if (!valid(keycode)) return false;
         const auto first = symbols_.begin() + (keycode - minKeycode_) * perKeycode_;
-        return first[0] == keysym && std::all_of(first + 1, first + perKeycode_, [](KeySym s) { return s == NoSymbol; });
+        return first[0] == keysym &&
+               std::all_of(first, first + perKeycode_, [&](KeySym s) { return s == NoSymbol || s == keysym; });
     }
     const std::vector<KeyCode>& modifierKeys() const { return modifierKeys_; }
 
@@ -142,14 +145,16 @@ public:
         const Time time = serverTime();
         requestActivation(target, time);
         if (waitUntilActive(target, kActivationTimeout)) return true;
-        // A window manager that ignores the request: give the focus directly.
+        // The window manager ignored the request (some do when they take the
+        // window for active already while the focus is elsewhere, or keep no
+        // active window at all): give the focus directly.
         {
             X11ErrorTrap trap(display_);
             XRaiseWindow(display_, target);
-            XSetInputFocus(display_, target, RevertToParent, time);
+            XSetInputFocus(display_, target, RevertToParent, CurrentTime);
             if (trap.failed()) return false;
         }
-        return waitUntilActive(target, 300ms);
+        return waitUntilActive(target, kActivationTimeout / 2);
     }
 
     bool typeCharacter(char32_t codePoint) override {
@@ -167,12 +172,17 @@ public:
         return true;
     }
 
+    // Restores the bindings once typing has paused for a binding's
+    // lifetime: every change of the map makes every client re-read it (some
+    // re-read more, such as their compose tables), so changes in the middle
+    // of a run of characters would slow the receiver down while it catches up.
     void processPendingWork() override {
         drainEvents();
         const Clock::time_point now = Clock::now();
-        if (std::none_of(bindings_.begin(), bindings_.end(), [&](const Binding& b) { return b.restoreAt <= now; }))
+        if (bindings_.empty() ||
+            std::any_of(bindings_.begin(), bindings_.end(), [&](const Binding& b) { return b.restoreAt > now; }))
             return;
-        restoreBindings(KeyboardMap(display_), [&](const Binding& b) { return b.restoreAt <= now; });
+        restoreBindings(KeyboardMap(display_), [](const Binding&) { return true; });
     }
 
     void shutdown() override {
@@ -321,9 +331,11 @@ private:
         std::optional<KeyCode> keycode = nextSpareKey(map);
         if (!keycode) {
             if (bindings_.empty()) return std::nullopt;
-            // Every spare key is lent: take back the one lent longest ago.
+            // Every spare key is lent: take back the one lent longest ago,
+            // once its receiver has had its time to read the map.
             auto oldest = std::min_element(bindings_.begin(), bindings_.end(),
                                            [](const Binding& a, const Binding& b) { return a.restoreAt < b.restoreAt; });
+            std::this_thread::sleep_until(std::min(oldest->restoreAt, Clock::now() + kBindingLifetime));
             keycode = oldest->keycode;
             bindings_.erase(oldest);
         }
