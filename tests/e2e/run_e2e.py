@@ -13,6 +13,9 @@ passed, 1 otherwise; the reasons are printed, and the work folder (logs,
 screenshots of failures) is kept on failure or with --keep.
 """
 
+import sys
+sys.dont_write_bytecode = True
+
 import argparse
 import os
 import shutil
@@ -36,8 +39,9 @@ CODE_VALUE_DELIVERIES = [
 PAGE_DELIVERIES = [
     # 一 is the only one-stroke character that starts with stroke 1.
     ("stroke order 1 / 1", "strokeOrder", lambda t: drv.stroke_order(t, 1, "1"), "\u4e00"),
-    ("radical 一 + 0", "radicalLookup", lambda t: drv.radical_lookup(t, "01一", 0), "\u4e00"),
-    ("pinyin yi", "pinyin", lambda t: drv.pinyin(t, "yi"), None),
+    # Radical 一 (first stroke 1), one stroke outside it: 一 comes first.
+    ("radical 一 + 1", "radicalDirectory", lambda t: drv.radical(t, "1", 1), "\u4e00"),
+    ("pinyin yi", "pinyin", lambda t: drv.pinyin(t, "yi"), "\u4e00"),
     ("first symbol", "symbol", drv.symbol, None),
 ]
 

@@ -28,23 +28,30 @@ KEY_DELAY_MS = 30
 # and deliver it; the page is already in view with its first control focused.
 
 def custom_area_code_value(tesvik, hex_value):
-    """Code-value entry: type the value, then press "内码录入该字"."""
+    """Code-value entry: type the value, then click "内码录入该字".
+
+    The button is clicked with the mouse: Space would first output the grid's
+    selected cell (Space outputs on every control of the page) and Return does
+    not press a button outside a dialog. Its place is found once from the focus
+    frame that Tab moves onto it."""
     tesvik.keys(*CUSTOM_AREA_TO_CODE_ENTRY)
     tesvik.keys("ctrl+a", "BackSpace")
     tesvik.type(hex_value)
-    tesvik.keys(*CUSTOM_AREA_CODE_ENTRY_TO_BUTTON)
-    tesvik.keys(*PRESS_FOCUSED_BUTTON)
+    if tesvik.code_button_offset is None:
+        tesvik.code_button_offset = tesvik.locate_by_focus_move(CUSTOM_AREA_CODE_ENTRY_TO_BUTTON)
+        tesvik.keys("shift+Tab")
+    tesvik.click_at_offset(tesvik.code_button_offset)
 
 
-# From the grid (first focus) to the code entry, and on to the button.
-CUSTOM_AREA_TO_CODE_ENTRY = ["Tab", "Tab", "Tab"]
+# From the grid (first focus) to the code entry (read-only code, code form, font, entry), and on to the button.
+CUSTOM_AREA_TO_CODE_ENTRY = ["Tab", "Tab", "Tab", "Tab"]
 CUSTOM_AREA_CODE_ENTRY_TO_BUTTON = ["Tab"]
-PRESS_FOCUSED_BUTTON = ["Return"]
 
 
 def stroke_order(tesvik, count, strokes, extra_keys=()):
-    """Stroke-order page: total stroke count, then the first strokes as digits 1-5; the first
-    candidate is selected, Enter outputs it."""
+    """Stroke-order page: total stroke count, then the first strokes as digits 1-5 (the default
+    stroke keys); the first candidate is selected, Enter outputs it."""
+    tesvik.keys("ctrl+a")
     tesvik.type(str(count))
     tesvik.keys(*STROKE_COUNT_TO_STROKES)
     tesvik.type(strokes)
@@ -55,25 +62,32 @@ def stroke_order(tesvik, count, strokes, extra_keys=()):
 STROKE_COUNT_TO_STROKES = ["Tab"]
 
 
-def radical_lookup(tesvik, radical_key, rest_strokes):
-    """Radical lookup page: the radical's key, then the strokes outside it; Enter outputs."""
-    tesvik.type(radical_key)
-    tesvik.keys(*RADICAL_KEY_TO_REST)
-    tesvik.type(str(rest_strokes))
+def radical(tesvik, radical_first_strokes, remaining):
+    """Radical directory: the radical's first strokes pick it, Enter confirms it and shows the
+    radical lookup page (remaining-strokes field focused); Enter outputs the first character."""
+    tesvik.keys("ctrl+a", "BackSpace")
+    tesvik.type(radical_first_strokes)
+    time.sleep(0.2)
+    tesvik.keys("Return")
+    tesvik.page = tesvik.pages.index("radicalLookup")
+    time.sleep(0.2)
+    tesvik.keys("ctrl+a")
+    tesvik.type(str(remaining))
+    time.sleep(0.2)
     tesvik.keys("Return")
 
 
-RADICAL_KEY_TO_REST = ["Tab"]
-
-
 def pinyin(tesvik, syllable):
+    """Pinyin page: the query runs on every change; Enter outputs the first candidate."""
+    tesvik.keys("ctrl+a", "BackSpace")
     tesvik.type(syllable)
+    time.sleep(0.3)
     tesvik.keys("Return")
 
 
 def symbol(tesvik):
-    """Symbol page: the first symbol of the first table; Space outputs it."""
-    tesvik.keys("space")
+    """Symbol page: the first symbol of the first table (focus on the table list); Enter outputs it."""
+    tesvik.keys("Return")
 
 
 class Tesvik:
@@ -89,6 +103,7 @@ class Tesvik:
         self.window = 0
         self.page = 0
         self.toggle = False  # the hot key's show/hide flag, clear at start
+        self.code_button_offset = None
 
     # ---- files and start ----------------------------------------------------
     def environment(self):
@@ -200,6 +215,28 @@ class Tesvik:
             self.keys(*(["ctrl+Prior"] * backward))
         self.page = target
         time.sleep(0.15)
+
+    def locate_by_focus_move(self, keys):
+        """Where the focus lands after `keys`: the changed area between two screenshots lies
+        between the old and the new focus widget; the new one is to the right on the same row,
+        so its centre is taken 12 pixels inside the right edge of the change."""
+        before = os.path.join(self.session.work_dir, "focus-before.png")
+        after = os.path.join(self.session.work_dir, "focus-after.png")
+        self.screenshot(before)
+        self.keys(*keys)
+        time.sleep(0.15)
+        self.screenshot(after)
+        text = self.session.output(["convert", before, after, "-compose", "difference", "-composite",
+                                    "-threshold", "1%", "-trim", "info:"])
+        match = re.search(r" (\d+)x(\d+) \d+x\d+\+(\d+)\+(\d+)", text)
+        if not match:
+            raise E2EFailure(f"the focus did not visibly move (convert said {text.strip()!r})")
+        width, height, left, top = (int(v) for v in match.groups())
+        return (left + width - 12, top + height // 2)
+
+    def click_at_offset(self, offset):
+        x, y, _, _ = self.session.geometry(self.window)
+        self.session.click(x + offset[0], y + offset[1])
 
     def screenshot(self, path):
         return self.session.screenshot(self.window, path)
