@@ -4,11 +4,6 @@
 
 namespace tesvik::ui {
 
-QColor qColorOf(tesvik::ColorRef colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
-
 tesvik::ColorRef colorRefOf(const QColor& colour) {
     const QColor rgb = colour.toRgb();
     return tesvik::rgb(static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "tesvik/shell/Settings.h"
+#include "tesvik/ui/CellPainter.h"
 
 #include <QColor>
 #include <QFrame>
 
 namespace tesvik::ui {
 
-// A settings colour (0x00BBGGRR) as a QColor and back.
-QColor qColorOf(tesvik::ColorRef colour);
+// A QColor as a settings colour (0x00BBGGRR); qColorOf (CellPainter.h) goes the other way.
 tesvik::ColorRef colorRefOf(const QColor& colour);
 
 // A framed patch filled with one colour.
