@@ -111,6 +111,7 @@ void CandidatePage::output(CandidateGrid* grid) {
     const auto value = grid->selectedValue();
     if (!value || context_.output == nullptr) return;
     context_.output->outputCharacter(*value);
+    afterOutput();
 }
 
 void CandidatePage::copy(CandidateGrid* grid) {

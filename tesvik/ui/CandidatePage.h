@@ -40,6 +40,7 @@ protected:
     void attachGrid(CandidateGrid* grid, OutputKeys keys = {});
     void attachBox(OneCellBox* box);  // re-styled by applySettings()
     virtual void beforeKeyOutput() {}  // e.g. the pinyin page remembers the selected index
+    virtual void afterOutput() {}      // after a key or a double click sent a character
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -38,7 +38,8 @@ CodeStatusLine::CodeStatusLine(tesvik::BlockNamePage page, QWidget* parent)
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(labelFor(tesvik::MessageId::GridBlockLabel, block_, this));
+    blockLabel_ = labelFor(tesvik::MessageId::GridBlockLabel, block_, this);
+    layout->addWidget(blockLabel_);
     layout->addWidget(block_, 3);
     layout->addWidget(labelFor(tesvik::MessageId::GridCodeLabel, code_, this));
     layout->addWidget(code_, 2);
@@ -63,6 +64,16 @@ tesvik::CodeFormat CodeStatusLine::format() const {
 QString CodeStatusLine::blockText() const { return block_->text(); }
 
 QString CodeStatusLine::codeText() const { return code_->text(); }
+
+void CodeStatusLine::clear() {
+    block_->clear();
+    code_->clear();
+}
+
+void CodeStatusLine::setBlockFieldVisible(bool visible) {
+    blockLabel_->setVisible(visible);
+    block_->setVisible(visible);
+}
 
 void CodeStatusLine::switchFormat(int) {
     const std::string shown = codeText().toStdString();

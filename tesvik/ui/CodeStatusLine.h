@@ -1,10 +1,7 @@
 #pragma once
 // The line under a grid: "属于Unicode:" [block] "字符代码:" [code] "来自:" [format list].
-// moc cannot read the string table that these headers include.
-#ifndef Q_MOC_RUN
 #include "tesvik/display/CodeSpace.h"
 #include "tesvik/display/CodeText.h"
-#endif
 
 #include <QWidget>
 
@@ -25,11 +22,14 @@ public:
     tesvik::CodeFormat format() const;
     QString blockText() const;
     QString codeText() const;
+    void setBlockFieldVisible(bool visible);  // the symbol page has no block field
+    void clear();  // both fields empty
 
 private:
     void switchFormat(int index);
 
     tesvik::BlockNamePage page_;
+    QWidget* blockLabel_ = nullptr;
     QLineEdit* block_;
     QLineEdit* code_;
     QComboBox* formats_;
