@@ -16,7 +16,9 @@ public:
     // socket notifier) ...
     virtual int eventDescriptor() const = 0;
     // ... then read how many presses of the combination arrived since the
-    // last call. Holding the keys counts as one press.
+    // last call. Holding the keys counts as one press. Events that other
+    // calls have already read from the descriptor are counted too, so call
+    // it also once after grab().
     virtual int takePresses() = 0;
 };
 

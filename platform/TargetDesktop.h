@@ -18,11 +18,13 @@ public:
     // the input focus; false when it did not get there.
     virtual bool activate(WindowId window) = 0;
     // Types one Unicode scalar into the window that has the focus; false when
-    // it could not be typed.
+    // it could not be typed. Modifier keys still held are released first and
+    // a held Enter or Space (the key that picked the character) is waited for
+    // (bounded), so that neither reaches the target.
     virtual bool typeCharacter(char32_t codePoint) = 0;
     // Work left for later by typeCharacter (restoring temporary key
-    // bindings). Never blocks; call it regularly (the foreground tracking
-    // does, every 250 ms).
+    // bindings once typing has paused). Never blocks; call it regularly
+    // (OutputService::trackForeground does, every 250 ms).
     virtual void processPendingWork() {}
     // Undoes everything left for later now (at exit).
     virtual void shutdown() {}
