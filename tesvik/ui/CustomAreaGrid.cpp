@@ -44,13 +44,14 @@ private:
 CustomAreaGrid::CustomAreaGrid(QWidget* parent) : CandidateGrid(GridLook{kCell, kCell}, parent) {
     setObjectName("customAreaGrid");
     setItemDelegate(new CustomAreaCellDelegate(this));
-    // The three rows fill the viewport exactly: the column-major list wraps
-    // after every third item and never scrolls.
+    // The three rows fill the viewport: the column-major list wraps after
+    // every third item and never scrolls. The list wraps an item that would
+    // reach the viewport's last pixel row, hence the one spare row.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setResizeMode(QListView::Fixed);
     const int frame = 2 * frameWidth();
-    setFixedSize(kCustomAreaColumns * kCell + frame, kCustomAreaRows * kCell + frame);
+    setFixedSize(kCustomAreaColumns * kCell + frame, kCustomAreaRows * kCell + 1 + frame);
     setCandidates(customAreaItems(), 0);
 }
 
