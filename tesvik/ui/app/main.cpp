@@ -1,0 +1,138 @@
+// Tesvik: the lookup-and-input window. One copy runs per user; it ends only
+// through the tray menu's "退出" (or SIGTERM/SIGINT).
+#include "SignalQuit.h"
+
+#include "platform/FileRegistryStore.h"
+#include "platform/InstanceLock.h"
+#include "platform/MemoryRegistryStore.h"
+#include "platform/ProgramPath.h"
+#include "platform/XdgAutostart.h"
+#include "platform/x11/X11Desktop.h"
+#include "platform/x11/X11HotKey.h"
+#include "tesvik/messages/Messages.h"
+#include "tesvik/shell/Autostart.h"
+#include "tesvik/shell/ProfileRegistry.h"
+#include "tesvik/shell/SettingsLoad.h"
+#include "tesvik/shell/StartupChecks.h"
+#include "tesvik/shell/TesvikDirectories.h"
+#include "tesvik/ui/MainWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+namespace {
+
+QString text(tesvik::MessageId id) {
+    const std::string_view t = tesvik::messageText(id);
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+void informAlone(const QString& message) {
+    QMessageBox::information(nullptr, QGuiApplication::applicationDisplayName(), message);
+}
+
+// --data-dir and --user-dir replace the data and the user directory.
+std::optional<tesvik::DirectoryOverrides> parseOverrides(const QApplication& app) {
+    QCommandLineParser parser;
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("Directory of the shipped data files."),
+                                     QStringLiteral("dir"));
+    const QCommandLineOption userDir(QStringLiteral("user-dir"),
+                                     QStringLiteral("Directory of the user's own index files."), QStringLiteral("dir"));
+    parser.addOption(dataDir);
+    parser.addOption(userDir);
+    parser.addHelpOption();
+    if (!parser.parse(app.arguments())) {
+        std::fprintf(stderr, "tesvik: %s\n", qPrintable(parser.errorText()));
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    tesvik::DirectoryOverrides overrides;
+    const auto absolute = [](const QString& dir) {
+        return std::filesystem::absolute(std::filesystem::path(dir.toStdString()));
+    };
+    if (parser.isSet(dataDir)) overrides.dataDir = absolute(parser.value(dataDir));
+    if (parser.isSet(userDir)) overrides.userDir = absolute(parser.value(userDir));
+    return overrides;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tesvik"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tesvik"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const auto overrides = parseOverrides(app);
+    if (!overrides) return 2;
+
+    const platform::Environment env = platform::Environment::fromProcess();
+    const std::filesystem::path programPath =
+        platform::runningProgramPath().value_or(std::filesystem::absolute(std::filesystem::path(argv[0])));
+    const std::string application = tesvik::applicationName(programPath);
+
+    auto lock = platform::InstanceLock::acquire(application, env);
+    if (!lock) {
+        informAlone(text(tesvik::MessageId::AlreadyRunning));
+        return 0;
+    }
+    if (!lock->problem().empty()) std::fprintf(stderr, "tesvik: no single-instance lock: %s\n", lock->problem().c_str());
+
+    const tesvik::TesvikDirectories dirs =
+        tesvik::resolveDirectories({programPath, env, tesvik::defaultInstallPrefix(), *overrides});
+    std::error_code ec;
+    std::filesystem::create_directories(dirs.settings, ec);
+
+    std::vector<tesvik::Message> notices;
+    std::unique_ptr<platform::RegistryStore> registry;
+    if (auto opened = platform::openUserRegistryStore(env)) {
+        registry = std::move(*opened);
+    } else {
+        const std::string problem = opened.error().describe();
+        std::fprintf(stderr, "tesvik: %s\n", problem.c_str());
+        notices.push_back(tesvik::message(tesvik::MessageId::RegistryStoreDamaged, {}, opened.error().file.string()));
+        registry = std::make_unique<platform::MemoryRegistryStore>();
+    }
+    tesvik::SessionAutostart autostart(platform::xdgAutostartFile(env, tesvik::kAutostartEntryId), programPath);
+
+    tesvik::LoadedSettings loaded =
+        tesvik::loadSettings({tesvik::settingsFile(dirs), programPath, *registry, autostart});
+    for (const std::string& problem : loaded.fileProblems) std::fprintf(stderr, "tesvik: %s\n", problem.c_str());
+    for (tesvik::Message& m : tesvik::startupNotices(loaded.notices)) notices.push_back(std::move(m));
+    for (tesvik::Message& m : tesvik::startupWarnings(dirs.data)) notices.push_back(std::move(m));
+
+    // Typing into other programs and the global hot key need an X display.
+    std::unique_ptr<platform::TargetDesktop> desktop;
+    std::unique_ptr<platform::GlobalHotKey> hotKey;
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        desktop = platform::openX11Desktop();
+        hotKey = platform::openX11HotKey();
+    }
+
+    tesvik::ui::MainWindowServices services;
+    services.directories = dirs;
+    services.programPath = programPath;
+    services.application = application;
+    services.registry = registry.get();
+    services.autostart = &autostart;
+    services.desktop = desktop.get();
+    services.hotKey = hotKey.get();
+
+    int status = 0;
+    {
+        tesvik::ui::MainWindow window(loaded.settings, services);
+        QObject::connect(&window, &tesvik::ui::MainWindow::exitRequested, &app, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
+        tesvik::app::SignalQuit signalQuit([&window] { window.exitProgram(); });
+        window.startUp(loaded.hideAtStart, notices);
+        if (!window.exiting()) status = QApplication::exec();
+    }
+    if (desktop) desktop->shutdown();
+    return status;
+}
