@@ -103,7 +103,7 @@ protected:
     bool stored() const { return std::filesystem::exists(settingsFile); }
     Settings storedSettings() const { return settingsFromText(dir.read("Tesvik.ini")); }
     int profile(ProfileValue value) const { return readProfileInt(registry, "Tesvik", value, -1); }
-    QWidget* focused() const { return QApplication::focusWidget(); }
+    QWidget* focused() const { return dialog->focusWidget(); }  // the window need not be active offscreen
 
     tesvik::testing::ScratchDirectory dir;
     std::filesystem::path settingsFile = dir / "Tesvik.ini";
