@@ -11,8 +11,10 @@ inline QApplication& testApplication() {
     static char name[] = "tesvik-ui-test";
     static char* argv[] = {name, nullptr};
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit Qt's own globals are gone before a static
+    // QApplication would be, and its destructor would crash.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 }  // namespace tesvik::ui::testing
