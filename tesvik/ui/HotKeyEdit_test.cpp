@@ -72,7 +72,6 @@ TEST(HotKeyEdit, BackspaceClearsAndDialogKeysPassThrough) {
     HotKeyEdit edit;
     edit.setHotKey({0x41, kHotKeyControl});
     EXPECT_EQ(edit.text(), hotKeyText({0x41, kHotKeyControl}));
-    EXPECT_TRUE(edit.text().contains(QLatin1String("Ctrl")));
     EXPECT_TRUE(edit.text().endsWith(QLatin1Char('A')));
 
     EXPECT_FALSE(press(edit, Qt::Key_Escape));
