@@ -27,7 +27,7 @@ using namespace std::chrono_literals;
 // Clients read it when they next look a key up, which under load can be
 // long after the key arrived; a binding lives at least this long after its
 // last use.
-constexpr auto kBindingLifetime = 3s;
+constexpr auto kBindingLifetime = 5s;
 constexpr auto kActivationTimeout = 1s;
 constexpr auto kKeyReleaseTimeout = 1s;
 constexpr auto kPollInterval = 10ms;

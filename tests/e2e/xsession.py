@@ -13,6 +13,14 @@ import tempfile
 import time
 
 
+def _die_with_parent():
+    """Child side of a spawn: end when the test driver ends, however it ends
+    (a test runner's timeout kills the driver without running its clean-up)."""
+    import ctypes
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
 class E2EFailure(Exception):
     """A check failed; the message says what was expected and what was seen."""
 
@@ -107,7 +115,8 @@ class XSession:
         log_file = open(log_path, "ab")
         process = subprocess.Popen(argv, env=self.env(env_extra) if with_display else None,
                                    stdout=stdout if stdout is not None else log_file, stderr=log_file,
-                                   stdin=subprocess.DEVNULL, pass_fds=pass_fds, start_new_session=True)
+                                   stdin=subprocess.DEVNULL, pass_fds=pass_fds, start_new_session=True,
+                                   preexec_fn=_die_with_parent)
         log_file.close()
         process.e2e_name = name
         self.processes.append((name, process))

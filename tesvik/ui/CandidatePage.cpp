@@ -60,11 +60,22 @@ void CandidatePage::applyAppearance(OneCellBox* box) const {
 }
 
 bool CandidatePage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
-    auto* receiver = static_cast<QWidget*>(watched);
-    if (receiver != this && !isAncestorOf(receiver)) return false;
-    if (!isFirstReceiver(receiver)) return false;
+    if (event->type() != QEvent::KeyPress || !takesKey(watched, event)) return false;
     return handleKey(static_cast<const QKeyEvent&>(*event));
+}
+
+bool CandidatePage::takesKey(QObject* watched, QEvent* event) {
+    if (!watched->isWidgetType()) return false;
+    auto* receiver = static_cast<QWidget*>(watched);
+    // A key that a control does not accept travels up to its parents as the
+    // same event. After an output has hidden the window no control has the
+    // focus any more, so the travel is recognised by the event itself.
+    const bool passedOn = event == lastKey_ && lastKeyReceiver_ && receiver == lastKeyReceiver_->parentWidget();
+    lastKey_ = event;
+    lastKeyReceiver_ = receiver;
+    if (passedOn) return false;
+    if (receiver != this && !isAncestorOf(receiver)) return false;
+    return isFirstReceiver(receiver);
 }
 
 // A key that a control passes on reaches its parents too; only its first

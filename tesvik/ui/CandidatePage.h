@@ -43,6 +43,9 @@ protected:
     virtual void afterOutput() {}      // after a key or a double click sent a character
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A key press that this page handles: sent to the page or one of its
+    // controls, and seen at its first receiver only.
+    bool takesKey(QObject* watched, QEvent* event);
 
 private:
     struct AttachedGrid {
@@ -51,6 +54,8 @@ private:
     };
 
     bool isFirstReceiver(QWidget* receiver) const;
+    const QEvent* lastKey_ = nullptr;
+    QPointer<QWidget> lastKeyReceiver_;
     bool handleKey(const QKeyEvent& key);
     CandidateGrid* outputGridFor(int key) const;
     void output(CandidateGrid* grid);

@@ -249,21 +249,10 @@ void RadicalDirectoryPage::setCurrent(const tesvik::CurrentRadical& current) {
     emit radicalChosen(current_.radical, radicalKeyText(current_.key));
 }
 
-// The first receiver of a key inside this page: the focused control when the
-// focus lies in the page (parents see a passed-on key again).
-bool RadicalDirectoryPage::isKeyForThisPage(QObject* watched) const {
-    if (!watched->isWidgetType()) return false;
-    auto* receiver = static_cast<QWidget*>(watched);
-    if (receiver != this && !isAncestorOf(receiver)) return false;
-    QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && (focus == this || isAncestorOf(focus))) return receiver == focus;
-    return receiver->focusPolicy() != Qt::NoFocus || receiver == this;
-}
-
+// Enter and Space confirm the radical here instead of outputting it.
 bool RadicalDirectoryPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && isEnterOrSpace(*static_cast<QKeyEvent*>(event)) &&
-        isKeyForThisPage(watched)) {
-        if (grid_->count() > 0) confirm(tesvik::KeyAliasing::None);
+    if (event->type() == QEvent::KeyPress && isEnterOrSpace(*static_cast<QKeyEvent*>(event))) {
+        if (takesKey(watched, event) && grid_->count() > 0) confirm(tesvik::KeyAliasing::None);
         return false;  // the key goes on to normal processing
     }
     return CandidatePage::eventFilter(watched, event);

@@ -53,7 +53,6 @@ private:
     void confirmButtonClicked();
     void setCurrent(const tesvik::CurrentRadical& current);
     void refuse(QLineEdit* field, const tesvik::Message& message, int selectFrom, const QString& caption);
-    bool isKeyForThisPage(QObject* watched) const;
 
     RadicalStrokeField* strokeField_;
     QLineEdit* countField_;

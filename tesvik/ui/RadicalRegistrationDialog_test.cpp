@@ -73,6 +73,12 @@ protected:
         return user;
     }
 
+    bool filedAt(const char* key, unsigned remainingCount, std::uint32_t character) const {
+        for (const auto& c : filedUnder(key, remainingCount))
+            if (c.character == character) return true;
+        return false;
+    }
+
     tesvik::testing::ScratchDirectory scratch;
     tesvik::testing::RecordingOutput output;
     std::unique_ptr<RadicalRegistrationDialog> dialog;
@@ -201,13 +207,13 @@ TEST_F(RadicalRegistrationDialogTest, ModifyAsksAndMovesTheCharacter) {
     click("radicalRegistrationModifyButton");
     EXPECT_EQ(notices->ids(), std::vector{Id::ModifyQuestion});
     EXPECT_EQ(notices->notices.front().caption, "修改提示！");
-    EXPECT_EQ(filedUnder("03D4", 3).size(), 1u);
+    EXPECT_TRUE(filedAt("03D4", 3, 0xE234));
 
     notices->clear();
     click("radicalRegistrationModifyButton");
     EXPECT_EQ(notices->ids(), (std::vector{Id::ModifyQuestion, Id::StrokeCharModified}));
-    EXPECT_TRUE(filedUnder("03D4", 3).empty());
-    EXPECT_EQ(filedUnder("03D4", 5).size(), 1u);
+    EXPECT_FALSE(filedAt("03D4", 3, 0xE234));
+    EXPECT_TRUE(filedAt("03D4", 5, 0xE234));  // the shipped data has private-use characters there too
     EXPECT_EQ(rows(), 1u);
 }
 

@@ -66,7 +66,8 @@ std::optional<tesvik::DirectoryOverrides> parseOverrides(const QApplication& app
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tesvik"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tesvik"));
+    // No display name: Qt would append it to every window title, and other
+    // programs find the main window by its exact caption.
     QApplication::setQuitOnLastWindowClosed(false);
 
     const auto overrides = parseOverrides(app);
