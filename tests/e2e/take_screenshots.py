@@ -78,6 +78,15 @@ def about_button_offset(session, tesvik, work_dir):
     return (left + w - 20, 2 + top + h // 2)
 
 
+# What each page shows in its screenshot: keys typed into its first control.
+PAGE_QUERIES = {
+    "radicalDirectory": lambda t: t.type("441"),
+    "radicalLookup": lambda t: (t.keys("ctrl+a"), t.type("3")),
+    "strokeOrder": lambda t: (t.type("7"), t.keys("Tab"), t.type("12")),
+    "pinyin": lambda t: t.type("zhang"),
+}
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--tesvik", required=True)
@@ -101,6 +110,7 @@ def main():
             for page in drv.PAGES_WITH_ALL:
                 tesvik.click_window()
                 tesvik.show_page(page)
+                PAGE_QUERIES.get(page, lambda t: None)(tesvik)
                 time.sleep(0.5)
                 shoot(session, tesvik.window, PAGE_FILES[page], args.out, work_dir, log)
 
