@@ -27,13 +27,13 @@ using tesvik::MessageId;
 
 QString text(MessageId id) { return QString::fromUtf8(tesvik::messageText(id)); }
 
-struct ColourRowSpec {
+struct ColourRowLayout {
     tesvik::ColorRef tesvik::CodeSpaceColors::*colour;
     MessageId label;
     const char* name;  // object names: <name>ColourSample, <name>ColourButton
 };
 
-constexpr std::array<ColourRowSpec, 6> kColourRows = {{
+constexpr std::array<ColourRowLayout, 6> kColourRows = {{
     {&tesvik::CodeSpaceColors::gbk, MessageId::SettingsGbkColourLabel, "gbk"},
     {&tesvik::CodeSpaceColors::gbkEudc, MessageId::SettingsGbkEudcColourLabel, "gbkEudc"},
     {&tesvik::CodeSpaceColors::gb13000Eudc, MessageId::SettingsGb13000EudcColourLabel, "gb13000Eudc"},
@@ -114,15 +114,15 @@ QWidget* SettingsDialog::buildColourRows() {
     group->setObjectName(QStringLiteral("coloursGroup"));
     auto* grid = new QGridLayout(group);
     for (std::size_t i = 0; i < kColourRows.size(); ++i) {
-        const ColourRowSpec& spec = kColourRows[i];
+        const ColourRowLayout& layout = kColourRows[i];
         ColourRow& row = colourRows_[i];
         const int r = static_cast<int>(i);
-        auto* label = new QLabel(text(spec.label), group);
+        auto* label = new QLabel(text(layout.label), group);
         row.sample = new ColourSample(group);
-        row.sample->setObjectName(QLatin1String(spec.name) + QStringLiteral("ColourSample"));
+        row.sample->setObjectName(QLatin1String(layout.name) + QStringLiteral("ColourSample"));
         row.sample->setAccessibleName(label->text());
         row.button = pushButton(MessageId::SettingsChangeColourButton, "", group);
-        row.button->setObjectName(QLatin1String(spec.name) + QStringLiteral("ColourButton"));
+        row.button->setObjectName(QLatin1String(layout.name) + QStringLiteral("ColourButton"));
         row.button->setAccessibleDescription(label->text());
         grid->addWidget(label, r, 0);
         grid->addWidget(row.sample, r, 1);
