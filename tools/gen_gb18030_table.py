@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes Tesvik's GB18030 two-byte table (tesvik/display/Gb18030TwoByteTable.cpp).
+"""Writes Tesvik's GB18030 two-byte table (tesvik/chars/generated/Gb18030TwoByteTable.cpp).
 
 The code display must show the bytes of Windows code page 54936, which follows
 the GB18030-2000 mapping. The source is glibc's GB18030 charmap (Debian package
@@ -139,16 +139,16 @@ def render(table, charmap_path, version):
 // FE67, FE6C, FE6D, FE76, FE7E, FE90, FE91, FEA0 and A8BC.
 // Cross-checked against Python's gb18030 codec (GB18030-2000).
 
-#include "tesvik/display/Gb18030TwoByteTable.h"
+#include "tesvik/chars/generated/Gb18030TwoByteTable.h"
 
-namespace tesvik::gb18030 {{
+namespace tesvik::chars::gb18030 {{
 
 // Indexed by (lead - 0x81) * 190 + trail position (0x40-0x7E, then 0x80-0xFE).
 const std::array<std::uint16_t, kTwoByteCodeCount> kTwoByteToBmp{{{{
 {body}
 }}}};
 
-}}  // namespace tesvik::gb18030
+}}  // namespace tesvik::chars::gb18030
 """
 
 
@@ -156,7 +156,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--charmap", default="/usr/share/i18n/charmaps/GB18030.gz")
     root = pathlib.Path(__file__).resolve().parent.parent
-    parser.add_argument("--output", default=root / "tesvik/display/Gb18030TwoByteTable.cpp")
+    parser.add_argument("--output", default=root / "tesvik/chars/generated/Gb18030TwoByteTable.cpp")
     args = parser.parse_args()
 
     table = two_byte_map(read_charmap(args.charmap))

@@ -1,7 +1,7 @@
 #include "platform/x11/X11HotKey.h"
 
 #include "platform/x11/X11ErrorTrap.h"
-#include "tesvik/shell/HotKeyBinding.h"
+#include "platform/x11/HotKeyBinding.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -46,7 +46,7 @@ public:
 
     bool grab(std::uint8_t virtualKey, std::uint8_t hotKeyModifiers) override {
         ungrab();
-        const std::optional<tesvik::HotKeyBinding> binding = tesvik::hotKeyBinding(virtualKey, hotKeyModifiers);
+        const std::optional<HotKeyBinding> binding = hotKeyBinding(virtualKey, hotKeyModifiers);
         if (!binding) return false;
         const KeyCode keycode = XKeysymToKeycode(display_, binding->keysym);
         if (keycode == 0) return false;

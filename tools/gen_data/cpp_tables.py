@@ -1,6 +1,14 @@
-"""Built-in tables written as C++ source for tesvik/display/generated/."""
+"""Built-in tables written as C++ source, each under the generated/ folder of
+the module that reads it."""
 
-GENERATED_DIR = "tesvik/display/generated"
+# Table name -> (folder, namespace) of the module that owns it.
+TABLE_HOMES = {
+    "PuaStandardMap": ("tesvik/chars/generated", "tesvik::chars"),
+    "PuaRadicalMap": ("tesvik/chars/generated", "tesvik::chars"),
+    "SpecialQueryList": ("tesvik/lookup/pinyin/generated", "tesvik::lookup"),
+    "SymbolCodeList": ("tesvik/lookup/symbol/generated", "tesvik::lookup"),
+}
+GENERATED_DIRS = sorted({folder for folder, _ in TABLE_HOMES.values()})
 
 
 def _banner(versions):
@@ -19,24 +27,26 @@ def _rows(items, per_line, format_item):
 def pair_table(versions, name, struct, fields, width, rows, comment):
     """(header, source) of a constexpr-free array of code pairs."""
     bits = 16 if width == 16 else 32
+    folder, namespace = TABLE_HOMES[name]
     header = (f"#pragma once\n\n{_banner(versions)}\n#include <array>\n#include <cstdint>\n\n"
-              f"namespace tesvik {{\n\n"
+              f"namespace {namespace} {{\n\n"
               f"struct {struct} {{\n"
               f"    std::uint{bits}_t {fields[0]};\n    std::uint{bits}_t {fields[1]};\n}};\n\n"
               f"{comment}\n"
-              f"extern const std::array<{struct}, {len(rows)}> {name};\n\n}}  // namespace tesvik\n")
+              f"extern const std::array<{struct}, {len(rows)}> {name};\n\n}}  // namespace {namespace}\n")
     body = _rows(rows, 4, lambda r: f"{{0x{r[0]:04X}, 0x{r[1]:04X}}},")
-    source = (f"{_banner(versions)}\n#include \"{GENERATED_DIR}/{name}.h\"\n\nnamespace tesvik {{\n\n"
-              f"const std::array<{struct}, {len(rows)}> {name}{{{{\n{body}\n}}}};\n\n}}  // namespace tesvik\n")
-    return {f"{GENERATED_DIR}/{name}.h": header.encode(), f"{GENERATED_DIR}/{name}.cpp": source.encode()}
+    source = (f"{_banner(versions)}\n#include \"{folder}/{name}.h\"\n\nnamespace {namespace} {{\n\n"
+              f"const std::array<{struct}, {len(rows)}> {name}{{{{\n{body}\n}}}};\n\n}}  // namespace {namespace}\n")
+    return {f"{folder}/{name}.h": header.encode(), f"{folder}/{name}.cpp": source.encode()}
 
 
 def code_list(versions, name, codes, comment):
     """(header, source) of an array of 16-bit code points."""
+    folder, namespace = TABLE_HOMES[name]
     header = (f"#pragma once\n\n{_banner(versions)}\n#include <array>\n#include <cstdint>\n\n"
-              f"namespace tesvik {{\n\n{comment}\n"
-              f"extern const std::array<std::uint16_t, {len(codes)}> {name};\n\n}}  // namespace tesvik\n")
+              f"namespace {namespace} {{\n\n{comment}\n"
+              f"extern const std::array<std::uint16_t, {len(codes)}> {name};\n\n}}  // namespace {namespace}\n")
     body = _rows(codes, 10, lambda c: f"0x{c:04X},")
-    source = (f"{_banner(versions)}\n#include \"{GENERATED_DIR}/{name}.h\"\n\nnamespace tesvik {{\n\n"
-              f"const std::array<std::uint16_t, {len(codes)}> {name}{{{{\n{body}\n}}}};\n\n}}  // namespace tesvik\n")
-    return {f"{GENERATED_DIR}/{name}.h": header.encode(), f"{GENERATED_DIR}/{name}.cpp": source.encode()}
+    source = (f"{_banner(versions)}\n#include \"{folder}/{name}.h\"\n\nnamespace {namespace} {{\n\n"
+              f"const std::array<std::uint16_t, {len(codes)}> {name}{{{{\n{body}\n}}}};\n\n}}  // namespace {namespace}\n")
+    return {f"{folder}/{name}.h": header.encode(), f"{folder}/{name}.cpp": source.encode()}

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Generates every shipped data file and built-in table from public Unicode data.
 
-    gen_data.py [--root DIR]          write data/ and tesvik/display/generated/ under DIR
+    gen_data.py [--root DIR]          write data/ and the generated/ folders of tesvik/ under DIR
     gen_data.py --choose-pua-set      (re)choose the Private Use Area set into data/pua-set.tsv
 
 The root defaults to the repository.  Every data rule of data/README.md is

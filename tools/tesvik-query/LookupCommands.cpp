@@ -1,13 +1,13 @@
 #include <algorithm>
 
-#include "tesvik/display/CodeText.h"
-#include "tesvik/index/RadicalCharSearch.h"
-#include "tesvik/index/RadicalGrid.h"
-#include "tesvik/index/RadicalPageInput.h"
-#include "tesvik/index/RadicalSearch.h"
-#include "tesvik/index/RadicalSelection.h"
-#include "tesvik/index/StrokePageInput.h"
-#include "tesvik/index/StrokeSearch.h"
+#include "tesvik/chars/CodeText.h"
+#include "tesvik/lookup/radical/RadicalCharSearch.h"
+#include "tesvik/lookup/radical/RadicalGrid.h"
+#include "tesvik/lookup/radical/RadicalPageInput.h"
+#include "tesvik/lookup/radical/RadicalSearch.h"
+#include "tesvik/lookup/radical/RadicalSelection.h"
+#include "tesvik/lookup/stroke/StrokePageInput.h"
+#include "tesvik/lookup/stroke/StrokeSearch.h"
 #include "tools/tesvik-query/Commands.h"
 #include "tools/tesvik-query/StrokeKeys.h"
 #include "tools/tesvik-query/Utf8.h"
@@ -17,7 +17,7 @@ namespace tesvik::query {
 lumenar::Result<std::string, Message> strokeDigitsOf(std::string_view typed) {
     std::string digits;
     for (const char key : typed) {
-        const auto digit = strokeDigitForKey(static_cast<unsigned char>(key), QueryStrokeKeys);
+        const auto digit = lookup::strokeDigitForKey(static_cast<unsigned char>(key), QueryStrokeKeys);
         if (!digit) return lumenar::Result<std::string, Message>::failure(digit.error());
         digits += digit.value();
     }
@@ -27,9 +27,9 @@ lumenar::Result<std::string, Message> strokeDigitsOf(std::string_view typed) {
 namespace {
 
 int runStrokes(const CommandLine& line, QueryContext& context) {
-    StrokeQuery query;
+    lookup::StrokeQuery query;
     if (const auto count = line.option("count")) {
-        const auto checked = checkStrokeCountField(*count);
+        const auto checked = lookup::checkStrokeCountField(*count);
         if (!checked) return reportMessage(context, checked.error().message);
         query.count = checked.value().value_or(0);
     }
@@ -37,60 +37,60 @@ int runStrokes(const CommandLine& line, QueryContext& context) {
         const auto digits = strokeDigitsOf(*typed);
         if (!digits) return reportMessage(context, digits.error());
         for (const char digit : digits.value()) {
-            const auto pressed = pressStrokeButton(query.strokes, digit);
+            const auto pressed = lookup::pressStrokeButton(query.strokes, digit);
             if (!pressed) return reportMessage(context, pressed.error());
         }
     }
     query.tolerance = line.has("tolerance");
     query.outsideGbkOnly = line.has("outside-gbk");
 
-    const auto found = searchByStrokes(context.dataDir, context.userDir, query);
+    const auto found = lookup::searchByStrokes(context.dataDir, context.userDir, query);
     if (!found) return reportMessages(context, found.error());
-    for (const StrokeCandidate& candidate : found.value()) {
-        if (query.outsideGbkOnly && !isOutsideGbk(candidate.character)) continue;
+    for (const lookup::StrokeCandidate& candidate : found.value()) {
+        if (query.outsideGbkOnly && !lookup::isOutsideGbk(candidate.character)) continue;
         printCandidate(context, candidate.character, candidate.sourceMarker);
     }
     return ExitSuccess;
 }
 
 int runRadicals(const CommandLine& line, QueryContext& context) {
-    RadicalQuery query;
+    lookup::RadicalQuery query;
     if (const auto typed = line.option("strokes")) {
         const auto digits = strokeDigitsOf(*typed);
         if (!digits) return reportMessage(context, digits.error());
         query.strokes = digits.value();
     }
     if (const auto count = line.option("count")) {
-        const auto checked = checkRadicalCountField(*count);
+        const auto checked = lookup::checkRadicalCountField(*count);
         if (!checked) return reportMessage(context, checked.error().message);
-        if (checked.value() == RadicalFieldAction::Search) query.count = *count;
+        if (checked.value() == lookup::RadicalFieldAction::Search) query.count = *count;
     }
     if (const auto pinyin = line.option("pinyin")) {
-        const auto checked = checkRadicalPinyinField(*pinyin);
+        const auto checked = lookup::checkRadicalPinyinField(*pinyin);
         if (!checked) return reportMessage(context, checked.error().message);
         query.pinyin = checked.value();
     }
-    for (const RadicalCandidate& candidate : searchRadicals(context.dataDir, query)) {
-        context.terminal.out << unicodeCodeText(candidate.radical) << '\t' << utf8Of(candidate.radical) << '\t'
+    for (const lookup::RadicalCandidate& candidate : lookup::searchRadicals(context.dataDir, query)) {
+        context.terminal.out << chars::unicodeCodeText(candidate.radical) << '\t' << utf8Of(candidate.radical) << '\t'
                              << candidate.key.text() << '\n';
     }
     return ExitSuccess;
 }
 
 int runByRadical(const CommandLine& line, QueryContext& context) {
-    const auto key = RadicalKey::fromText(line.option("key").value_or(""));
+    const auto key = lookup::RadicalKey::fromText(line.option("key").value_or(""));
     if (!key) return usageError(context, "--key needs a radical key of four characters");
 
     // The radical character comes from the first radical table record with
     // the key; none when no record has it.
-    const RadicalCandidate candidate = radicalWithKey(context.dataDir, *key).value_or(RadicalCandidate{0, *key});
-    CurrentRadical current;
-    confirmRadical(current, candidate,
-                   line.has("alias") ? KeyAliasing::UpperCasedAndAliased : KeyAliasing::None);
+    const lookup::RadicalCandidate candidate = lookup::radicalWithKey(context.dataDir, *key).value_or(lookup::RadicalCandidate{0, *key});
+    lookup::CurrentRadical current;
+    lookup::confirmRadical(current, candidate,
+                   line.has("alias") ? lookup::KeyAliasing::UpperCasedAndAliased : lookup::KeyAliasing::None);
 
-    RadicalCharQuery query;
+    lookup::RadicalCharQuery query;
     if (const auto remaining = line.option("remaining")) {
-        const auto checked = checkRemainingField(*remaining);
+        const auto checked = lookup::checkRemainingField(*remaining);
         if (!checked) return reportMessage(context, checked.error().message);
         query.remaining = checked.value().value_or(0);
     }
@@ -98,22 +98,22 @@ int runByRadical(const CommandLine& line, QueryContext& context) {
         const auto digits = strokeDigitsOf(*typed);
         if (!digits) return reportMessage(context, digits.error());
         for (const char digit : digits.value()) {
-            const auto appended = appendRadicalCharStroke(query.strokes, digit);
+            const auto appended = lookup::appendRadicalCharStroke(query.strokes, digit);
             if (!appended) return reportMessage(context, appended.error());
         }
     }
     query.outsideGbkOnly = line.has("outside-gbk");
 
-    const auto found = searchByRadical(context.dataDir, context.userDir, current.key, query);
+    const auto found = lookup::searchByRadical(context.dataDir, context.userDir, current.key, query);
     if (!found) return reportMessage(context, found.error());
 
     // The grid ends with the shown candidates; anything in front of them (the
     // radical itself and its ideograph) comes from no record.
-    std::vector<RadicalCharCandidate> shown;
-    for (const RadicalCharCandidate& c : found.value()) {
-        if (!query.outsideGbkOnly || isOutsideGbk(c.character)) shown.push_back(c);
+    std::vector<lookup::RadicalCharCandidate> shown;
+    for (const lookup::RadicalCharCandidate& c : found.value()) {
+        if (!query.outsideGbkOnly || lookup::isOutsideGbk(c.character)) shown.push_back(c);
     }
-    const std::vector<PackedChar> items = radicalGridItems(current, query, found.value());
+    const std::vector<chars::PackedChar> items = lookup::radicalGridItems(current, query, found.value());
     const std::size_t firstFromRecords = items.size() - std::min(items.size(), shown.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         std::optional<char> marker;

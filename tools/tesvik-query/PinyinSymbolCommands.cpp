@@ -1,10 +1,10 @@
-#include "tesvik/display/CodeText.h"
-#include "tesvik/display/CodeValue.h"
-#include "tesvik/display/PinyinByCodeFile.h"
-#include "tesvik/display/PinyinCurrentChar.h"
-#include "tesvik/display/PinyinSearch.h"
-#include "tesvik/display/SymbolLookup.h"
-#include "tesvik/display/SymbolSubsetTable.h"
+#include "tesvik/chars/CodeText.h"
+#include "tesvik/chars/CodeValue.h"
+#include "tesvik/lookup/pinyin/PinyinByCodeFile.h"
+#include "tesvik/lookup/pinyin/PinyinCurrentChar.h"
+#include "tesvik/lookup/pinyin/PinyinSearch.h"
+#include "tesvik/lookup/symbol/SymbolLookup.h"
+#include "tesvik/lookup/symbol/SymbolSubsetTable.h"
 #include "tools/tesvik-query/Commands.h"
 #include "tools/tesvik-query/Utf8.h"
 
@@ -12,9 +12,9 @@ namespace tesvik::query {
 
 namespace {
 
-std::optional<PinyinTone> toneNamed(const std::string& text) {
+std::optional<lookup::PinyinTone> toneNamed(const std::string& text) {
     if (text.size() != 1 || text[0] < '0' || text[0] > '5') return std::nullopt;
-    return static_cast<PinyinTone>(text[0] - '0');
+    return static_cast<lookup::PinyinTone>(text[0] - '0');
 }
 
 int runPinyin(const CommandLine& line, QueryContext& context) {
@@ -22,17 +22,17 @@ int runPinyin(const CommandLine& line, QueryContext& context) {
     const auto tone = toneNamed(line.option("tone").value_or("0"));  // the page starts on the first tone
     if (!tone) return usageError(context, "--tone is a digit from 0 to 5");
 
-    const PinyinTextCheck checked = checkPinyinText(line.positional.front());
+    const lookup::PinyinTextCheck checked = lookup::checkPinyinText(line.positional.front());
     if (checked.error) return reportMessage(context, *checked.error);
 
-    const auto index = PinyinIndex::load(context.dataDir / "pinyin.idx");
+    const auto index = lookup::PinyinIndex::load(context.dataDir / "pinyin.idx");
     if (!index) return reportMessage(context, index.error());
-    const auto entries = PinyinEntries::load(context.dataDir / "pinyin.data");
+    const auto entries = lookup::PinyinEntries::load(context.dataDir / "pinyin.data");
     if (!entries) return reportMessage(context, entries.error());
 
-    const auto found = searchPinyin(checked.lowered, *tone, index.value(), entries.value());
+    const auto found = lookup::searchPinyin(checked.lowered, *tone, index.value(), entries.value());
     if (!found) return reportMessage(context, found.error());
-    for (const PinyinResult& item : pinyinGridItems(found.value(), line.has("outside-gbk"))) {
+    for (const lookup::PinyinResult& item : lookup::pinyinGridItems(found.value(), line.has("outside-gbk"))) {
         // Items of the special query carry no marker byte.
         printCandidate(context, item.value, item.itemText != 0 ? std::optional<char>(item.itemText) : std::nullopt);
     }
@@ -41,20 +41,20 @@ int runPinyin(const CommandLine& line, QueryContext& context) {
 
 std::optional<std::uint32_t> singleHexValue(const CommandLine& line) {
     if (line.positional.size() != 1) return std::nullopt;
-    return parseHexValue(line.positional.front());
+    return chars::parseHexValue(line.positional.front());
 }
 
 int runReadings(const CommandLine& line, QueryContext& context) {
     const auto value = singleHexValue(line);
     if (!value) return usageError(context, "readings needs one hexadecimal VALUE");
-    auto file = PinyinByCodeFile::open(context.dataDir / "pinyindataorderbycode.data");
+    auto file = lookup::PinyinByCodeFile::open(context.dataDir / "pinyindataorderbycode.data");
     if (!file) return reportMessage(context, file.error());
 
-    for (const std::string& reading : pinyinReadingsOf(*value, file.value(), "")) {
+    for (const std::string& reading : lookup::pinyinReadingsOf(*value, file.value(), "")) {
         context.terminal.out << reading << '\n';
     }
-    const PackedChar radical = pinyinRadicalOf(*value, file.value());
-    if (radical != 0) context.terminal.out << unicodeCodeText(radical) << '\t' << utf8Of(radical) << '\n';
+    const chars::PackedChar radical = lookup::pinyinRadicalOf(*value, file.value());
+    if (radical != 0) context.terminal.out << chars::unicodeCodeText(radical) << '\t' << utf8Of(radical) << '\n';
     return ExitSuccess;
 }
 
@@ -62,19 +62,19 @@ int runSymbols(const CommandLine& line, QueryContext& context) {
     std::size_t index = 0;
     if (line.positional.size() != 1 || line.positional.front().empty() ||
         line.positional.front().find_first_not_of("0123456789") != std::string::npos ||
-        (index = std::stoul(line.positional.front())) >= SymbolSubsetTable.size()) {
+        (index = std::stoul(line.positional.front())) >= lookup::SymbolSubsetTable.size()) {
         return usageError(context, "symbols needs a subset INDEX from 0 to " +
-                                       std::to_string(SymbolSubsetTable.size() - 1));
+                                       std::to_string(lookup::SymbolSubsetTable.size() - 1));
     }
-    for (const std::uint32_t value : symbolSubsetCharacters(index)) printCandidate(context, value, std::nullopt);
+    for (const std::uint32_t value : lookup::symbolSubsetCharacters(index)) printCandidate(context, value, std::nullopt);
     return ExitSuccess;
 }
 
 int runSymbolRow(const CommandLine& line, QueryContext& context) {
     const auto value = singleHexValue(line);
     if (!value) return usageError(context, "symbol-row needs one hexadecimal VALUE");
-    const auto row = symbolSubsetOf(*value);
-    if (row) context.terminal.out << *row << '\t' << SymbolSubsetTable[*row].name << '\n';
+    const auto row = lookup::symbolSubsetOf(*value);
+    if (row) context.terminal.out << *row << '\t' << lookup::SymbolSubsetTable[*row].name << '\n';
     return ExitSuccess;
 }
 

@@ -4,8 +4,8 @@
 
 #include "platform/ProgramPath.h"
 #include "platform/XdgDirectories.h"
-#include "tesvik/display/CodeText.h"
-#include "tesvik/shell/TesvikDirectories.h"
+#include "tesvik/chars/CodeText.h"
+#include "tesvik/program/TesvikDirectories.h"
 #include "tools/tesvik-query/Commands.h"
 #include "tools/tesvik-query/Utf8.h"
 
@@ -27,7 +27,7 @@ void printUsage(std::ostream& err) {
 }
 
 struct GlobalOptions {
-    DirectoryOverrides overrides;
+    program::DirectoryOverrides overrides;
     std::vector<std::string> rest;  // the command and its words
 };
 
@@ -53,13 +53,13 @@ std::optional<GlobalOptions> takeGlobalOptions(const std::vector<std::string>& a
     return global;
 }
 
-TesvikDirectories directoriesFor(const DirectoryOverrides& overrides) {
-    DirectoryInputs inputs;
+program::TesvikDirectories directoriesFor(const program::DirectoryOverrides& overrides) {
+    program::DirectoryInputs inputs;
     inputs.programPath = platform::runningProgramPath().value_or("tesvik-query");
     inputs.environment = platform::Environment::fromProcess();
-    inputs.installPrefix = defaultInstallPrefix();
+    inputs.installPrefix = program::defaultInstallPrefix();
     inputs.overrides = overrides;
-    return resolveDirectories(inputs);
+    return program::resolveDirectories(inputs);
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ int usageError(QueryContext& context, const std::string& reason) {
 }
 
 void printCandidate(QueryContext& context, std::uint32_t value, std::optional<char> marker) {
-    context.terminal.out << unicodeCodeText(value) << '\t' << utf8Of(value) << '\t';
+    context.terminal.out << chars::unicodeCodeText(value) << '\t' << utf8Of(value) << '\t';
     if (marker) context.terminal.out << *marker;
     context.terminal.out << '\n';
 }
@@ -95,7 +95,7 @@ int runQueryTool(const std::vector<std::string>& args, Terminal& terminal) {
         if (command.name != name) continue;
         const std::vector<std::string> words(global->rest.begin() + 1, global->rest.end());
         const auto line = parseCommandLine(words, command.options, error);
-        const TesvikDirectories dirs = directoriesFor(global->overrides);
+        const program::TesvikDirectories dirs = directoriesFor(global->overrides);
         QueryContext context{dirs.data, dirs.user, terminal};
         if (!line) return usageError(context, error + "\nusage: tesvik-query " + name + ' ' + command.usage);
         return command.run(*line, context);

@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <sstream>
 
-#include "tesvik/index/IndexFixtures.h"
-#include "tesvik/index/RadicalFixtures.h"
+#include "tesvik/lookup/files/IndexFixtures.h"
+#include "tesvik/lookup/radical/RadicalFixtures.h"
 
 namespace tesvik::query {
 namespace {
 
-using namespace tesvik::fixtures;
+using namespace tesvik::lookup::fixtures;
 
 struct ToolRun {
     int status;
@@ -28,7 +28,7 @@ protected:
             {0x4E00, "01", "1", '0'},
             {0x4E01, "02", "12", '0'},
             {0x3400, "02", "25", '1'},
-            {packCodePoint(0x20000), "02", "21", '3'},
+            {chars::packCodePoint(0x20000), "02", "21", '3'},
         };
         writeShippedStrokePair(data_.path(), strokes);
         const RadicalLine radicals[] = {
@@ -41,7 +41,7 @@ protected:
             {"03D0", 0x6C60, "03", "525", '0'},
             {"03D0", 0x3CD8, "01", "2", '1'},
         };
-        writeRadicalPair(shippedRadicalPair(data_.path()), chars);
+        writeRadicalPair(lookup::shippedRadicalPair(data_.path()), chars);
     }
 
     ToolRun run(std::vector<std::string> args, bool answer = false) {

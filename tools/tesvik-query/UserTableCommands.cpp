@@ -1,10 +1,10 @@
-#include "tesvik/index/RadicalPageInput.h"
-#include "tesvik/index/StrokePageInput.h"
-#include "tesvik/index/UserCode.h"
-#include "tesvik/index/UserRadicalFields.h"
-#include "tesvik/index/UserRadicalTable.h"
-#include "tesvik/index/UserStrokeFields.h"
-#include "tesvik/index/UserStrokeTable.h"
+#include "tesvik/lookup/radical/RadicalPageInput.h"
+#include "tesvik/lookup/stroke/StrokePageInput.h"
+#include "tesvik/lookup/files/UserCode.h"
+#include "tesvik/lookup/radical/UserRadicalFields.h"
+#include "tesvik/lookup/radical/UserRadicalTable.h"
+#include "tesvik/lookup/stroke/UserStrokeFields.h"
+#include "tesvik/lookup/stroke/UserStrokeTable.h"
 #include "tools/tesvik-query/Commands.h"
 #include "tools/tesvik-query/StrokeKeys.h"
 
@@ -38,21 +38,21 @@ lumenar::Result<std::string, Message> enteredStrokes(const CommandLine& line, Ap
 enum class StrokeOperation { Add, Modify, Delete };
 
 int runStrokeOperation(const CommandLine& line, QueryContext& context, StrokeOperation operation) {
-    UserStrokeFields fields;
+    lookup::UserStrokeFields fields;
     fields.codeText = line.option("code").value_or("");
     fields.total = line.option("total").value_or("1");  // the dialog's initial total
-    if (const auto checked = checkTotalEdit(fields.total); !checked) return reportMessage(context, checked.error());
-    const auto strokes = enteredStrokes(line, pressStrokeButton);
+    if (const auto checked = lookup::checkTotalEdit(fields.total); !checked) return reportMessage(context, checked.error());
+    const auto strokes = enteredStrokes(line, lookup::pressStrokeButton);
     if (!strokes) return reportMessage(context, strokes.error());
     fields.strokes = strokes.value();
 
-    const auto entry = checkUserStrokeFields(fields);
+    const auto entry = lookup::checkUserStrokeFields(fields);
     if (!entry) return reportMessage(context, entry.error().message);
 
-    const UserStrokeChange change =
-        operation == StrokeOperation::Add      ? addStrokeEntry(context.userDir, entry.value())
-        : operation == StrokeOperation::Modify ? modifyStrokeEntry(context.userDir, entry.value(), confirmation(line, context))
-                                               : deleteStrokeEntry(context.userDir, entry.value().code, confirmation(line, context));
+    const lookup::UserStrokeChange change =
+        operation == StrokeOperation::Add      ? lookup::addStrokeEntry(context.userDir, entry.value())
+        : operation == StrokeOperation::Modify ? lookup::modifyStrokeEntry(context.userDir, entry.value(), confirmation(line, context))
+                                               : lookup::deleteStrokeEntry(context.userDir, entry.value().code, confirmation(line, context));
     if (!change) return reportMessages(context, change.error());
     if (change.value()) context.terminal.out << change.value()->text << '\n';
     return ExitSuccess;
@@ -64,27 +64,27 @@ int runDeleteStroke(const CommandLine& l, QueryContext& c) { return runStrokeOpe
 
 // ---- radical table ----
 
-int reportRadicalEdit(QueryContext& context, const UserRadicalEditResult& result) {
-    using Outcome = UserRadicalEditResult::Outcome;
+int reportRadicalEdit(QueryContext& context, const lookup::UserRadicalEditResult& result) {
+    using Outcome = lookup::UserRadicalEditResult::Outcome;
     if (result.outcome == Outcome::Refused) return reportMessages(context, result.messages);
     for (const Message& m : result.messages) context.terminal.out << m.text << '\n';
     return ExitSuccess;
 }
 
-lumenar::Result<UserRadicalFields, int> radicalFields(const CommandLine& line, QueryContext& context) {
-    using Fields = lumenar::Result<UserRadicalFields, int>;
-    UserRadicalFields fields;
+lumenar::Result<lookup::UserRadicalFields, int> radicalFields(const CommandLine& line, QueryContext& context) {
+    using Fields = lumenar::Result<lookup::UserRadicalFields, int>;
+    lookup::UserRadicalFields fields;
     fields.codeText = line.option("code").value_or("");
     if (const auto key = line.option("key")) {
-        fields.chosenKey = RadicalKey::fromText(*key);
+        fields.chosenKey = lookup::RadicalKey::fromText(*key);
         if (!fields.chosenKey) return Fields::failure(usageError(context, "--key needs a radical key of four characters"));
     }
     if (const auto remaining = line.option("remaining")) {
-        const auto checked = checkUserRadicalRemainingField(*remaining);
+        const auto checked = lookup::checkUserRadicalRemainingField(*remaining);
         if (!checked) return Fields::failure(reportMessage(context, checked.error()));
         fields.remaining = static_cast<int>(checked.value());
     }
-    const auto strokes = enteredStrokes(line, appendRadicalCharStroke);
+    const auto strokes = enteredStrokes(line, lookup::appendRadicalCharStroke);
     if (!strokes) return Fields::failure(reportMessage(context, strokes.error()));
     fields.strokes = strokes.value();
     return fields;
@@ -93,25 +93,25 @@ lumenar::Result<UserRadicalFields, int> radicalFields(const CommandLine& line, Q
 int runAddRadical(const CommandLine& line, QueryContext& context) {
     const auto fields = radicalFields(line, context);
     if (!fields) return fields.error();
-    const auto entry = checkAddRadicalFields(fields.value());
+    const auto entry = lookup::checkAddRadicalFields(fields.value());
     if (!entry) return reportMessage(context, entry.error().message);
-    return reportRadicalEdit(context, addRadicalEntry(context.userDir, entry.value()));
+    return reportRadicalEdit(context, lookup::addRadicalEntry(context.userDir, entry.value()));
 }
 
 int runModifyRadical(const CommandLine& line, QueryContext& context) {
     const auto fields = radicalFields(line, context);
     if (!fields) return fields.error();
-    const auto entry = checkModifyRadicalFields(fields.value());
+    const auto entry = lookup::checkModifyRadicalFields(fields.value());
     if (!entry) return reportMessage(context, entry.error().message);
-    return reportRadicalEdit(context, modifyRadicalEntry(context.userDir, entry.value(), confirmation(line, context)));
+    return reportRadicalEdit(context, lookup::modifyRadicalEntry(context.userDir, entry.value(), confirmation(line, context)));
 }
 
 int runDeleteRadical(const CommandLine& line, QueryContext& context) {
     const auto fields = radicalFields(line, context);
     if (!fields) return fields.error();
-    const auto code = checkDeleteRadicalFields(fields.value());
+    const auto code = lookup::checkDeleteRadicalFields(fields.value());
     if (!code) return reportMessage(context, code.error().message);
-    return reportRadicalEdit(context, deleteRadicalEntry(context.userDir, code.value(), confirmation(line, context)));
+    return reportRadicalEdit(context, lookup::deleteRadicalEntry(context.userDir, code.value(), confirmation(line, context)));
 }
 
 const OptionSpec StrokeOptions{{"code", "total", "strokes"}, {"yes"}};

@@ -1,11 +1,11 @@
 #include "tools/tesvik-query/Utf8.h"
 
-#include "tesvik/display/CodeValue.h"
+#include "tesvik/chars/CodeValue.h"
 
 namespace tesvik::query {
 
 std::string utf8Of(std::uint32_t value) {
-    const std::uint32_t c = displayedScalarOf(value);
+    const std::uint32_t c = chars::displayedScalarOf(value);
     if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {};
     std::string text;
     if (c < 0x80) {

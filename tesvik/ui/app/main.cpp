@@ -10,12 +10,12 @@
 #include "platform/x11/X11Desktop.h"
 #include "platform/x11/X11HotKey.h"
 #include "tesvik/messages/Messages.h"
-#include "tesvik/shell/Autostart.h"
-#include "tesvik/shell/ProfileRegistry.h"
-#include "tesvik/shell/SettingsLoad.h"
-#include "tesvik/shell/StartupChecks.h"
-#include "tesvik/shell/TesvikDirectories.h"
-#include "tesvik/ui/MainWindow.h"
+#include "tesvik/program/Autostart.h"
+#include "tesvik/program/ProfileRegistry.h"
+#include "tesvik/program/SettingsLoad.h"
+#include "tesvik/program/StartupChecks.h"
+#include "tesvik/program/TesvikDirectories.h"
+#include "tesvik/ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -38,7 +38,7 @@ void informAlone(const QString& message) {
 }
 
 // --data-dir and --user-dir replace the data and the user directory.
-std::optional<tesvik::DirectoryOverrides> parseOverrides(const QApplication& app) {
+std::optional<tesvik::program::DirectoryOverrides> parseOverrides(const QApplication& app) {
     QCommandLineParser parser;
     const QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("Directory of the shipped data files."),
                                      QStringLiteral("dir"));
@@ -52,7 +52,7 @@ std::optional<tesvik::DirectoryOverrides> parseOverrides(const QApplication& app
         return std::nullopt;
     }
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
-    tesvik::DirectoryOverrides overrides;
+    tesvik::program::DirectoryOverrides overrides;
     const auto absolute = [](const QString& dir) {
         return std::filesystem::absolute(std::filesystem::path(dir.toStdString()));
     };
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     const platform::Environment env = platform::Environment::fromProcess();
     const std::filesystem::path programPath =
         platform::runningProgramPath().value_or(std::filesystem::absolute(std::filesystem::path(argv[0])));
-    const std::string application = tesvik::applicationName(programPath);
+    const std::string application = tesvik::program::applicationName(programPath);
 
     auto lock = platform::InstanceLock::acquire(application, env);
     if (!lock) {
@@ -85,8 +85,8 @@ int main(int argc, char** argv) {
     }
     if (!lock->problem().empty()) std::fprintf(stderr, "tesvik: no single-instance lock: %s\n", lock->problem().c_str());
 
-    const tesvik::TesvikDirectories dirs =
-        tesvik::resolveDirectories({programPath, env, tesvik::defaultInstallPrefix(), *overrides});
+    const tesvik::program::TesvikDirectories dirs =
+        tesvik::program::resolveDirectories({programPath, env, tesvik::program::defaultInstallPrefix(), *overrides});
     std::error_code ec;
     std::filesystem::create_directories(dirs.settings, ec);
 
@@ -100,13 +100,13 @@ int main(int argc, char** argv) {
         notices.push_back(tesvik::message(tesvik::MessageId::RegistryStoreDamaged, {}, opened.error().file.string()));
         registry = std::make_unique<platform::MemoryRegistryStore>();
     }
-    tesvik::SessionAutostart autostart(platform::xdgAutostartFile(env, tesvik::kAutostartEntryId), programPath);
+    tesvik::program::SessionAutostart autostart(platform::xdgAutostartFile(env, tesvik::program::kAutostartEntryId), programPath);
 
-    tesvik::LoadedSettings loaded =
-        tesvik::loadSettings({tesvik::settingsFile(dirs), programPath, *registry, autostart});
+    tesvik::program::LoadedSettings loaded =
+        tesvik::program::loadSettings({tesvik::program::settingsFile(dirs), programPath, *registry, autostart});
     for (const std::string& problem : loaded.fileProblems) std::fprintf(stderr, "tesvik: %s\n", problem.c_str());
-    for (tesvik::Message& m : tesvik::startupNotices(loaded.notices)) notices.push_back(std::move(m));
-    for (tesvik::Message& m : tesvik::startupWarnings(dirs.data)) notices.push_back(std::move(m));
+    for (tesvik::Message& m : tesvik::program::startupNotices(loaded.notices)) notices.push_back(std::move(m));
+    for (tesvik::Message& m : tesvik::program::startupWarnings(dirs.data)) notices.push_back(std::move(m));
 
     // Typing into other programs and the global hot key need an X display.
     std::unique_ptr<platform::TargetDesktop> desktop;

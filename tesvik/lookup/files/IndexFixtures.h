@@ -1,0 +1,151 @@
+#pragma once
+
+// Test and benchmark helpers: temporary directories and stroke index files
+// built from a readable list of records, laid out and scrambled as the
+// program stores them.
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <span>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "tesvik/lookup/files/Scrambling.h"
+#include "tesvik/lookup/stroke/StrokeFiles.h"
+#include "tesvik/lookup/stroke/StrokeRecords.h"
+
+namespace tesvik::lookup::fixtures {
+
+// A fresh temporary directory, removed with
+// everything in it when the object goes away.
+class TempDir {
+public:
+    TempDir() {
+        static std::atomic<unsigned> serial{0};
+        std::random_device random;
+        path_ = baseDirectory() / ("tesvik-index-" + std::to_string(random()) + "-" + std::to_string(serial++));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    // Memory-backed where the system has it: tests replace files by renaming
+    // them over old ones, which a journalling disk flushes every time.
+    static std::filesystem::path baseDirectory() {
+        std::error_code ec;
+        const std::filesystem::path shm = "/dev/shm";
+        if (std::filesystem::is_directory(shm, ec)) return shm;
+        return std::filesystem::temp_directory_path();
+    }
+
+    std::filesystem::path path_;
+};
+
+inline void writeBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+template <std::size_t N>
+std::array<char, N> padded(std::string_view text, char pad = '0') {
+    std::array<char, N> chars{};
+    chars.fill(pad);
+    for (std::size_t i = 0; i < text.size() && i < N; ++i) chars[i] = text[i];
+    return chars;
+}
+
+inline StrokeCountKey countKey(std::string_view twoChars) { return StrokeCountKey{padded<2>(twoChars)}; }
+
+// A stroke record as a test states it: {0x4E00, "01", "1", '1'}.
+struct StrokeLine {
+    chars::PackedChar character = 0;
+    std::string count;    // two characters
+    std::string strokes;  // as entered; padded with "0" to ten
+    char marker = '1';
+};
+
+inline StrokeRecord toStrokeRecord(const StrokeLine& line) {
+    return StrokeRecord{line.character, countKey(line.count), line.marker, padded<StrokeFieldLength>(line.strokes)};
+}
+
+// The record file bytes of the lines, scrambled.
+inline std::vector<std::uint8_t> strokeRecordFileBytes(std::span<const StrokeLine> lines) {
+    std::vector<std::uint8_t> bytes;
+    for (const StrokeLine& line : lines) {
+        auto record = encodeStrokeRecord(toStrokeRecord(line));
+        scrambleBytes(record);
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    return bytes;
+}
+
+inline std::vector<std::uint8_t> strokeIndexFileBytes(std::span<const StrokeIndexEntry> entries) {
+    std::vector<std::uint8_t> bytes;
+    for (const StrokeIndexEntry& entry : entries) {
+        const auto encoded = encodeStrokeIndexEntry(entry);
+        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+    }
+    return bytes;
+}
+
+// One entry per run of equal counts, then the terminator "fe" with the total.
+inline std::vector<StrokeIndexEntry> groupIndexFor(std::span<const StrokeLine> lines) {
+    std::vector<StrokeIndexEntry> entries;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == 0 || lines[i].count != lines[i - 1].count) {
+            entries.push_back({countKey(lines[i].count), static_cast<std::uint32_t>(i)});
+        }
+    }
+    entries.push_back({StrokeIndexEndKey, static_cast<std::uint32_t>(lines.size())});
+    return entries;
+}
+
+inline void writeStrokePair(const std::filesystem::path& indexPath, const std::filesystem::path& recordPath,
+                            std::span<const StrokeLine> lines) {
+    writeBytes(indexPath, strokeIndexFileBytes(groupIndexFor(lines)));
+    writeBytes(recordPath, strokeRecordFileBytes(lines));
+}
+
+inline void writeShippedStrokePair(const std::filesystem::path& dir, std::span<const StrokeLine> lines) {
+    writeStrokePair(dir / ShippedStrokeIndexFileName, dir / ShippedStrokeRecordFileName, lines);
+}
+
+inline void writeUserStrokePair(const std::filesystem::path& dir, std::span<const StrokeLine> lines) {
+    writeStrokePair(dir / UserStrokeIndexFileName, dir / UserStrokeRecordFileName, lines);
+}
+
+// A buzimb.txt row as a test states it: {"05", "25", 0xE234}.
+struct UserStrokeLine {
+    std::string count;
+    std::string strokes;
+    chars::PackedChar character = 0;
+};
+
+inline std::vector<std::uint8_t> userStrokeTableBytes(std::span<const UserStrokeLine> lines) {
+    std::vector<std::uint8_t> bytes;
+    for (const UserStrokeLine& line : lines) {
+        const auto row = encodeUserStrokeRow(UserStrokeRow{countKey(line.count), padded<StrokeFieldLength>(line.strokes),
+                                                           line.character, UserStrokeMarker});
+        bytes.insert(bytes.end(), row.begin(), row.end());
+    }
+    return bytes;
+}
+
+}  // namespace tesvik::lookup::fixtures

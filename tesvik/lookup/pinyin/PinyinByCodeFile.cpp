@@ -1,0 +1,91 @@
+#include "tesvik/lookup/pinyin/PinyinByCodeFile.h"
+
+#include <array>
+#include <charconv>
+
+namespace tesvik::lookup {
+
+namespace {
+
+constexpr std::size_t RadicalOffset = 12;
+constexpr std::size_t MarkOffset = 22;
+constexpr std::size_t ReadingsOffset = 24;
+constexpr std::size_t ReadingsChars = 50;
+
+char16_t unitAt(const std::uint8_t* bytes, std::size_t offset) {
+    return static_cast<char16_t>(bytes[offset] | (bytes[offset + 1] << 8));
+}
+
+void appendUtf8(std::string& out, char16_t unit) {
+    if (unit < 0x80) {
+        out.push_back(static_cast<char>(unit));
+    } else if (unit < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (unit >> 6)));
+        out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (unit >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+    }
+}
+
+chars::PackedChar decodeRadical(const std::uint8_t* bytes) {
+    std::array<char, 5> digits{};
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const char16_t unit = unitAt(bytes, RadicalOffset + 2 * i);
+        if (unit >= 0x80) return 0;
+        digits[i] = static_cast<char>(unit);
+    }
+    std::uint32_t code = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), code, 16);
+    if (error != std::errc() || end != digits.data() + digits.size()) return 0;
+    return chars::packCodePoint(code);
+}
+
+}  // namespace
+
+PinyinCodeRecord decodePinyinCodeRecord(const std::uint8_t* bytes) {
+    PinyinCodeRecord record;
+    record.radical = decodeRadical(bytes);
+    record.hasReadings = unitAt(bytes, MarkOffset) != u'#';
+    if (!record.hasReadings) return record;
+    std::string current;
+    for (std::size_t i = 0; i < ReadingsChars; ++i) {
+        const char16_t unit = unitAt(bytes, ReadingsOffset + 2 * i);
+        if (unit == u'#') break;
+        if (unit == u';') {
+            record.readings.push_back(std::move(current));
+            current.clear();
+        } else {
+            appendUtf8(current, unit);
+        }
+    }
+    record.readings.push_back(std::move(current));
+    return record;
+}
+
+lumenar::Result<PinyinByCodeFile, Message> PinyinByCodeFile::open(const std::filesystem::path& path) {
+    auto in = std::make_unique<std::ifstream>(path, std::ios::binary);
+    if (!*in) return lumenar::Result<PinyinByCodeFile, Message>::failure(message(MessageId::PinyinFilesDamaged));
+    return PinyinByCodeFile(std::move(in));
+}
+
+std::optional<std::uint64_t> PinyinByCodeFile::recordIndexOf(std::uint32_t c) {
+    if (c >= 0x3400 && c <= 0x4DB5) return c - 0x3400;
+    if (c >= 0x4E00 && c <= 0x9FBB) return 6582 + (c - 0x4E00);
+    if (c >= 0x20000 && c <= 0x2A6D6) return 27506 + std::uint64_t{c - 0x20000};
+    return std::nullopt;
+}
+
+std::optional<PinyinCodeRecord> PinyinByCodeFile::read(std::uint32_t codePoint) {
+    const auto index = recordIndexOf(codePoint);
+    if (!index) return std::nullopt;
+    std::array<std::uint8_t, RecordSize> bytes{};
+    in_->clear();
+    in_->seekg(static_cast<std::streamoff>(*index * RecordSize));
+    in_->read(reinterpret_cast<char*>(bytes.data()), bytes.size());
+    if (in_->gcount() != static_cast<std::streamsize>(bytes.size())) return std::nullopt;
+    return decodePinyinCodeRecord(bytes.data());
+}
+
+}  // namespace tesvik::lookup

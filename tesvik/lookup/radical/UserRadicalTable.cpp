@@ -1,0 +1,128 @@
+#include "tesvik/lookup/radical/UserRadicalTable.h"
+
+#include <algorithm>
+
+#include "tesvik/lookup/radical/RadicalFileNames.h"
+#include "tesvik/lookup/files/RecordFile.h"
+#include "tesvik/lookup/radical/UserRadicalRegeneration.h"
+
+namespace tesvik::lookup {
+namespace {
+
+using Outcome = UserRadicalEditResult::Outcome;
+
+UserRadicalEditResult refused(std::vector<Message> messages) { return {Outcome::Refused, std::move(messages)}; }
+
+std::array<char, 2> twoDigits(unsigned n) {
+    n %= 100;
+    return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+}
+
+std::size_t wholeRows(std::span<const std::uint8_t> table) { return table.size() / UserRadicalRowSize; }
+
+UserRadicalRow rowAt(std::span<const std::uint8_t> table, std::size_t n) {
+    return decodeUserRadicalRow(table.subspan(n * UserRadicalRowSize).first<UserRadicalRowSize>());
+}
+
+// The table, or the messages of a table that cannot be opened. A missing
+// table is an empty one (the edit creates it).
+lumenar::Result<std::vector<std::uint8_t>, std::vector<Message>> loadTable(const std::filesystem::path& path,
+                                                                           std::vector<Message> onError) {
+    using R = lumenar::Result<std::vector<std::uint8_t>, std::vector<Message>>;
+    auto bytes = readFileBytes(path);
+    if (bytes) return std::move(*bytes);
+    if (bytes.error().kind == RecordFileError::Kind::Missing) return std::vector<std::uint8_t>{};
+    return R::failure(std::move(onError));
+}
+
+// Writes the new table and regenerates the pair; success ends the messages.
+UserRadicalEditResult storeTable(const std::filesystem::path& userDir, std::span<const std::uint8_t> table,
+                                 Message success) {
+    if (!replaceFileContents(userDir / UserRadicalTableFileName, table)) {
+        return refused({message(MessageId::TableWriteFailed)});
+    }
+    UserRadicalEditResult result{Outcome::Done, {}};
+    if (const auto regenerated = regenerateUserRadicalFiles(userDir); !regenerated) {
+        result.messages.push_back(regenerated.error());
+    }
+    result.messages.push_back(std::move(success));
+    return result;
+}
+
+}  // namespace
+
+UserRadicalRow userRadicalRowOf(const UserRadicalEntry& entry) {
+    UserRadicalRow row;
+    row.character = entry.code;
+    row.marker = '0';
+    row.key = entry.key;
+    row.remaining = twoDigits(entry.remaining);
+    row.strokes.fill('0');
+    std::copy_n(entry.strokes.begin(), std::min(entry.strokes.size(), row.strokes.size()), row.strokes.begin());
+    return row;
+}
+
+std::optional<std::size_t> findUserRadicalRow(std::span<const std::uint8_t> table, std::uint16_t code) {
+    for (std::size_t n = 0; n < wholeRows(table); ++n) {
+        if ((rowAt(table, n).character & 0xFFFF) == code) return n;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::uint8_t> insertUserRadicalRow(std::span<const std::uint8_t> table, const UserRadicalEntry& entry) {
+    const UserRadicalRow row = userRadicalRowOf(entry);
+    const std::string placeBy = userRadicalInsertText(row.key, row.remaining, entry.strokes);
+    std::size_t at = 0;
+    while (at < wholeRows(table) && rowAt(table, at).sortText() <= placeBy) ++at;
+    const auto offset = static_cast<std::ptrdiff_t>(at * UserRadicalRowSize);
+    const auto bytes = encodeUserRadicalRow(row);
+    std::vector<std::uint8_t> out(table.begin(), table.begin() + offset);
+    out.insert(out.end(), bytes.begin(), bytes.end());
+    out.insert(out.end(), table.begin() + offset, table.end());
+    return out;
+}
+
+std::vector<std::uint8_t> removeUserRadicalRow(std::span<const std::uint8_t> table, std::size_t row) {
+    std::vector<std::uint8_t> out(table.begin(), table.end());
+    if (row >= wholeRows(table)) return out;
+    const auto offset = static_cast<std::ptrdiff_t>(row * UserRadicalRowSize);
+    out.erase(out.begin() + offset, out.begin() + offset + static_cast<std::ptrdiff_t>(UserRadicalRowSize));
+    return out;
+}
+
+UserRadicalEditResult addRadicalEntry(const std::filesystem::path& userDir, const UserRadicalEntry& entry) {
+    const auto table = loadTable(userDir / UserRadicalTableFileName,
+                                 {message(MessageId::SourceTableError), message(MessageId::TableWriteFailed)});
+    if (!table) return refused(table.error());
+    if (findUserRadicalRow(*table, entry.code)) {
+        return refused({message(MessageId::CodeAlreadyExists, "UNICODE: " + entry.codeText)});
+    }
+    return storeTable(userDir, insertUserRadicalRow(*table, entry), message(MessageId::RadicalCharAdded));
+}
+
+UserRadicalEditResult modifyRadicalEntry(const std::filesystem::path& userDir, const UserRadicalEntry& entry,
+                                         const ConfirmQuestion& confirm) {
+    const auto table = loadTable(userDir / UserRadicalTableFileName, {message(MessageId::SourceTableError)});
+    if (!table) return refused(table.error());
+    const auto row = findUserRadicalRow(*table, entry.code);
+    if (!row) return refused({message(MessageId::ModifyCodeNotFound)});
+    if (!confirm(message(MessageId::ModifyQuestion), message(MessageId::ChangeQuestionCaption))) {
+        return {Outcome::Cancelled, {}};
+    }
+    const auto changed = insertUserRadicalRow(removeUserRadicalRow(*table, *row), entry);
+    return storeTable(userDir, changed, message(MessageId::StrokeCharModified));
+}
+
+UserRadicalEditResult deleteRadicalEntry(const std::filesystem::path& userDir, std::uint16_t code,
+                                         const ConfirmQuestion& confirm) {
+    const auto table = loadTable(userDir / UserRadicalTableFileName, {message(MessageId::SourceTableError)});
+    if (!table) return refused(table.error());
+    const auto row = findUserRadicalRow(*table, code);
+    if (!row) return refused({message(MessageId::DeleteCodeNotFound)});
+    if (!confirm(message(MessageId::DeleteQuestion), message(MessageId::ChangeQuestionCaption))) {
+        return {Outcome::Cancelled, {}};
+    }
+    return storeTable(userDir, removeUserRadicalRow(*table, *row), message(MessageId::StrokeCharDeleted));
+}
+
+}  // namespace tesvik::lookup

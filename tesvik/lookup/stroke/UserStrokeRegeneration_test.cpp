@@ -1,0 +1,66 @@
+#include "tesvik/lookup/stroke/UserStrokeRegeneration.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tesvik/lookup/files/IndexFixtures.h"
+#include "tesvik/lookup/stroke/StrokeFiles.h"
+
+namespace tesvik::lookup {
+namespace {
+
+using fixtures::countKey;
+
+std::vector<StrokeRecord> recordsIn(const std::filesystem::path& path) {
+    auto file = openStrokeRecords(path);
+    std::vector<StrokeRecord> records;
+    if (!file) return records;
+    for (std::uint64_t n = 0; n < file->recordCount(); ++n) records.push_back(*readStrokeRecord(*file, n));
+    return records;
+}
+
+TEST(UserStrokeRegeneration, GroupsRowsByCountAndEndsWithTheTotal) {
+    fixtures::TempDir dir;
+    const std::vector<fixtures::UserStrokeLine> table = {
+        {"05", "25", 0xE001}, {"05", "1", 0xE002}, {"12", "2511", 0xE003}};
+    fixtures::writeBytes(dir.path() / UserStrokeTableFileName, fixtures::userStrokeTableBytes(table));
+    ASSERT_TRUE(regenerateUserStrokeFiles(dir.path()).ok());
+
+    EXPECT_EQ(readStrokeIndex(dir.path() / UserStrokeIndexFileName).value(),
+              (std::vector<StrokeIndexEntry>{{countKey("05"), 0}, {countKey("12"), 2}, {StrokeIndexEndKey, 3}}));
+    const auto records = recordsIn(dir.path() / UserStrokeRecordFileName);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[2], (StrokeRecord{0xE003, countKey("12"), '2', fixtures::padded<10>("2511")}));
+}
+
+TEST(UserStrokeRegeneration, EmptyTableGivesNoRecordsAndOnlyTheTerminator) {
+    fixtures::TempDir dir;
+    fixtures::writeBytes(dir.path() / UserStrokeTableFileName, {});
+    fixtures::writeBytes(dir.path() / UserStrokeRecordFileName, std::vector<std::uint8_t>(34, 1));  // stale
+    ASSERT_TRUE(regenerateUserStrokeFiles(dir.path()).ok());
+    EXPECT_EQ(readStrokeIndex(dir.path() / UserStrokeIndexFileName).value(),
+              (std::vector<StrokeIndexEntry>{{StrokeIndexEndKey, 0}}));
+    EXPECT_TRUE(fixtures::readBytes(dir.path() / UserStrokeRecordFileName).empty());
+}
+
+TEST(UserStrokeRegeneration, MissingTableIsNamedByItsFullPath) {
+    fixtures::TempDir dir;
+    const auto status = regenerateUserStrokeFiles(dir.path());
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error().text, (dir.path() / "buzimb.txt").string() + "文件不存在，请先找到该文件！");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / UserStrokeIndexFileName));
+}
+
+TEST(UserStrokeRegeneration, UnwritableDerivedFileIsReported) {
+    fixtures::TempDir dir;
+    fixtures::writeBytes(dir.path() / UserStrokeTableFileName, fixtures::userStrokeTableBytes(
+                                                                 std::vector<fixtures::UserStrokeLine>{{"05", "1", 0xE001}}));
+    std::filesystem::create_directory(dir.path() / UserStrokeIndexFileName);
+    const auto status = regenerateUserStrokeFiles(dir.path());
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error().id, MessageId::TableWriteFailed);
+}
+
+}  // namespace
+}  // namespace tesvik::lookup

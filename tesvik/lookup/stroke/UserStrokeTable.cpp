@@ -1,0 +1,122 @@
+#include "tesvik/lookup/stroke/UserStrokeTable.h"
+
+#include "tesvik/lookup/files/RecordFile.h"
+#include "tesvik/lookup/stroke/StrokeFiles.h"
+#include "tesvik/lookup/stroke/StrokeRecords.h"
+#include "tesvik/lookup/stroke/UserStrokeRegeneration.h"
+
+namespace tesvik::lookup {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The table as whole rows plus whatever partial row trails them; the
+// trailing bytes are kept as they are, at the end.
+struct TableBytes {
+    Bytes bytes;
+
+    std::size_t rowCount() const { return bytes.size() / UserStrokeRowSize; }
+    std::size_t rowOffset(std::size_t row) const { return row * UserStrokeRowSize; }
+
+    // The row whose character bytes 14 and 15 hold code's low and high byte.
+    std::optional<std::size_t> findCode(std::uint16_t code) const {
+        for (std::size_t row = 0; row < rowCount(); ++row) {
+            const std::size_t at = rowOffset(row);
+            if (bytes[at + 14] == (code & 0xFF) && bytes[at + 15] == (code >> 8)) return row;
+        }
+        return std::nullopt;
+    }
+
+    // In front of the first row with a greater total, else after the last row.
+    std::size_t insertionRow(const StrokeCountKey& total) const {
+        const int newTotal = total.numericValue();
+        for (std::size_t row = 0; row < rowCount(); ++row) {
+            const StrokeCountKey rowTotal{{static_cast<char>(bytes[rowOffset(row)]),
+                                           static_cast<char>(bytes[rowOffset(row) + 1])}};
+            if (rowTotal.numericValue() > newTotal) return row;
+        }
+        return rowCount();
+    }
+
+    void insert(const UserStrokeRow& row) {
+        const auto encoded = encodeUserStrokeRow(row);
+        const auto at = bytes.begin() + static_cast<std::ptrdiff_t>(rowOffset(insertionRow(row.count)));
+        bytes.insert(at, encoded.begin(), encoded.end());
+    }
+
+    void remove(std::size_t row) {
+        const auto at = bytes.begin() + static_cast<std::ptrdiff_t>(rowOffset(row));
+        bytes.erase(at, at + UserStrokeRowSize);
+    }
+};
+
+UserStrokeChange refused(std::vector<Message> messages) { return UserStrokeChange::failure(std::move(messages)); }
+
+// Reads buzimb.txt, creating it empty when it is missing.
+std::optional<TableBytes> openTable(const std::filesystem::path& path) {
+    auto bytes = readFileBytes(path);
+    if (bytes) return TableBytes{std::move(*bytes)};
+    if (bytes.error().kind != RecordFileError::Kind::Missing) return std::nullopt;
+    if (!replaceFileContents(path, Bytes{})) return std::nullopt;
+    return TableBytes{};
+}
+
+// Writes the changed table and regenerates the derived pair. When the pair
+// cannot be regenerated the previous table is put back (and the pair rebuilt
+// from it where possible), so a refused change leaves no half-made state.
+UserStrokeChange storeTable(const std::filesystem::path& userDir, const TableBytes& previous,
+                            const TableBytes& changed, MessageId success) {
+    const auto tablePath = userDir / UserStrokeTableFileName;
+    if (!replaceFileContents(tablePath, changed.bytes)) {
+        return refused({message(MessageId::SourceTableError), message(MessageId::TableWriteFailed)});
+    }
+    if (const auto regenerated = regenerateUserStrokeFiles(userDir); !regenerated) {
+        if (replaceFileContents(tablePath, previous.bytes)) (void)regenerateUserStrokeFiles(userDir);
+        return refused({regenerated.error()});
+    }
+    return std::optional<Message>{message(success)};
+}
+
+}  // namespace
+
+UserStrokeChange addStrokeEntry(const std::filesystem::path& userDir, const UserStrokeEntry& entry) {
+    auto table = openTable(userDir / UserStrokeTableFileName);
+    if (!table) return refused({message(MessageId::SourceTableError), message(MessageId::TableWriteFailed)});
+    if (table->findCode(entry.code)) {
+        return refused({message(MessageId::CodeAlreadyExists, "UNICODE:" + entry.codeText)});
+    }
+    TableBytes changed = *table;
+    changed.insert(entry.row);
+    return storeTable(userDir, *table, changed, MessageId::StrokeCharAdded);
+}
+
+UserStrokeChange modifyStrokeEntry(const std::filesystem::path& userDir, const UserStrokeEntry& entry,
+                                   const ConfirmChange& confirm) {
+    auto table = openTable(userDir / UserStrokeTableFileName);
+    if (!table) return refused({message(MessageId::SourceTableError)});
+    const auto row = table->findCode(entry.code);
+    if (!row) return refused({message(MessageId::ModifyCodeNotFound)});
+    if (!confirm(message(MessageId::ModifyQuestion), message(MessageId::ChangeQuestionCaption))) {
+        return std::optional<Message>{};
+    }
+    TableBytes changed = *table;
+    changed.remove(*row);
+    changed.insert(entry.row);
+    return storeTable(userDir, *table, changed, MessageId::StrokeCharModified);
+}
+
+UserStrokeChange deleteStrokeEntry(const std::filesystem::path& userDir, std::uint16_t code,
+                                   const ConfirmChange& confirm) {
+    auto table = openTable(userDir / UserStrokeTableFileName);
+    if (!table) return refused({message(MessageId::SourceTableError)});
+    const auto row = table->findCode(code);
+    if (!row) return refused({message(MessageId::DeleteCodeNotFound)});
+    if (!confirm(message(MessageId::DeleteQuestion), message(MessageId::ChangeQuestionCaption))) {
+        return std::optional<Message>{};
+    }
+    TableBytes changed = *table;
+    changed.remove(*row);
+    return storeTable(userDir, *table, changed, MessageId::StrokeCharDeleted);
+}
+
+}  // namespace tesvik::lookup

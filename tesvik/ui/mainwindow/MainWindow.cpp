@@ -1,0 +1,273 @@
+#include "tesvik/ui/mainwindow/MainWindow.h"
+
+#include "tesvik/messages/Messages.h"
+#include "tesvik/program/TesvikDirectories.h"
+#include "tesvik/ui/mainwindow/PageButtonRow.h"
+#include "tesvik/ui/mainwindow/PageContainer.h"
+#include "tesvik/ui/mainwindow/QtClipboardWriter.h"
+#include "tesvik/ui/mainwindow/TrayIcon.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tesvik::ui {
+
+namespace {
+
+QString text(tesvik::MessageId id) {
+    const std::string_view t = tesvik::messageText(id);
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+QString text(const tesvik::Message& m) { return QString::fromStdString(m.text); }
+
+constexpr int kForegroundPeriodMs = 250;
+
+}  // namespace
+
+MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices services, QWidget* parent)
+    : QWidget(parent),
+      settings_(std::move(settings)),
+      services_(std::move(services)),
+      layout_(tesvik::program::mainWindowLayout(settings_.showAllPages != 0)),
+      help_(services_.directories, services_.programPath,
+            services_.openUrl ? services_.openUrl : UrlOpener(openWithDesktop)) {
+    setObjectName(QStringLiteral("tesvikMainWindow"));
+    setWindowTitle(text(tesvik::MessageId::MainWindowCaption));
+    setWindowIcon(programIcon());
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    if (services_.clipboard == nullptr) {
+        ownClipboard_ = std::make_unique<QtClipboardWriter>();
+        services_.clipboard = ownClipboard_.get();
+    }
+    output_ = std::make_unique<tesvik::program::OutputService>(services_.desktop, *services_.registry, *services_.clipboard,
+                                                      services_.application);
+    context_.settings = &settings_;
+    context_.directories = services_.directories;
+    context_.output = this;
+
+    registerStartHotKey();
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(2);
+    buttons_ = new PageButtonRow(layout_, this);
+    column->addWidget(buttons_);
+    pages_ = new PageContainer(this);
+    column->addWidget(pages_, 1);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("outputStatusLabel"));
+    status_->setWordWrap(true);
+    column->addWidget(status_);
+
+    buildPages();
+    connect(buttons_, &PageButtonRow::buttonClicked, this, &MainWindow::pressButton);
+    connect(pages_, &PageContainer::pageShown, this,
+            [this](int index) { buttons_->highlight(tesvik::program::buttonOfPage(layout_, index)); });
+    showPage(0);
+
+    tray_ = new TrayIcon(this);
+    connect(tray_, &TrayIcon::commandChosen, this, &MainWindow::carryOut);
+    tray_->show();
+
+    output_->setOwnWindow(static_cast<platform::WindowId>(winId()));
+    foregroundTimer_ = new QTimer(this);
+    foregroundTimer_->setInterval(kForegroundPeriodMs);
+    connect(foregroundTimer_, &QTimer::timeout, this, [this] { output_->trackForeground(); });
+    foregroundTimer_->start();
+
+    if (services_.hotKey != nullptr && services_.hotKey->eventDescriptor() >= 0) {
+        hotKeyNotifier_ = new QSocketNotifier(services_.hotKey->eventDescriptor(), QSocketNotifier::Read, this);
+        connect(hotKeyNotifier_, &QSocketNotifier::activated, this, &MainWindow::takeHotKeyPresses);
+    }
+
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
+
+    resize(sizeHint().expandedTo(QSize(540, 430)));
+}
+
+MainWindow::~MainWindow() {
+    if (services_.hotKey != nullptr) services_.hotKey->ungrab();
+}
+
+void MainWindow::buildPages() {
+    const PageFactory make = services_.makePage ? services_.makePage : PageFactory(makeProgramPage);
+    for (tesvik::program::MainPage kind : layout_.pages) {
+        MadePage page = make(kind, context_, pages_);
+        pages_->addPage(page.widget, std::move(page.firstFocus));
+    }
+    connectPages();
+}
+
+// Pages may ask for another page (the radical directory hands a radical to
+// the radical lookup and asks for that page).
+void MainWindow::connectPages() {
+    std::vector<QWidget*> all;
+    for (int i = 0; i < pages_->count(); ++i) {
+        QWidget* page = pages_->page(i);
+        all.push_back(page);
+        if (page->metaObject()->indexOfSignal("requestPage(int)") >= 0) {
+            connect(page, SIGNAL(requestPage(int)), this, SLOT(showPage(int)));
+        }
+    }
+    tesvik::ui::connectPages(all);
+}
+
+void MainWindow::startUp(bool hideAtStart, const std::vector<tesvik::Message>& notices) {
+    show();
+    for (const tesvik::Message& notice : notices) inform(text(notice));
+    if (hideAtStart) hide();
+}
+
+void MainWindow::showPage(int index) { pages_->showPage(index); }
+
+void MainWindow::pressButton(tesvik::program::MainButton which) {
+    if (auto page = tesvik::program::pageIndexOfButton(which)) {
+        showPage(*page);
+        return;
+    }
+    switch (which) {
+    case tesvik::program::MainButton::Settings: openSettings(); break;
+    case tesvik::program::MainButton::Help: openHelp(); break;
+    case tesvik::program::MainButton::About: openAbout(); break;
+    case tesvik::program::MainButton::StrokeRegistration:
+    case tesvik::program::MainButton::RadicalRegistration: openRegistrationDialog(which); break;
+    default: break;
+    }
+}
+
+void MainWindow::carryOut(tesvik::program::TrayCommand command) {
+    switch (command) {
+    case tesvik::program::TrayCommand::Hide: hide(); break;
+    case tesvik::program::TrayCommand::Show: showFromTray(); break;
+    case tesvik::program::TrayCommand::Exit: exitProgram(); break;
+    case tesvik::program::TrayCommand::Settings: openSettings(); break;
+    case tesvik::program::TrayCommand::Help: break;
+    }
+}
+
+void MainWindow::showFromTray() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::openSettings() {
+    const tesvik::program::SettingsStoreTargets stores{tesvik::program::settingsFile(services_.directories), *services_.registry,
+                                              services_.application};
+    SettingsDialogHandle handle = makeSettingsDialog(settings_, stores, this, *services_.autostart, this);
+    if (!handle.dialog) return;
+    runDialog(*handle.dialog);
+    if (auto confirmed = handle.confirmed()) {
+        settings_ = std::move(*confirmed);
+        for (int i = 0; i < pages_->count(); ++i) applySettingsTo(pages_->page(i));
+    }
+}
+
+void MainWindow::openHelp() { help_.open(); }
+
+void MainWindow::openAbout() {
+    if (auto box = makeAboutBox(services_.directories.settings, this)) runDialog(*box);
+}
+
+void MainWindow::openRegistrationDialog(tesvik::program::MainButton which) {
+    if (auto dialog = makeRegistrationDialog(which, context_, this)) runDialog(*dialog);
+}
+
+void MainWindow::exitProgram() {
+    if (exiting_) return;
+    exiting_ = true;
+    foregroundTimer_->stop();
+    unregisterHotKey();
+    emit exitRequested();
+}
+
+void MainWindow::outputCharacter(tesvik::chars::PackedChar value) {
+    const tesvik::program::DeliveryOutcome outcome = output_->deliver(value);
+    const auto notice = tesvik::program::deliveryNotice(outcome);
+    status_->setText(notice ? text(*notice) : QString());
+    if (outcome.hideMainWindow) hide();
+}
+
+void MainWindow::copyCharacter(tesvik::chars::PackedChar value) { output_->copy(value); }
+
+void MainWindow::registerStartHotKey() {
+    if (services_.hotKey == nullptr) return;
+    const int vk = settings_.vk & 0xFFFF;
+    const int flag = settings_.flag & 0xFFFF;
+    if (vk == 0 || flag == 0) return;
+    services_.hotKey->grab(static_cast<std::uint8_t>(vk), static_cast<std::uint8_t>(flag));
+}
+
+void MainWindow::unregisterHotKey() {
+    if (services_.hotKey != nullptr) services_.hotKey->ungrab();
+}
+
+bool MainWindow::registerHotKey(tesvik::program::HotKey hotKey) {
+    return services_.hotKey != nullptr && services_.hotKey->grab(hotKey.virtualKey, hotKey.modifiers);
+}
+
+void MainWindow::takeHotKeyPresses() {
+    if (services_.hotKey == nullptr) return;
+    for (int presses = services_.hotKey->takePresses(); presses > 0; --presses) {
+        if (toggle_.press() == tesvik::program::HotKeyAction::Show) {
+            showFromTray();
+        } else {
+            hide();
+        }
+    }
+}
+
+void MainWindow::inform(const QString& message) {
+    if (services_.inform) {
+        services_.inform(message);
+        return;
+    }
+    QMessageBox::information(isVisible() ? this : nullptr, QGuiApplication::applicationDisplayName(), message);
+}
+
+int MainWindow::runDialog(QDialog& dialog) { return services_.runDialog ? services_.runDialog(dialog) : dialog.exec(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (exiting_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    hide();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized)) return;
+    // Minimising hides; the window comes back in its normal state.
+    QTimer::singleShot(0, this, [this] {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        hide();
+    });
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    tray_->setDefaultCommand(tesvik::program::trayDefaultCommand(true));
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        showPage(0);
+    }
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    tray_->setDefaultCommand(tesvik::program::trayDefaultCommand(false));
+}
+
+}  // namespace tesvik::ui

@@ -1,0 +1,84 @@
+#include "tesvik/ui/widgets/CodeStatusLine.h"
+
+#include "tesvik/chars/StatusLine.h"
+#include "tesvik/messages/Messages.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace tesvik::ui {
+
+namespace {
+QString textOf(tesvik::MessageId id) { return QString::fromUtf8(tesvik::messageText(id)); }
+
+QLabel* labelFor(tesvik::MessageId id, QWidget* field, QWidget* parent) {
+    auto* label = new QLabel(textOf(id), parent);
+    label->setBuddy(field);
+    return label;
+}
+}  // namespace
+
+CodeStatusLine::CodeStatusLine(tesvik::chars::BlockNamePage page, QWidget* parent)
+    : QWidget(parent),
+      page_(page),
+      block_(new QLineEdit(this)),
+      code_(new QLineEdit(this)),
+      formats_(new QComboBox(this)) {
+    block_->setObjectName("blockField");
+    block_->setReadOnly(true);
+    code_->setObjectName("codeField");
+    code_->setReadOnly(true);
+    code_->setAlignment(Qt::AlignCenter);
+    formats_->setObjectName("codeFormatList");
+    formats_->addItem(textOf(tesvik::chars::codeFormatName(tesvik::chars::CodeFormat::Unicode)));
+    formats_->addItem(textOf(tesvik::chars::codeFormatName(tesvik::chars::CodeFormat::Gb18030)));
+    formats_->setCurrentIndex(static_cast<int>(tesvik::chars::CodeFormat::Unicode));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    blockLabel_ = labelFor(tesvik::MessageId::GridBlockLabel, block_, this);
+    layout->addWidget(blockLabel_);
+    layout->addWidget(block_, 3);
+    layout->addWidget(labelFor(tesvik::MessageId::GridCodeLabel, code_, this));
+    layout->addWidget(code_, 2);
+    layout->addWidget(labelFor(tesvik::MessageId::GridCodeFormatLabel, formats_, this));
+    layout->addWidget(formats_, 2);
+
+    connect(formats_, &QComboBox::currentIndexChanged, this, &CodeStatusLine::switchFormat);
+}
+
+void CodeStatusLine::showSelection(std::optional<std::uint32_t> value) {
+    const tesvik::chars::StatusLine current{blockText().toStdString(), codeText().toStdString()};
+    const tesvik::chars::StatusLine next = tesvik::chars::statusLineAfterSelection(current, value, format(), page_);
+    block_->setText(QString::fromStdString(next.blockName));
+    code_->setText(QString::fromStdString(next.codeText));
+}
+
+tesvik::chars::CodeFormat CodeStatusLine::format() const {
+    return formats_->currentIndex() == static_cast<int>(tesvik::chars::CodeFormat::Gb18030) ? tesvik::chars::CodeFormat::Gb18030
+                                                                                     : tesvik::chars::CodeFormat::Unicode;
+}
+
+QString CodeStatusLine::blockText() const { return block_->text(); }
+
+QString CodeStatusLine::codeText() const { return code_->text(); }
+
+void CodeStatusLine::clear() {
+    block_->clear();
+    code_->clear();
+}
+
+void CodeStatusLine::setBlockFieldVisible(bool visible) {
+    blockLabel_->setVisible(visible);
+    block_->setVisible(visible);
+}
+
+void CodeStatusLine::switchFormat(int) {
+    const std::string shown = codeText().toStdString();
+    if (shown.empty()) return;
+    code_->setText(QString::fromStdString(tesvik::chars::switchCodeFormat(shown, format())));
+}
+
+}  // namespace tesvik::ui

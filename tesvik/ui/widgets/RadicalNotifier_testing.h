@@ -1,0 +1,43 @@
+#pragma once
+// A RadicalNotifier for tests: records what would have been shown and
+// answers questions from a queue (Yes when the queue is empty).
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "tesvik/ui/widgets/RadicalNotifier.h"
+
+namespace tesvik::ui::testing {
+
+struct RadicalNotice {
+    tesvik::MessageId id;
+    std::string text;
+    RadicalNoticeIcon icon = RadicalNoticeIcon::Information;
+    std::string caption;  // empty: the application's name
+    bool question = false;
+};
+
+class RecordingRadicalNotifier : public RadicalNotifier {
+public:
+    void show(const tesvik::Message& message, RadicalNoticeIcon icon, const QString& caption) override {
+        notices.push_back({message.id, message.text, icon, caption.toStdString(), false});
+    }
+    bool ask(const tesvik::Message& question, const tesvik::Message& caption) override {
+        notices.push_back({question.id, question.text, RadicalNoticeIcon::None, caption.text, true});
+        if (answers.empty()) return true;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::vector<tesvik::MessageId> ids() const {
+        std::vector<tesvik::MessageId> out;
+        for (const auto& n : notices) out.push_back(n.id);
+        return out;
+    }
+    void clear() { notices.clear(); }
+
+    std::vector<RadicalNotice> notices;
+    std::deque<bool> answers;
+};
+
+}  // namespace tesvik::ui::testing
