@@ -26,3 +26,18 @@ def pad(text, width, fill="0"):
     if len(text) > width:
         raise ValueError(f"{text!r} is longer than {width}")
     return text + fill * (width - len(text))
+
+
+def unscramble(data):
+    """The inverse of scramble: every byte rotated left by two bits."""
+    return bytes(((b << 2) | (b >> 6)) & 0xFF for b in data)
+
+
+def unpacked_code_point(data):
+    """The code point of four packed bytes, or None when they name no character."""
+    high, low = struct.unpack("<HH", data)
+    if high == 0:
+        return low if low and not 0xD800 <= low <= 0xDFFF else None
+    if 0xD800 <= high <= 0xDBFF and 0xDC00 <= low <= 0xDFFF:
+        return 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00)
+    return None

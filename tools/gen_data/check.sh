@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Regenerates every generated file into a temporary folder and compares it byte
-# for byte with the committed one. Skips (exit 0) when the source packages
-# unicode-data and rime-data-stroke are not installed.
+# Validates the shipped stroke records, then regenerates every generated file
+# into a temporary folder and compares it byte for byte with the committed one.
+# Skips the regeneration (exit 0) when the source packages unicode-data and
+# rime-data-stroke are not installed.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 repo="$(cd "$here/../.." && pwd)"
@@ -10,6 +11,11 @@ python="${PYTHON:-python3}"
 if ! unit_output="$("$python" -B -m unittest discover -s "$here" -p 'test_*.py' 2>&1)"; then
     echo "$unit_output"
     echo "gen_data unit tests failed"
+    exit 1
+fi
+
+# The shipped records are checked against their format even without the sources.
+if ! "$python" -B "$here/validate_stroke_files.py" "$repo/data"; then
     exit 1
 fi
 

@@ -36,7 +36,9 @@ class Sources:
         self.unihan = sources.load_unihan()
         self.cjk_radicals = sources.load_cjk_radicals()
         self.equivalents = sources.load_equivalent_ideographs()
-        self.taiwan, self.mainland = sources.load_rime_strokes()
+        strokes = sources.load_rime_strokes()
+        self.taiwan, self.mainland = strokes.taiwan, strokes.mainland
+        self.rejected_strokes = strokes.rejected
 
 
 
@@ -110,6 +112,16 @@ def sources_note(versions):
     return "".join(lines).encode()
 
 
+def report(root, files, rejected_strokes):
+    """The run's summary: what was written and which source entries were left out."""
+    lines = [f"gen_data: wrote {len(files)} files under {root}"]
+    if rejected_strokes:
+        lines.append(f"gen_data: rejected {len(rejected_strokes)} stroke sequence(s) of stroke.dict.yaml"
+                     " (a stroke other than h s p n z); the characters keep their other entries:")
+        lines += [f"    {entry}" for entry in rejected_strokes]
+    return "\n".join(lines)
+
+
 def write_files(root, files):
     for path, content in sorted(files.items()):
         full = os.path.join(root, path)
@@ -141,6 +153,7 @@ def main(argv):
         print(f"gen_data: {error}", file=sys.stderr)
         return 1
     write_files(args.root, files)
+    print(report(args.root, files, src.rejected_strokes))
     return 0
 
 

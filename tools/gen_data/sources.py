@@ -22,6 +22,7 @@ UNIHAN_FIELDS = {
     "kDefinition", "kIRG_GSource", "kIRG_HSource", "kIRG_MSource",
 }
 STROKE_DIGITS = str.maketrans("hspnz", "12345")
+STROKE_CODE = re.compile(r"[hspnz]+")
 MAINLAND_SECTION_MARK = "#The following entries inherited"
 
 
@@ -105,31 +106,60 @@ def load_equivalent_ideographs():
     return table
 
 
-def load_rime_strokes():
-    """(taiwan, mainland): {code point: [stroke digit strings in file order]}.
+class RejectedStrokes:
+    """A stroke-dictionary entry left out because its code holds something
+    other than the five stroke letters."""
+
+    __slots__ = ("line", "code_point", "code")
+
+    def __init__(self, line, code_point, code):
+        self.line, self.code_point, self.code = line, code_point, code
+
+    def __str__(self):
+        return f"line {self.line}: U+{self.code_point:04X} {self.code!r}"
+
+
+class StrokeDictionary:
+    """taiwan, mainland: {code point: [stroke digit strings in file order]};
+    rejected: [RejectedStrokes] in file order."""
+
+    def __init__(self):
+        self.taiwan = collections.defaultdict(list)
+        self.mainland = collections.defaultdict(list)
+        self.rejected = []
+
+
+def parse_rime_strokes(lines):
+    """The StrokeDictionary of stroke.dict.yaml's lines.
 
     The file lists the Taiwan forms first and then, after a comment line, the
-    mainland entries that differ."""
-    taiwan, mainland = collections.defaultdict(list), collections.defaultdict(list)
+    mainland entries that differ.  An entry whose code is not made of the
+    letters h s p n z alone is left out, so that the character keeps its
+    other entries, and is listed in rejected."""
+    result = StrokeDictionary()
     current = None
     seen_mark = False
-    with _open_text(RIME_STROKE_DICT) as f:
-        for line in f:
-            if line.startswith(MAINLAND_SECTION_MARK):
-                seen_mark = True
-                current = mainland
-                continue
-            if "\t" not in line or line.startswith("#"):
-                continue
-            text, code = line.rstrip("\n").split("\t")[:2]
-            if len(text) != 1:
-                continue
-            if current is None:
-                current = taiwan
-            strokes = code.translate(STROKE_DIGITS)
-            if not strokes.isdigit():
-                raise SourceError(f"unexpected stroke code {code!r} for {text}")
-            current[ord(text)].append(strokes)
+    for number, line in enumerate(lines, start=1):
+        if line.startswith(MAINLAND_SECTION_MARK):
+            seen_mark = True
+            current = result.mainland
+            continue
+        if "\t" not in line or line.startswith("#"):
+            continue
+        text, code = line.rstrip("\n").split("\t")[:2]
+        if len(text) != 1:
+            continue
+        if current is None:
+            current = result.taiwan
+        if not STROKE_CODE.fullmatch(code):
+            result.rejected.append(RejectedStrokes(number, ord(text), code))
+            continue
+        current[ord(text)].append(code.translate(STROKE_DIGITS))
     if not seen_mark:
         raise SourceError("stroke.dict.yaml has no mainland section")
-    return taiwan, mainland
+    return result
+
+
+def load_rime_strokes():
+    with _open_text(RIME_STROKE_DICT) as f:
+        return parse_rime_strokes(f)

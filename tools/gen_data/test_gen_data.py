@@ -10,7 +10,10 @@ import pinyin_files
 import pinyin_text
 import pua_set
 import radical_files
-from characters import Character
+import sources
+import stroke_files
+import validate_stroke_files
+from characters import Character, stroke_sequence
 
 
 class Form:
@@ -76,6 +79,96 @@ class FilesTest(unittest.TestCase):
         self.assertEqual(sum(gaps), pua_set.GAP_COUNT)
         self.assertEqual(gaps[-1], 0)
 
+
+class StrokeDictionaryTest(unittest.TestCase):
+    SNIPPET = [
+        "# comment\n",
+        "\u4e00\th\n",
+        "\U00020B5F\tpznnnzzznzn\n",
+        "\u4e8c\ths1\n",                     # only entry of 二, and not strokes
+        "\u4e09\t\n",
+        "\u4e00\u4e8c\thh\n",                # phrases are not characters
+        "#The following entries inherited from the mainland forms\n",
+        "\U00020B5F\tpznnn6zznzn\n",
+        "\u4e09\thhH\n",
+        "\u4e09\thhh\n",
+    ]
+
+    def test_sequences_with_other_than_the_five_strokes_are_rejected(self):
+        strokes = sources.parse_rime_strokes(self.SNIPPET)
+        rejected = [(r.line, r.code_point, r.code) for r in strokes.rejected]
+        self.assertEqual(rejected, [(4, 0x4E8C, "hs1"), (5, 0x4E09, ""),
+                                    (8, 0x20B5F, "pznnn6zznzn"), (9, 0x4E09, "hhH")])
+        self.assertEqual(dict(strokes.taiwan), {0x4E00: ["1"], 0x20B5F: ["35444555454"]})
+        self.assertEqual(dict(strokes.mainland), {0x4E09: ["111"]})
+
+    def test_a_rejected_sequence_yields_to_the_other_entry_or_none(self):
+        strokes = sources.parse_rime_strokes(self.SNIPPET)
+        sequence = lambda c, total: stroke_sequence(strokes.taiwan, strokes.mainland, c, total)
+        self.assertEqual(sequence(0x20B5F, 11), "35444555454")
+        self.assertIsNone(sequence(0x4E8C, 2))
+
+    def test_a_dictionary_without_mainland_section_is_refused(self):
+        with self.assertRaises(sources.SourceError):
+            sources.parse_rime_strokes(self.SNIPPET[:6])
+
+
+class StrokeFileValidationTest(unittest.TestCase):
+    """Files of the shipped shape: one character under each of the fifty keys,
+    U+4E01 first (key 01, marker "0", strokes "1")."""
+
+    def files(self, *extra):
+        keys = [int(k) for k in stroke_files.EXPECTED_STROKE_KEYS]
+        chars = [Character(0x4E00 + k, 0x4E00 + k, k, "1" * k) for k in keys] + list(extra)
+        return stroke_files.stroke_files(chars)
+
+    def problems_with_first_record(self, plain):
+        index, records = self.files()
+        return validate_stroke_files.stroke_file_problems(index, binary.scramble(plain) + records[17:])
+
+    def test_generated_files_pass(self):
+        self.assertEqual(validate_stroke_files.stroke_file_problems(*self.files()), [])
+
+    def test_a_stroke_six_is_rejected(self):
+        files = self.files(Character(0x20B5F, 0x20B5F, 11, "35444655454"))
+        problems = validate_stroke_files.stroke_file_problems(*files)
+        self.assertEqual(len(problems), 1)
+        self.assertIn("U+20B5F: stroke field b'3544465545'", problems[0])
+
+    def test_malformed_records_are_rejected(self):
+        packed = binary.packed_bytes(0x4E01)
+        cases = {
+            "stroke 6": packed + b"010" + b"6000000000",
+            "padding inside the strokes": packed + b"010" + b"1020000000",
+            "no stroke": packed + b"010" + b"0000000000",
+            "count not the group key": packed + b"020" + b"1000000000",
+            "count not digits": packed + b"1 0" + b"1000000000",
+            "marker of another block": packed + b"013" + b"1000000000",
+            "no character": bytes(4) + b"010" + b"1000000000",
+            "lone surrogate": bytes([0, 0, 0x40, 0xD8]) + b"010" + b"1000000000",
+            "outside the shipped blocks": binary.packed_bytes(0x41) + b"014" + b"1000000000",
+        }
+        for name, plain in cases.items():
+            problems = self.problems_with_first_record(plain)
+            self.assertEqual(len(problems), 1, name)
+            self.assertIn("record 0:", problems[0], name)
+
+    def test_out_of_order_records_are_rejected(self):
+        files = self.files(Character(0x3400, 0x3400, 1, "1"))
+        self.assertEqual(validate_stroke_files.stroke_file_problems(*files), [])
+        index, records = files
+        swapped = records[17:34] + records[:17] + records[34:]
+        problems = validate_stroke_files.stroke_file_problems(index, swapped)
+        self.assertEqual(len(problems), 1)
+        self.assertIn("out of code point order", problems[0])
+
+    def test_index_that_does_not_match_the_records_is_rejected(self):
+        index, records = self.files()
+        for name, (i, r) in {"a record short": (index, records[:-17]),
+                             "a partial record": (index, records[:-1]),
+                             "no terminator": (index[:-6], records),
+                             "a partial entry": (index[:-1], records)}.items():
+            self.assertEqual(len(validate_stroke_files.stroke_file_problems(i, r)), 1, name)
 
 if __name__ == "__main__":
     unittest.main()
