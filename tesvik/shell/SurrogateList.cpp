@@ -1,6 +1,6 @@
 #include "tesvik/shell/SurrogateList.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/FileReading.h"
 #include "common/AsciiCase.h"
 
 #include <fstream>
