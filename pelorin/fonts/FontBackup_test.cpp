@@ -27,7 +27,10 @@ TEST(FontBackup, CopiesOverAnOldCopyKeepingItsPermissions) {
     std::ofstream(dir / "copy.ttc", std::ios::binary) << "older copy";
     std::filesystem::permissions(dir / "copy.ttc", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 
-    EXPECT_EQ(backupFont({.faceName = "SimSun", .fontFilePath = (dir / "simsun.ttc").string()}, dir / "copy.ttc"), "");
+    FontEntry entry;
+    entry.faceName = "SimSun";
+    entry.fontFilePath = (dir / "simsun.ttc").string();
+    EXPECT_EQ(backupFont(entry, dir / "copy.ttc"), "");
     EXPECT_EQ(contentOf(dir / "copy.ttc"), font);
     EXPECT_EQ(std::filesystem::status(dir / "copy.ttc").permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
