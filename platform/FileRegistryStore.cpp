@@ -1,6 +1,7 @@
 #include "platform/FileRegistryStore.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/FileReading.h"
+#include "platform/FileReplacement.h"
 #include "platform/RegistryFileFormat.h"
 
 #include <cerrno>
@@ -91,7 +92,7 @@ bool FileRegistryStore::modify(const std::function<bool(RegistryTree&)>& change)
     if (!lock.held() || !reload()) return false;
     RegistryTree updated = tree_;
     if (!change(updated)) return false;
-    if (!writeFileAtomically(file_, formatRegistryFile(updated))) return false;
+    if (!replaceFile(file_, formatRegistryFile(updated))) return false;
     tree_ = std::move(updated);
     stamp_ = stampNow();
     return true;

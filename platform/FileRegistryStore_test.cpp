@@ -1,6 +1,6 @@
 #include "platform/FileRegistryStore.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/FileReading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "platform/FontconfigEudcRules.h"
 
+#include "platform/FileReplacement.h"
 #include "platform/FontconfigFonts.h"
 
 #include <algorithm>
@@ -130,7 +131,8 @@ std::filesystem::path eudcRulesFile(const Environment& env) {
 lumenar::Status<FileError> publishEudcRules(const Environment& env, const std::vector<EudcFallback>& fallbacks,
                                             const std::filesystem::path& fontsFolder) {
     const std::filesystem::path rules = eudcRulesFile(env);
-    if (auto written = writeFileAtomically(rules, eudcRulesXml(fallbacks, fontsFolder)); !written) return written;
+    if (auto folder = createFoldersFor(rules); !folder) return folder;
+    if (auto written = replaceFile(rules, eudcRulesXml(fallbacks, fontsFolder)); !written) return written;
 
     std::set<std::filesystem::path> candidates{fontsFolder.lexically_normal()};
     for (const auto& file : distinctFiles(fallbacks)) candidates.insert(file.parent_path().lexically_normal());

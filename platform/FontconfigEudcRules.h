@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/Result.h"
-#include "platform/AtomicFile.h"
+#include "platform/FileError.h"
 #include "platform/XdgDirectories.h"
 
 #include <cstdint>
@@ -45,7 +45,7 @@ std::string eudcFamilyName(const std::filesystem::path& file, const std::vector<
 // $XDG_CONFIG_HOME/fontconfig/conf.d/60-lumenar-eudc.conf
 std::filesystem::path eudcRulesFile(const Environment& env);
 
-// Writes the rules file atomically and refreshes fontconfig's caches of the
+// Replaces the rules file in one step and refreshes fontconfig's caches of the
 // fonts folder and of every folder holding an EUDC file.
 lumenar::Status<FileError> publishEudcRules(const Environment& env, const std::vector<EudcFallback>& fallbacks,
                                             const std::filesystem::path& fontsFolder);

@@ -1,5 +1,8 @@
 #include "platform/XdgAutostart.h"
 
+#include "platform/FileReading.h"
+#include "platform/FileReplacement.h"
+
 #include <optional>
 #include <string>
 
@@ -105,7 +108,8 @@ lumenar::Status<FileError> writeXdgAutostartEntry(const std::filesystem::path& e
     }
     const std::string text = std::string(kGroup) + "\nType=Application\nName=" + std::string(name) +
                              "\nExec=" + quotedExec(path) + "\nX-GNOME-Autostart-enabled=true\n";
-    return writeFileAtomically(entryFile, text);
+    if (auto folder = createFoldersFor(entryFile); !folder) return folder;
+    return replaceFile(entryFile, text);
 }
 
 lumenar::Status<FileError> removeXdgAutostartEntry(const std::filesystem::path& entryFile) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/Result.h"
-#include "platform/AtomicFile.h"
+#include "platform/FileError.h"
 #include "platform/XdgDirectories.h"
 
 #include <filesystem>

@@ -1,13 +1,12 @@
 #include "pelorin/pfi/PfiWriter.h"
 
 #include <algorithm>
-#include <fstream>
 #include <limits>
 #include <optional>
-#include <unistd.h>
 
 #include "pelorin/pfi/LibraryScale.h"
 #include "pelorin/pfi/MoveEncoder.h"
+#include "platform/FileReplacement.h"
 
 namespace pelorin {
 
@@ -257,27 +256,8 @@ lumenar::Result<PackedLibrary, PfiError> PackPfiLibrary(const PfiLibraryLayout& 
 }
 
 lumenar::Status<PfiError> WritePfiFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    const auto fail = [&](const std::string& what) {
-        return lumenar::Status<PfiError>::failure({PfiErrorCode::CannotWrite, path.string() + ": " + what});
-    };
-    std::filesystem::path temporary = path;
-    temporary += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return fail("cannot create " + temporary.string());
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::filesystem::remove(temporary);
-            return fail("cannot write");
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary);
-        return fail(ec.message());
+    if (auto written = platform::replaceFile(path, bytes); !written) {
+        return lumenar::Status<PfiError>::failure({PfiErrorCode::CannotWrite, written.error().describe()});
     }
     return {};
 }

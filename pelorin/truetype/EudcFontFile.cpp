@@ -35,7 +35,7 @@ std::optional<std::vector<uint32_t>> ReadLoca(std::span<const uint8_t> loca, boo
 
 TrueTypeResult<EudcFontFile> EudcFontFile::Create(const std::filesystem::path& path, uint16_t languageId,
                                                   uint16_t baseWinAscent) {
-    auto file = PendingFile::Begin(path);
+    auto file = BeginFontFile(path);
     if (!file) return TrueTypeResult<EudcFontFile>::failure(file.error());
     EudcFontFile eudc(BuildEudcFont(languageId, baseWinAscent), std::move(*file));
     if (auto loaded = eudc.LoadGlyphs(); !loaded) return TrueTypeResult<EudcFontFile>::failure(loaded.error());
@@ -45,7 +45,7 @@ TrueTypeResult<EudcFontFile> EudcFontFile::Create(const std::filesystem::path& p
 TrueTypeResult<EudcFontFile> EudcFontFile::OpenForMerge(const std::filesystem::path& path) {
     auto font = CTTFMan::OpenExisting(path);
     if (!font) return TrueTypeResult<EudcFontFile>::failure(font.error());
-    auto file = PendingFile::Begin(path);
+    auto file = BeginFontFile(path);
     if (!file) return TrueTypeResult<EudcFontFile>::failure(file.error());
     EudcFontFile eudc(std::move(*font), std::move(*file));
     if (auto loaded = eudc.LoadGlyphs(); !loaded) {
@@ -138,6 +138,6 @@ std::vector<uint8_t> EudcFontFile::Serialize() {
     return font_.Serialize();
 }
 
-TrueTypeStatus EudcFontFile::Close() { return file_.Commit(Serialize()); }
+TrueTypeStatus EudcFontFile::Close() { return CommitFontFile(file_, Serialize()); }
 
 }  // namespace pelorin::truetype

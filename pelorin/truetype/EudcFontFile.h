@@ -9,7 +9,7 @@
 #include "pelorin/truetype/EudcLayout.h"
 #include "pelorin/truetype/GlyphCounts.h"
 #include "pelorin/truetype/LongMetric.h"
-#include "pelorin/truetype/PendingFile.h"
+#include "pelorin/truetype/FontFileReplacement.h"
 
 namespace pelorin::truetype {
 
@@ -59,12 +59,12 @@ public:
     TrueTypeStatus Close();
 
 private:
-    EudcFontFile(CTTFMan font, PendingFile file) : font_(std::move(font)), file_(std::move(file)) {}
+    EudcFontFile(CTTFMan font, platform::FileReplacement file) : font_(std::move(font)), file_(std::move(file)) {}
     TrueTypeStatus LoadGlyphs();
     void StoreGlyphTables();
 
     CTTFMan font_;
-    PendingFile file_;
+    platform::FileReplacement file_;
     std::vector<std::vector<uint8_t>> glyphs_;  // by glyph index
     GlyphMaxima maxima_;
     uint16_t em_ = 0;

@@ -39,7 +39,7 @@ void ResizePostNames(std::vector<uint8_t>& post, uint16_t numGlyphs) {
 }  // namespace
 
 TrueTypeResult<MergedFontFile> MergedFontFile::Create(const std::filesystem::path& path) {
-    auto file = PendingFile::Begin(path);
+    auto file = BeginFontFile(path);
     if (!file) return TrueTypeResult<MergedFontFile>::failure(file.error());
     return MergedFontFile(std::move(*file));
 }
@@ -144,7 +144,7 @@ TrueTypeStatus MergedFontFile::Close() {
         if (!font_.HasTable(tag)) return Failure(TrueTypeErrorKind::Malformed, "'" + TagText(tag) + "' was never written");
     }
     if (font_.HasRecord(tags::kVmtx) && !font_.HasTable(tags::kVmtx)) font_.RemoveTable(tags::kVmtx);
-    return file_.Commit(font_.Serialize());
+    return CommitFontFile(file_, font_.Serialize());
 }
 
 }  // namespace pelorin::truetype

@@ -9,7 +9,7 @@
 #include "pelorin/truetype/CmapSubtable.h"
 #include "pelorin/truetype/GlyphCounts.h"
 #include "pelorin/truetype/LongMetric.h"
-#include "pelorin/truetype/PendingFile.h"
+#include "pelorin/truetype/FontFileReplacement.h"
 #include "pelorin/truetype/SourceFont.h"
 
 namespace pelorin::truetype {
@@ -66,11 +66,11 @@ public:
     TrueTypeStatus Close();
 
 private:
-    MergedFontFile(PendingFile file) : file_(std::move(file)) {}
+    MergedFontFile(platform::FileReplacement file) : file_(std::move(file)) {}
     TrueTypeStatus WriteMetrics(TableTag tag, std::span<const LongMetric> metrics);
 
     CTTFMan font_;
-    PendingFile file_;
+    platform::FileReplacement file_;
     uint16_t numGlyphs_ = 0;
     std::vector<uint32_t> offsets_;
     GlyphMaxima maxima_;

@@ -1,6 +1,7 @@
 #include "tesvik/program/SettingsFile.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/FileReading.h"
+#include "platform/FileReplacement.h"
 
 namespace tesvik::program {
 
@@ -17,7 +18,8 @@ lumenar::Status<SettingsFileError> writeSettings(const std::filesystem::path& fi
     auto updated = withProfileStrings(*text, kConfigSection, assignments);
     if (!updated) return Status::failure({file.string() + ": " + updated.error().reason});
     if (*updated == *text && std::filesystem::exists(file)) return {};
-    if (auto written = platform::writeFileAtomically(file, *updated); !written) {
+    if (auto folder = platform::createFoldersFor(file); !folder) return Status::failure({folder.error().describe()});
+    if (auto written = platform::replaceFile(file, *updated); !written) {
         return Status::failure({written.error().describe()});
     }
     return {};

@@ -1,6 +1,6 @@
 #include "tesvik/program/SurrogateList.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/FileReading.h"
 #include "common/AsciiCase.h"
 
 #include <fstream>
