@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "pelorin/truetype/BigEndian.h"
+#include "pelorin/truetype/GlyfTable.h"
 #include "pelorin/truetype/SimpleGlyphCodec.h"
 
 namespace pelorin::truetype {
@@ -95,7 +96,7 @@ public:
         if (depth > kMaxDepth || ++visits_ > kMaxComponentVisits || glyphIndex >= font_.NumGlyphs()) return false;
         const auto data = font_.GetGlyph(glyphIndex);
         const ByteView view(data);
-        const auto contours = view.I16(0);
+        const auto contours = ReadField(data, GlyphHeader::numberOfContours);
         if (data.empty()) return true;
         if (!contours) return false;
         if (*contours >= 0) {

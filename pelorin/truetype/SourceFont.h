@@ -65,7 +65,10 @@ public:
 
 private:
     SourceFont() = default;
-    uint16_t FieldU16(TableTag tag, size_t offset) const;
+    template <class T>
+    T Get(TableTag tag, Field<T> field) const {
+        return ReadField(Table(tag), field).value_or(0);
+    }
 
     std::shared_ptr<const std::vector<uint8_t>> file_;
     std::vector<DirectoryRecord> directory_;
