@@ -98,11 +98,7 @@ std::vector<uint8_t>* CTTFMan::MutableTable(TableTag tag) {
 }
 
 size_t CTTFMan::ReadTable(TableTag tag, size_t offset, std::span<uint8_t> out) const {
-    const auto table = Table(tag);
-    if (offset >= table.size()) return 0;
-    const size_t n = std::min(out.size(), table.size() - offset);
-    std::copy_n(table.begin() + static_cast<std::ptrdiff_t>(offset), n, out.begin());
-    return n;
+    return CopyBytesAt(Table(tag), offset, out);
 }
 
 size_t CTTFMan::WriteTableInPlace(TableTag tag, size_t offset, std::span<const uint8_t> bytes) {

@@ -93,11 +93,7 @@ std::span<const uint8_t> SourceFont::Table(TableTag tag) const {
 }
 
 size_t SourceFont::ReadTable(TableTag tag, size_t offset, std::span<uint8_t> out) const {
-    const auto table = Table(tag);
-    if (offset >= table.size()) return 0;
-    const size_t n = std::min(out.size(), table.size() - offset);
-    std::copy_n(table.begin() + static_cast<std::ptrdiff_t>(offset), n, out.begin());
-    return n;
+    return CopyBytesAt(Table(tag), offset, out);
 }
 
 uint16_t SourceFont::NumGlyphs() const { return Get(tags::kMaxp, MaxpTable::numGlyphs); }
