@@ -29,4 +29,16 @@ inline constexpr uint8_t kXSameOrPositive = 0x10;  // short: the delta is positi
 inline constexpr uint8_t kYSameOrPositive = 0x20;
 }  // namespace glyph_flags
 
+// Flag bits of a composite glyph's components.
+namespace component_flags {
+inline constexpr uint16_t kArgsAreWords = 0x0001;
+inline constexpr uint16_t kArgsAreXYValues = 0x0002;
+inline constexpr uint16_t kHaveScale = 0x0008;
+inline constexpr uint16_t kMoreComponents = 0x0020;
+inline constexpr uint16_t kHaveXYScale = 0x0040;
+inline constexpr uint16_t kHaveTwoByTwo = 0x0080;
+inline constexpr uint16_t kScaledComponentOffset = 0x0800;
+inline constexpr uint16_t kUnscaledComponentOffset = 0x1000;
+}  // namespace component_flags
+
 }  // namespace pelorin::truetype

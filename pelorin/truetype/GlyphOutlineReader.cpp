@@ -11,14 +11,7 @@
 namespace pelorin::truetype {
 namespace {
 
-constexpr uint16_t kArgsAreWords = 0x0001;
-constexpr uint16_t kArgsAreXYValues = 0x0002;
-constexpr uint16_t kHaveScale = 0x0008;
-constexpr uint16_t kMoreComponents = 0x0020;
-constexpr uint16_t kHaveXYScale = 0x0040;
-constexpr uint16_t kHaveTwoByTwo = 0x0080;
-constexpr uint16_t kScaledComponentOffset = 0x0800;
-constexpr uint16_t kUnscaledComponentOffset = 0x1000;
+using namespace component_flags;
 
 constexpr int kMaxDepth = 8;
 constexpr size_t kMaxComponentVisits = 4096;
