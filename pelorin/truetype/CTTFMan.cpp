@@ -136,13 +136,6 @@ void CTTFMan::Set(TableTag tag, Field<uint16_t> field, uint16_t value) {
     WriteField(std::span<uint8_t>(t->data), field, value);
 }
 
-uint16_t CTTFMan::UnitsPerEm() const { return Get(tags::kHead, HeadTable::unitsPerEm); }
-int16_t CTTFMan::Ascender() const { return Get(tags::kHhea, HheaTable::ascender); }
-uint16_t CTTFMan::NumberOfHMetrics() const { return Get(tags::kHhea, HheaTable::numberOfHMetrics); }
-uint16_t CTTFMan::NumOfLongVerMetrics() const { return Get(tags::kVhea, VheaTable::numOfLongVerMetrics); }
-uint16_t CTTFMan::NumGlyphs() const { return Get(tags::kMaxp, MaxpTable::numGlyphs); }
-uint16_t CTTFMan::MaxPoints() const { return Get(tags::kMaxp, MaxpTable::maxPoints); }
-uint16_t CTTFMan::MaxContours() const { return Get(tags::kMaxp, MaxpTable::maxContours); }
 void CTTFMan::SetNumberOfHMetrics(uint16_t value) { Set(tags::kHhea, HheaTable::numberOfHMetrics, value); }
 void CTTFMan::SetNumOfLongVerMetrics(uint16_t value) { Set(tags::kVhea, VheaTable::numOfLongVerMetrics, value); }
 void CTTFMan::SetNumGlyphs(uint16_t value) { Set(tags::kMaxp, MaxpTable::numGlyphs, value); }

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "pelorin/truetype/FontFields.h"
 #include "pelorin/truetype/TableDirectory.h"
 #include "pelorin/truetype/TableField.h"
 #include "pelorin/truetype/TableTag.h"
@@ -17,7 +18,7 @@ namespace pelorin::truetype {
 // appended (for a parsed file, the order they had in it), each on a 4-byte
 // boundary, with true checksums and `head` checkSumAdjustment. Nothing is laid
 // out until Serialize, so growing a table never moves the others.
-class CTTFMan {
+class CTTFMan : public FontFields<CTTFMan> {
 public:
     // An empty font whose directory holds these tags in this order; a tag
     // gets a directory record only here, and only tables given data with
@@ -51,15 +52,8 @@ public:
     // Directory order of the records that hold data.
     std::vector<TableTag> DirectoryOrder() const;
 
-    // Field access, big-endian; a getter of a field the table is too short
-    // for yields 0, a setter does nothing.
-    uint16_t UnitsPerEm() const;            // head
-    int16_t Ascender() const;               // hhea
-    uint16_t NumberOfHMetrics() const;      // hhea
-    uint16_t NumOfLongVerMetrics() const;   // vhea
-    uint16_t NumGlyphs() const;             // maxp
-    uint16_t MaxPoints() const;             // maxp
-    uint16_t MaxContours() const;           // maxp
+    // Header fields are read through FontFields (UnitsPerEm, NumGlyphs, ...);
+    // a setter of a field the table is too short for does nothing.
     void SetNumberOfHMetrics(uint16_t value);
     void SetNumOfLongVerMetrics(uint16_t value);
     void SetNumGlyphs(uint16_t value);
@@ -82,10 +76,6 @@ private:
     };
     const TableEntry* Find(TableTag tag) const;
     TableEntry* Find(TableTag tag);
-    template <class T>
-    T Get(TableTag tag, Field<T> field) const {
-        return ReadField(Table(tag), field).value_or(0);
-    }
     void Set(TableTag tag, Field<uint16_t> field, uint16_t value);
 
     std::vector<TableEntry> tables_;  // directory order

@@ -8,8 +8,6 @@
 #include "pelorin/truetype/LocaTable.h"
 #include "pelorin/truetype/LongMetricTable.h"
 #include "pelorin/truetype/MaxpTable.h"
-#include "pelorin/truetype/Os2Table.h"
-#include "pelorin/truetype/VheaTable.h"
 
 namespace pelorin::truetype {
 namespace {
@@ -96,13 +94,6 @@ size_t SourceFont::ReadTable(TableTag tag, size_t offset, std::span<uint8_t> out
     return CopyBytesAt(Table(tag), offset, out);
 }
 
-uint16_t SourceFont::NumGlyphs() const { return Get(tags::kMaxp, MaxpTable::numGlyphs); }
-uint16_t SourceFont::UnitsPerEm() const { return Get(tags::kHead, HeadTable::unitsPerEm); }
-int16_t SourceFont::Ascender() const { return Get(tags::kHhea, HheaTable::ascender); }
-uint16_t SourceFont::NumberOfHMetrics() const { return Get(tags::kHhea, HheaTable::numberOfHMetrics); }
-uint16_t SourceFont::NumOfLongVerMetrics() const { return Get(tags::kVhea, VheaTable::numOfLongVerMetrics); }
-uint16_t SourceFont::WinAscent() const { return Get(tags::kOS2, Os2Table::usWinAscent); }
-bool SourceFont::HasLongLoca() const { return HeadTable::HasLongLoca(Table(tags::kHead)); }
 
 std::vector<CodeGlyph> SourceFont::EnumerateCodes() const {
     std::vector<CodeGlyph> pairs = cmap_.format4.Enumerate();
