@@ -9,7 +9,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-TEST(SimpleGlyphEncoderTest, ShortAndLongDeltas) {
+TEST(SimpleGlyphCodec, ShortAndLongDeltasAndOneFlagPerPoint) {
     // x deltas 255 (short, positive), -256 (long), -255 (short, negative), 0 (short, positive)
     const std::vector<int32_t> xs = {255, -1, -256, -256};
     const std::vector<int32_t> ys = {0, 0, 0, 0};
