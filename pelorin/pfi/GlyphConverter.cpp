@@ -7,9 +7,12 @@
 #include "pelorin/pfi/LibraryScale.h"
 #include "pelorin/pfi/OutlineSmoothing.h"
 #include "pelorin/pfi/PfiMessages.h"
-#include "pelorin/pfi/SimpleGlyphEncoder.h"
+#include "pelorin/truetype/SimpleGlyphCodec.h"
 
 namespace pelorin {
+
+using truetype::GlyphBounds;
+using truetype::GlyphPoints;
 
 namespace {
 
@@ -168,14 +171,14 @@ lumenar::Result<ConvertedGlyph, PfiError> GlyphConverter::ConvertOutline(std::sp
     const GlyphPoints points{std::span(xs_).first(sequence.Points()), std::span(ys_).first(sequence.Points()),
                              std::span(onCurve_).first(sequence.Points()),
                              std::span(endPoints_).first(sequence.Contours())};
-    const GlyphBounds bounds = BoundsOf(points);
-    if (!FitsSimpleGlyph(points)) {
+    const GlyphBounds bounds = truetype::BoundsOf(points);
+    if (!truetype::FitsSimpleGlyph(points)) {
         glyph.notice = ConversionNotice::OutlineOutOfRange;
         return glyph;
     }
     if (OutsideBox(bounds, target.em)) glyph.notice = ConversionNotice::OutlineTooLarge;
 
-    glyph.data = out.first(EncodeSimpleGlyph(points, bounds, out));
+    glyph.data = out.first(truetype::EncodeSimpleGlyph(points, bounds, out));
     glyph.contourCount = static_cast<std::uint16_t>(sequence.Contours());
     glyph.pointCount = static_cast<std::uint16_t>(sequence.Points());
     glyph.leftSideBearing = static_cast<std::int16_t>(bounds.xMin);

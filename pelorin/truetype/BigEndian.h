@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -49,6 +50,15 @@ public:
 private:
     std::span<const uint8_t> bytes_;
 };
+
+// Copies the bytes of `from` that start at offset into out, as many as both
+// hold; 0 when offset is not inside `from`.
+inline size_t CopyBytesAt(std::span<const uint8_t> from, size_t offset, std::span<uint8_t> out) {
+    if (offset >= from.size()) return 0;
+    const size_t n = std::min(out.size(), from.size() - offset);
+    std::copy_n(from.begin() + static_cast<std::ptrdiff_t>(offset), n, out.begin());
+    return n;
+}
 
 // Writers for buffers we build ourselves.
 inline void AppendU8(std::vector<uint8_t>& out, uint8_t v) { out.push_back(v); }

@@ -7,14 +7,14 @@
 #include <numeric>
 
 #include "pelorin/truetype/BigEndian.h"
+#include "pelorin/truetype/HeadTable.h"
+#include "pelorin/truetype/HheaTable.h"
+#include "pelorin/truetype/MaxpTable.h"
 #include "pelorin/truetype/TableChecksum.h"
+#include "pelorin/truetype/VheaTable.h"
 
 namespace pelorin::truetype {
 namespace {
-
-constexpr size_t kOffsetTableSize = 12;
-constexpr size_t kRecordSize = 16;
-constexpr size_t kCheckSumAdjustmentOffset = 8;
 
 void PadTo4(std::vector<uint8_t>& out) {
     while (out.size() % 4 != 0) out.push_back(0);
@@ -45,31 +45,15 @@ CTTFMan CTTFMan::WithDirectory(std::vector<TableTag> directoryOrder) {
 TrueTypeResult<CTTFMan> CTTFMan::Parse(std::span<const uint8_t> file) {
     using R = TrueTypeResult<CTTFMan>;
     const ByteView view(file);
-    const auto version = view.U32(0);
-    const auto numTables = view.U16(4);
-    if (!version || !numTables) return R::failure(MakeError(TrueTypeErrorKind::NotTrueType, "file too short"));
-    if (*version != kSfntVersion) {
-        return R::failure(MakeError(TrueTypeErrorKind::NotTrueType, "sfnt version is not 0x00010000"));
-    }
-    if (!view.Has(kOffsetTableSize, kRecordSize * *numTables)) {
-        return R::failure(MakeError(TrueTypeErrorKind::Malformed, "table directory runs past the end of the file"));
-    }
+    constexpr uint32_t kAccepted[] = {kTrueTypeVersion};
+    auto directory = ParseTableDirectory(view, 0, kAccepted);
+    if (!directory) return R::failure(directory.error());
     CTTFMan font;
     std::vector<std::pair<uint32_t, size_t>> byOffset;
-    for (size_t i = 0; i < *numTables; ++i) {
-        const size_t at = kOffsetTableSize + kRecordSize * i;
-        const TableTag tag = *view.U32(at);
-        const uint32_t offset = *view.U32(at + 8);
-        const uint32_t length = *view.U32(at + 12);
-        const auto data = view.Sub(offset, length);
-        if (!data) {
-            return R::failure(MakeError(TrueTypeErrorKind::Malformed, "table '" + TagText(tag) + "' lies outside the file"));
-        }
-        if (font.Find(tag)) {
-            return R::failure(MakeError(TrueTypeErrorKind::Malformed, "table '" + TagText(tag) + "' listed twice"));
-        }
-        font.tables_.push_back(TableEntry{tag, {data->bytes().begin(), data->bytes().end()}, true, 0});
-        byOffset.emplace_back(offset, i);
+    for (const DirectoryRecord& r : directory->records) {
+        const auto data = std::span<const uint8_t>(file).subspan(r.offset, r.length);
+        byOffset.emplace_back(r.offset, font.tables_.size());
+        font.tables_.push_back(TableEntry{r.tag, {data.begin(), data.end()}, true, 0});
     }
     std::stable_sort(byOffset.begin(), byOffset.end());
     for (const auto& [offset, index] : byOffset) font.tables_[index].appendOrder = font.nextAppend_++;
@@ -114,11 +98,7 @@ std::vector<uint8_t>* CTTFMan::MutableTable(TableTag tag) {
 }
 
 size_t CTTFMan::ReadTable(TableTag tag, size_t offset, std::span<uint8_t> out) const {
-    const auto table = Table(tag);
-    if (offset >= table.size()) return 0;
-    const size_t n = std::min(out.size(), table.size() - offset);
-    std::copy_n(table.begin() + static_cast<std::ptrdiff_t>(offset), n, out.begin());
-    return n;
+    return CopyBytesAt(Table(tag), offset, out);
 }
 
 size_t CTTFMan::WriteTableInPlace(TableTag tag, size_t offset, std::span<const uint8_t> bytes) {
@@ -150,26 +130,17 @@ std::vector<TableTag> CTTFMan::DirectoryOrder() const {
     return order;
 }
 
-uint16_t CTTFMan::FieldU16(TableTag tag, size_t offset) const { return ByteView(Table(tag)).U16(offset).value_or(0); }
-
-void CTTFMan::SetFieldU16(TableTag tag, size_t offset, uint16_t value) {
+void CTTFMan::Set(TableTag tag, Field<uint16_t> field, uint16_t value) {
     TableEntry* t = Find(tag);
-    if (!t || !t->present || offset + 2 > t->data.size()) return;
-    PutU16(t->data, offset, value);
+    if (!t || !t->present) return;
+    WriteField(std::span<uint8_t>(t->data), field, value);
 }
 
-uint16_t CTTFMan::UnitsPerEm() const { return FieldU16(tags::kHead, 18); }
-int16_t CTTFMan::Ascender() const { return static_cast<int16_t>(FieldU16(tags::kHhea, 4)); }
-uint16_t CTTFMan::NumberOfHMetrics() const { return FieldU16(tags::kHhea, 34); }
-uint16_t CTTFMan::NumOfLongVerMetrics() const { return FieldU16(tags::kVhea, 34); }
-uint16_t CTTFMan::NumGlyphs() const { return FieldU16(tags::kMaxp, 4); }
-uint16_t CTTFMan::MaxPoints() const { return FieldU16(tags::kMaxp, 6); }
-uint16_t CTTFMan::MaxContours() const { return FieldU16(tags::kMaxp, 8); }
-void CTTFMan::SetNumberOfHMetrics(uint16_t value) { SetFieldU16(tags::kHhea, 34, value); }
-void CTTFMan::SetNumOfLongVerMetrics(uint16_t value) { SetFieldU16(tags::kVhea, 34, value); }
-void CTTFMan::SetNumGlyphs(uint16_t value) { SetFieldU16(tags::kMaxp, 4, value); }
-void CTTFMan::SetMaxPoints(uint16_t value) { SetFieldU16(tags::kMaxp, 6, value); }
-void CTTFMan::SetMaxContours(uint16_t value) { SetFieldU16(tags::kMaxp, 8, value); }
+void CTTFMan::SetNumberOfHMetrics(uint16_t value) { Set(tags::kHhea, HheaTable::numberOfHMetrics, value); }
+void CTTFMan::SetNumOfLongVerMetrics(uint16_t value) { Set(tags::kVhea, VheaTable::numOfLongVerMetrics, value); }
+void CTTFMan::SetNumGlyphs(uint16_t value) { Set(tags::kMaxp, MaxpTable::numGlyphs, value); }
+void CTTFMan::SetMaxPoints(uint16_t value) { Set(tags::kMaxp, MaxpTable::maxPoints, value); }
+void CTTFMan::SetMaxContours(uint16_t value) { Set(tags::kMaxp, MaxpTable::maxContours, value); }
 
 std::vector<uint8_t> CTTFMan::Serialize() const {
     std::vector<size_t> dataOrder;
@@ -180,7 +151,7 @@ std::vector<uint8_t> CTTFMan::Serialize() const {
                      [&](size_t a, size_t b) { return tables_[a].appendOrder < tables_[b].appendOrder; });
 
     const auto numTables = static_cast<uint16_t>(dataOrder.size());
-    std::vector<uint8_t> out(kOffsetTableSize + kRecordSize * numTables, 0);
+    std::vector<uint8_t> out(TableDirectorySize(numTables), 0);
     std::vector<DirectoryRecord> records(tables_.size());
     size_t headOffset = 0;
     for (size_t index : dataOrder) {
@@ -191,33 +162,23 @@ std::vector<uint8_t> CTTFMan::Serialize() const {
         r.offset = static_cast<uint32_t>(out.size());
         r.length = static_cast<uint32_t>(t.data.size());
         out.insert(out.end(), t.data.begin(), t.data.end());
-        if (t.tag == tags::kHead && t.data.size() >= kCheckSumAdjustmentOffset + 4) {
+        if (t.tag == tags::kHead && t.data.size() >= HeadTable::checkSumAdjustment.End()) {
             headOffset = r.offset;
-            PutU32(out, r.offset + kCheckSumAdjustmentOffset, 0);
+            WriteField(std::span<uint8_t>(out).subspan(headOffset), HeadTable::checkSumAdjustment, 0u);
         }
         r.checkSum = TableChecksum(std::span<const uint8_t>(out).subspan(r.offset, r.length));
     }
     PadTo4(out);
 
-    PutU32(out, 0, kSfntVersion);
-    PutU16(out, 4, numTables);
-    const SearchFields search = SearchFieldsFor(numTables, kRecordSize);
-    PutU16(out, 6, search.searchRange);
-    PutU16(out, 8, search.entrySelector);
-    PutU16(out, 10, search.rangeShift);
     laidOut_.clear();
-    size_t at = kOffsetTableSize;
     for (size_t i = 0; i < tables_.size(); ++i) {
-        if (!tables_[i].present) continue;
-        const DirectoryRecord& r = records[i];
-        PutU32(out, at, r.tag);
-        PutU32(out, at + 4, r.checkSum);
-        PutU32(out, at + 8, r.offset);
-        PutU32(out, at + 12, r.length);
-        laidOut_.push_back(r);
-        at += kRecordSize;
+        if (tables_[i].present) laidOut_.push_back(records[i]);
     }
-    if (headOffset != 0) PutU32(out, headOffset + kCheckSumAdjustmentOffset, CheckSumAdjustmentFor(TableChecksum(out)));
+    WriteTableDirectory(out, laidOut_);
+    if (headOffset != 0) {
+        WriteField(std::span<uint8_t>(out).subspan(headOffset), HeadTable::checkSumAdjustment,
+                   CheckSumAdjustmentFor(TableChecksum(out)));
+    }
     return out;
 }
 

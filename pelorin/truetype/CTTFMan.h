@@ -5,27 +5,21 @@
 #include <span>
 #include <vector>
 
+#include "pelorin/truetype/FontFields.h"
+#include "pelorin/truetype/TableDirectory.h"
+#include "pelorin/truetype/TableField.h"
 #include "pelorin/truetype/TableTag.h"
 #include "pelorin/truetype/TrueTypeError.h"
 
 namespace pelorin::truetype {
-
-struct DirectoryRecord {
-    TableTag tag = 0;
-    uint32_t checkSum = 0;
-    uint32_t offset = 0;
-    uint32_t length = 0;
-};
 
 // A TrueType file held in memory: the table directory, in directory order,
 // and each table's bytes. Tables are written out in the order their data was
 // appended (for a parsed file, the order they had in it), each on a 4-byte
 // boundary, with true checksums and `head` checkSumAdjustment. Nothing is laid
 // out until Serialize, so growing a table never moves the others.
-class CTTFMan {
+class CTTFMan : public FontFields<CTTFMan> {
 public:
-    static constexpr uint32_t kSfntVersion = 0x00010000;
-
     // An empty font whose directory holds these tags in this order; a tag
     // gets a directory record only here, and only tables given data with
     // AppendTable are written.
@@ -58,15 +52,8 @@ public:
     // Directory order of the records that hold data.
     std::vector<TableTag> DirectoryOrder() const;
 
-    // Field access, big-endian; a getter of a field the table is too short
-    // for yields 0, a setter does nothing.
-    uint16_t UnitsPerEm() const;            // head 18
-    int16_t Ascender() const;               // hhea 4
-    uint16_t NumberOfHMetrics() const;      // hhea 34
-    uint16_t NumOfLongVerMetrics() const;   // vhea 34
-    uint16_t NumGlyphs() const;             // maxp 4
-    uint16_t MaxPoints() const;             // maxp 6
-    uint16_t MaxContours() const;           // maxp 8
+    // Header fields are read through FontFields (UnitsPerEm, NumGlyphs, ...);
+    // a setter of a field the table is too short for does nothing.
     void SetNumberOfHMetrics(uint16_t value);
     void SetNumOfLongVerMetrics(uint16_t value);
     void SetNumGlyphs(uint16_t value);
@@ -89,8 +76,7 @@ private:
     };
     const TableEntry* Find(TableTag tag) const;
     TableEntry* Find(TableTag tag);
-    uint16_t FieldU16(TableTag tag, size_t offset) const;
-    void SetFieldU16(TableTag tag, size_t offset, uint16_t value);
+    void Set(TableTag tag, Field<uint16_t> field, uint16_t value);
 
     std::vector<TableEntry> tables_;  // directory order
     uint32_t nextAppend_ = 0;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "pelorin/truetype/CmapTable.h"
+
 namespace pelorin::truetype {
 namespace {
 
@@ -16,7 +18,7 @@ std::vector<CodeGlyph> AscendingEachCodeOnce(std::vector<CodeGlyph> pairs) {
 }  // namespace
 
 std::optional<Format4Subtable> Format4Subtable::Parse(ByteView subtable) {
-    const auto format = subtable.U16(0);
+    const auto format = ReadField(subtable.bytes(), CmapSubtableHeader::format);
     const auto segCountX2 = subtable.U16(6);
     if (!format || *format != 4 || !segCountX2 || *segCountX2 % 2 != 0) return std::nullopt;
     const size_t segCount = *segCountX2 / 2u;
@@ -70,7 +72,7 @@ std::vector<CodeGlyph> Format4Subtable::Enumerate() const {
 }
 
 std::optional<Format12Subtable> Format12Subtable::Parse(ByteView subtable) {
-    const auto format = subtable.U16(0);
+    const auto format = ReadField(subtable.bytes(), CmapSubtableHeader::format);
     const auto numGroups = subtable.U32(12);
     if (!format || *format != 12 || !numGroups || !subtable.Has(16, 12ull * *numGroups)) return std::nullopt;
     Format12Subtable table;
@@ -113,23 +115,22 @@ std::vector<CodeGlyph> Format12Subtable::EnumerateFrom(uint32_t first) const {
 
 std::optional<CharacterMap> CharacterMap::Parse(std::span<const uint8_t> cmapBytes) {
     const ByteView cmap(cmapBytes);
-    const auto version = cmap.U16(0);
-    const auto numTables = cmap.U16(2);
+    const auto version = ReadField(cmapBytes, CmapTable::version);
+    const auto numTables = ReadField(cmapBytes, CmapTable::numTables);
     if (!version || *version != 0 || !numTables) return std::nullopt;
     std::optional<CharacterMap> chosen;
     std::optional<Format12Subtable> format12;
     for (size_t i = 0; i < *numTables; ++i) {
-        const auto platform = cmap.U16(4 + 8 * i);
-        const auto encoding = cmap.U16(6 + 8 * i);
-        const auto offset = cmap.U32(8 + 8 * i);
-        if (!platform || !encoding || !offset || *offset >= cmap.size()) continue;
-        const ByteView subtable = *cmap.Sub(*offset, cmap.size() - *offset);
+        const auto record = ReadCmapRecord(cmap, i);
+        if (!record || record->subtableOffset >= cmap.size()) continue;
+        const uint16_t platform = record->platformId, encoding = record->encodingId;
+        const ByteView subtable = *cmap.Sub(record->subtableOffset, cmap.size() - record->subtableOffset);
         if (!chosen) {
             // Unicode-platform records count as the Windows Unicode encoding.
-            const uint16_t windowsEncoding = *platform == 0 ? 1 : *encoding;
+            const uint16_t windowsEncoding = platform == 0 ? 1 : encoding;
             if (auto f4 = Format4Subtable::Parse(subtable)) chosen = CharacterMap{windowsEncoding, std::move(*f4), std::nullopt};
         }
-        const bool unicode = *platform == 0 || (*platform == 3 && *encoding == 10);
+        const bool unicode = platform == 0 || (platform == 3 && encoding == 10);
         if (!format12 && unicode) format12 = Format12Subtable::Parse(subtable);
     }
     if (chosen) chosen->format12 = std::move(format12);

@@ -1,13 +1,15 @@
 #include "pelorin/truetype/EudcFontFile.h"
 
 #include "pelorin/truetype/BigEndian.h"
+#include "pelorin/truetype/HeadTable.h"
+#include "pelorin/truetype/HheaTable.h"
+#include "pelorin/truetype/LocaTable.h"
 #include "pelorin/truetype/LongMetricTable.h"
+#include "pelorin/truetype/MaxpTable.h"
+#include "pelorin/truetype/VheaTable.h"
 
 namespace pelorin::truetype {
 namespace {
-
-constexpr size_t kIndexToLocFormatOffset = 50;
-constexpr size_t kHeadLength = 54;
 
 TrueTypeError Damaged(const std::filesystem::path& path, const std::string& what) {
     return MakeError(TrueTypeErrorKind::Malformed, path.string() + ": " + what);
@@ -16,15 +18,9 @@ TrueTypeError Damaged(const std::filesystem::path& path, const std::string& what
 // Reads loca (short or long) as numGlyphs + 1 offsets that rise and stay inside glyf.
 std::optional<std::vector<uint32_t>> ReadLoca(std::span<const uint8_t> loca, bool longOffsets, uint32_t numGlyphs,
                                               size_t glyfLength) {
-    const ByteView view(loca);
     std::vector<uint32_t> offsets(numGlyphs + 1u);
     for (uint32_t i = 0; i <= numGlyphs; ++i) {
-        std::optional<uint32_t> at;
-        if (longOffsets) {
-            at = view.U32(4u * i);
-        } else if (const auto half = view.U16(2u * i)) {
-            at = 2u * *half;
-        }
+        const auto at = LocaTable::Offset(loca, longOffsets, i);
         if (!at || *at > glyfLength || (i > 0 && *at < offsets[i - 1])) return std::nullopt;
         offsets[i] = *at;
     }
@@ -59,16 +55,16 @@ TrueTypeResult<EudcFontFile> EudcFontFile::OpenForMerge(const std::filesystem::p
 TrueTypeStatus EudcFontFile::LoadGlyphs() {
     auto fail = [](std::string what) { return TrueTypeStatus::failure(MakeError(TrueTypeErrorKind::Malformed, std::move(what))); };
     const auto head = font_.Table(tags::kHead);
-    if (head.size() < kHeadLength) return fail("no complete 'head' table");
-    if (font_.TableLength(tags::kMaxp) < 10) return fail("no complete 'maxp' table");
+    if (head.size() < HeadTable::kSize) return fail("no complete 'head' table");
+    if (font_.TableLength(tags::kMaxp) < MaxpTable::maxContours.End()) return fail("no complete 'maxp' table");
     if (!font_.HasTable(tags::kGlyf) || !font_.HasTable(tags::kLoca)) return fail("no 'glyf' or 'loca' table");
-    if (!font_.HasTable(tags::kHmtx) || font_.TableLength(tags::kHhea) < 36) return fail("no 'hmtx' or 'hhea' table");
+    if (!font_.HasTable(tags::kHmtx) || font_.TableLength(tags::kHhea) < HheaTable::kSize) return fail("no 'hmtx' or 'hhea' table");
     em_ = font_.UnitsPerEm();
     const uint16_t numGlyphs = font_.NumGlyphs();
     if (numGlyphs == 0) return fail("no glyphs");
 
     const auto glyf = font_.Table(tags::kGlyf);
-    const auto offsets = ReadLoca(font_.Table(tags::kLoca), GetU16(head, kIndexToLocFormatOffset) != 0, numGlyphs, glyf.size());
+    const auto offsets = ReadLoca(font_.Table(tags::kLoca), HeadTable::HasLongLoca(head), numGlyphs, glyf.size());
     if (!offsets) return fail("'loca' does not fit 'glyf'");
     glyphs_.assign(numGlyphs, {});
     for (uint32_t g = 0; g < numGlyphs; ++g) glyphs_[g].assign(glyf.begin() + (*offsets)[g], glyf.begin() + (*offsets)[g + 1]);
@@ -77,7 +73,7 @@ TrueTypeStatus EudcFontFile::LoadGlyphs() {
     if (!hmtx) return fail("'hmtx' too short");
     *font_.MutableTable(tags::kHmtx) = std::move(*hmtx);
     font_.SetNumberOfHMetrics(numGlyphs);
-    if (font_.HasTable(tags::kVmtx) && font_.TableLength(tags::kVhea) >= 36) {
+    if (font_.HasTable(tags::kVmtx) && font_.TableLength(tags::kVhea) >= VheaTable::kSize) {
         auto vmtx = ExpandToFullPairs(font_.Table(tags::kVmtx), font_.NumOfLongVerMetrics(), numGlyphs);
         if (!vmtx) return fail("'vmtx' too short");
         *font_.MutableTable(tags::kVmtx) = std::move(*vmtx);
@@ -127,8 +123,7 @@ void EudcFontFile::StoreGlyphTables() {
         glyf.insert(glyf.end(), glyph.begin(), glyph.end());
     }
     AppendU32(loca, static_cast<uint32_t>(glyf.size()));
-    std::vector<uint8_t>& head = *font_.MutableTable(tags::kHead);
-    PutU16(head, kIndexToLocFormatOffset, 1);
+    WriteField(std::span<uint8_t>(*font_.MutableTable(tags::kHead)), HeadTable::indexToLocFormat, HeadTable::kLongOffsets);
     font_.SetMaxPoints(maxima_.maxPoints);
     font_.SetMaxContours(maxima_.maxContours);
 }

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "pelorin/truetype/BigEndian.h"
+#include "pelorin/truetype/GlyfTable.h"
 
 namespace pelorin::truetype {
 
@@ -20,10 +21,10 @@ struct GlyphCounts {
 inline std::optional<GlyphCounts> ReadGlyphCounts(std::span<const uint8_t> glyph) {
     if (glyph.empty()) return GlyphCounts{};
     const ByteView view(glyph);
-    const auto contours = view.I16(0);
-    if (!contours || !view.Has(0, 10)) return std::nullopt;
+    const auto contours = ReadField(glyph, GlyphHeader::numberOfContours);
+    if (!contours || !view.Has(0, GlyphHeader::kSize)) return std::nullopt;
     if (*contours <= 0) return GlyphCounts{*contours, 0};
-    const auto lastEnd = view.U16(10 + 2 * (static_cast<size_t>(*contours) - 1));
+    const auto lastEnd = view.U16(GlyphHeader::kSize + 2 * (static_cast<size_t>(*contours) - 1));
     if (!lastEnd) return std::nullopt;
     return GlyphCounts{*contours, static_cast<uint32_t>(*lastEnd) + 1};
 }

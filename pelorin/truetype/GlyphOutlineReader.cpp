@@ -5,19 +5,13 @@
 #include <cstdio>
 
 #include "pelorin/truetype/BigEndian.h"
+#include "pelorin/truetype/GlyfTable.h"
 #include "pelorin/truetype/SimpleGlyphCodec.h"
 
 namespace pelorin::truetype {
 namespace {
 
-constexpr uint16_t kArgsAreWords = 0x0001;
-constexpr uint16_t kArgsAreXYValues = 0x0002;
-constexpr uint16_t kHaveScale = 0x0008;
-constexpr uint16_t kMoreComponents = 0x0020;
-constexpr uint16_t kHaveXYScale = 0x0040;
-constexpr uint16_t kHaveTwoByTwo = 0x0080;
-constexpr uint16_t kScaledComponentOffset = 0x0800;
-constexpr uint16_t kUnscaledComponentOffset = 0x1000;
+using namespace component_flags;
 
 constexpr int kMaxDepth = 8;
 constexpr size_t kMaxComponentVisits = 4096;
@@ -95,7 +89,7 @@ public:
         if (depth > kMaxDepth || ++visits_ > kMaxComponentVisits || glyphIndex >= font_.NumGlyphs()) return false;
         const auto data = font_.GetGlyph(glyphIndex);
         const ByteView view(data);
-        const auto contours = view.I16(0);
+        const auto contours = ReadField(data, GlyphHeader::numberOfContours);
         if (data.empty()) return true;
         if (!contours) return false;
         if (*contours >= 0) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pelorin/truetype/BigEndian.h"
+#include "pelorin/truetype/CmapTable.h"
 #include "pelorin/truetype/TableChecksum.h"
 
 namespace pelorin::truetype {
@@ -112,12 +113,12 @@ bool PointsToFormat12(const EncodingRecord& record) { return record.format == 12
 std::vector<EncodingRecord> ReadEncodingRecords(std::span<const uint8_t> cmapBytes) {
     const ByteView cmap(cmapBytes);
     std::vector<EncodingRecord> records;
-    const uint16_t count = cmap.U16(2).value_or(0);
+    const uint16_t count = ReadField(cmapBytes, CmapTable::numTables).value_or(0);
     for (size_t i = 0; i < count; ++i) {
-        const auto platform = cmap.U16(4 + 8 * i), encoding = cmap.U16(6 + 8 * i);
-        const auto offset = cmap.U32(8 + 8 * i);
-        if (!platform || !encoding || !offset) break;
-        records.push_back({*platform, *encoding, cmap.U16(*offset).value_or(0)});
+        const auto record = ReadCmapRecord(cmap, i);
+        if (!record) break;
+        const uint16_t format = cmap.U16(size_t{record->subtableOffset} + CmapSubtableHeader::format.offset).value_or(0);
+        records.push_back({record->platformId, record->encodingId, format});
     }
     return records;
 }
@@ -169,11 +170,11 @@ std::optional<std::vector<uint8_t>> BuildMergedCmap(std::span<const EncodingReco
     const auto format12 =
         std::ranges::any_of(records, PointsToFormat12) ? BuildFormat12(sortedByCode) : std::vector<uint8_t>{};
     const auto count = static_cast<uint16_t>(records.size());
-    const uint32_t format0At = 4 + 8u * count;
+    const auto format0At = static_cast<uint32_t>(CmapRecordLayout::At(count));
     const auto format4At = static_cast<uint32_t>(format0At + format0.size());
     const auto format12At = static_cast<uint32_t>(format4At + format4->size());
     std::vector<uint8_t> out;
-    AppendU16(out, 0);
+    AppendU16(out, 0);  // version
     AppendU16(out, count);
     for (size_t i = 0; i < records.size(); ++i) {
         AppendU16(out, records[i].platformId);

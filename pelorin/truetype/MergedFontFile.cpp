@@ -3,15 +3,17 @@
 #include <algorithm>
 
 #include "pelorin/truetype/BigEndian.h"
+#include "pelorin/truetype/HeadTable.h"
 #include "pelorin/truetype/MergedCmap.h"
+#include "pelorin/truetype/Os2Table.h"
+#include "pelorin/truetype/PostTable.h"
 
 namespace pelorin::truetype {
 namespace {
 
-constexpr size_t kCodePageHighByte = 78;
+// ulCodePageRange1 is big-endian: its first byte holds bits 24 to 31.
+constexpr size_t kCodePageHighByte = Os2Table::ulCodePageRange1.offset;
 constexpr uint8_t kCodePageBits = 0x31;
-constexpr size_t kIndexToLocFormatOffset = 50;
-constexpr size_t kPostHeader = 32;
 
 bool Rebuilt(TableTag tag) {
     return tag == tags::kCmap || tag == tags::kGlyf || tag == tags::kLoca || tag == tags::kHmtx || tag == tags::kVmtx;
@@ -26,13 +28,16 @@ TrueTypeStatus Failure(TrueTypeErrorKind kind, std::string what) {
 // A format 2 `post` with one name index per glyph for numGlyphs glyphs.
 void ResizePostNames(std::vector<uint8_t>& post, uint16_t numGlyphs) {
     const ByteView view(post);
-    if (view.U32(0) != 0x00020000u) return;
-    const auto oldCount = view.U16(kPostHeader);
-    if (!oldCount || *oldCount == numGlyphs || !view.Has(kPostHeader + 2, 2u * *oldCount)) return;
-    std::vector<uint8_t> resized(post.begin(), post.begin() + kPostHeader);
+    if (ReadField(view.bytes(), PostTable::version) != PostTable::kVersion2) return;
+    const auto oldCount = ReadField(view.bytes(), PostTable::numGlyphs);
+    if (!oldCount || *oldCount == numGlyphs || !view.Has(PostTable::kGlyphNameIndex, 2u * *oldCount)) return;
+    std::vector<uint8_t> resized(post.begin(), post.begin() + PostTable::kHeaderSize);
     AppendU16(resized, numGlyphs);
-    for (uint16_t g = 0; g < numGlyphs; ++g) AppendU16(resized, g < *oldCount ? GetU16(post, kPostHeader + 2 + 2u * g) : 0);
-    resized.insert(resized.end(), post.begin() + static_cast<std::ptrdiff_t>(kPostHeader + 2 + 2u * *oldCount), post.end());
+    for (uint16_t g = 0; g < numGlyphs; ++g) {
+        AppendU16(resized, g < *oldCount ? GetU16(post, PostTable::kGlyphNameIndex + 2u * g) : 0);
+    }
+    resized.insert(resized.end(), post.begin() + static_cast<std::ptrdiff_t>(PostTable::kGlyphNameIndex + 2u * *oldCount),
+                   post.end());
     post = std::move(resized);
 }
 
@@ -133,8 +138,8 @@ void MergedFontFile::FinishCounts() {
     if (font_.HasTable(tags::kVmtx)) font_.SetNumOfLongVerMetrics(numGlyphs_);
     font_.SetMaxPoints(maxima_.maxPoints);
     font_.SetMaxContours(maxima_.maxContours);
-    if (std::vector<uint8_t>* head = font_.MutableTable(tags::kHead); head && head->size() >= kIndexToLocFormatOffset + 2) {
-        PutU16(*head, kIndexToLocFormatOffset, 1);
+    if (std::vector<uint8_t>* head = font_.MutableTable(tags::kHead)) {
+        WriteField(std::span<uint8_t>(*head), HeadTable::indexToLocFormat, HeadTable::kLongOffsets);
     }
     if (std::vector<uint8_t>* post = font_.MutableTable(tags::kPost)) ResizePostNames(*post, numGlyphs_);
 }

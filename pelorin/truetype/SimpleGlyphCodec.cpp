@@ -1,44 +1,58 @@
 #include "pelorin/truetype/SimpleGlyphCodec.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 #include "pelorin/truetype/BigEndian.h"
+#include "pelorin/truetype/GlyfTable.h"
 
 namespace pelorin::truetype {
 namespace {
 
-constexpr uint8_t kOnCurve = 0x01;
-constexpr uint8_t kXShort = 0x02;
-constexpr uint8_t kYShort = 0x04;
-constexpr uint8_t kRepeat = 0x08;
-constexpr uint8_t kXSameOrPositive = 0x10;
-constexpr uint8_t kYSameOrPositive = 0x20;
+using namespace glyph_flags;
 
-// Flag bits and coordinate bytes of one delta on one axis.
-void EncodeDelta(int32_t delta, uint8_t shortBit, uint8_t sameBit, uint8_t& flag, std::vector<uint8_t>& out) {
-    if (delta == 0) {
-        flag |= sameBit;
-    } else if (delta > -256 && delta < 256) {
-        flag |= shortBit;
-        if (delta > 0) flag |= sameBit;
-        out.push_back(static_cast<uint8_t>(delta > 0 ? delta : -delta));
-    } else {
-        AppendI16(out, static_cast<int16_t>(delta));
-    }
+bool FitsInt16(int64_t v) {
+    return v >= std::numeric_limits<int16_t>::min() && v <= std::numeric_limits<int16_t>::max();
 }
 
-void AppendFlags(std::vector<uint8_t>& out, const std::vector<uint8_t>& flags) {
-    for (size_t i = 0; i < flags.size();) {
-        size_t run = 1;
-        while (i + run < flags.size() && flags[i + run] == flags[i] && run < 256) ++run;
-        if (run >= 3) {
-            out.push_back(flags[i] | kRepeat);
-            out.push_back(static_cast<uint8_t>(run - 1));
+bool IsShort(int32_t delta) { return std::abs(delta) < 256; }
+
+class ByteWriter {
+public:
+    explicit ByteWriter(std::span<uint8_t> out) : out_(out) {}
+    void U8(uint8_t v) { out_[pos_++] = v; }
+    void U16(int32_t v) {
+        U8(static_cast<uint8_t>((v >> 8) & 0xFF));
+        U8(static_cast<uint8_t>(v & 0xFF));
+    }
+    size_t Pos() const { return pos_; }
+
+private:
+    std::span<uint8_t> out_;
+    size_t pos_ = 0;
+};
+
+size_t DeltaBytes(std::span<const int32_t> values) {
+    size_t size = 0;
+    int32_t previous = 0;
+    for (int32_t v : values) {
+        size += IsShort(v - previous) ? 1 : 2;
+        previous = v;
+    }
+    return size;
+}
+
+void WriteDeltas(ByteWriter& w, std::span<const int32_t> values) {
+    int32_t previous = 0;
+    for (int32_t v : values) {
+        const int32_t delta = v - previous;
+        if (IsShort(delta)) {
+            w.U8(static_cast<uint8_t>(std::abs(delta)));
         } else {
-            out.insert(out.end(), run, flags[i]);
+            w.U16(delta);
         }
-        i += run;
+        previous = v;
     }
 }
 
@@ -65,55 +79,86 @@ bool DecodeAxis(const ByteView& view, size_t& at, const std::vector<uint8_t>& fl
 
 }  // namespace
 
-std::vector<uint8_t> EncodeSimpleGlyph(std::span<const Contour> allContours) {
-    std::vector<uint8_t> out;
-    std::vector<Contour> contours;
-    for (const Contour& c : allContours) {
-        if (!c.empty()) contours.push_back(c);
-    }
-    if (contours.empty()) return out;
-    int32_t xMin = std::numeric_limits<int32_t>::max(), yMin = xMin;
-    int32_t xMax = std::numeric_limits<int32_t>::min(), yMax = xMax;
-    for (const Contour& c : contours) {
-        for (const OutlinePoint& p : c) {
-            xMin = std::min(xMin, p.x), xMax = std::max(xMax, p.x);
-            yMin = std::min(yMin, p.y), yMax = std::max(yMax, p.y);
-        }
-    }
-    AppendI16(out, static_cast<int16_t>(contours.size()));
-    for (int32_t v : {xMin, yMin, xMax, yMax}) AppendI16(out, static_cast<int16_t>(v));
-    size_t end = 0;
-    for (const Contour& c : contours) {
-        end += c.size();
-        AppendU16(out, static_cast<uint16_t>(end - 1));
-    }
-    AppendU16(out, 0);  // instructionLength
+GlyphBounds BoundsOf(const GlyphPoints& points) {
+    if (points.xs.empty()) return {};
+    const auto [xMin, xMax] = std::minmax_element(points.xs.begin(), points.xs.end());
+    const auto [yMin, yMax] = std::minmax_element(points.ys.begin(), points.ys.end());
+    return {*xMin, *yMin, *xMax, *yMax};
+}
 
-    std::vector<uint8_t> flags, xs, ys;
-    OutlinePoint previous{0, 0, true};
-    for (const Contour& c : contours) {
-        for (const OutlinePoint& p : c) {
-            uint8_t flag = p.onCurve ? kOnCurve : 0;
-            EncodeDelta(p.x - previous.x, kXShort, kXSameOrPositive, flag, xs);
-            EncodeDelta(p.y - previous.y, kYShort, kYSameOrPositive, flag, ys);
-            flags.push_back(flag);
-            previous = p;
-        }
+bool FitsSimpleGlyph(const GlyphPoints& points) {
+    int64_t px = 0;
+    int64_t py = 0;
+    for (size_t i = 0; i < points.xs.size(); ++i) {
+        const int64_t x = points.xs[i];
+        const int64_t y = points.ys[i];
+        if (!FitsInt16(x) || !FitsInt16(y) || !FitsInt16(x - px) || !FitsInt16(y - py)) return false;
+        px = x;
+        py = y;
     }
-    AppendFlags(out, flags);
-    out.insert(out.end(), xs.begin(), xs.end());
-    out.insert(out.end(), ys.begin(), ys.end());
-    if (out.size() % 2 != 0) out.push_back(0);
+    return true;
+}
+
+size_t SimpleGlyphSize(const GlyphPoints& points) {
+    const size_t size = GlyphHeader::kSize + 2 * points.endPoints.size() + 2 + points.xs.size() +
+                        DeltaBytes(points.xs) + DeltaBytes(points.ys);
+    return size + size % 2;
+}
+
+size_t EncodeSimpleGlyph(const GlyphPoints& points, const GlyphBounds& bounds, std::span<uint8_t> out) {
+    ByteWriter w(out);
+    w.U16(static_cast<int32_t>(points.endPoints.size()));
+    w.U16(bounds.xMin);
+    w.U16(bounds.yMin);
+    w.U16(bounds.xMax);
+    w.U16(bounds.yMax);
+    for (uint16_t end : points.endPoints) w.U16(end);
+    w.U16(0);  // instructionLength
+    int32_t px = 0;
+    int32_t py = 0;
+    for (size_t i = 0; i < points.xs.size(); ++i) {
+        const int32_t dx = points.xs[i] - px;
+        const int32_t dy = points.ys[i] - py;
+        uint8_t flag = points.onCurve[i] ? kOnCurve : 0;
+        if (IsShort(dx)) flag |= kXShort | (dx >= 0 ? kXSameOrPositive : 0);
+        if (IsShort(dy)) flag |= kYShort | (dy >= 0 ? kYSameOrPositive : 0);
+        w.U8(flag);
+        px = points.xs[i];
+        py = points.ys[i];
+    }
+    WriteDeltas(w, points.xs);
+    WriteDeltas(w, points.ys);
+    if (w.Pos() % 2) w.U8(0);
+    return w.Pos();
+}
+
+std::vector<uint8_t> EncodeSimpleGlyph(std::span<const Contour> contours) {
+    std::vector<int32_t> xs, ys;
+    std::vector<uint8_t> onCurve;
+    std::vector<uint16_t> endPoints;
+    for (const Contour& c : contours) {
+        if (c.empty()) continue;
+        for (const OutlinePoint& p : c) {
+            xs.push_back(p.x);
+            ys.push_back(p.y);
+            onCurve.push_back(p.onCurve ? 1 : 0);
+        }
+        endPoints.push_back(static_cast<uint16_t>(xs.size() - 1));
+    }
+    if (xs.empty()) return {};
+    const GlyphPoints points{xs, ys, onCurve, endPoints};
+    std::vector<uint8_t> out(SimpleGlyphSize(points));
+    out.resize(EncodeSimpleGlyph(points, BoundsOf(points), out));
     return out;
 }
 
 std::optional<std::vector<Contour>> DecodeSimpleGlyph(std::span<const uint8_t> glyph) {
     if (glyph.empty()) return std::vector<Contour>{};
     const ByteView view(glyph);
-    const auto numberOfContours = view.I16(0);
-    if (!numberOfContours || *numberOfContours < 0 || !view.Has(0, 10)) return std::nullopt;
+    const auto numberOfContours = ReadField(glyph, GlyphHeader::numberOfContours);
+    if (!numberOfContours || *numberOfContours < 0 || !view.Has(0, GlyphHeader::kSize)) return std::nullopt;
     std::vector<uint16_t> ends(static_cast<size_t>(*numberOfContours));
-    size_t at = 10;
+    size_t at = GlyphHeader::kSize;
     for (size_t i = 0; i < ends.size(); ++i, at += 2) {
         const auto end = view.U16(at);
         if (!end || (i > 0 && *end <= ends[i - 1])) return std::nullopt;

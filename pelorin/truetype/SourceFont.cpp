@@ -3,31 +3,32 @@
 #include <algorithm>
 
 #include "pelorin/truetype/BigEndian.h"
+#include "pelorin/truetype/HeadTable.h"
+#include "pelorin/truetype/HheaTable.h"
+#include "pelorin/truetype/LocaTable.h"
 #include "pelorin/truetype/LongMetricTable.h"
+#include "pelorin/truetype/MaxpTable.h"
 
 namespace pelorin::truetype {
 namespace {
-
-constexpr uint32_t kCollectionTag = MakeTag("ttcf");
-constexpr uint32_t kAppleTrueType = MakeTag("true");
 
 TrueTypeError Bad(TrueTypeErrorKind kind, std::string what) { return MakeError(kind, std::move(what)); }
 
 // Offset of the face's offset table in the file.
 TrueTypeResult<uint32_t> FaceOffset(const ByteView& file, uint32_t faceIndex) {
     using R = TrueTypeResult<uint32_t>;
-    const auto tag = file.U32(0);
+    const auto tag = ReadField(file.bytes(), CollectionHeader::tag);
     if (!tag) return R::failure(Bad(TrueTypeErrorKind::NotTrueType, "file too short"));
-    if (*tag != kCollectionTag) {
+    if (*tag != CollectionHeader::kTag) {
         if (faceIndex != 0) return R::failure(Bad(TrueTypeErrorKind::NotFound, "not a collection: only face 0"));
         return 0u;
     }
-    const auto numFonts = file.U32(8);
+    const auto numFonts = ReadField(file.bytes(), CollectionHeader::numFonts);
     if (!numFonts) return R::failure(Bad(TrueTypeErrorKind::Malformed, "collection header truncated"));
     if (faceIndex >= *numFonts) {
         return R::failure(Bad(TrueTypeErrorKind::NotFound, "collection has " + std::to_string(*numFonts) + " faces"));
     }
-    const auto offset = file.U32(12 + 4ull * faceIndex);
+    const auto offset = file.U32(CollectionHeader::kOffsetTableOffsets + 4ull * faceIndex);
     if (!offset) return R::failure(Bad(TrueTypeErrorKind::Malformed, "collection header truncated"));
     return *offset;
 }
@@ -48,8 +49,8 @@ TrueTypeResult<uint32_t> SourceFont::FaceCount(const std::filesystem::path& path
     auto bytes = ReadWholeFile(path);
     if (!bytes) return TrueTypeResult<uint32_t>::failure(bytes.error());
     const ByteView file(*bytes);
-    if (file.U32(0) != kCollectionTag) return 1u;
-    const auto n = file.U32(8);
+    if (ReadField(file.bytes(), CollectionHeader::tag) != CollectionHeader::kTag) return 1u;
+    const auto n = ReadField(file.bytes(), CollectionHeader::numFonts);
     if (!n) return TrueTypeResult<uint32_t>::failure(Bad(TrueTypeErrorKind::Malformed, "collection header truncated"));
     return *n;
 }
@@ -62,31 +63,18 @@ TrueTypeResult<SourceFont> SourceFont::FromBytes(std::vector<uint8_t> bytes, uin
     const auto faceOffset = FaceOffset(file, faceIndex);
     if (!faceOffset) return R::failure(faceOffset.error());
 
-    const size_t at = *faceOffset;
-    const auto version = file.U32(at);
-    const auto numTables = file.U16(at + 4);
-    if (!version || !numTables) return R::failure(Bad(TrueTypeErrorKind::NotTrueType, "offset table truncated"));
-    if (*version != CTTFMan::kSfntVersion && *version != kAppleTrueType) {
-        return R::failure(Bad(TrueTypeErrorKind::NotTrueType, "not a TrueType-outline font"));
-    }
-    if (!file.Has(at + 12, 16ull * *numTables)) {
-        return R::failure(Bad(TrueTypeErrorKind::Malformed, "table directory runs past the end of the file"));
-    }
-    for (size_t i = 0; i < *numTables; ++i) {
-        const size_t r = at + 12 + 16 * i;
-        DirectoryRecord record{*file.U32(r), *file.U32(r + 4), *file.U32(r + 8), *file.U32(r + 12)};
-        if (!file.Has(record.offset, record.length)) {
-            return R::failure(Bad(TrueTypeErrorKind::Malformed, "table '" + TagText(record.tag) + "' lies outside the file"));
-        }
-        font.directory_.push_back(record);
-    }
+    constexpr uint32_t kAccepted[] = {kTrueTypeVersion, kAppleTrueTypeVersion};
+    auto directory = ParseTableDirectory(file, *faceOffset, kAccepted);
+    if (!directory) return R::failure(directory.error());
+    font.directory_ = std::move(directory->records);
     const auto hasRecord = [&](TableTag tag) {
         return std::ranges::any_of(font.directory_, [tag](const DirectoryRecord& r) { return r.tag == tag; });
     };
     if (!hasRecord(tags::kGlyf) || !hasRecord(tags::kLoca)) {
         return R::failure(Bad(TrueTypeErrorKind::NotTrueType, "no TrueType outlines ('glyf')"));
     }
-    if (font.Table(tags::kHead).size() < 54 || font.Table(tags::kMaxp).size() < 6 || font.Table(tags::kHhea).size() < 36) {
+    if (font.Table(tags::kHead).size() < HeadTable::kSize || font.Table(tags::kMaxp).size() < MaxpTable::numGlyphs.End() ||
+        font.Table(tags::kHhea).size() < HheaTable::kSize) {
         return R::failure(Bad(TrueTypeErrorKind::Malformed, "'head', 'maxp' or 'hhea' missing or truncated"));
     }
     auto cmap = CharacterMap::Parse(font.Table(tags::kCmap));
@@ -103,22 +91,9 @@ std::span<const uint8_t> SourceFont::Table(TableTag tag) const {
 }
 
 size_t SourceFont::ReadTable(TableTag tag, size_t offset, std::span<uint8_t> out) const {
-    const auto table = Table(tag);
-    if (offset >= table.size()) return 0;
-    const size_t n = std::min(out.size(), table.size() - offset);
-    std::copy_n(table.begin() + static_cast<std::ptrdiff_t>(offset), n, out.begin());
-    return n;
+    return CopyBytesAt(Table(tag), offset, out);
 }
 
-uint16_t SourceFont::FieldU16(TableTag tag, size_t offset) const { return ByteView(Table(tag)).U16(offset).value_or(0); }
-
-uint16_t SourceFont::NumGlyphs() const { return FieldU16(tags::kMaxp, 4); }
-uint16_t SourceFont::UnitsPerEm() const { return FieldU16(tags::kHead, 18); }
-int16_t SourceFont::Ascender() const { return static_cast<int16_t>(FieldU16(tags::kHhea, 4)); }
-uint16_t SourceFont::NumberOfHMetrics() const { return FieldU16(tags::kHhea, 34); }
-uint16_t SourceFont::NumOfLongVerMetrics() const { return FieldU16(tags::kVhea, 34); }
-uint16_t SourceFont::WinAscent() const { return FieldU16(tags::kOS2, 74); }
-bool SourceFont::HasLongLoca() const { return FieldU16(tags::kHead, 50) != 0; }
 
 std::vector<CodeGlyph> SourceFont::EnumerateCodes() const {
     std::vector<CodeGlyph> pairs = cmap_.format4.Enumerate();
@@ -144,15 +119,10 @@ uint16_t SourceFont::GlyphForCode(uint32_t code) const {
 
 std::span<const uint8_t> SourceFont::GetGlyph(uint16_t glyphIndex) const {
     if (glyphIndex >= NumGlyphs()) return {};
-    const ByteView loca(Table(tags::kLoca));
-    std::optional<uint32_t> start, end;
-    if (HasLongLoca()) {
-        start = loca.U32(4u * glyphIndex);
-        end = loca.U32(4u * glyphIndex + 4);
-    } else {
-        const auto s = loca.U16(2u * glyphIndex), e = loca.U16(2u * glyphIndex + 2);
-        if (s && e) start = 2u * *s, end = 2u * *e;
-    }
+    const auto loca = Table(tags::kLoca);
+    const bool longOffsets = HasLongLoca();
+    const auto start = LocaTable::Offset(loca, longOffsets, glyphIndex);
+    const auto end = LocaTable::Offset(loca, longOffsets, glyphIndex + 1u);
     const auto glyf = Table(tags::kGlyf);
     if (!start || !end || *start >= *end || *end > glyf.size()) return {};
     return glyf.subspan(*start, *end - *start);

@@ -8,6 +8,7 @@
 
 #include "pelorin/truetype/CTTFMan.h"
 #include "pelorin/truetype/CmapSubtable.h"
+#include "pelorin/truetype/FontFields.h"
 #include "pelorin/truetype/LongMetric.h"
 
 namespace pelorin::truetype {
@@ -16,7 +17,7 @@ namespace pelorin::truetype {
 // (a single font or one face of a collection). Every offset and length read
 // from the file is checked before use; a table that is absent or lies
 // outside the file reads as empty. Copies share the file's bytes.
-class SourceFont {
+class SourceFont : public FontFields<SourceFont> {
 public:
     // faceIndex selects the face of a collection (.ttc); a plain font has only face 0.
     // Fails when the file cannot be read, is not TrueType-flavoured (no
@@ -33,13 +34,8 @@ public:
     // Copies table bytes from offset; 0 when the tag is absent or offset is past the table.
     size_t ReadTable(TableTag tag, size_t offset, std::span<uint8_t> out) const;
 
-    uint16_t NumGlyphs() const;            // maxp
-    uint16_t UnitsPerEm() const;           // head
-    int16_t Ascender() const;              // hhea
-    uint16_t NumberOfHMetrics() const;     // hhea
-    uint16_t NumOfLongVerMetrics() const;  // vhea, 0 without one
-    uint16_t WinAscent() const;            // OS/2 usWinAscent, 0 without OS/2
-    bool HasLongLoca() const;              // head indexToLocFormat
+    // NumGlyphs, UnitsPerEm, Ascender, NumberOfHMetrics, NumOfLongVerMetrics,
+    // WinAscent, HasLongLoca and the other header fields: see FontFields.
 
     // Windows encoding ID of the format 4 subtable in use (1 Unicode,
     // 2 Shift-JIS, 3 PRC, 4 Big5, 5 Wansung, 6 Johab); a subtable of the
@@ -65,7 +61,6 @@ public:
 
 private:
     SourceFont() = default;
-    uint16_t FieldU16(TableTag tag, size_t offset) const;
 
     std::shared_ptr<const std::vector<uint8_t>> file_;
     std::vector<DirectoryRecord> directory_;

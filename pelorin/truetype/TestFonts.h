@@ -18,6 +18,7 @@
 #include "pelorin/truetype/MergedCmap.h"
 #include "pelorin/truetype/GlyphOutline.h"
 #include "pelorin/truetype/SimpleGlyphCodec.h"
+#include "pelorin/truetype/TableDirectory.h"
 #include "pelorin/truetype/TableTag.h"
 
 namespace pelorin::truetype::testing {
@@ -77,10 +78,14 @@ struct RecordView {
     bool found = false;
 };
 inline RecordView FindRecord(std::span<const uint8_t> file, TableTag tag) {
-    const uint16_t n = GetU16(file, 4);
+    using Record = DirectoryRecordLayout;
+    const uint16_t n = GetU16(file, OffsetTable::numTables.offset);
     for (size_t i = 0; i < n; ++i) {
-        const size_t at = 12 + 16 * i;
-        if (GetU32(file, at) == tag) return {GetU32(file, at + 4), GetU32(file, at + 8), GetU32(file, at + 12), true};
+        const size_t at = TableDirectorySize(i);
+        if (GetU32(file, at + Record::tag.offset) == tag) {
+            return {GetU32(file, at + Record::checkSum.offset), GetU32(file, at + Record::offset.offset),
+                    GetU32(file, at + Record::length.offset), true};
+        }
     }
     return {};
 }
@@ -202,7 +207,7 @@ inline std::vector<uint8_t> BuildTinyFont(const TinyFontRecipe& recipe) {
 // A collection holding the given fonts, in order.
 inline std::vector<uint8_t> BuildCollection(const std::vector<std::vector<uint8_t>>& fonts) {
     std::vector<uint8_t> out;
-    AppendU32(out, MakeTag("ttcf"));
+    AppendU32(out, CollectionHeader::kTag);
     AppendU32(out, 0x00010000);
     AppendU32(out, static_cast<uint32_t>(fonts.size()));
     const size_t offsetsAt = out.size();
@@ -212,9 +217,9 @@ inline std::vector<uint8_t> BuildCollection(const std::vector<std::vector<uint8_
         const auto base = static_cast<uint32_t>(out.size());
         PutU32(out, offsetsAt + 4 * i, base);
         out.insert(out.end(), fonts[i].begin(), fonts[i].end());
-        const uint16_t numTables = GetU16(fonts[i], 4);
+        const uint16_t numTables = GetU16(fonts[i], OffsetTable::numTables.offset);
         for (size_t t = 0; t < numTables; ++t) {
-            const size_t at = base + 12 + 16 * t + 8;
+            const size_t at = base + TableDirectorySize(t) + DirectoryRecordLayout::offset.offset;
             PutU32(out, at, GetU32(out, at) + base);
         }
     }

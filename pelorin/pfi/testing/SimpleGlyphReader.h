@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "pelorin/truetype/GlyfTable.h"
+
 namespace pelorin::testing {
 
 struct GlyphPoint {
@@ -23,6 +25,7 @@ struct ReadGlyph {
 };
 
 inline std::optional<ReadGlyph> ReadSimpleGlyph(std::span<const std::uint8_t> b) {
+    using namespace truetype::glyph_flags;
     std::size_t pos = 0;
     auto u8 = [&](std::uint8_t& v) {
         if (pos >= b.size()) return false;
@@ -58,15 +61,15 @@ inline std::optional<ReadGlyph> ReadSimpleGlyph(std::span<const std::uint8_t> b)
         std::uint8_t f = 0, repeat = 0;
         if (!u8(f)) return std::nullopt;
         flags.push_back(f);
-        if (f & 0x08) {
+        if (f & kRepeat) {
             if (!u8(repeat)) return std::nullopt;
             flags.insert(flags.end(), repeat, f);
         }
     }
     std::vector<GlyphPoint> points(count);
     for (int axis = 0; axis < 2; ++axis) {
-        const std::uint8_t shortBit = axis == 0 ? 0x02 : 0x04;
-        const std::uint8_t sameBit = axis == 0 ? 0x10 : 0x20;
+        const std::uint8_t shortBit = axis == 0 ? kXShort : kYShort;
+        const std::uint8_t sameBit = axis == 0 ? kXSameOrPositive : kYSameOrPositive;
         std::int32_t value = 0;
         for (std::size_t i = 0; i < count; ++i) {
             std::int32_t delta = 0;
@@ -79,7 +82,7 @@ inline std::optional<ReadGlyph> ReadSimpleGlyph(std::span<const std::uint8_t> b)
             }
             value += delta;
             (axis == 0 ? points[i].x : points[i].y) = value;
-            points[i].on = flags[i] & 0x01;
+            points[i].on = flags[i] & kOnCurve;
         }
     }
     std::size_t first = 0;
