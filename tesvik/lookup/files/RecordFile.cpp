@@ -6,6 +6,7 @@
 
 #include <sys/stat.h>
 
+#include "platform/FileReplacement.h"
 #include "tesvik/lookup/files/Scrambling.h"
 
 namespace tesvik::lookup {
@@ -100,24 +101,9 @@ lumenar::Result<std::vector<std::uint8_t>, RecordFileError> readFileBytes(
 
 lumenar::Status<RecordFileError> replaceFileContents(const std::filesystem::path& path,
                                                      std::span<const std::uint8_t> bytes) {
-    using S = lumenar::Status<RecordFileError>;
-    std::filesystem::path temporary = path;
-    temporary += ".new";
-    errno = 0;
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) return S::failure(errorFor(RecordFileError::Kind::Unwritable, temporary, errno != 0 ? errno : EIO));
-    const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    std::error_code ec;
-    if (!written || !closed) {
-        std::filesystem::remove(temporary, ec);
-        return S::failure(errorFor(RecordFileError::Kind::Unwritable, temporary, writeErrno != 0 ? writeErrno : EIO));
-    }
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        return S::failure(errorFor(RecordFileError::Kind::Unwritable, path, ec.value()));
+    if (auto replaced = platform::replaceFile(path, bytes); !replaced) {
+        return lumenar::Status<RecordFileError>::failure(
+            {RecordFileError::Kind::Unwritable, replaced.error().describe()});
     }
     return {};
 }

@@ -88,9 +88,9 @@ private:
 lumenar::Result<std::vector<std::uint8_t>, RecordFileError> readFileBytes(
     const std::filesystem::path& path);
 
-// Replaces the file's content with bytes: writes a new file beside it and
-// renames it over the old one, so a failure part-way leaves the old file
-// as it was.
+// Replaces the file's content with bytes through a temporary file beside it,
+// synced and renamed over the old one, so a failure part-way leaves the old
+// file as it was; an existing file keeps its permissions.
 lumenar::Status<RecordFileError> replaceFileContents(const std::filesystem::path& path,
                                                      std::span<const std::uint8_t> bytes);
 
