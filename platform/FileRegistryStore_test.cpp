@@ -1,5 +1,6 @@
 #include "platform/FileRegistryStore.h"
 
+#include "common/testing/ScratchDirectory.h"
 #include "platform/FileReading.h"
 
 #include <gtest/gtest.h>
@@ -14,12 +15,8 @@ namespace {
 class FileRegistryStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/lumenar-registry-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir_ = pattern;
         file_ = dir_ / "config" / "lumenar" / "registry";
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
 
     std::unique_ptr<FileRegistryStore> openStore() {
         auto opened = FileRegistryStore::open(file_);
@@ -31,7 +28,8 @@ protected:
         std::ofstream(file_, std::ios::binary) << text;
     }
 
-    std::filesystem::path dir_;
+    lumenar::testing::ScratchDirectory scratch_;
+    std::filesystem::path dir_ = scratch_.path();
     std::filesystem::path file_;
 };
 

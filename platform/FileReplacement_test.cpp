@@ -1,5 +1,6 @@
 #include "platform/FileReplacement.h"
 
+#include "common/testing/ScratchDirectory.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -58,14 +59,8 @@ private:
 
 class FileReplacementTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/lumenar-replace-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
     void TearDown() override {
         std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
-        std::filesystem::remove_all(dir_);
     }
 
     static void put(const std::filesystem::path& file, const std::string& content) {
@@ -89,7 +84,8 @@ protected:
         return names;
     }
 
-    std::filesystem::path dir_;
+    lumenar::testing::ScratchDirectory scratch_;
+    std::filesystem::path dir_ = scratch_.path();
 };
 
 TEST_F(FileReplacementTest, AFailedStepLeavesTheOldFileAndNoTemporary) {

@@ -1,5 +1,6 @@
 #include "platform/InstanceLock.h"
 
+#include "common/testing/ScratchDirectory.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,15 +14,10 @@ namespace {
 
 class InstanceLockTest : public ::testing::Test {
 protected:
-    InstanceLockTest() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "instance-lock-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-        runtime_ = pattern;
-        env_.variables["XDG_RUNTIME_DIR"] = runtime_.string();
-    }
-    ~InstanceLockTest() override { std::filesystem::remove_all(runtime_); }
+    InstanceLockTest() { env_.variables["XDG_RUNTIME_DIR"] = runtime_.string(); }
 
-    std::filesystem::path runtime_;
+    lumenar::testing::ScratchDirectory scratch_;
+    std::filesystem::path runtime_ = scratch_.path();
     Environment env_;
 };
 

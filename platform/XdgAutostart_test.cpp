@@ -1,5 +1,7 @@
 #include "platform/XdgAutostart.h"
 
+#include "common/testing/ScratchDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,14 +13,11 @@ namespace {
 class XdgAutostartTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/lumenar-autostart-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir_ = pattern;
         env_ = Environment{{{"HOME", "/nonexistent"}, {"XDG_CONFIG_HOME", dir_.string()}}};
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
 
-    std::filesystem::path dir_;
+    lumenar::testing::ScratchDirectory scratch_;
+    std::filesystem::path dir_ = scratch_.path();
     Environment env_;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -7,7 +8,8 @@
 
 namespace lumenar::testing {
 
-// A fresh directory under /tmp, removed with the object.
+// A fresh, empty directory of its own under the system temporary folder,
+// removed with everything in it when the object goes.
 class ScratchDirectory {
 public:
     ScratchDirectory() {
@@ -32,6 +34,12 @@ public:
     std::string read(const std::string& name) const {
         std::ifstream in(path_ / name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    // How many files and folders the directory holds (not below them).
+    std::size_t entryCount() const {
+        std::size_t n = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path_)) ++n;
+        return n;
     }
 
 private:

@@ -3,6 +3,8 @@
 // matches. Every test runs with HOME and the XDG directories in a temporary
 // folder, so the user's own fonts and settings are never touched.
 
+#include "common/testing/ScratchDirectory.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -91,9 +93,9 @@ class PelorinEnvironment final : public ::testing::Environment {
 public:
     void SetUp() override {
         static Scene s;
+        static const lumenar::testing::ScratchDirectory scratch;
         scene = &s;
-        s.root = fs::temp_directory_path() / ("pelorin-itest-" + std::to_string(getpid()));
-        fs::remove_all(s.root);
+        s.root = scratch.path();
         const fs::path home = s.root / "home";
         fs::create_directories(home);
         setenv("HOME", home.c_str(), 1);
@@ -120,7 +122,6 @@ public:
         makeEudc(s.eudcLibrary, s.eudcFont);
         makeEudc(s.otherLibrary, s.otherFont);
     }
-    void TearDown() override { fs::remove_all(scene->root); }
 
 private:
     static void pack(const std::string& arguments) {

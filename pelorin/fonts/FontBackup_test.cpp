@@ -1,4 +1,5 @@
 #include "pelorin/fonts/FontBackup.h"
+#include "common/testing/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "pelorin/pfi/testing/LibraryBytes.h"
+#include "pelorin/pfi/LibraryBytes_testing.h"
 
 namespace pelorin::fonts {
 namespace {
@@ -20,7 +21,8 @@ std::string contentOf(const std::filesystem::path& file) {
 }
 
 TEST(FontBackup, CopiesOverAnOldCopyKeepingItsPermissions) {
-    const auto dir = testing::FreshTempDir("backup");
+    const lumenar::testing::ScratchDirectory scratch;
+    const std::filesystem::path& dir = scratch.path();
     std::string font(200000, '\0');  // more than one read's worth
     for (std::size_t i = 0; i < font.size(); ++i) font[i] = static_cast<char>(i * 7);
     std::ofstream(dir / "simsun.ttc", std::ios::binary) << font;
@@ -39,7 +41,8 @@ TEST(FontBackup, CopiesOverAnOldCopyKeepingItsPermissions) {
 }
 
 TEST(FontBackup, AFailedCopyLeavesTheTargetAsItWas) {
-    const auto dir = testing::FreshTempDir("backup-failed");
+    const lumenar::testing::ScratchDirectory scratch;
+    const std::filesystem::path& dir = scratch.path();
     std::ofstream(dir / "copy.tte", std::ios::binary) << "older copy";
 
     EXPECT_EQ(copyFileAtomically(dir / "absent.tte", dir / "copy.tte"), std::strerror(ENOENT));

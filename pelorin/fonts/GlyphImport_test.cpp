@@ -1,11 +1,13 @@
 #include "pelorin/fonts/GlyphImport.h"
 
+#include "common/testing/ScratchDirectory.h"
+
 #include "pelorin/fonts/FakeFrontEnd_testing.h"
 #include "pelorin/fonts/EudcDrawnCodes.h"
-#include "pelorin/pfi/testing/LibraryBytes.h"
+#include "pelorin/pfi/LibraryBytes_testing.h"
 #include "pelorin/truetype/CTTFMan.h"
 #include "pelorin/truetype/SourceFont.h"
-#include "pelorin/truetype/TestFonts.h"
+#include "pelorin/truetype/TestFonts_testing.h"
 #include "platform/MemoryRegistryStore.h"
 
 #include <gtest/gtest.h>
@@ -50,12 +52,10 @@ std::vector<std::uint8_t> slotBytes(const std::filesystem::path& file, std::uint
 class GlyphImportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = pelorin::testing::FreshTempDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
         entry.faceName = "LMSong";
         entry.codePage = 0;
         entry.fontFilePath = (dir / "LMSong.ttf").string();
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
 
     std::string library(const std::string& name, const std::vector<pelorin::testing::LibraryEntry>& entries,
                         std::uint16_t emWord = 1000) {
@@ -75,7 +75,8 @@ protected:
     bool run(const ImportSettings& s) { return runImport(entry, s, context); }
     std::string linked() const { return links.eudcPathOf(entry.codePage, "LMSong"); }
 
-    std::filesystem::path dir;
+    lumenar::testing::ScratchDirectory scratch;
+    std::filesystem::path dir = scratch.path();
     FontEntry entry;
     platform::MemoryRegistryStore store;
     NoSwitch eudcSwitch;

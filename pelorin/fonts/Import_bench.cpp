@@ -2,6 +2,7 @@
 // font, and, in the same run, fontTools building the same font from the same
 // outlines (bench/fonttools_build.py with Debian's /usr/bin/python3).
 
+#include "common/testing/ScratchDirectory.h"
 #include "pelorin/fonts/GlyphImport.h"
 #include "pelorin/pfi/PfiWriter.h"
 
@@ -75,13 +76,12 @@ void writeOutlinesJson(const std::vector<SourceGlyph>& glyphs, const fs::path& f
 }
 
 struct Fixture {
-    fs::path dir;
+    lumenar::testing::ScratchDirectory scratch;
+    fs::path dir = scratch.path();
     fs::path library;
     fs::path outlines;
 
     Fixture() {
-        dir = fs::temp_directory_path() / ("pelorin-import-bench-" + std::to_string(getpid()));
-        fs::create_directories(dir);
         library = dir / "library.pfi";
         outlines = dir / "outlines.json";
         const auto glyphs = makeGlyphs();
@@ -92,7 +92,6 @@ struct Fixture {
         }
         writeOutlinesJson(glyphs, outlines);
     }
-    ~Fixture() { fs::remove_all(dir); }
 };
 
 Fixture& fixture() {

@@ -1,5 +1,7 @@
 #include "pelorin/fonts/StartupEudcSetup.h"
 
+#include "common/testing/ScratchDirectory.h"
+
 #include "pelorin/fonts/FakeFrontEnd_testing.h"
 #include "platform/MemoryRegistryStore.h"
 
@@ -15,19 +17,15 @@ using fakes::NoSwitch;
 class StartupEudcSetupTest : public testing::Test {
 protected:
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("startup-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(dir);
-        ini = dir / "pfiFonts.ini";
-        std::filesystem::remove(ini);
+        ini = scratch.path() / "pfiFonts.ini";
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
 
     void writeIni(const std::string& bytes) { std::ofstream(ini, std::ios::binary) << bytes; }
     void run() { startupEudcSetup(ini, "/fonts", faces, links); }
     std::string link(const std::string& face) const { return links.eudcPathOf(936, face); }
 
-    std::filesystem::path dir, ini;
+    lumenar::testing::ScratchDirectory scratch;
+    std::filesystem::path ini;
     std::vector<std::string> faces{"宋体", "LMKai", "DejaVu Sans"};
     platform::MemoryRegistryStore store;
     NoSwitch eudcSwitch;

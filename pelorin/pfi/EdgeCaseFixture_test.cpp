@@ -9,7 +9,7 @@
 #include "pelorin/pfi/GlyphConverter.h"
 #include "pelorin/pfi/GlyphDecoder.h"
 #include "pelorin/pfi/PfiDoc.h"
-#include "pelorin/pfi/testing/SimpleGlyphReader.h"
+#include "pelorin/pfi/SimpleGlyphReader_testing.h"
 
 namespace pelorin {
 namespace {

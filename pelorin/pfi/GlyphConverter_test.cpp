@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "pelorin/pfi/testing/LibraryBytes.h"
-#include "pelorin/pfi/testing/OutlineBuilder.h"
-#include "pelorin/pfi/testing/SimpleGlyphReader.h"
+#include "pelorin/pfi/LibraryBytes_testing.h"
+#include "pelorin/pfi/OutlineBuilder_testing.h"
+#include "pelorin/pfi/SimpleGlyphReader_testing.h"
 
 namespace pelorin {
 namespace {

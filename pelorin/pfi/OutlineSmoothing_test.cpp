@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "pelorin/pfi/GlyphConverter.h"
-#include "pelorin/pfi/testing/OutlineBuilder.h"
-#include "pelorin/pfi/testing/SimpleGlyphReader.h"
+#include "pelorin/pfi/OutlineBuilder_testing.h"
+#include "pelorin/pfi/SimpleGlyphReader_testing.h"
 
 namespace pelorin {
 namespace {

@@ -1,4 +1,5 @@
 #include "pelorin/pfi/PfiDoc.h"
+#include "common/testing/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 #include "pelorin/pfi/CodeSpace.h"
 #include "pelorin/pfi/OldVersionEmSize.h"
 #include "pelorin/pfi/PfiMessages.h"
-#include "pelorin/pfi/testing/LibraryBytes.h"
+#include "pelorin/pfi/LibraryBytes_testing.h"
 
 namespace pelorin {
 namespace {
@@ -57,7 +58,8 @@ TEST(PfiDocTest, ZeroEmSizeIsRejected) {
 }
 
 TEST(PfiDocTest, OldVersionTakesEmSizeFromIniBesideTheProgram) {
-    const auto dir = testing::FreshTempDir("old-version");
+    const lumenar::testing::ScratchDirectory scratch;
+    const std::filesystem::path& dir = scratch.path();
     const auto library = dir / "SSFL.pfi";
     testing::WriteFile(library, LibraryBytes(0, {}));
     const PfiOpenOptions options{936, dir};

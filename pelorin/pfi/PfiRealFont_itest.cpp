@@ -10,10 +10,11 @@
 #include <vector>
 
 #include "pelorin/pfi/GlyphConverter.h"
+#include "common/testing/ScratchDirectory.h"
 #include "pelorin/pfi/PfiDoc.h"
 #include "pelorin/pfi/PfiWriter.h"
-#include "pelorin/pfi/testing/LibraryBytes.h"
-#include "pelorin/pfi/testing/SimpleGlyphReader.h"
+#include "pelorin/pfi/LibraryBytes_testing.h"
+#include "pelorin/pfi/SimpleGlyphReader_testing.h"
 
 namespace pelorin {
 namespace {
@@ -94,7 +95,8 @@ SourceContour Explicit(const SourceContour& c) {
 
 TEST(PfiRealFontTest, PackedGlyphsConvertBackToTheFontsPoints) {
     if (!std::filesystem::exists(kFont)) GTEST_SKIP() << kFont << " is not installed";
-    const auto dir = testing::FreshTempDir("real-font");
+    const lumenar::testing::ScratchDirectory scratch;
+    const std::filesystem::path& dir = scratch.path();
     const auto dumpPath = dir / "outlines.txt";
     const auto scriptPath = dir / "dump.py";
     std::ofstream(scriptPath) << kDumpScript;

@@ -1,4 +1,5 @@
 #include "pelorin/pfi/PfiWriter.h"
+#include "common/testing/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,8 @@
 
 #include "pelorin/pfi/GlyphConverter.h"
 #include "pelorin/pfi/PfiDoc.h"
-#include "pelorin/pfi/testing/LibraryBytes.h"
-#include "pelorin/pfi/testing/SimpleGlyphReader.h"
+#include "pelorin/pfi/LibraryBytes_testing.h"
+#include "pelorin/pfi/SimpleGlyphReader_testing.h"
 
 namespace pelorin {
 namespace {
@@ -159,7 +160,8 @@ TEST(PfiWriterTest, RejectsImpossibleLayouts) {
 }
 
 TEST(PfiWriterTest, WritesTheFileWholeUnderItsName) {
-    const auto dir = testing::FreshTempDir("writer");
+    const lumenar::testing::ScratchDirectory scratch;
+    const std::filesystem::path& dir = scratch.path();
     const auto packed = PackPfiLibrary({936, 1000, 1000}, std::vector<SourceGlyph>{{0xAAA1, 0, {}}});
     ASSERT_TRUE(WritePfiFile(dir / "out.pfi", packed->bytes));
     CPfiDoc doc;

@@ -13,7 +13,7 @@
 #include "pelorin/pfi/GlyphDecoder.h"
 #include "pelorin/pfi/PfiDoc.h"
 #include "pelorin/pfi/PfiWriter.h"
-#include "pelorin/pfi/testing/SimpleGlyphReader.h"
+#include "pelorin/pfi/SimpleGlyphReader_testing.h"
 
 namespace pelorin {
 namespace {

@@ -1,17 +1,18 @@
 #include "pelorin/truetype/EudcFontFile.h"
+#include "common/testing/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "pelorin/truetype/TableChecksum.h"
-#include "pelorin/truetype/TestFonts.h"
+#include "pelorin/truetype/TestFonts_testing.h"
 
 namespace pelorin::truetype {
 namespace {
 
 using testing::FindRecord;
-using testing::ScratchDir;
+using lumenar::testing::ScratchDirectory;
 using testing::SquareGlyph;
 using testing::TableBytes;
 
@@ -21,12 +22,12 @@ int16_t I16At(std::span<const uint8_t> t, size_t at) { return static_cast<int16_
 
 uint32_t LocaAt(std::span<const uint8_t> file, uint32_t index) { return GetU32(TableBytes(file, tags::kLoca), 4 * index); }
 
-EudcFontFile NewEudc(const ScratchDir& dir, const std::string& name = "new.tte") {
+EudcFontFile NewEudc(const ScratchDirectory& dir, const std::string& name = "new.tte") {
     return EudcFontFile::Create(dir / name, 2052, 1000).value();
 }
 
 TEST(EudcFontFile, NewFileHasTheFixedLayout) {
-    ScratchDir dir("layout");
+    ScratchDirectory dir;
     EudcFontFile eudc = NewEudc(dir);
     const std::vector<uint8_t> file = eudc.Serialize();
 
@@ -59,7 +60,7 @@ TEST(EudcFontFile, NewFileHasTheFixedLayout) {
 }
 
 TEST(EudcFontFile, NewFileHasTheFixedTableContents) {
-    ScratchDir dir("contents");
+    ScratchDirectory dir;
     EudcFontFile eudc = NewEudc(dir);
     const std::vector<uint8_t> file = eudc.Serialize();
 
@@ -132,7 +133,7 @@ TEST(EudcFontFile, LanguageSelectsTheOS2Ranges) {
 }
 
 TEST(EudcFontFile, EveryWrittenFileCarriesTrueChecksums) {
-    ScratchDir dir("checksums");
+    ScratchDirectory dir;
     EudcFontFile eudc = NewEudc(dir);
     ASSERT_TRUE(eudc.AddGlyph(0xE010, SquareGlyph(10, 10, 100), {200, 10}, {256, 20}, true).ok());
     ASSERT_TRUE(eudc.Close().ok());
@@ -148,7 +149,7 @@ TEST(EudcFontFile, EveryWrittenFileCarriesTrueChecksums) {
 }
 
 TEST(EudcFontFile, AddingAGlyphShiftsLaterOffsetsAndPatchesMetrics) {
-    ScratchDir dir("add");
+    ScratchDirectory dir;
     EudcFontFile eudc = NewEudc(dir);
     const std::vector<uint8_t> glyph = SquareGlyph(10, 20, 100);
     const uint32_t code = 0xE005;
@@ -167,7 +168,7 @@ TEST(EudcFontFile, AddingAGlyphShiftsLaterOffsetsAndPatchesMetrics) {
 }
 
 TEST(EudcFontFile, ReplacingAGlyphLeavesExactlyTheNewGlyph) {
-    ScratchDir dir("replace");
+    ScratchDirectory dir;
     EudcFontFile eudc = NewEudc(dir);
     const std::vector<Contour> two{testing::Square(0, 0, 50), testing::Square(100, 100, 50)};
     const std::vector<uint8_t> first = EncodeSimpleGlyph(two);
@@ -188,7 +189,7 @@ TEST(EudcFontFile, ReplacingAGlyphLeavesExactlyTheNewGlyph) {
 }
 
 TEST(EudcFontFile, OccupiedSlotIsKeptWhenReplaceIsOff) {
-    ScratchDir dir("keep");
+    ScratchDirectory dir;
     EudcFontFile eudc = NewEudc(dir);
     ASSERT_TRUE(eudc.AddGlyph(0xE100, SquareGlyph(0, 0, 10), {100, 0}, {256, 0}, false).ok());
     const std::vector<uint8_t> before = eudc.Serialize();
@@ -198,7 +199,7 @@ TEST(EudcFontFile, OccupiedSlotIsKeptWhenReplaceIsOff) {
 }
 
 TEST(EudcFontFile, CodesOutsideThePrivateUseAreaAreNotAdded) {
-    ScratchDir dir("outside");
+    ScratchDirectory dir;
     EudcFontFile eudc = NewEudc(dir);
     const std::vector<uint8_t> before = eudc.Serialize();
     for (uint32_t code : {0x4E00u, 0xDFFFu, 0xF900u, 0x10000u}) {
@@ -210,7 +211,7 @@ TEST(EudcFontFile, CodesOutsideThePrivateUseAreaAreNotAdded) {
 }
 
 TEST(EudcFontFile, GlyphDataShorterThanItsHeaderIsRefused) {
-    ScratchDir dir("short");
+    ScratchDirectory dir;
     EudcFontFile eudc = NewEudc(dir);
     const std::vector<uint8_t> truncated = {0x00, 0x02, 0, 0, 0, 0, 0, 10, 0, 10, 0, 3};  // 2 contours, 1 end point
     EXPECT_FALSE(eudc.AddGlyph(0xE000, truncated, {1, 1}, {1, 1}, true).ok());
@@ -218,7 +219,7 @@ TEST(EudcFontFile, GlyphDataShorterThanItsHeaderIsRefused) {
 }
 
 TEST(EudcFontFile, MergingKeepsExistingGlyphsAndLayout) {
-    ScratchDir dir("merge");
+    ScratchDirectory dir;
     {
         EudcFontFile eudc = NewEudc(dir, "font.tte");
         ASSERT_TRUE(eudc.AddGlyph(0xE001, SquareGlyph(1, 1, 40), {100, 1}, {256, 2}, true).ok());
@@ -234,7 +235,7 @@ TEST(EudcFontFile, MergingKeepsExistingGlyphsAndLayout) {
     ASSERT_TRUE(opened->AddGlyph(0xE002, SquareGlyph(2, 2, 60), {120, 2}, {256, 3}, false).ok());
     EXPECT_EQ(opened->AddGlyph(0xE001, SquareGlyph(9, 9, 9), {1, 1}, {1, 1}, false).value(), GlyphSlotChange::SlotTaken);
     ASSERT_TRUE(opened->Close().ok());
-    EXPECT_EQ(dir.EntryCount(), 1u);  // no temporary file left beside it
+    EXPECT_EQ(dir.entryCount(), 1u);  // no temporary file left beside it
 
     auto reopened = EudcFontFile::OpenForMerge(dir / "font.tte");
     ASSERT_TRUE(reopened.ok());
@@ -246,7 +247,7 @@ TEST(EudcFontFile, MergingKeepsExistingGlyphsAndLayout) {
 }
 
 TEST(EudcFontFile, UnfinishedWriteLeavesTheExistingFileUntouched) {
-    ScratchDir dir("atomic");
+    ScratchDirectory dir;
     {
         EudcFontFile eudc = NewEudc(dir, "font.tte");
         ASSERT_TRUE(eudc.Close().ok());
@@ -256,11 +257,11 @@ TEST(EudcFontFile, UnfinishedWriteLeavesTheExistingFileUntouched) {
         auto opened = EudcFontFile::OpenForMerge(dir / "font.tte");
         ASSERT_TRUE(opened.ok());
         ASSERT_TRUE(opened->AddGlyph(0xE001, SquareGlyph(1, 1, 40), {100, 1}, {256, 2}, true).ok());
-        EXPECT_EQ(dir.EntryCount(), 2u);  // the file and its unfinished copy
+        EXPECT_EQ(dir.entryCount(), 2u);  // the file and its unfinished copy
         // dropped without Close: an import that failed half way
     }
     EXPECT_EQ(ReadFile(dir / "font.tte"), good);
-    EXPECT_EQ(dir.EntryCount(), 1u);
+    EXPECT_EQ(dir.entryCount(), 1u);
     {
         auto created = EudcFontFile::Create(dir / "font.tte", 1028, 900);
         ASSERT_TRUE(created.ok());
@@ -269,7 +270,7 @@ TEST(EudcFontFile, UnfinishedWriteLeavesTheExistingFileUntouched) {
 }
 
 TEST(EudcFontFile, OpenOrCreateFailuresAreReported) {
-    ScratchDir dir("failures");
+    ScratchDirectory dir;
     auto created = EudcFontFile::Create(dir / "missing-folder" / "x.tte", 2052, 0);
     ASSERT_FALSE(created.ok());
     EXPECT_EQ(created.error().kind, TrueTypeErrorKind::CannotCreate);
@@ -281,7 +282,7 @@ TEST(EudcFontFile, OpenOrCreateFailuresAreReported) {
     const auto closed = blocked->Close();
     ASSERT_FALSE(closed.ok());
     EXPECT_EQ(closed.error().kind, TrueTypeErrorKind::WriteFailed);
-    EXPECT_EQ(dir.EntryCount(), 1u);
+    EXPECT_EQ(dir.entryCount(), 1u);
 
     auto missing = EudcFontFile::OpenForMerge(dir / "absent.tte");
     ASSERT_FALSE(missing.ok());

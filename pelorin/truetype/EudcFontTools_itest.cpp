@@ -3,17 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "pelorin/truetype/EudcFontFile.h"
+#include "common/testing/ScratchDirectory.h"
 #include "pelorin/truetype/FreeTypeOutline.h"
 #include "pelorin/truetype/GlyphOutlineReader.h"
-#include "pelorin/truetype/OutsideTools.h"
-#include "pelorin/truetype/RealFonts.h"
+#include "pelorin/truetype/OutsideTools_testing.h"
+#include "pelorin/truetype/RealFonts_testing.h"
 #include "pelorin/truetype/SimpleGlyphCodec.h"
-#include "pelorin/truetype/TestFonts.h"
+#include "pelorin/truetype/TestFonts_testing.h"
 
 namespace pelorin::truetype {
 namespace {
 
 using namespace testing;
+using lumenar::testing::ScratchDirectory;
 
 // Checks every table checksum, the whole-file checksum and the PUA map.
 const char* kCheckEudc = R"(
@@ -83,7 +85,7 @@ void ExpectFreeTypeSees(const std::filesystem::path& path, const std::vector<Wri
 }
 
 TEST(EudcFontTools, NewEudcFontIsReadByOutsideTools) {
-    ScratchDir dir("eudc-tools");
+    ScratchDirectory dir;
     const auto path = dir / "new.tte";
     const std::vector<WrittenGlyph> glyphs = UkaiGlyphsAtEudcEm(40);
     {
@@ -101,7 +103,7 @@ TEST(EudcFontTools, NewEudcFontIsReadByOutsideTools) {
 }
 
 TEST(EudcFontTools, EudcFontEditedInPlaceStaysValid) {
-    ScratchDir dir("eudc-merge");
+    ScratchDirectory dir;
     const auto path = dir / "font.tte";
     std::vector<WrittenGlyph> glyphs = UkaiGlyphsAtEudcEm(12);
     {

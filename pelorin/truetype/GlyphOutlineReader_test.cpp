@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pelorin/truetype/SimpleGlyphCodec.h"
-#include "pelorin/truetype/TestFonts.h"
+#include "pelorin/truetype/TestFonts_testing.h"
 
 namespace pelorin::truetype {
 namespace {

@@ -1,15 +1,16 @@
 #include "pelorin/truetype/MergedFontFile.h"
+#include "common/testing/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 
 #include "pelorin/truetype/TableChecksum.h"
-#include "pelorin/truetype/TestFonts.h"
+#include "pelorin/truetype/TestFonts_testing.h"
 
 namespace pelorin::truetype {
 namespace {
 
 using testing::BuildTinyFont;
-using testing::ScratchDir;
+using lumenar::testing::ScratchDirectory;
 using testing::SquareGlyph;
 using testing::TableBytes;
 using testing::TinyFontRecipe;
@@ -56,12 +57,12 @@ std::vector<uint8_t> Merge(const SourceFont& source, const std::filesystem::path
 }
 
 TEST(MergedFontFile, KeepsTheSourceAndAddsGlyphs) {
-    ScratchDir dir("merged");
+    ScratchDirectory dir;
     const std::vector<uint8_t> sourceBytes = BuildTinyFont(Source());
     const SourceFont source = SourceFont::FromBytes(sourceBytes).value();
     const std::vector<uint8_t> file = Merge(source, dir / "merged.ttf");
     EXPECT_EQ(ReadWholeFile(dir / "merged.ttf").value(), file);
-    EXPECT_EQ(dir.EntryCount(), 1u);
+    EXPECT_EQ(dir.entryCount(), 1u);
 
     auto merged = SourceFont::FromBytes(file);
     ASSERT_TRUE(merged.ok()) << merged.error().detail;
@@ -100,7 +101,7 @@ TEST(MergedFontFile, KeepsTheSourceAndAddsGlyphs) {
 }
 
 TEST(MergedFontFile, RefusesTablesThatDoNotMatchTheGlyphCount) {
-    ScratchDir dir("mismatch");
+    ScratchDirectory dir;
     const SourceFont source = SourceFont::FromBytes(BuildTinyFont(Source())).value();
     auto out = MergedFontFile::Create(dir / "m.ttf");
     ASSERT_TRUE(out.ok());

@@ -4,16 +4,18 @@
 #include <gtest/gtest.h>
 
 #include "pelorin/truetype/FreeTypeOutline.h"
+#include "common/testing/ScratchDirectory.h"
 #include "pelorin/truetype/MergedFontFile.h"
-#include "pelorin/truetype/OutsideTools.h"
-#include "pelorin/truetype/RealFonts.h"
+#include "pelorin/truetype/OutsideTools_testing.h"
+#include "pelorin/truetype/RealFonts_testing.h"
 #include "pelorin/truetype/SimpleGlyphCodec.h"
-#include "pelorin/truetype/TestFonts.h"
+#include "pelorin/truetype/TestFonts_testing.h"
 
 namespace pelorin::truetype {
 namespace {
 
 using namespace testing;
+using lumenar::testing::ScratchDirectory;
 
 const char* kCheckMerged = R"(
 import sys
@@ -92,7 +94,7 @@ std::filesystem::path WriteMerged(const SourceFont& source, const std::vector<Ne
 }
 
 TEST(MergedFontTools, CopyOfARealFontWithNewGlyphsIsValid) {
-    ScratchDir dir("merged-tools");
+    ScratchDirectory dir;
     for (const auto& face : {std::pair{kUkai, 0u}, std::pair{kZenHei, 0u}}) {
         const SourceFont source = SourceFont::Open(face.first, face.second).value();
         const std::vector<NewGlyph> added = NewGlyphsFor(source);

@@ -8,9 +8,10 @@
 #include <random>
 
 #include "pelorin/truetype/EudcFontFile.h"
+#include "common/testing/ScratchDirectory.h"
 #include "pelorin/truetype/GlyphOutlineReader.h"
 #include "pelorin/truetype/SourceFont.h"
-#include "pelorin/truetype/TestFonts.h"
+#include "pelorin/truetype/TestFonts_testing.h"
 
 namespace pelorin::truetype {
 namespace {
@@ -113,7 +114,7 @@ TEST(SourceFontFuzz, MutatedFilesNeverReadOutOfBounds) {
 // Damaged EUDC files opened for merging: refused or read within bounds,
 // and anything opened still takes a glyph and writes out.
 TEST(EudcFontFileFuzz, DamagedEudcFilesAreRefusedOrReadSafely) {
-    testing::ScratchDir dir("eudc-fuzz");
+    lumenar::testing::ScratchDirectory dir;
     EudcFontFile fresh = EudcFontFile::Create(dir / "seed.tte", 2052, 900).value();
     ASSERT_TRUE(fresh.AddGlyph(0xE000, SquareGlyph(1, 1, 50), {256, 1}, {256, 2}, true).ok());
     const std::vector<uint8_t> seed = fresh.Serialize();

@@ -8,8 +8,8 @@
 #include "pelorin/truetype/FreeTypeOutline.h"
 #include FT_TRUETYPE_TABLES_H
 #include "pelorin/truetype/GlyphOutlineReader.h"
-#include "pelorin/truetype/OutsideTools.h"
-#include "pelorin/truetype/RealFonts.h"
+#include "pelorin/truetype/OutsideTools_testing.h"
+#include "pelorin/truetype/RealFonts_testing.h"
 
 namespace pelorin::truetype {
 namespace {

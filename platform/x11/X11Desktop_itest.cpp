@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/x11/X11Desktop.h"
+
+#include "common/testing/ScratchDirectory.h"
 #include "platform/x11/XvfbSession_testing.h"
 
 #include <X11/Xlib.h>
@@ -30,13 +32,9 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(session_->ready()) << "Xvfb with openbox did not start";
-        std::string pattern = (std::filesystem::temp_directory_path() / "x11-desktop-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        scratch_ = pattern;
     }
     void TearDown() override {
         for (pid_t pid : started_) session_->stop(pid);
-        std::filesystem::remove_all(scratch_);
     }
 
     struct Terminal {
@@ -123,7 +121,8 @@ protected:
     }
 
     static testing::XvfbSession* session_;
-    std::filesystem::path scratch_;
+    lumenar::testing::ScratchDirectory scratchDirectory_;
+    std::filesystem::path scratch_ = scratchDirectory_.path();
     std::vector<pid_t> started_;
 };
 

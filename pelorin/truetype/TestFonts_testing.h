@@ -23,30 +23,6 @@
 
 namespace pelorin::truetype::testing {
 
-// A fresh, empty directory under the system temporary folder, removed by the destructor.
-class ScratchDir {
-public:
-    explicit ScratchDir(const std::string& name) {
-        path_ = std::filesystem::temp_directory_path() / ("pelorin-tt-" + name + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    size_t EntryCount() const {
-        size_t n = 0;
-        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(path_)) ++n;
-        return n;
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
 // An axis-aligned square contour, corners on the curve.
 inline Contour Square(int32_t x, int32_t y, int32_t side) {
     return {{x, y, true}, {x, y + side, true}, {x + side, y + side, true}, {x + side, y, true}};

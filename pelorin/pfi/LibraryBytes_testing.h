@@ -51,12 +51,4 @@ inline void WriteFile(const std::filesystem::path& path, const std::vector<std::
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-// A fresh empty directory below the system's temporary directory.
-inline std::filesystem::path FreshTempDir(const std::string& name) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("pelorin-pfi-" + name + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
 }  // namespace pelorin::testing
