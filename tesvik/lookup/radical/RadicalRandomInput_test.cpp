@@ -103,11 +103,11 @@ TEST(RadicalRandomInput, TableEditsAndRegenerationKeepWholeRows) {
         const auto code = static_cast<std::uint16_t>(0xE000 + random.below(16));
         const UserRadicalEntry entry{code, "E000", radicalKey(random.text(4) + "    "),
                                      static_cast<unsigned>(random.below(100)), random.text(4)};
-        const auto outcome = random.below(3) == 0   ? addRadicalEntry(dir.path(), entry).outcome
-                             : random.below(2) == 0 ? modifyRadicalEntry(dir.path(), entry, yes).outcome
-                                                    : deleteRadicalEntry(dir.path(), code, yes).outcome;
+        const bool done = random.below(3) == 0   ? addRadicalEntry(dir.path(), entry).ok()
+                             : random.below(2) == 0 ? modifyRadicalEntry(dir.path(), entry, yes).ok()
+                                                    : deleteRadicalEntry(dir.path(), code, yes).ok();
         const auto after = readBytes(tablePath);
-        if (outcome == UserRadicalEditResult::Outcome::Done) {
+        if (done) {
             EXPECT_EQ(after.size() % UserRadicalRowSize, before.size() % UserRadicalRowSize);
             const auto records = readBytes(dir.path() / UserRadicalRecordFileName);
             EXPECT_EQ(records.size(), after.size() / UserRadicalRowSize * RadicalRecordSize);

@@ -1,7 +1,6 @@
 #include "tesvik/lookup/radical/UserRadicalRegeneration.h"
 
 #include "tesvik/lookup/radical/RadicalFileNames.h"
-#include "tesvik/lookup/files/RecordFile.h"
 #include "tesvik/lookup/files/Scrambling.h"
 
 namespace tesvik::lookup {
@@ -14,8 +13,8 @@ void append(std::vector<std::uint8_t>& out, const std::array<std::uint8_t, N>& b
 
 }  // namespace
 
-UserRadicalPairBytes buildUserRadicalPair(std::span<const std::uint8_t> sourceTable) {
-    UserRadicalPairBytes pair;
+IndexPairBytes buildUserRadicalPair(std::span<const std::uint8_t> sourceTable) {
+    IndexPairBytes pair;
     const std::size_t rows = sourceTable.size() / UserRadicalRowSize;
     std::optional<RadicalKey> groupKey;
     for (std::size_t n = 0; n < rows; ++n) {
@@ -33,22 +32,13 @@ UserRadicalPairBytes buildUserRadicalPair(std::span<const std::uint8_t> sourceTa
     return pair;
 }
 
+UserTableFiles userRadicalTableFiles(const std::filesystem::path& userDir) {
+    const RadicalIndexPair pair = userRadicalPair(userDir);
+    return {userDir / UserRadicalTableFileName, pair.index, pair.records, buildUserRadicalPair};
+}
+
 lumenar::Status<Message> regenerateUserRadicalFiles(const std::filesystem::path& userDir) {
-    using S = lumenar::Status<Message>;
-    const std::filesystem::path sourcePath = userDir / UserRadicalTableFileName;
-    const auto source = readFileBytes(sourcePath);
-    if (!source) {
-        if (source.error().kind == RecordFileError::Kind::Missing) {
-            return S::failure(message(MessageId::SourceTableMissing, sourcePath.string()));
-        }
-        return S::failure(message(MessageId::SourceTableError));
-    }
-    const UserRadicalPairBytes pair = buildUserRadicalPair(*source);
-    const RadicalIndexPair paths = userRadicalPair(userDir);
-    if (!replaceFileContents(paths.records, pair.records) || !replaceFileContents(paths.index, pair.index)) {
-        return S::failure(message(MessageId::TableWriteFailed));
-    }
-    return {};
+    return regenerateIndexPair(userRadicalTableFiles(userDir));
 }
 
 }  // namespace tesvik::lookup

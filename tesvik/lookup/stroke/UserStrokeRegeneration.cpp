@@ -1,6 +1,5 @@
 #include "tesvik/lookup/stroke/UserStrokeRegeneration.h"
 
-#include "tesvik/lookup/files/RecordFile.h"
 #include "tesvik/lookup/files/Scrambling.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeRecords.h"
@@ -15,8 +14,8 @@ void appendIndexEntry(std::vector<std::uint8_t>& index, StrokeCountKey key, std:
 
 }  // namespace
 
-UserStrokeFiles deriveUserStrokeFiles(std::span<const std::uint8_t> table) {
-    UserStrokeFiles files;
+IndexPairBytes deriveUserStrokeFiles(std::span<const std::uint8_t> table) {
+    IndexPairBytes files;
     const std::size_t rowCount = table.size() / UserStrokeRowSize;
     files.records.reserve(rowCount * StrokeRecordSize);
     std::uint32_t groupStart = 0;
@@ -42,22 +41,13 @@ UserStrokeFiles deriveUserStrokeFiles(std::span<const std::uint8_t> table) {
     return files;
 }
 
+UserTableFiles userStrokeTableFiles(const std::filesystem::path& userDir) {
+    return {userDir / UserStrokeTableFileName, userDir / UserStrokeIndexFileName, userDir / UserStrokeRecordFileName,
+            deriveUserStrokeFiles};
+}
+
 lumenar::Status<Message> regenerateUserStrokeFiles(const std::filesystem::path& userDir) {
-    using S = lumenar::Status<Message>;
-    const auto tablePath = userDir / UserStrokeTableFileName;
-    const auto table = readFileBytes(tablePath);
-    if (!table) {
-        if (table.error().kind == RecordFileError::Kind::Missing) {
-            return S::failure(message(MessageId::SourceTableMissing, tablePath.string()));
-        }
-        return S::failure(message(MessageId::SourceTableError));
-    }
-    const UserStrokeFiles files = deriveUserStrokeFiles(*table);
-    if (!replaceFileContents(userDir / UserStrokeRecordFileName, files.records) ||
-        !replaceFileContents(userDir / UserStrokeIndexFileName, files.index)) {
-        return S::failure(message(MessageId::TableWriteFailed));
-    }
-    return {};
+    return regenerateIndexPair(userStrokeTableFiles(userDir));
 }
 
 }  // namespace tesvik::lookup

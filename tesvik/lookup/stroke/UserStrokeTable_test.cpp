@@ -16,7 +16,7 @@ UserStrokeEntry entryFor(const std::string& code, const std::string& total, cons
     return checkUserStrokeFields({code, total, strokes}).value();
 }
 
-ConfirmChange answer(bool yes, std::vector<std::string>* asked = nullptr) {
+ConfirmQuestion answer(bool yes, std::vector<std::string>* asked = nullptr) {
     return [yes, asked](const Message& question, const Message& caption) {
         if (asked) asked->push_back(caption.text + " " + question.text);
         return yes;
