@@ -104,23 +104,26 @@ int runByRadical(const CommandLine& line, QueryContext& context) {
     }
     query.outsideGbkOnly = line.has("outside-gbk");
 
+    // A search stopped by a file is reported, and the grid is still filled
+    // from the (then empty) kept list, as the page does.
     const auto found = lookup::searchByRadical(context.dataDir, context.userDir, current.key, query);
-    if (!found) return reportMessage(context, found.error());
+    const int status = found ? ExitSuccess : reportMessage(context, found.error());
+    const std::vector<lookup::RadicalCharCandidate> kept = found ? found.value() : std::vector<lookup::RadicalCharCandidate>{};
 
     // The grid ends with the shown candidates; anything in front of them (the
     // radical itself and its ideograph) comes from no record.
     std::vector<lookup::RadicalCharCandidate> shown;
-    for (const lookup::RadicalCharCandidate& c : found.value()) {
+    for (const lookup::RadicalCharCandidate& c : kept) {
         if (!query.outsideGbkOnly || lookup::isOutsideGbk(c.character)) shown.push_back(c);
     }
-    const std::vector<chars::PackedChar> items = lookup::radicalGridItems(current, query, found.value());
+    const std::vector<chars::PackedChar> items = lookup::radicalGridItems(current, query, kept);
     const std::size_t firstFromRecords = items.size() - std::min(items.size(), shown.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         std::optional<char> marker;
         if (i >= firstFromRecords) marker = shown[i - firstFromRecords].marker;
         printCandidate(context, items[i], marker);
     }
-    return ExitSuccess;
+    return status;
 }
 
 }  // namespace

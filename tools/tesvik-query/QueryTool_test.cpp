@@ -130,6 +130,25 @@ TEST_F(QueryToolTest, UserRadicalCharactersAreFiledUnderTheirRadical) {
     EXPECT_EQ(run({"by-radical", "--key", "03D0", "--remaining", "4"}).out, "");
 }
 
+// A shipped file of the radical lookup that is missing is reported, and the
+// grid still shows what the page shows in that state: the radical itself.
+TEST_F(QueryToolTest, MissingShippedRadicalFilesAreReportedWithTheRadical) {
+    for (const char* missing : {lookup::ShippedRadicalIndexFileName, lookup::ShippedRadicalRecordFileName}) {
+        SetUp();
+        std::filesystem::remove(data_.path() / missing);
+        const Case cases[] = {
+            {{"by-radical", "--key", "03D0"}, 1, "6C35\t氵\t\n", "内部文件丢失，请重新安装本软件。\n"},
+            {{"by-radical", "--key", "03D0", "--remaining", "3"}, 1, "", "内部文件丢失，请重新安装本软件。\n"},
+        };
+        for (const Case& c : cases) {
+            const ToolRun r = run(c.args);
+            EXPECT_EQ(r.status, c.status) << missing;
+            EXPECT_EQ(r.out, c.out) << missing;
+            EXPECT_EQ(r.err, c.err) << missing;
+        }
+    }
+}
+
 // The pinyin and symbol commands read the shipped data.
 TEST(QueryTool, PinyinAndSymbolCommandsOnTheShippedData) {
     const std::vector<std::string> data = {"--data-dir", LUMENAR_DATA_DIR};
