@@ -157,7 +157,8 @@ TEST(QueryTool, PinyinAndSymbolCommandsOnTheShippedData) {
         {{"symbol-row", "E815"}, 0, "33\t专用区\n", ""},
         {{"symbols", "38"}, 2, "", "tesvik-query: symbols needs a subset INDEX from 0 to 37\n"},
         {{"pinyin", "sh1"}, 1, "", "“sh1”不是合法的拼音，请输入合法的拼音字母a-z！\n"},
-        {{"pinyin", "zhang", "--tone", "6"}, 2, "", "tesvik-query: --tone is a digit from 0 to 5\n"},
+        {{"pinyin", "zhang", "--tone", "6"}, 2, "", "tesvik-query: --tone is 1 to 4, 5 or 0 (轻声), or any\n"},
+        {{"pinyin", "zhang", "--tone", "10"}, 2, "", "tesvik-query: --tone is 1 to 4, 5 or 0 (轻声), or any\n"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = data;
@@ -177,6 +178,25 @@ TEST(QueryTool, PinyinAndSymbolCommandsOnTheShippedData) {
         const std::string text = out.str();
         return std::count(text.begin(), text.end(), '\n');
     };
+    // Tones are numbered as pinyin writes them: 1 is 阴平, the page's default.
+    auto output = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), data.begin(), data.end());
+        std::ostringstream out, err;
+        Terminal terminal{out, err, [](const std::string&) { return false; }};
+        EXPECT_EQ(runQueryTool(args, terminal), ExitSuccess) << err.str();
+        return out.str();
+    };
+    const std::string firstTone = output({"pinyin", "zhang"});
+    EXPECT_NE(firstTone.find("5F20\t张"), std::string::npos);
+    EXPECT_EQ(output({"pinyin", "zhang", "--tone", "1"}), firstTone);
+    const std::string fourthTone = output({"pinyin", "zhang", "--tone", "4"});
+    EXPECT_NE(fourthTone.find("4E08\t丈"), std::string::npos);
+    EXPECT_EQ(fourthTone.find("5F20\t张"), std::string::npos);
+    EXPECT_EQ(output({"pinyin", "de", "--tone", "5"}), output({"pinyin", "de", "--tone", "0"}));
+    EXPECT_NE(output({"pinyin", "de", "--tone", "5"}).find("7684\t的"), std::string::npos);
+    const std::string anyTone = output({"pinyin", "zhang", "--tone", "any"});
+    EXPECT_NE(anyTone.find("5F20\t张"), std::string::npos);
+    EXPECT_NE(anyTone.find("4E08\t丈"), std::string::npos);
     EXPECT_EQ(lines({"symbols", "34"}), 21);
     // The special query lists its 855 characters; the grid adds the
     // compatibility twin behind the one unified character that has one.
