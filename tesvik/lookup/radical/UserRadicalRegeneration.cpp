@@ -1,7 +1,8 @@
 #include "tesvik/lookup/radical/UserRadicalRegeneration.h"
 
-#include "tesvik/lookup/radical/RadicalFileNames.h"
+#include "tesvik/lookup/files/FixedRecords.h"
 #include "tesvik/lookup/files/Scrambling.h"
+#include "tesvik/lookup/radical/RadicalFileNames.h"
 
 namespace tesvik::lookup {
 namespace {
@@ -15,20 +16,18 @@ void append(std::vector<std::uint8_t>& out, const std::array<std::uint8_t, N>& b
 
 IndexPairBytes buildUserRadicalPair(std::span<const std::uint8_t> sourceTable) {
     IndexPairBytes pair;
-    const std::size_t rows = sourceTable.size() / UserRadicalRowSize;
+    const auto rows = decodeWholeRecords<UserRadicalRowSize>(sourceTable, decodeUserRadicalRow);
     std::optional<RadicalKey> groupKey;
-    for (std::size_t n = 0; n < rows; ++n) {
-        const UserRadicalRow row =
-            decodeUserRadicalRow(sourceTable.subspan(n * UserRadicalRowSize).first<UserRadicalRowSize>());
-        if (row.key != groupKey) {
-            groupKey = row.key;
-            append(pair.index, encodeRadicalIndexEntry({row.key, static_cast<std::uint32_t>(n)}));
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        if (rows[n].key != groupKey) {
+            groupKey = rows[n].key;
+            append(pair.index, encodeRadicalIndexEntry({rows[n].key, static_cast<std::uint32_t>(n)}));
         }
-        auto record = encodeRadicalRecord(radicalRecordOf(row));
+        auto record = encodeRadicalRecord(radicalRecordOf(rows[n]));
         scrambleBytes(record);
         append(pair.records, record);
     }
-    append(pair.index, encodeRadicalIndexEntry({RadicalIndexEndKey, static_cast<std::uint32_t>(rows)}));
+    append(pair.index, encodeRadicalIndexEntry({RadicalIndexEndKey, static_cast<std::uint32_t>(rows.size())}));
     return pair;
 }
 

@@ -1,5 +1,6 @@
 #include "tesvik/lookup/stroke/UserStrokeRegeneration.h"
 
+#include "tesvik/lookup/files/FixedRecords.h"
 #include "tesvik/lookup/files/Scrambling.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeRecords.h"
@@ -16,28 +17,18 @@ void appendIndexEntry(std::vector<std::uint8_t>& index, StrokeCountKey key, std:
 
 IndexPairBytes deriveUserStrokeFiles(std::span<const std::uint8_t> table) {
     IndexPairBytes files;
-    const std::size_t rowCount = table.size() / UserStrokeRowSize;
-    files.records.reserve(rowCount * StrokeRecordSize);
-    std::uint32_t groupStart = 0;
-    std::uint32_t groupSize = 0;
-    StrokeCountKey groupKey;
-    for (std::size_t i = 0; i < rowCount; ++i) {
-        const auto row = decodeUserStrokeRow(
-            std::span<const std::uint8_t, UserStrokeRowSize>(table.data() + i * UserStrokeRowSize, UserStrokeRowSize));
-        auto record = encodeStrokeRecord(strokeRecordFromRow(row));
+    const auto rows = decodeWholeRecords<UserStrokeRowSize>(table, decodeUserStrokeRow);
+    std::optional<StrokeCountKey> groupKey;
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        if (rows[n].count != groupKey) {
+            groupKey = rows[n].count;
+            appendIndexEntry(files.index, rows[n].count, static_cast<std::uint32_t>(n));
+        }
+        auto record = encodeStrokeRecord(strokeRecordFromRow(rows[n]));
         scrambleBytes(record);
         files.records.insert(files.records.end(), record.begin(), record.end());
-
-        if (i > 0 && row.count == groupKey) {
-            ++groupSize;
-            continue;
-        }
-        groupStart += groupSize;
-        groupKey = row.count;
-        groupSize = 1;
-        appendIndexEntry(files.index, groupKey, groupStart);
     }
-    appendIndexEntry(files.index, StrokeIndexEndKey, groupStart + groupSize);
+    appendIndexEntry(files.index, StrokeIndexEndKey, static_cast<std::uint32_t>(rows.size()));
     return files;
 }
 
