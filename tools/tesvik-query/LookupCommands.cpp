@@ -105,10 +105,10 @@ int runByRadical(const CommandLine& line, QueryContext& context) {
     query.outsideGbkOnly = line.has("outside-gbk");
 
     // A search stopped by a file is reported, and the grid is still filled
-    // from the (then empty) kept list, as the page does.
+    // from the kept list, as the page does.
     const auto found = lookup::searchByRadical(context.dataDir, context.userDir, current.key, query);
-    const int status = found ? ExitSuccess : reportMessage(context, found.error());
-    const std::vector<lookup::RadicalCharCandidate> kept = found ? found.value() : std::vector<lookup::RadicalCharCandidate>{};
+    const int status = found.stoppedBy ? reportMessage(context, *found.stoppedBy) : ExitSuccess;
+    const std::vector<lookup::RadicalCharCandidate>& kept = found.kept;
 
     // The grid ends with the shown candidates; anything in front of them (the
     // radical itself and its ideograph) comes from no record.

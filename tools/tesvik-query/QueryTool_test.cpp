@@ -5,8 +5,9 @@
 #include <algorithm>
 #include <sstream>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
-#include "tesvik/lookup/radical/RadicalFixtures.h"
+#include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
+#include "tesvik/lookup/radical/RadicalFixtures_testing.h"
 
 namespace tesvik::query {
 namespace {
@@ -52,8 +53,8 @@ protected:
         return {status, out.str(), err.str()};
     }
 
-    TempDir data_;
-    TempDir user_;
+    lumenar::testing::ScratchDirectory data_;
+    lumenar::testing::ScratchDirectory user_;
 };
 
 struct Case {

@@ -6,8 +6,9 @@
 
 #include <csignal>
 
+#include "common/testing/ScratchDirectory.h"
 #include "tesvik/lookup/radical/RadicalCharSearch.h"
-#include "tesvik/lookup/radical/RadicalFixtures.h"
+#include "tesvik/lookup/radical/RadicalFixtures_testing.h"
 #include "tesvik/lookup/radical/UserRadicalFields.h"
 #include "tesvik/lookup/radical/UserRadicalTable.h"
 
@@ -54,13 +55,11 @@ protected:
         writeRadicalPair(shippedRadicalPair(dir.path()), {});
         const auto found = searchByRadical(dir.path(), dir.path(), radicalKey(key), query);
         std::vector<chars::PackedChar> chars;
-        if (found) {
-            for (const auto& c : *found) chars.push_back(c.character);
-        }
+        for (const auto& c : found.kept) chars.push_back(c.character);
         return chars;
     }
 
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
 };
 
 TEST_F(UserRadicalTableTest, AddKeepsTheTableInKeyCountStrokeOrder) {

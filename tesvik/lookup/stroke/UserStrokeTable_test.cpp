@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
+#include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeSearch.h"
 
@@ -41,7 +42,7 @@ protected:
     }
 
     std::vector<chars::PackedChar> userSearch(std::uint32_t count) const {
-        fixtures::TempDir shipped;
+        lumenar::testing::ScratchDirectory shipped;
         fixtures::writeShippedStrokePair(shipped.path(), std::vector<fixtures::StrokeLine>{});
         const auto found = searchByStrokes(shipped.path(), dir.path(), {count, "", false, false});
         return visibleCandidates(found.value(), false);
@@ -53,7 +54,7 @@ protected:
         EXPECT_EQ(result.value()->text, "添加成功！");
     }
 
-    fixtures::TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
 };
 
 TEST_F(UserStrokeTableTest, AddingKeepsTheTableOrderedByTotalThenByInsertion) {

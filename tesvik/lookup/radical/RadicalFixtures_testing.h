@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
 #include "tesvik/lookup/radical/RadicalFileNames.h"
 #include "tesvik/lookup/radical/RadicalRecords.h"
 #include "tesvik/lookup/files/Scrambling.h"

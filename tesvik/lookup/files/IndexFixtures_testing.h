@@ -1,18 +1,14 @@
 #pragma once
 
-// Test and benchmark helpers: temporary directories and stroke index files
-// built from a readable list of records, laid out and scrambled as the
-// program stores them.
+// Test and benchmark helpers: stroke index files built from a readable list
+// of records, laid out and scrambled as the program stores them.
 
-#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <span>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "tesvik/lookup/files/Scrambling.h"
@@ -20,38 +16,6 @@
 #include "tesvik/lookup/stroke/StrokeRecords.h"
 
 namespace tesvik::lookup::fixtures {
-
-// A fresh temporary directory, removed with
-// everything in it when the object goes away.
-class TempDir {
-public:
-    TempDir() {
-        static std::atomic<unsigned> serial{0};
-        std::random_device random;
-        path_ = baseDirectory() / ("tesvik-index-" + std::to_string(random()) + "-" + std::to_string(serial++));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    // Memory-backed where the system has it: tests replace files by renaming
-    // them over old ones, which a journalling disk flushes every time.
-    static std::filesystem::path baseDirectory() {
-        std::error_code ec;
-        const std::filesystem::path shm = "/dev/shm";
-        if (std::filesystem::is_directory(shm, ec)) return shm;
-        return std::filesystem::temp_directory_path();
-    }
-
-    std::filesystem::path path_;
-};
 
 inline void writeBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
