@@ -10,11 +10,10 @@
 #include "tesvik/lookup/stroke/StrokeSearch.h"
 #include "tools/tesvik-query/Commands.h"
 #include "tools/tesvik-query/StrokeKeys.h"
-#include "tools/tesvik-query/Utf8.h"
 
 namespace tesvik::query {
 
-lumenar::Result<std::string, Message> strokeDigitsOf(std::string_view typed) {
+lumenar::Result<std::string, Message> strokeDigitsOfKeys(std::string_view typed) {
     std::string digits;
     for (const char key : typed) {
         const auto digit = lookup::strokeDigitForKey(static_cast<unsigned char>(key), QueryStrokeKeys);
@@ -34,7 +33,7 @@ int runStrokes(const CommandLine& line, QueryContext& context) {
         query.count = checked.value().value_or(0);
     }
     if (const auto typed = line.option("strokes")) {
-        const auto digits = strokeDigitsOf(*typed);
+        const auto digits = strokeDigitsOfKeys(*typed);
         if (!digits) return reportMessage(context, digits.error());
         for (const char digit : digits.value()) {
             const auto pressed = lookup::pressStrokeButton(query.strokes, digit);
@@ -56,7 +55,7 @@ int runStrokes(const CommandLine& line, QueryContext& context) {
 int runRadicals(const CommandLine& line, QueryContext& context) {
     lookup::RadicalQuery query;
     if (const auto typed = line.option("strokes")) {
-        const auto digits = strokeDigitsOf(*typed);
+        const auto digits = strokeDigitsOfKeys(*typed);
         if (!digits) return reportMessage(context, digits.error());
         query.strokes = digits.value();
     }
@@ -71,7 +70,7 @@ int runRadicals(const CommandLine& line, QueryContext& context) {
         query.pinyin = checked.value();
     }
     for (const lookup::RadicalCandidate& candidate : lookup::searchRadicals(context.dataDir, query)) {
-        context.terminal.out << chars::unicodeCodeText(candidate.radical) << '\t' << utf8Of(candidate.radical) << '\t'
+        context.terminal.out << chars::unicodeCodeText(candidate.radical) << '\t' << characterText(candidate.radical) << '\t'
                              << candidate.key.text() << '\n';
     }
     return ExitSuccess;
@@ -95,7 +94,7 @@ int runByRadical(const CommandLine& line, QueryContext& context) {
         query.remaining = checked.value().value_or(0);
     }
     if (const auto typed = line.option("strokes")) {
-        const auto digits = strokeDigitsOf(*typed);
+        const auto digits = strokeDigitsOfKeys(*typed);
         if (!digits) return reportMessage(context, digits.error());
         for (const char digit : digits.value()) {
             const auto appended = lookup::appendRadicalCharStroke(query.strokes, digit);

@@ -6,7 +6,6 @@
 #include "tesvik/lookup/symbol/SymbolLookup.h"
 #include "tesvik/lookup/symbol/SymbolSubsetTable.h"
 #include "tools/tesvik-query/Commands.h"
-#include "tools/tesvik-query/Utf8.h"
 
 namespace tesvik::query {
 
@@ -64,7 +63,7 @@ int runReadings(const CommandLine& line, QueryContext& context) {
         context.terminal.out << reading << '\n';
     }
     const chars::PackedChar radical = lookup::pinyinRadicalOf(*value, file.value());
-    if (radical != 0) context.terminal.out << chars::unicodeCodeText(radical) << '\t' << utf8Of(radical) << '\n';
+    if (radical != 0) context.terminal.out << chars::unicodeCodeText(radical) << '\t' << characterText(radical) << '\n';
     return ExitSuccess;
 }
 

@@ -24,7 +24,7 @@ lookup::ConfirmQuestion confirmation(const CommandLine& line, QueryContext& cont
 template <class AppendStroke>
 lumenar::Result<std::string, Message> enteredStrokes(const CommandLine& line, AppendStroke append) {
     std::string strokes;
-    const auto digits = strokeDigitsOf(line.option("strokes").value_or(""));
+    const auto digits = strokeDigitsOfKeys(line.option("strokes").value_or(""));
     if (!digits) return lumenar::Result<std::string, Message>::failure(digits.error());
     for (const char digit : digits.value()) {
         const auto appended = append(strokes, digit);
