@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tesvik/lookup/files/RecordFile.h"
 #include "tesvik/lookup/files/Scrambling.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeRecords.h"
@@ -25,6 +26,19 @@ inline void writeBytes(const std::filesystem::path& path, std::span<const std::u
 inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The file bytes of items, each encoded by encode, scrambled as the record
+// files are when scrambled is Yes.
+template <class Item, class Encode>
+std::vector<std::uint8_t> fileBytes(std::span<const Item> items, Encode encode, Scrambled scrambled = Scrambled::No) {
+    std::vector<std::uint8_t> bytes;
+    for (const Item& item : items) {
+        auto encoded = encode(item);
+        if (scrambled == Scrambled::Yes) scrambleBytes(encoded);
+        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+    }
+    return bytes;
 }
 
 template <std::size_t N>
@@ -51,22 +65,12 @@ inline StrokeRecord toStrokeRecord(const StrokeLine& line) {
 
 // The record file bytes of the lines, scrambled.
 inline std::vector<std::uint8_t> strokeRecordFileBytes(std::span<const StrokeLine> lines) {
-    std::vector<std::uint8_t> bytes;
-    for (const StrokeLine& line : lines) {
-        auto record = encodeStrokeRecord(toStrokeRecord(line));
-        scrambleBytes(record);
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    }
-    return bytes;
+    return fileBytes(lines, [](const StrokeLine& line) { return encodeStrokeRecord(toStrokeRecord(line)); },
+                     Scrambled::Yes);
 }
 
 inline std::vector<std::uint8_t> strokeIndexFileBytes(std::span<const StrokeIndexEntry> entries) {
-    std::vector<std::uint8_t> bytes;
-    for (const StrokeIndexEntry& entry : entries) {
-        const auto encoded = encodeStrokeIndexEntry(entry);
-        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
-    }
-    return bytes;
+    return fileBytes(entries, encodeStrokeIndexEntry);
 }
 
 // One entry per run of equal counts, then the terminator "fe" with the total.
@@ -103,13 +107,10 @@ struct UserStrokeLine {
 };
 
 inline std::vector<std::uint8_t> userStrokeTableBytes(std::span<const UserStrokeLine> lines) {
-    std::vector<std::uint8_t> bytes;
-    for (const UserStrokeLine& line : lines) {
-        const auto row = encodeUserStrokeRow(UserStrokeRow{countKey(line.count), padded<StrokeFieldLength>(line.strokes),
-                                                           line.character, UserStrokeMarker});
-        bytes.insert(bytes.end(), row.begin(), row.end());
-    }
-    return bytes;
+    return fileBytes(lines, [](const UserStrokeLine& line) {
+        return encodeUserStrokeRow(UserStrokeRow{countKey(line.count), padded<StrokeFieldLength>(line.strokes),
+                                                 line.character, UserStrokeMarker});
+    });
 }
 
 }  // namespace tesvik::lookup::fixtures

@@ -148,15 +148,18 @@ TEST_F(UserStrokeTableTest, UnreadableTableIsAnInternalFileError) {
     EXPECT_EQ(result.error()[1].text, "文件生成错误,请重新操作。");
 }
 
-TEST_F(UserStrokeTableTest, FailedRegenerationPutsThePreviousTableBack) {
+TEST_F(UserStrokeTableTest, FailedRegenerationPutsTheTableAndItsPairBack) {
     add("E001", "3");
     const auto before = fixtures::readBytes(tablePath());
+    const auto recordsBefore = fixtures::readBytes(dir.path() / UserStrokeRecordFileName);
     std::filesystem::remove(dir.path() / UserStrokeIndexFileName);
     std::filesystem::create_directory(dir.path() / UserStrokeIndexFileName);  // cannot be replaced
     const auto result = addStrokeEntry(dir.path(), entryFor("E002", "4", "1"));
     ASSERT_FALSE(result.ok());
+    ASSERT_EQ(result.error().size(), 1u);
     EXPECT_EQ(result.error()[0].id, MessageId::TableWriteFailed);
     EXPECT_EQ(fixtures::readBytes(tablePath()), before);
+    EXPECT_EQ(fixtures::readBytes(dir.path() / UserStrokeRecordFileName), recordsBefore);
 }
 
 }  // namespace
