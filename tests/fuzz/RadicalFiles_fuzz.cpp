@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& candidate : tesvik::lookup::searchRadicals(dir, radicalQuery)) {
         tesvik::lookup::confirmRadical(current, candidate, tesvik::lookup::KeyAliasing::UpperCasedAndAliased);
         const auto found = tesvik::lookup::searchByRadical(dir, dir, current.key, charQuery);
-        if (found) (void)tesvik::lookup::radicalGridItems(current, charQuery, found.value());
+        (void)tesvik::lookup::radicalGridItems(current, charQuery, found.kept);
         break;
     }
     return 0;

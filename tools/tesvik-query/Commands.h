@@ -34,6 +34,9 @@ std::vector<Command> pinyinSymbolCommands();  // pinyin, readings, symbols, symb
 int reportMessages(QueryContext& context, const std::vector<Message>& messages);
 int reportMessage(QueryContext& context, const Message& message);
 int usageError(QueryContext& context, const std::string& reason);
+// The character a grid value stands for, as the output types it, in UTF-8;
+// empty for a value that names no character.
+std::string characterText(std::uint32_t value);
 // One grid item: code text, the character, and the source marker (empty
 // for items that come from no record).
 void printCandidate(QueryContext& context, std::uint32_t value, std::optional<char> marker);

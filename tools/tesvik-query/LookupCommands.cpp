@@ -10,11 +10,10 @@
 #include "tesvik/lookup/stroke/StrokeSearch.h"
 #include "tools/tesvik-query/Commands.h"
 #include "tools/tesvik-query/StrokeKeys.h"
-#include "tools/tesvik-query/Utf8.h"
 
 namespace tesvik::query {
 
-lumenar::Result<std::string, Message> strokeDigitsOf(std::string_view typed) {
+lumenar::Result<std::string, Message> strokeDigitsOfKeys(std::string_view typed) {
     std::string digits;
     for (const char key : typed) {
         const auto digit = lookup::strokeDigitForKey(static_cast<unsigned char>(key), QueryStrokeKeys);
@@ -34,7 +33,7 @@ int runStrokes(const CommandLine& line, QueryContext& context) {
         query.count = checked.value().value_or(0);
     }
     if (const auto typed = line.option("strokes")) {
-        const auto digits = strokeDigitsOf(*typed);
+        const auto digits = strokeDigitsOfKeys(*typed);
         if (!digits) return reportMessage(context, digits.error());
         for (const char digit : digits.value()) {
             const auto pressed = lookup::pressStrokeButton(query.strokes, digit);
@@ -56,7 +55,7 @@ int runStrokes(const CommandLine& line, QueryContext& context) {
 int runRadicals(const CommandLine& line, QueryContext& context) {
     lookup::RadicalQuery query;
     if (const auto typed = line.option("strokes")) {
-        const auto digits = strokeDigitsOf(*typed);
+        const auto digits = strokeDigitsOfKeys(*typed);
         if (!digits) return reportMessage(context, digits.error());
         query.strokes = digits.value();
     }
@@ -71,7 +70,7 @@ int runRadicals(const CommandLine& line, QueryContext& context) {
         query.pinyin = checked.value();
     }
     for (const lookup::RadicalCandidate& candidate : lookup::searchRadicals(context.dataDir, query)) {
-        context.terminal.out << chars::unicodeCodeText(candidate.radical) << '\t' << utf8Of(candidate.radical) << '\t'
+        context.terminal.out << chars::unicodeCodeText(candidate.radical) << '\t' << characterText(candidate.radical) << '\t'
                              << candidate.key.text() << '\n';
     }
     return ExitSuccess;
@@ -95,7 +94,7 @@ int runByRadical(const CommandLine& line, QueryContext& context) {
         query.remaining = checked.value().value_or(0);
     }
     if (const auto typed = line.option("strokes")) {
-        const auto digits = strokeDigitsOf(*typed);
+        const auto digits = strokeDigitsOfKeys(*typed);
         if (!digits) return reportMessage(context, digits.error());
         for (const char digit : digits.value()) {
             const auto appended = lookup::appendRadicalCharStroke(query.strokes, digit);
@@ -104,23 +103,26 @@ int runByRadical(const CommandLine& line, QueryContext& context) {
     }
     query.outsideGbkOnly = line.has("outside-gbk");
 
+    // A search stopped by a file is reported, and the grid is still filled
+    // from the kept list, as the page does.
     const auto found = lookup::searchByRadical(context.dataDir, context.userDir, current.key, query);
-    if (!found) return reportMessage(context, found.error());
+    const int status = found.stoppedBy ? reportMessage(context, *found.stoppedBy) : ExitSuccess;
+    const std::vector<lookup::RadicalCharCandidate>& kept = found.kept;
 
     // The grid ends with the shown candidates; anything in front of them (the
     // radical itself and its ideograph) comes from no record.
     std::vector<lookup::RadicalCharCandidate> shown;
-    for (const lookup::RadicalCharCandidate& c : found.value()) {
+    for (const lookup::RadicalCharCandidate& c : kept) {
         if (!query.outsideGbkOnly || lookup::isOutsideGbk(c.character)) shown.push_back(c);
     }
-    const std::vector<chars::PackedChar> items = lookup::radicalGridItems(current, query, found.value());
+    const std::vector<chars::PackedChar> items = lookup::radicalGridItems(current, query, kept);
     const std::size_t firstFromRecords = items.size() - std::min(items.size(), shown.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         std::optional<char> marker;
         if (i >= firstFromRecords) marker = shown[i - firstFromRecords].marker;
         printCandidate(context, items[i], marker);
     }
-    return ExitSuccess;
+    return status;
 }
 
 }  // namespace

@@ -6,21 +6,30 @@
 #include "tesvik/lookup/symbol/SymbolLookup.h"
 #include "tesvik/lookup/symbol/SymbolSubsetTable.h"
 #include "tools/tesvik-query/Commands.h"
-#include "tools/tesvik-query/Utf8.h"
 
 namespace tesvik::query {
 
 namespace {
 
+// A tone as pinyin numbers it: 1 to 4, 5 or 0 for 轻声, "any" for 不限声调.
 std::optional<lookup::PinyinTone> toneNamed(const std::string& text) {
-    if (text.size() != 1 || text[0] < '0' || text[0] > '5') return std::nullopt;
-    return static_cast<lookup::PinyinTone>(text[0] - '0');
+    if (text == "any") return lookup::PinyinTone::Any;
+    if (text.size() != 1) return std::nullopt;
+    switch (text[0]) {
+    case '1': return lookup::PinyinTone::First;
+    case '2': return lookup::PinyinTone::Second;
+    case '3': return lookup::PinyinTone::Third;
+    case '4': return lookup::PinyinTone::Fourth;
+    case '5':
+    case '0': return lookup::PinyinTone::Neutral;
+    default: return std::nullopt;
+    }
 }
 
 int runPinyin(const CommandLine& line, QueryContext& context) {
     if (line.positional.size() != 1) return usageError(context, "pinyin needs one TEXT");
-    const auto tone = toneNamed(line.option("tone").value_or("0"));  // the page starts on the first tone
-    if (!tone) return usageError(context, "--tone is a digit from 0 to 5");
+    const auto tone = toneNamed(line.option("tone").value_or("1"));  // the page starts on 阴平
+    if (!tone) return usageError(context, "--tone is 1 to 4, 5 or 0 (轻声), or any");
 
     const lookup::PinyinTextCheck checked = lookup::checkPinyinText(line.positional.front());
     if (checked.error) return reportMessage(context, *checked.error);
@@ -54,7 +63,7 @@ int runReadings(const CommandLine& line, QueryContext& context) {
         context.terminal.out << reading << '\n';
     }
     const chars::PackedChar radical = lookup::pinyinRadicalOf(*value, file.value());
-    if (radical != 0) context.terminal.out << chars::unicodeCodeText(radical) << '\t' << utf8Of(radical) << '\n';
+    if (radical != 0) context.terminal.out << chars::unicodeCodeText(radical) << '\t' << characterText(radical) << '\n';
     return ExitSuccess;
 }
 
@@ -82,7 +91,7 @@ int runSymbolRow(const CommandLine& line, QueryContext& context) {
 
 std::vector<Command> pinyinSymbolCommands() {
     return {
-        {"pinyin", "TEXT [--tone 0-5] [--outside-gbk]", {{"tone"}, {"outside-gbk"}}, runPinyin},
+        {"pinyin", "TEXT [--tone 1-5|0|any] [--outside-gbk]", {{"tone"}, {"outside-gbk"}}, runPinyin},
         {"readings", "HEX", {}, runReadings},
         {"symbols", "INDEX", {}, runSymbols},
         {"symbol-row", "HEX", {}, runSymbolRow},

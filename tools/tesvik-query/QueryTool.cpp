@@ -5,9 +5,9 @@
 #include "platform/ProgramPath.h"
 #include "platform/XdgDirectories.h"
 #include "tesvik/chars/CodeText.h"
+#include "tesvik/program/OutputService.h"
 #include "tesvik/program/TesvikDirectories.h"
 #include "tools/tesvik-query/Commands.h"
-#include "tools/tesvik-query/Utf8.h"
 
 namespace tesvik::query {
 
@@ -76,8 +76,13 @@ int usageError(QueryContext& context, const std::string& reason) {
     return ExitUsage;
 }
 
+std::string characterText(std::uint32_t value) {
+    const std::optional<char32_t> scalar = program::scalarOfCandidate(value);
+    return scalar ? program::utf8Of(*scalar) : std::string();
+}
+
 void printCandidate(QueryContext& context, std::uint32_t value, std::optional<char> marker) {
-    context.terminal.out << chars::unicodeCodeText(value) << '\t' << utf8Of(value) << '\t';
+    context.terminal.out << chars::unicodeCodeText(value) << '\t' << characterText(value) << '\t';
     if (marker) context.terminal.out << *marker;
     context.terminal.out << '\n';
 }

@@ -5,8 +5,9 @@
 #include <algorithm>
 #include <sstream>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
-#include "tesvik/lookup/radical/RadicalFixtures.h"
+#include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
+#include "tesvik/lookup/radical/RadicalFixtures_testing.h"
 
 namespace tesvik::query {
 namespace {
@@ -52,8 +53,8 @@ protected:
         return {status, out.str(), err.str()};
     }
 
-    TempDir data_;
-    TempDir user_;
+    lumenar::testing::ScratchDirectory data_;
+    lumenar::testing::ScratchDirectory user_;
 };
 
 struct Case {
@@ -130,6 +131,25 @@ TEST_F(QueryToolTest, UserRadicalCharactersAreFiledUnderTheirRadical) {
     EXPECT_EQ(run({"by-radical", "--key", "03D0", "--remaining", "4"}).out, "");
 }
 
+// A shipped file of the radical lookup that is missing is reported, and the
+// grid still shows what the page shows in that state: the radical itself.
+TEST_F(QueryToolTest, MissingShippedRadicalFilesAreReportedWithTheRadical) {
+    for (const char* missing : {lookup::ShippedRadicalIndexFileName, lookup::ShippedRadicalRecordFileName}) {
+        SetUp();
+        std::filesystem::remove(data_.path() / missing);
+        const Case cases[] = {
+            {{"by-radical", "--key", "03D0"}, 1, "6C35\t氵\t\n", "内部文件丢失，请重新安装本软件。\n"},
+            {{"by-radical", "--key", "03D0", "--remaining", "3"}, 1, "", "内部文件丢失，请重新安装本软件。\n"},
+        };
+        for (const Case& c : cases) {
+            const ToolRun r = run(c.args);
+            EXPECT_EQ(r.status, c.status) << missing;
+            EXPECT_EQ(r.out, c.out) << missing;
+            EXPECT_EQ(r.err, c.err) << missing;
+        }
+    }
+}
+
 // The pinyin and symbol commands read the shipped data.
 TEST(QueryTool, PinyinAndSymbolCommandsOnTheShippedData) {
     const std::vector<std::string> data = {"--data-dir", LUMENAR_DATA_DIR};
@@ -138,7 +158,8 @@ TEST(QueryTool, PinyinAndSymbolCommandsOnTheShippedData) {
         {{"symbol-row", "E815"}, 0, "33\t专用区\n", ""},
         {{"symbols", "38"}, 2, "", "tesvik-query: symbols needs a subset INDEX from 0 to 37\n"},
         {{"pinyin", "sh1"}, 1, "", "“sh1”不是合法的拼音，请输入合法的拼音字母a-z！\n"},
-        {{"pinyin", "zhang", "--tone", "6"}, 2, "", "tesvik-query: --tone is a digit from 0 to 5\n"},
+        {{"pinyin", "zhang", "--tone", "6"}, 2, "", "tesvik-query: --tone is 1 to 4, 5 or 0 (轻声), or any\n"},
+        {{"pinyin", "zhang", "--tone", "10"}, 2, "", "tesvik-query: --tone is 1 to 4, 5 or 0 (轻声), or any\n"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = data;
@@ -158,6 +179,25 @@ TEST(QueryTool, PinyinAndSymbolCommandsOnTheShippedData) {
         const std::string text = out.str();
         return std::count(text.begin(), text.end(), '\n');
     };
+    // Tones are numbered as pinyin writes them: 1 is 阴平, the page's default.
+    auto output = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), data.begin(), data.end());
+        std::ostringstream out, err;
+        Terminal terminal{out, err, [](const std::string&) { return false; }};
+        EXPECT_EQ(runQueryTool(args, terminal), ExitSuccess) << err.str();
+        return out.str();
+    };
+    const std::string firstTone = output({"pinyin", "zhang"});
+    EXPECT_NE(firstTone.find("5F20\t张"), std::string::npos);
+    EXPECT_EQ(output({"pinyin", "zhang", "--tone", "1"}), firstTone);
+    const std::string fourthTone = output({"pinyin", "zhang", "--tone", "4"});
+    EXPECT_NE(fourthTone.find("4E08\t丈"), std::string::npos);
+    EXPECT_EQ(fourthTone.find("5F20\t张"), std::string::npos);
+    EXPECT_EQ(output({"pinyin", "de", "--tone", "5"}), output({"pinyin", "de", "--tone", "0"}));
+    EXPECT_NE(output({"pinyin", "de", "--tone", "5"}).find("7684\t的"), std::string::npos);
+    const std::string anyTone = output({"pinyin", "zhang", "--tone", "any"});
+    EXPECT_NE(anyTone.find("5F20\t张"), std::string::npos);
+    EXPECT_NE(anyTone.find("4E08\t丈"), std::string::npos);
     EXPECT_EQ(lines({"symbols", "34"}), 21);
     // The special query lists its 855 characters; the grid adds the
     // compatibility twin behind the one unified character that has one.

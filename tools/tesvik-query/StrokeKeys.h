@@ -12,8 +12,9 @@ namespace tesvik::query {
 // settings have them by default.
 inline constexpr std::string_view QueryStrokeKeys = "12345";
 
-// The stroke digits of typed keys; a key that stands for no stroke is
+// The stroke digits of typed stroke keys (lookup::strokeDigitsOf reads the
+// stroke glyphs a field shows instead); a key that stands for no stroke is
 // refused with the stroke field's message.
-lumenar::Result<std::string, Message> strokeDigitsOf(std::string_view typed);
+lumenar::Result<std::string, Message> strokeDigitsOfKeys(std::string_view typed);
 
 }  // namespace tesvik::query

@@ -13,7 +13,7 @@ namespace tesvik::query {
 namespace {
 
 // The dialogs' yes/no question: answered yes by --yes, else on the terminal.
-std::function<bool(const Message&, const Message&)> confirmation(const CommandLine& line, QueryContext& context) {
+lookup::ConfirmQuestion confirmation(const CommandLine& line, QueryContext& context) {
     const bool yes = line.has("yes");
     return [yes, &context](const Message& question, const Message& caption) {
         return yes || context.terminal.askYesNo(caption.text + ' ' + question.text);
@@ -24,13 +24,20 @@ std::function<bool(const Message&, const Message&)> confirmation(const CommandLi
 template <class AppendStroke>
 lumenar::Result<std::string, Message> enteredStrokes(const CommandLine& line, AppendStroke append) {
     std::string strokes;
-    const auto digits = strokeDigitsOf(line.option("strokes").value_or(""));
+    const auto digits = strokeDigitsOfKeys(line.option("strokes").value_or(""));
     if (!digits) return lumenar::Result<std::string, Message>::failure(digits.error());
     for (const char digit : digits.value()) {
         const auto appended = append(strokes, digit);
         if (!appended) return lumenar::Result<std::string, Message>::failure(appended.error());
     }
     return strokes;
+}
+
+// The success message on standard output; a refusal's messages as messages.
+int reportEdit(QueryContext& context, const lookup::UserTableEdit& edit) {
+    if (!edit) return reportMessages(context, edit.error());
+    if (edit.value()) context.terminal.out << edit.value()->text << '\n';
+    return ExitSuccess;
 }
 
 // ---- stroke table ----
@@ -49,13 +56,10 @@ int runStrokeOperation(const CommandLine& line, QueryContext& context, StrokeOpe
     const auto entry = lookup::checkUserStrokeFields(fields);
     if (!entry) return reportMessage(context, entry.error().message);
 
-    const lookup::UserStrokeChange change =
+    return reportEdit(context,
         operation == StrokeOperation::Add      ? lookup::addStrokeEntry(context.userDir, entry.value())
         : operation == StrokeOperation::Modify ? lookup::modifyStrokeEntry(context.userDir, entry.value(), confirmation(line, context))
-                                               : lookup::deleteStrokeEntry(context.userDir, entry.value().code, confirmation(line, context));
-    if (!change) return reportMessages(context, change.error());
-    if (change.value()) context.terminal.out << change.value()->text << '\n';
-    return ExitSuccess;
+                                               : lookup::deleteStrokeEntry(context.userDir, entry.value().code, confirmation(line, context)));
 }
 
 int runAddStroke(const CommandLine& l, QueryContext& c) { return runStrokeOperation(l, c, StrokeOperation::Add); }
@@ -63,13 +67,6 @@ int runModifyStroke(const CommandLine& l, QueryContext& c) { return runStrokeOpe
 int runDeleteStroke(const CommandLine& l, QueryContext& c) { return runStrokeOperation(l, c, StrokeOperation::Delete); }
 
 // ---- radical table ----
-
-int reportRadicalEdit(QueryContext& context, const lookup::UserRadicalEditResult& result) {
-    using Outcome = lookup::UserRadicalEditResult::Outcome;
-    if (result.outcome == Outcome::Refused) return reportMessages(context, result.messages);
-    for (const Message& m : result.messages) context.terminal.out << m.text << '\n';
-    return ExitSuccess;
-}
 
 lumenar::Result<lookup::UserRadicalFields, int> radicalFields(const CommandLine& line, QueryContext& context) {
     using Fields = lumenar::Result<lookup::UserRadicalFields, int>;
@@ -95,7 +92,7 @@ int runAddRadical(const CommandLine& line, QueryContext& context) {
     if (!fields) return fields.error();
     const auto entry = lookup::checkAddRadicalFields(fields.value());
     if (!entry) return reportMessage(context, entry.error().message);
-    return reportRadicalEdit(context, lookup::addRadicalEntry(context.userDir, entry.value()));
+    return reportEdit(context, lookup::addRadicalEntry(context.userDir, entry.value()));
 }
 
 int runModifyRadical(const CommandLine& line, QueryContext& context) {
@@ -103,7 +100,7 @@ int runModifyRadical(const CommandLine& line, QueryContext& context) {
     if (!fields) return fields.error();
     const auto entry = lookup::checkModifyRadicalFields(fields.value());
     if (!entry) return reportMessage(context, entry.error().message);
-    return reportRadicalEdit(context, lookup::modifyRadicalEntry(context.userDir, entry.value(), confirmation(line, context)));
+    return reportEdit(context, lookup::modifyRadicalEntry(context.userDir, entry.value(), confirmation(line, context)));
 }
 
 int runDeleteRadical(const CommandLine& line, QueryContext& context) {
@@ -111,7 +108,7 @@ int runDeleteRadical(const CommandLine& line, QueryContext& context) {
     if (!fields) return fields.error();
     const auto code = lookup::checkDeleteRadicalFields(fields.value());
     if (!code) return reportMessage(context, code.error().message);
-    return reportRadicalEdit(context, lookup::deleteRadicalEntry(context.userDir, code.value(), confirmation(line, context)));
+    return reportEdit(context, lookup::deleteRadicalEntry(context.userDir, code.value(), confirmation(line, context)));
 }
 
 const OptionSpec StrokeOptions{{"code", "total", "strokes"}, {"yes"}};

@@ -4,14 +4,15 @@
 
 #include <vector>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
+#include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
 #include "tesvik/lookup/files/Scrambling.h"
 
 namespace tesvik::lookup {
 namespace {
 
 TEST(RecordFile, MissingIsToldApartFromEmpty) {
-    fixtures::TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const auto missing = RecordFile::open(dir.path() / "absent.dat", 4, Scrambled::No);
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.error().kind, RecordFileError::Kind::Missing);
@@ -27,7 +28,7 @@ TEST(RecordFile, MissingIsToldApartFromEmpty) {
 }
 
 TEST(RecordFile, ReadsOnlyWholeRecordsInsideTheFile) {
-    fixtures::TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const std::vector<std::uint8_t> bytes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};  // two records of 4 and a partial one
     fixtures::writeBytes(dir.path() / "r.dat", bytes);
     auto file = RecordFile::open(dir.path() / "r.dat", 4, Scrambled::No);
@@ -43,7 +44,7 @@ TEST(RecordFile, ReadsOnlyWholeRecordsInsideTheFile) {
 }
 
 TEST(RecordFile, UnscramblesScrambledFiles) {
-    fixtures::TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     std::vector<std::uint8_t> bytes = {'1', '2', 0x00, 0xFF};
     scrambleBytes(bytes);
     fixtures::writeBytes(dir.path() / "s.dat", bytes);
@@ -53,7 +54,7 @@ TEST(RecordFile, UnscramblesScrambledFiles) {
 }
 
 TEST(RecordFile, ReplacingContentsLeavesNoTemporaryAndKeepsTheOldFileOnFailure) {
-    fixtures::TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const auto path = dir.path() / "t.txt";
     fixtures::writeBytes(path, std::vector<std::uint8_t>{'o', 'l', 'd'});
     ASSERT_TRUE(replaceFileContents(path, std::vector<std::uint8_t>{'n', 'e', 'w'}).ok());

@@ -10,8 +10,6 @@
 namespace tesvik::lookup {
 namespace {
 
-using SearchResult = lumenar::Result<std::vector<RadicalCharCandidate>, Message>;
-
 constexpr std::size_t RemainingOffset = 4;
 constexpr std::size_t StrokesOffset = 6;
 constexpr std::size_t StrokesLength = 4;
@@ -72,18 +70,14 @@ std::optional<Message> appendMatches(const RadicalIndexPair& pair, const Radical
 
 }  // namespace
 
-SearchResult searchByRadical(const std::filesystem::path& dataDir, const std::filesystem::path& userDir,
-                             const std::optional<RadicalKey>& key, const RadicalCharQuery& query) {
-    std::vector<RadicalCharCandidate> found;
-    if (!key) return found;
+RadicalCharSearchResult searchByRadical(const std::filesystem::path& dataDir, const std::filesystem::path& userDir,
+                                        const std::optional<RadicalKey>& key, const RadicalCharQuery& query) {
+    RadicalCharSearchResult result;
+    if (!key) return result;
     const StoredCharQuery stored(query);
-    if (auto refusal = appendMatches(shippedRadicalPair(dataDir), *key, stored, true, found)) {
-        return SearchResult::failure(std::move(*refusal));
-    }
-    if (auto refusal = appendMatches(userRadicalPair(userDir), *key, stored, false, found)) {
-        return SearchResult::failure(std::move(*refusal));
-    }
-    return found;
+    result.stoppedBy = appendMatches(shippedRadicalPair(dataDir), *key, stored, true, result.kept);
+    if (!result.stoppedBy) result.stoppedBy = appendMatches(userRadicalPair(userDir), *key, stored, false, result.kept);
+    return result;
 }
 
 }  // namespace tesvik::lookup

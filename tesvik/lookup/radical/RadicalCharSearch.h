@@ -30,6 +30,14 @@ struct RadicalCharCandidate {
     bool operator==(const RadicalCharCandidate&) const = default;
 };
 
+// A character search: the kept list, and the message that stopped the search
+// when one did. A stopped search keeps what it found before it stopped, so
+// the grid is filled from the kept list either way.
+struct RadicalCharSearchResult {
+    std::vector<RadicalCharCandidate> kept;
+    std::optional<Message> stoppedBy;
+};
+
 // The characters filed under key: the shipped pair of dataDir first, then the
 // user pair of userDir, each in record order, duplicates kept. No key gives
 // an empty list. A record is accepted when:
@@ -37,10 +45,11 @@ struct RadicalCharCandidate {
 // - remaining is 0 and strokes are given: any remaining count;
 // - otherwise its remaining count equals remaining as two digits (a
 //   remaining of three digits matches nothing);
-// and its stroke bytes, cut to the length of strokes, equal strokes. A missing shipped file refuses with "内部文件丢失，请重新安装
-// 本软件。"; a user pair that is missing or empty adds nothing. Ranges that
-// reach past the end of a record file stop at its last whole record.
-lumenar::Result<std::vector<RadicalCharCandidate>, Message> searchByRadical(
+// and its stroke bytes, cut to the length of strokes, equal strokes. A
+// missing shipped file stops the search with "内部文件丢失，请重新安装本软件。" and
+// nothing kept; a user pair that is missing or empty adds nothing. Ranges
+// that reach past the end of a record file stop at its last whole record.
+RadicalCharSearchResult searchByRadical(
     const std::filesystem::path& dataDir, const std::filesystem::path& userDir,
     const std::optional<RadicalKey>& key, const RadicalCharQuery& query);
 

@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "common/testing/ScratchDirectory.h"
 #include "tesvik/lookup/radical/RadicalCharSearch.h"
-#include "tesvik/lookup/radical/RadicalFixtures.h"
+#include "tesvik/lookup/radical/RadicalFixtures_testing.h"
 #include "tesvik/lookup/radical/RadicalGrid.h"
 #include "tesvik/lookup/radical/RadicalPageInput.h"
 
@@ -39,16 +40,14 @@ protected:
 
     std::vector<chars::PackedChar> search(std::optional<RadicalKey> key, RadicalCharQuery query) {
         const auto found = searchByRadical(data.path(), user.path(), key, query);
-        EXPECT_TRUE(found) << (found ? "" : found.error().text);
+        EXPECT_FALSE(found.stoppedBy) << found.stoppedBy->text;
         std::vector<chars::PackedChar> chars;
-        if (found) {
-            for (const RadicalCharCandidate& c : *found) chars.push_back(c.character);
-        }
+        for (const RadicalCharCandidate& c : found.kept) chars.push_back(c.character);
         return chars;
     }
 
-    TempDir data;
-    TempDir user;
+    lumenar::testing::ScratchDirectory data;
+    lumenar::testing::ScratchDirectory user;
 };
 
 struct CharSearchCase {
@@ -85,18 +84,24 @@ TEST_F(RadicalPairs, NoCurrentRadicalListsNothing) { EXPECT_TRUE(search(std::nul
 
 TEST_F(RadicalPairs, CarriesTheSourceMarker) {
     const auto found = searchByRadical(data.path(), user.path(), radicalKey("03AA"), {3, "121", false});
-    ASSERT_TRUE(found);
-    EXPECT_EQ(*found, (std::vector<RadicalCharCandidate>{{0x6C5F, '1'}, {0xE234, '0'}}));
+    EXPECT_EQ(found.kept, (std::vector<RadicalCharCandidate>{{0x6C5F, '1'}, {0xE234, '0'}}));
 }
 
-TEST_F(RadicalPairs, MissingShippedFilesAreReported) {
+// The search stops before the user pair, and the grid still shows the
+// radical in the page's initial state.
+TEST_F(RadicalPairs, MissingShippedFilesStopTheSearchAndTheGridShowsTheRadical) {
     for (const auto& name : {ShippedRadicalIndexFileName, ShippedRadicalRecordFileName}) {
-        TempDir broken;
+        lumenar::testing::ScratchDirectory broken;
         writeRadicalPair(shippedRadicalPair(broken.path()), Shipped);
         std::filesystem::remove(broken.path() / name);
-        const auto found = searchByRadical(broken.path(), user.path(), radicalKey("03AA"), {});
-        ASSERT_FALSE(found) << name;
-        EXPECT_EQ(found.error().text, "内部文件丢失，请重新安装本软件。");
+        CurrentRadical current;
+        confirmRadical(current, RadicalCandidate{0x6C35, radicalKey("03AA")}, KeyAliasing::None);
+        const RadicalCharQuery initial{};
+        const auto found = searchByRadical(broken.path(), user.path(), current.key, initial);
+        ASSERT_TRUE(found.stoppedBy) << name;
+        EXPECT_EQ(found.stoppedBy->text, "内部文件丢失，请重新安装本软件。");
+        EXPECT_TRUE(found.kept.empty()) << name;
+        EXPECT_EQ(radicalGridItems(current, initial, found.kept), (std::vector<chars::PackedChar>{0x6C35})) << name;
     }
 }
 

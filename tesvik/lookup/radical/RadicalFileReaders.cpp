@@ -1,49 +1,23 @@
 #include "tesvik/lookup/radical/RadicalFileReaders.h"
 
 #include <algorithm>
-#include <span>
+
+#include "tesvik/lookup/files/FixedRecords.h"
 
 namespace tesvik::lookup {
-namespace {
-
-// Decodes each whole record of a file with decode.
-template <class Record, std::size_t Size, class Decode>
-lumenar::Result<std::vector<Record>, RecordFileError> readWholeFile(const std::filesystem::path& path,
-                                                                    Scrambled scrambled, Decode decode) {
-    using R = lumenar::Result<std::vector<Record>, RecordFileError>;
-    auto file = RecordFile::open(path, Size, scrambled);
-    if (!file) return R::failure(file.error());
-    auto bytes = file->readAllRecords();
-    if (!bytes) return R::failure(RecordFileError{RecordFileError::Kind::Unreadable, path.string()});
-    std::vector<Record> records;
-    records.reserve(bytes->size() / Size);
-    for (std::size_t offset = 0; offset + Size <= bytes->size(); offset += Size) {
-        records.push_back(decode(std::span<const std::uint8_t, Size>(bytes->data() + offset, Size)));
-    }
-    return records;
-}
-
-}  // namespace
 
 lumenar::Result<std::vector<RadicalTableRecord>, RecordFileError> readRadicalTable(
     const std::filesystem::path& path) {
-    return readWholeFile<RadicalTableRecord, RadicalTableRecordSize>(path, Scrambled::Yes,
-                                                                     decodeRadicalTableRecord);
+    return readWholeRecords<RadicalTableRecordSize>(path, Scrambled::Yes, decodeRadicalTableRecord);
 }
 
 lumenar::Result<std::vector<RadicalIndexEntry>, RecordFileError> readRadicalIndex(
     const std::filesystem::path& path) {
-    return readWholeFile<RadicalIndexEntry, RadicalIndexEntrySize>(path, Scrambled::No,
-                                                                   decodeRadicalIndexEntry);
+    return readWholeRecords<RadicalIndexEntrySize>(path, Scrambled::No, decodeRadicalIndexEntry);
 }
 
 std::vector<RadicalIndexEntry> decodeRadicalIndex(std::span<const std::uint8_t> bytes) {
-    std::vector<RadicalIndexEntry> entries;
-    entries.reserve(bytes.size() / RadicalIndexEntrySize);
-    for (std::size_t offset = 0; offset + RadicalIndexEntrySize <= bytes.size(); offset += RadicalIndexEntrySize) {
-        entries.push_back(decodeRadicalIndexEntry(bytes.subspan(offset).first<RadicalIndexEntrySize>()));
-    }
-    return entries;
+    return decodeWholeRecords<RadicalIndexEntrySize>(bytes, decodeRadicalIndexEntry);
 }
 
 lumenar::Result<RecordFile, RecordFileError> openRadicalRecords(const std::filesystem::path& path) {
@@ -51,9 +25,7 @@ lumenar::Result<RecordFile, RecordFileError> openRadicalRecords(const std::files
 }
 
 std::optional<RadicalRecord> readRadicalRecord(RecordFile& file, std::uint64_t n) {
-    const auto bytes = file.readRecord<RadicalRecordSize>(n);
-    if (!bytes) return std::nullopt;
-    return decodeRadicalRecord(*bytes);
+    return readRecordAt<RadicalRecordSize>(file, n, decodeRadicalRecord);
 }
 
 RecordRange radicalKeyRange(const std::vector<RadicalIndexEntry>& index, const RadicalKey& key,

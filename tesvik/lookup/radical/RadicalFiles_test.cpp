@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "common/testing/ScratchDirectory.h"
 #include "tesvik/lookup/radical/RadicalFileReaders.h"
-#include "tesvik/lookup/radical/RadicalFixtures.h"
+#include "tesvik/lookup/radical/RadicalFixtures_testing.h"
 #include "tesvik/lookup/radical/UserRadicalRegeneration.h"
 
 namespace tesvik::lookup {
@@ -21,7 +22,7 @@ TEST(RadicalRecordLayout, StoresPackedCharacterHighWordFirstAndScramblesEveryByt
 }
 
 TEST(RadicalTableReader, ReadsWholeRecordsAndIgnoresATrailingPart) {
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const std::vector<RadicalLine> lines{{0x2E8C, "02", "34", "xiao", "A3"}, {0x2EBD, "06", "3511", "jiu", "B1"}};
     auto bytes = radicalTableBytes(lines);
     bytes.resize(bytes.size() + 20, 0x4C);  // a cut-off third record
@@ -36,14 +37,14 @@ TEST(RadicalTableReader, ReadsWholeRecordsAndIgnoresATrailingPart) {
 }
 
 TEST(RadicalIndexReader, MissingFileIsReportedAsMissing) {
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const auto index = readRadicalIndex(dir.path() / ShippedRadicalIndexFileName);
     ASSERT_FALSE(index);
     EXPECT_EQ(index.error().kind, RecordFileError::Kind::Missing);
 }
 
 TEST(RadicalRecordReader, ReadsOneRecordBySeekingAndRefusesPastTheEnd) {
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const std::vector<RadicalCharLine> lines{{"01B1", 0x4E00, "00", ""}, {"01B1", 0xE234, "03", "121", '0'}};
     writeBytes(dir.path() / "r.dat", radicalRecordFileBytes(lines));
     auto file = openRadicalRecords(dir.path() / "r.dat");
@@ -91,7 +92,7 @@ TEST(RadicalKeyRange, BackwardsRangeHasNoRecords) {
 }
 
 TEST(UserRadicalRegeneration, SingleRowGivesOneRecordAndTwoIndexEntries) {
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const std::vector<UserRadicalLine> rows{{0xE234, "03AA", "05", "25"}};
     writeBytes(dir.path() / UserRadicalTableFileName, userRadicalTableBytes(rows));
     ASSERT_TRUE(regenerateUserRadicalFiles(dir.path()));
@@ -123,7 +124,7 @@ TEST(UserRadicalRegeneration, GroupsRunsOfKeysAndCountsTheTotal) {
 }
 
 TEST(UserRadicalRegeneration, EmptyTableGivesNoRecordsAndTheTerminatorAlone) {
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     writeBytes(dir.path() / UserRadicalTableFileName, std::vector<std::uint8_t>{});
     writeBytes(dir.path() / UserRadicalRecordFileName, std::vector<std::uint8_t>(22, 1));  // stale
     ASSERT_TRUE(regenerateUserRadicalFiles(dir.path()));
@@ -133,7 +134,7 @@ TEST(UserRadicalRegeneration, EmptyTableGivesNoRecordsAndTheTerminatorAlone) {
 }
 
 TEST(UserRadicalRegeneration, MissingSourceTableNamesItsFullPath) {
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const auto status = regenerateUserRadicalFiles(dir.path());
     ASSERT_FALSE(status);
     EXPECT_EQ(status.error().text, (dir.path() / "buzibuzishoumb.txt").string() + "文件不存在，请先找到该文件！");

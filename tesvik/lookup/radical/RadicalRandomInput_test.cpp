@@ -6,9 +6,10 @@
 
 #include <random>
 
+#include "common/testing/ScratchDirectory.h"
 #include "tesvik/lookup/radical/RadicalCharSearch.h"
 #include "tesvik/lookup/radical/RadicalFileReaders.h"
-#include "tesvik/lookup/radical/RadicalFixtures.h"
+#include "tesvik/lookup/radical/RadicalFixtures_testing.h"
 #include "tesvik/lookup/radical/RadicalSearch.h"
 #include "tesvik/lookup/radical/UserRadicalRegeneration.h"
 #include "tesvik/lookup/radical/UserRadicalTable.h"
@@ -65,7 +66,7 @@ private:
 
 TEST(RadicalRandomInput, ReadersAndSearchesStayInsideTheFiles) {
     RandomFiles random(20261210);
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const auto shipped = shippedRadicalPair(dir.path());
     const auto user = userRadicalPair(dir.path());
     for (int iteration = 0; iteration < 1200; ++iteration) {
@@ -83,18 +84,16 @@ TEST(RadicalRandomInput, ReadersAndSearchesStayInsideTheFiles) {
 
         const RadicalCharQuery charQuery{static_cast<unsigned>(random.below(15)), random.text(2), random.below(2) == 0};
         const auto found = searchByRadical(dir.path(), dir.path(), radicalKey(random.text(4) + "    "), charQuery);
-        if (found) {
-            const std::size_t wholeRecords =
-                (std::filesystem::exists(shipped.records) ? std::filesystem::file_size(shipped.records) : 0) / RadicalRecordSize +
-                (std::filesystem::exists(user.records) ? std::filesystem::file_size(user.records) : 0) / RadicalRecordSize;
-            EXPECT_LE(found->size(), wholeRecords);
-        }
+        const std::size_t wholeRecords =
+            (std::filesystem::exists(shipped.records) ? std::filesystem::file_size(shipped.records) : 0) / RadicalRecordSize +
+            (std::filesystem::exists(user.records) ? std::filesystem::file_size(user.records) : 0) / RadicalRecordSize;
+        EXPECT_LE(found.kept.size(), wholeRecords);
     }
 }
 
 TEST(RadicalRandomInput, TableEditsAndRegenerationKeepWholeRows) {
     RandomFiles random(7);
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const auto tablePath = dir.path() / UserRadicalTableFileName;
     const ConfirmQuestion yes = [](const Message&, const Message&) { return true; };
     for (int iteration = 0; iteration < 600; ++iteration) {
@@ -103,11 +102,11 @@ TEST(RadicalRandomInput, TableEditsAndRegenerationKeepWholeRows) {
         const auto code = static_cast<std::uint16_t>(0xE000 + random.below(16));
         const UserRadicalEntry entry{code, "E000", radicalKey(random.text(4) + "    "),
                                      static_cast<unsigned>(random.below(100)), random.text(4)};
-        const auto outcome = random.below(3) == 0   ? addRadicalEntry(dir.path(), entry).outcome
-                             : random.below(2) == 0 ? modifyRadicalEntry(dir.path(), entry, yes).outcome
-                                                    : deleteRadicalEntry(dir.path(), code, yes).outcome;
+        const bool done = random.below(3) == 0   ? addRadicalEntry(dir.path(), entry).ok()
+                             : random.below(2) == 0 ? modifyRadicalEntry(dir.path(), entry, yes).ok()
+                                                    : deleteRadicalEntry(dir.path(), code, yes).ok();
         const auto after = readBytes(tablePath);
-        if (outcome == UserRadicalEditResult::Outcome::Done) {
+        if (done) {
             EXPECT_EQ(after.size() % UserRadicalRowSize, before.size() % UserRadicalRowSize);
             const auto records = readBytes(dir.path() / UserRadicalRecordFileName);
             EXPECT_EQ(records.size(), after.size() / UserRadicalRowSize * RadicalRecordSize);

@@ -3,28 +3,10 @@
 #include <algorithm>
 
 #include "tesvik/lookup/files/PackedCharBytes.h"
+#include "tesvik/lookup/files/RecordFields.h"
 
 namespace tesvik::lookup {
 namespace {
-
-template <std::size_t N>
-std::array<char, N> charsAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    std::array<char, N> out{};
-    std::transform(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
-                   bytes.begin() + static_cast<std::ptrdiff_t>(offset + N), out.begin(),
-                   [](std::uint8_t b) { return static_cast<char>(b); });
-    return out;
-}
-
-template <std::size_t N>
-void putChars(std::span<std::uint8_t> bytes, std::size_t offset, const std::array<char, N>& chars) {
-    std::transform(chars.begin(), chars.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset),
-                   [](char c) { return static_cast<std::uint8_t>(c); });
-}
-
-void putBytes(std::span<std::uint8_t> bytes, std::size_t offset, std::span<const std::uint8_t> from) {
-    std::copy(from.begin(), from.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
-}
 
 chars::PackedChar packedAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
     return readPackedChar(bytes.subspan(offset).first<4>());

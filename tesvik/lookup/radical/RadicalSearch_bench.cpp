@@ -8,8 +8,9 @@
 #include <filesystem>
 #include <random>
 
+#include "common/testing/ScratchDirectory.h"
 #include "tesvik/lookup/radical/RadicalCharSearch.h"
-#include "tesvik/lookup/radical/RadicalFixtures.h"
+#include "tesvik/lookup/radical/RadicalFixtures_testing.h"
 #include "tesvik/lookup/radical/RadicalSearch.h"
 
 namespace tesvik::lookup {
@@ -81,7 +82,7 @@ private:
         return records;
     }
 
-    TempDir dir_;
+    lumenar::testing::ScratchDirectory dir_;
 };
 
 const DataSet& dataSet() {

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tesvik/lookup/radical/RadicalFixtures.h"
+#include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/radical/RadicalFixtures_testing.h"
 #include "tesvik/lookup/radical/RadicalPageInput.h"
 #include "tesvik/lookup/radical/RadicalSearch.h"
 #include "tesvik/lookup/radical/RadicalSelection.h"
@@ -32,7 +33,7 @@ struct RadicalSearchCase {
 class RadicalSearchTest : public ::testing::TestWithParam<RadicalSearchCase> {};
 
 TEST_P(RadicalSearchTest, ListsMatchingRadicalsInFileOrder) {
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     writeRadicalTable(dir.path(), Radicals);
     std::vector<chars::PackedChar> found;
     for (const RadicalCandidate& c : searchRadicals(dir.path(), GetParam().query)) found.push_back(c.radical);
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RadicalSearch, CarriesTheRadicalKey) {
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     writeRadicalTable(dir.path(), Radicals);
     const auto found = searchRadicals(dir.path(), {"", "", "chang"});
     ASSERT_EQ(found.size(), 1u);
@@ -64,14 +65,14 @@ TEST(RadicalSearch, CarriesTheRadicalKey) {
 }
 
 TEST(RadicalSearch, FindsTheFirstRadicalWithAKey) {
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     writeRadicalTable(dir.path(), Radicals);
     EXPECT_EQ(radicalWithKey(dir.path(), radicalKey("03AA")), (RadicalCandidate{0x6C35, radicalKey("03AA")}));
     EXPECT_FALSE(radicalWithKey(dir.path(), radicalKey("09Z9")));
 }
 
 TEST(RadicalSearch, MissingRadicalTableListsNothing) {
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     EXPECT_TRUE(searchRadicals(dir.path(), {"4", "", ""}).empty());
 }
 

@@ -9,20 +9,20 @@
 #include <vector>
 
 #include "common/Result.h"
+#include "tesvik/lookup/files/UserTableEdit.h"
 #include "tesvik/lookup/radical/RadicalRecords.h"
 #include "tesvik/messages/Messages.h"
 
 namespace tesvik::lookup {
 
-struct UserRadicalPairBytes {
-    std::vector<std::uint8_t> index;    // 8-byte entries, ending with "fend" and the total
-    std::vector<std::uint8_t> records;  // 11-byte scrambled records
-};
+// The derived pair of a source table's bytes (whole rows only): 8-byte index
+// entries ending with "fend" and the total, and 11-byte scrambled records.
+// Each run of rows with the same radical key gives one index entry; an empty
+// table gives no records and the terminator alone.
+IndexPairBytes buildUserRadicalPair(std::span<const std::uint8_t> sourceTable);
 
-// The derived pair of a source table's bytes (whole rows only). Each run of
-// rows with the same radical key gives one index entry; an empty table gives
-// no records and the terminator alone.
-UserRadicalPairBytes buildUserRadicalPair(std::span<const std::uint8_t> sourceTable);
+// buzibuzishoumb.txt in userDir with its derived pair.
+UserTableFiles userRadicalTableFiles(const std::filesystem::path& userDir);
 
 // Rewrites both derived files completely. A missing source table refuses
 // with its full path followed by "文件不存在，请先找到该文件！"; derived files

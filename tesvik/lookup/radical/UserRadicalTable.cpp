@@ -3,15 +3,10 @@
 #include <algorithm>
 
 #include "tesvik/lookup/radical/RadicalFileNames.h"
-#include "tesvik/lookup/files/RecordFile.h"
 #include "tesvik/lookup/radical/UserRadicalRegeneration.h"
 
 namespace tesvik::lookup {
 namespace {
-
-using Outcome = UserRadicalEditResult::Outcome;
-
-UserRadicalEditResult refused(std::vector<Message> messages) { return {Outcome::Refused, std::move(messages)}; }
 
 std::array<char, 2> twoDigits(unsigned n) {
     n %= 100;
@@ -22,31 +17,6 @@ std::size_t wholeRows(std::span<const std::uint8_t> table) { return table.size()
 
 UserRadicalRow rowAt(std::span<const std::uint8_t> table, std::size_t n) {
     return decodeUserRadicalRow(table.subspan(n * UserRadicalRowSize).first<UserRadicalRowSize>());
-}
-
-// The table, or the messages of a table that cannot be opened. A missing
-// table is an empty one (the edit creates it).
-lumenar::Result<std::vector<std::uint8_t>, std::vector<Message>> loadTable(const std::filesystem::path& path,
-                                                                           std::vector<Message> onError) {
-    using R = lumenar::Result<std::vector<std::uint8_t>, std::vector<Message>>;
-    auto bytes = readFileBytes(path);
-    if (bytes) return std::move(*bytes);
-    if (bytes.error().kind == RecordFileError::Kind::Missing) return std::vector<std::uint8_t>{};
-    return R::failure(std::move(onError));
-}
-
-// Writes the new table and regenerates the pair; success ends the messages.
-UserRadicalEditResult storeTable(const std::filesystem::path& userDir, std::span<const std::uint8_t> table,
-                                 Message success) {
-    if (!replaceFileContents(userDir / UserRadicalTableFileName, table)) {
-        return refused({message(MessageId::TableWriteFailed)});
-    }
-    UserRadicalEditResult result{Outcome::Done, {}};
-    if (const auto regenerated = regenerateUserRadicalFiles(userDir); !regenerated) {
-        result.messages.push_back(regenerated.error());
-    }
-    result.messages.push_back(std::move(success));
-    return result;
 }
 
 }  // namespace
@@ -90,39 +60,41 @@ std::vector<std::uint8_t> removeUserRadicalRow(std::span<const std::uint8_t> tab
     return out;
 }
 
-UserRadicalEditResult addRadicalEntry(const std::filesystem::path& userDir, const UserRadicalEntry& entry) {
-    const auto table = loadTable(userDir / UserRadicalTableFileName,
-                                 {message(MessageId::SourceTableError), message(MessageId::TableWriteFailed)});
-    if (!table) return refused(table.error());
+UserTableEdit addRadicalEntry(const std::filesystem::path& userDir, const UserRadicalEntry& entry) {
+    const UserTableFiles files = userRadicalTableFiles(userDir);
+    const auto table = openUserTable(files.table, TableUse::Adding);
+    if (!table) return refusedEdit(table.error());
     if (findUserRadicalRow(*table, entry.code)) {
-        return refused({message(MessageId::CodeAlreadyExists, "UNICODE: " + entry.codeText)});
+        return refusedEdit({message(MessageId::CodeAlreadyExists, "UNICODE: " + entry.codeText)});
     }
-    return storeTable(userDir, insertUserRadicalRow(*table, entry), message(MessageId::RadicalCharAdded));
+    return storeUserTable(files, insertUserRadicalRow(*table, entry), message(MessageId::RadicalCharAdded));
 }
 
-UserRadicalEditResult modifyRadicalEntry(const std::filesystem::path& userDir, const UserRadicalEntry& entry,
-                                         const ConfirmQuestion& confirm) {
-    const auto table = loadTable(userDir / UserRadicalTableFileName, {message(MessageId::SourceTableError)});
-    if (!table) return refused(table.error());
+UserTableEdit modifyRadicalEntry(const std::filesystem::path& userDir, const UserRadicalEntry& entry,
+                                 const ConfirmQuestion& confirm) {
+    const UserTableFiles files = userRadicalTableFiles(userDir);
+    const auto table = openUserTable(files.table, TableUse::Changing);
+    if (!table) return refusedEdit(table.error());
     const auto row = findUserRadicalRow(*table, entry.code);
-    if (!row) return refused({message(MessageId::ModifyCodeNotFound)});
+    if (!row) return refusedEdit({message(MessageId::ModifyCodeNotFound)});
     if (!confirm(message(MessageId::ModifyQuestion), message(MessageId::ChangeQuestionCaption))) {
-        return {Outcome::Cancelled, {}};
+        return std::optional<Message>{};
     }
     const auto changed = insertUserRadicalRow(removeUserRadicalRow(*table, *row), entry);
-    return storeTable(userDir, changed, message(MessageId::StrokeCharModified));
+    return storeUserTable(files, changed, message(MessageId::StrokeCharModified));
 }
 
-UserRadicalEditResult deleteRadicalEntry(const std::filesystem::path& userDir, std::uint16_t code,
-                                         const ConfirmQuestion& confirm) {
-    const auto table = loadTable(userDir / UserRadicalTableFileName, {message(MessageId::SourceTableError)});
-    if (!table) return refused(table.error());
+UserTableEdit deleteRadicalEntry(const std::filesystem::path& userDir, std::uint16_t code,
+                                 const ConfirmQuestion& confirm) {
+    const UserTableFiles files = userRadicalTableFiles(userDir);
+    const auto table = openUserTable(files.table, TableUse::Changing);
+    if (!table) return refusedEdit(table.error());
     const auto row = findUserRadicalRow(*table, code);
-    if (!row) return refused({message(MessageId::DeleteCodeNotFound)});
+    if (!row) return refusedEdit({message(MessageId::DeleteCodeNotFound)});
     if (!confirm(message(MessageId::DeleteQuestion), message(MessageId::ChangeQuestionCaption))) {
-        return {Outcome::Cancelled, {}};
+        return std::optional<Message>{};
     }
-    return storeTable(userDir, removeUserRadicalRow(*table, *row), message(MessageId::StrokeCharDeleted));
+    return storeUserTable(files, removeUserRadicalRow(*table, *row), message(MessageId::StrokeCharDeleted));
 }
 
 }  // namespace tesvik::lookup

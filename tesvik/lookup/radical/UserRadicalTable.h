@@ -1,20 +1,18 @@
 #pragma once
 
 // Adding, modifying and deleting the user's own characters filed by radical
-// in buzibuzishoumb.txt. Each change is written to a new file that replaces
-// the table, so a failure part-way leaves the previous table as it was; each
-// successful change ends by regenerating the user radical pair.
+// in buzibuzishoumb.txt, each stored with its user radical pair through
+// storeUserTable.
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "tesvik/lookup/files/UserTableEdit.h"
 #include "tesvik/lookup/radical/RadicalRecords.h"
-#include "tesvik/messages/Messages.h"
 
 namespace tesvik::lookup {
 
@@ -33,19 +31,6 @@ struct UserRadicalEntry {
 // count, strokes padded with "0" to four, line feed.
 UserRadicalRow userRadicalRowOf(const UserRadicalEntry& entry);
 
-// Asks the user a yes/no question (message, caption); true for yes.
-using ConfirmQuestion = std::function<bool(const Message& question, const Message& caption)>;
-
-struct UserRadicalEditResult {
-    enum class Outcome {
-        Done,       // the table changed; messages end with the success text
-        Cancelled,  // the user answered no; nothing changed, nothing to show
-        Refused,    // nothing changed; messages say why
-    };
-    Outcome outcome = Outcome::Refused;
-    std::vector<Message> messages;  // to be shown in this order
-};
-
 // Table edits over the bytes of a table (whole 16-byte rows; a trailing
 // partial row stays at the end untouched).
 std::optional<std::size_t> findUserRadicalRow(std::span<const std::uint8_t> table, std::uint16_t code);
@@ -54,14 +39,14 @@ std::vector<std::uint8_t> removeUserRadicalRow(std::span<const std::uint8_t> tab
 
 // 添加: refuses a code already in the table ("UNICODE: " code text
 // "已经存在无法添加,若要修改，请进行修改操作！"); success "补字按部首管理添加成功！".
-UserRadicalEditResult addRadicalEntry(const std::filesystem::path& userDir, const UserRadicalEntry& entry);
+UserTableEdit addRadicalEntry(const std::filesystem::path& userDir, const UserRadicalEntry& entry);
 
 // 修改: the entry's code must be in the table; asks before changing it.
-UserRadicalEditResult modifyRadicalEntry(const std::filesystem::path& userDir, const UserRadicalEntry& entry,
-                                         const ConfirmQuestion& confirm);
+UserTableEdit modifyRadicalEntry(const std::filesystem::path& userDir, const UserRadicalEntry& entry,
+                                 const ConfirmQuestion& confirm);
 
 // 删除: the code must be in the table; asks before removing it.
-UserRadicalEditResult deleteRadicalEntry(const std::filesystem::path& userDir, std::uint16_t code,
-                                         const ConfirmQuestion& confirm);
+UserTableEdit deleteRadicalEntry(const std::filesystem::path& userDir, std::uint16_t code,
+                                 const ConfirmQuestion& confirm);
 
 }  // namespace tesvik::lookup

@@ -6,8 +6,9 @@
 
 #include <csignal>
 
+#include "common/testing/ScratchDirectory.h"
 #include "tesvik/lookup/radical/RadicalCharSearch.h"
-#include "tesvik/lookup/radical/RadicalFixtures.h"
+#include "tesvik/lookup/radical/RadicalFixtures_testing.h"
 #include "tesvik/lookup/radical/UserRadicalFields.h"
 #include "tesvik/lookup/radical/UserRadicalTable.h"
 
@@ -15,13 +16,20 @@ namespace tesvik::lookup {
 namespace {
 
 using namespace fixtures;
-using Outcome = UserRadicalEditResult::Outcome;
 
 UserRadicalEntry entry(std::uint16_t code, const char* key, unsigned remaining, const char* strokes) {
     char text[8];
     std::snprintf(text, sizeof text, "%04X", code);
     return UserRadicalEntry{code, text, radicalKey(key), remaining, strokes};
 }
+
+// What an edit asks to show, in order: the refusal, or the success message.
+std::vector<Message> shown(const UserTableEdit& edit) {
+    if (!edit) return edit.error();
+    return edit.value() ? std::vector{*edit.value()} : std::vector<Message>{};
+}
+
+bool cancelled(const UserTableEdit& edit) { return edit.ok() && !edit.value(); }
 
 const ConfirmQuestion Yes = [](const Message&, const Message&) { return true; };
 const ConfirmQuestion No = [](const Message&, const Message&) { return false; };
@@ -47,40 +55,38 @@ protected:
         writeRadicalPair(shippedRadicalPair(dir.path()), {});
         const auto found = searchByRadical(dir.path(), dir.path(), radicalKey(key), query);
         std::vector<chars::PackedChar> chars;
-        if (found) {
-            for (const auto& c : *found) chars.push_back(c.character);
-        }
+        for (const auto& c : found.kept) chars.push_back(c.character);
         return chars;
     }
 
-    TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
 };
 
 TEST_F(UserRadicalTableTest, AddKeepsTheTableInKeyCountStrokeOrder) {
     for (const auto& e : {entry(0xE001, "03AA", 12, ""), entry(0xE002, "01B1", 0, ""), entry(0xE003, "03AA", 5, "2514"),
                           entry(0xE004, "03AA", 5, "25")}) {
         const auto added = addRadicalEntry(dir.path(), e);
-        ASSERT_EQ(added.outcome, Outcome::Done);
-        EXPECT_EQ(added.messages.back().text, "补字按部首管理添加成功！");
+        ASSERT_TRUE(added.ok());
+        EXPECT_EQ(shown(added).back().text, "补字按部首管理添加成功！");
     }
     EXPECT_EQ(rows(), (std::vector<std::string>{"E002 01B1000000", "E004 03AA052500", "E003 03AA052514",
                                                 "E001 03AA120000"}));
 }
 
 TEST_F(UserRadicalTableTest, AddedCharacterIsFoundInTheInitialStateOfItsRadical) {
-    ASSERT_EQ(addRadicalEntry(dir.path(), entry(0xE234, "03AA", 0, "")).outcome, Outcome::Done);
+    ASSERT_TRUE(addRadicalEntry(dir.path(), entry(0xE234, "03AA", 0, "")).ok());
     EXPECT_EQ(userCharactersUnder("03AA"), (std::vector<chars::PackedChar>{0xE234}));
 }
 
 TEST_F(UserRadicalTableTest, AddingACodeAlreadyThereChangesNothingAndNamesTheCode) {
-    ASSERT_EQ(addRadicalEntry(dir.path(), entry(0xE234, "03AA", 3, "1")).outcome, Outcome::Done);
+    ASSERT_TRUE(addRadicalEntry(dir.path(), entry(0xE234, "03AA", 3, "1")).ok());
     const auto before = readBytes(tablePath());
     auto again = entry(0xE234, "01B1", 0, "");
     again.codeText = "e234";
     const auto refused = addRadicalEntry(dir.path(), again);
-    EXPECT_EQ(refused.outcome, Outcome::Refused);
-    ASSERT_EQ(refused.messages.size(), 1u);
-    EXPECT_EQ(refused.messages[0].text, "UNICODE: e234已经存在无法添加,若要修改，请进行修改操作！");
+    EXPECT_FALSE(refused.ok());
+    ASSERT_EQ(shown(refused).size(), 1u);
+    EXPECT_EQ(shown(refused)[0].text, "UNICODE: e234已经存在无法添加,若要修改，请进行修改操作！");
     EXPECT_EQ(readBytes(tablePath()), before);
 }
 
@@ -89,8 +95,8 @@ TEST_F(UserRadicalTableTest, ModifyMovesTheRowToItsNewPlace) {
         addRadicalEntry(dir.path(), e);
     }
     const auto modified = modifyRadicalEntry(dir.path(), entry(0xE001, "04AB", 3, "121"), Yes);
-    ASSERT_EQ(modified.outcome, Outcome::Done);
-    EXPECT_EQ(modified.messages.back().text, "修改成功，你现在可以用新的方式录入该字！");
+    ASSERT_TRUE(modified.ok());
+    EXPECT_EQ(shown(modified).back().text, "修改成功，你现在可以用新的方式录入该字！");
     EXPECT_EQ(rows(), (std::vector<std::string>{"E002 03AA021000", "E001 04AB031210", "E003 05A1010000"}));
     EXPECT_EQ(userCharactersUnder("04AB", {3, "", false}), (std::vector<chars::PackedChar>{0xE001}));
     EXPECT_TRUE(userCharactersUnder("01B1").empty());
@@ -99,11 +105,11 @@ TEST_F(UserRadicalTableTest, ModifyMovesTheRowToItsNewPlace) {
 TEST_F(UserRadicalTableTest, AnsweringNoOrAMissingCodeLeavesTheTable) {
     addRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, ""));
     const auto before = readBytes(tablePath());
-    EXPECT_EQ(modifyRadicalEntry(dir.path(), entry(0xE001, "04AB", 3, ""), No).outcome, Outcome::Cancelled);
-    EXPECT_EQ(deleteRadicalEntry(dir.path(), 0xE001, No).outcome, Outcome::Cancelled);
+    EXPECT_TRUE(cancelled(modifyRadicalEntry(dir.path(), entry(0xE001, "04AB", 3, ""), No)));
+    EXPECT_TRUE(cancelled(deleteRadicalEntry(dir.path(), 0xE001, No)));
     const auto notThere = modifyRadicalEntry(dir.path(), entry(0xE009, "04AB", 3, ""), Yes);
-    EXPECT_EQ(notThere.messages.at(0).text, "您所要修改的字不在补字范围，不能修改！请先添加该补字！");
-    EXPECT_EQ(deleteRadicalEntry(dir.path(), 0xE009, Yes).messages.at(0).text,
+    EXPECT_EQ(shown(notThere).at(0).text, "您所要修改的字不在补字范围，不能修改！请先添加该补字！");
+    EXPECT_EQ(shown(deleteRadicalEntry(dir.path(), 0xE009, Yes)).at(0).text,
               "您所要删除的字不在补字范围，不能删除！请确认您所要删除的字！");
     EXPECT_EQ(readBytes(tablePath()), before);
 }
@@ -115,18 +121,18 @@ TEST_F(UserRadicalTableTest, DeletingTheOnlyRowLeavesAnEmptyTableAndPair) {
         asked = {q.text, caption.text};
         return true;
     });
-    ASSERT_EQ(deleted.outcome, Outcome::Done);
+    ASSERT_TRUE(deleted.ok());
     EXPECT_EQ(asked, (std::vector<std::string>{"删除这个字后，您以后将不能再输入这个字，您确认要删除这个字符吗?", "修改提示！"}));
-    EXPECT_EQ(deleted.messages.back().text, "删除该字成功，你将无法用笔顺输入该字！");
+    EXPECT_EQ(shown(deleted).back().text, "删除该字成功，你将无法用笔顺输入该字！");
     EXPECT_TRUE(readBytes(tablePath()).empty());
     EXPECT_TRUE(readBytes(dir.path() / UserRadicalRecordFileName).empty());
     EXPECT_EQ(readBytes(dir.path() / UserRadicalIndexFileName).size(), RadicalIndexEntrySize);
 }
 
 TEST_F(UserRadicalTableTest, MissingTableIsCreatedByAddAndReportedEmptyByModifyAndDelete) {
-    EXPECT_EQ(modifyRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, ""), Yes).outcome, Outcome::Refused);
-    EXPECT_EQ(deleteRadicalEntry(dir.path(), 0xE001, Yes).outcome, Outcome::Refused);
-    EXPECT_EQ(addRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, "")).outcome, Outcome::Done);
+    EXPECT_FALSE(modifyRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, ""), Yes).ok());
+    EXPECT_FALSE(deleteRadicalEntry(dir.path(), 0xE001, Yes).ok());
+    EXPECT_TRUE(addRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, "")).ok());
     EXPECT_EQ(rows().size(), 1u);
 }
 
@@ -134,8 +140,8 @@ TEST_F(UserRadicalTableTest, LongTailsMoveWhole) {
     std::vector<UserRadicalLine> lines;
     for (unsigned i = 0; i < 5000; ++i) lines.push_back({0xE100 + i, "09C9", "05", "1"});
     writeBytes(tablePath(), userRadicalTableBytes(lines));
-    ASSERT_EQ(addRadicalEntry(dir.path(), entry(0xE000, "01B1", 0, "")).outcome, Outcome::Done);
-    ASSERT_EQ(modifyRadicalEntry(dir.path(), entry(0xE100, "01B1", 1, ""), Yes).outcome, Outcome::Done);
+    ASSERT_TRUE(addRadicalEntry(dir.path(), entry(0xE000, "01B1", 0, "")).ok());
+    ASSERT_TRUE(modifyRadicalEntry(dir.path(), entry(0xE100, "01B1", 1, ""), Yes).ok());
     const auto table = rows();
     ASSERT_EQ(table.size(), 5001u);
     EXPECT_EQ(table[0], "E000 01B1000000");
@@ -148,7 +154,7 @@ TEST_F(UserRadicalTableTest, TrailingPartialRowStaysAtTheEnd) {
     auto bytes = userRadicalTableBytes(std::vector<UserRadicalLine>{{0xE001, "03AA", "00", ""}});
     bytes.insert(bytes.end(), {'x', 'y', 'z'});
     writeBytes(tablePath(), bytes);
-    ASSERT_EQ(addRadicalEntry(dir.path(), entry(0xE002, "05A1", 0, "")).outcome, Outcome::Done);
+    ASSERT_TRUE(addRadicalEntry(dir.path(), entry(0xE002, "05A1", 0, "")).ok());
     const auto after = readBytes(tablePath());
     ASSERT_EQ(after.size(), 2 * UserRadicalRowSize + 3);
     EXPECT_EQ(rows(), (std::vector<std::string>{"E001 03AA000000", "E002 05A1000000"}));
@@ -178,24 +184,39 @@ private:
 TEST_F(UserRadicalTableTest, AFailedWriteLeavesThePreviousTable) {
     addRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, ""));
     const auto before = readBytes(tablePath());
-    UserRadicalEditResult added;
+    UserTableEdit added = UserTableEdit::failure({});
     {
         SmallFileSizeLimit limit;
         added = addRadicalEntry(dir.path(), entry(0xE002, "03AA", 0, ""));
     }
-    EXPECT_EQ(added.outcome, Outcome::Refused);
-    ASSERT_FALSE(added.messages.empty());
-    EXPECT_EQ(added.messages.at(0).text, "文件生成错误,请重新操作。");
+    EXPECT_FALSE(added.ok());
+    ASSERT_FALSE(shown(added).empty());
+    EXPECT_EQ(shown(added).at(0).text, "文件生成错误,请重新操作。");
     EXPECT_EQ(readBytes(tablePath()), before);
 }
 
 TEST_F(UserRadicalTableTest, UnreadableTableIsAnInternalFileError) {
     std::filesystem::create_directory(tablePath());
     const auto added = addRadicalEntry(dir.path(), entry(0xE002, "03AA", 0, ""));
-    ASSERT_EQ(added.messages.size(), 2u);
-    EXPECT_EQ(added.messages[0].text, "内部文件错误！");
-    EXPECT_EQ(added.messages[1].text, "文件生成错误,请重新操作。");
-    EXPECT_EQ(deleteRadicalEntry(dir.path(), 0xE002, Yes).messages.at(0).text, "内部文件错误！");
+    ASSERT_EQ(shown(added).size(), 2u);
+    EXPECT_EQ(shown(added)[0].text, "内部文件错误！");
+    EXPECT_EQ(shown(added)[1].text, "文件生成错误,请重新操作。");
+    EXPECT_EQ(shown(deleteRadicalEntry(dir.path(), 0xE002, Yes)).at(0).text, "内部文件错误！");
+}
+
+TEST_F(UserRadicalTableTest, FailedRegenerationPutsTheTableAndItsPairBack) {
+    addRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, ""));
+    const auto tableBefore = readBytes(tablePath());
+    const auto recordsBefore = readBytes(dir.path() / UserRadicalRecordFileName);
+    std::filesystem::remove(dir.path() / UserRadicalIndexFileName);
+    std::filesystem::create_directory(dir.path() / UserRadicalIndexFileName);  // cannot be replaced
+    const auto added = addRadicalEntry(dir.path(), entry(0xE002, "03AA", 0, ""));
+    EXPECT_FALSE(added.ok());
+    ASSERT_EQ(shown(added).size(), 1u);
+    EXPECT_EQ(shown(added)[0].id, MessageId::TableWriteFailed);
+    EXPECT_EQ(readBytes(tablePath()), tableBefore);
+    EXPECT_EQ(readBytes(dir.path() / UserRadicalRecordFileName), recordsBefore);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / UserRadicalIndexFileName));
 }
 
 struct FieldCase {

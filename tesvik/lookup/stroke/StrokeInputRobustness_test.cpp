@@ -6,7 +6,8 @@
 #include <random>
 #include <vector>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
+#include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeSearch.h"
 #include "tesvik/lookup/stroke/UserStrokeRegeneration.h"
@@ -84,8 +85,8 @@ TEST(StrokeInputRobustness, SearchAndReadersSurviveDamagedFiles) {
     const Bytes validTable = fixtures::userStrokeTableBytes(
         std::vector<fixtures::UserStrokeLine>{{"05", "25", 0xE001}, {"05", "1", 0xE002}, {"12", "2", 0xE003}});
 
-    fixtures::TempDir shipped;
-    fixtures::TempDir user;
+    lumenar::testing::ScratchDirectory shipped;
+    lumenar::testing::ScratchDirectory user;
     Mutator mutator(20251210);
     for (int iteration = 0; iteration < 1500; ++iteration) {
         const Bytes records = mutator.mutate(validRecords);

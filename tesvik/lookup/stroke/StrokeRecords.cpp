@@ -1,32 +1,9 @@
 #include "tesvik/lookup/stroke/StrokeRecords.h"
 
-#include <algorithm>
-
 #include "tesvik/lookup/files/PackedCharBytes.h"
+#include "tesvik/lookup/files/RecordFields.h"
 
 namespace tesvik::lookup {
-namespace {
-
-template <std::size_t N>
-std::array<char, N> charsAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    std::array<char, N> chars{};
-    std::transform(bytes.begin() + offset, bytes.begin() + offset + N, chars.begin(),
-                   [](std::uint8_t b) { return static_cast<char>(b); });
-    return chars;
-}
-
-template <std::size_t N>
-void putChars(std::span<std::uint8_t> bytes, std::size_t offset, const std::array<char, N>& chars) {
-    std::transform(chars.begin(), chars.end(), bytes.begin() + offset,
-                   [](char c) { return static_cast<std::uint8_t>(c); });
-}
-
-void putBytes(std::span<std::uint8_t> bytes, std::size_t offset, const std::array<std::uint8_t, 4>& value) {
-    std::copy(value.begin(), value.end(), bytes.begin() + offset);
-}
-
-}  // namespace
-
 int StrokeCountKey::numericValue() const {
     int value = 0;
     for (char c : chars) {

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
+#include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
 #include "tesvik/lookup/files/PackedCharBytes.h"
 #include "tesvik/lookup/files/Scrambling.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
@@ -66,7 +67,7 @@ TEST(StrokeRecords, CountKeyNumericValueIsItsLeadingDigits) {
 }
 
 TEST(StrokeFiles, ReadsIndexEntriesAndRecordsUnscrambled) {
-    fixtures::TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const std::vector<fixtures::StrokeLine> lines = {
         {0x4E00, "01", "1"}, {0x4E28, "01", "2"}, {0xD840DC00, "07", "1234512345"}};
     fixtures::writeShippedStrokePair(dir.path(), lines);

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
+#include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeSearch.h"
 
@@ -39,8 +40,8 @@ std::vector<fixtures::StrokeLine> generatedLines() {
 
 struct DataSet {
     DataSet() { fixtures::writeShippedStrokePair(shipped.path(), generatedLines()); }
-    fixtures::TempDir shipped;
-    fixtures::TempDir user;  // no user files
+    lumenar::testing::ScratchDirectory shipped;
+    lumenar::testing::ScratchDirectory user;  // no user files
 };
 
 const DataSet& dataSet() {

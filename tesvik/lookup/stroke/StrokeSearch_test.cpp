@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
+#include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
 
 namespace tesvik::lookup {
 namespace {
@@ -42,8 +43,8 @@ protected:
         return result.ok() ? visibleCandidates(*result, false) : std::vector<chars::PackedChar>{};
     }
 
-    fixtures::TempDir shipped;
-    fixtures::TempDir user;
+    lumenar::testing::ScratchDirectory shipped;
+    lumenar::testing::ScratchDirectory user;
 };
 
 struct SearchCase {
@@ -131,8 +132,8 @@ TEST_F(StrokeSearchTest, RangePastTheEndOfTheRecordFileListsNothingFromThatFile)
 }
 
 TEST(StrokeSearchRanges, SixtyFourFollowedByAnotherGroupReadsOnIntoIt) {
-    fixtures::TempDir shipped;
-    fixtures::TempDir user;
+    lumenar::testing::ScratchDirectory shipped;
+    lumenar::testing::ScratchDirectory user;
     const std::vector<StrokeLine> lines = {
         {0x4E08, "08", "1"}, {0xE064, "64", "1"}, {0xE070, "70", "1"}, {0xE071, "70", "1"}, {0xE080, "80", "1"},
     };
@@ -145,8 +146,8 @@ TEST(StrokeSearchRanges, SixtyFourFollowedByAnotherGroupReadsOnIntoIt) {
 // The shipped index holds fifty groups; with tolerance the last one (entry
 // 49) ends at entry 50 whatever follows it.
 TEST(StrokeSearchRanges, ToleranceOnEntryFortyNineEndsAtEntryFifty) {
-    fixtures::TempDir shipped;
-    fixtures::TempDir user;
+    lumenar::testing::ScratchDirectory shipped;
+    lumenar::testing::ScratchDirectory user;
     std::vector<StrokeLine> lines;
     for (int count = 1; count <= 51; ++count) {
         const std::string key = (count < 10 ? "0" : "") + std::to_string(count);

@@ -10,19 +10,19 @@
 #include <vector>
 
 #include "common/Result.h"
+#include "tesvik/lookup/files/UserTableEdit.h"
 #include "tesvik/messages/Messages.h"
 
 namespace tesvik::lookup {
 
-// The bytes of the two derived files, as written to disk.
-struct UserStrokeFiles {
-    std::vector<std::uint8_t> index;    // 6-byte entries, ending in "fe" and the record count
-    std::vector<std::uint8_t> records;  // 17-byte records, scrambled
-};
+// Derives the pair from the source table's bytes (whole 18-byte rows only):
+// 6-byte index entries ending in "fe" and the record count, and 17-byte
+// scrambled records. An empty table gives no records and an index holding
+// only the terminator.
+IndexPairBytes deriveUserStrokeFiles(std::span<const std::uint8_t> table);
 
-// Derives the pair from the source table's bytes (whole 18-byte rows only).
-// An empty table gives no records and an index holding only the terminator.
-UserStrokeFiles deriveUserStrokeFiles(std::span<const std::uint8_t> table);
+// buzimb.txt in userDir with its derived pair.
+UserTableFiles userStrokeTableFiles(const std::filesystem::path& userDir);
 
 // Rebuilds the pair in userDir from userDir/buzimb.txt. A missing table is
 // reported as its full path followed by "文件不存在，请先找到该文件！"; a derived file

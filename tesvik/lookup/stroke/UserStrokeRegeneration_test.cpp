@@ -4,7 +4,8 @@
 
 #include <vector>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
+#include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 
 namespace tesvik::lookup {
@@ -21,7 +22,7 @@ std::vector<StrokeRecord> recordsIn(const std::filesystem::path& path) {
 }
 
 TEST(UserStrokeRegeneration, GroupsRowsByCountAndEndsWithTheTotal) {
-    fixtures::TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const std::vector<fixtures::UserStrokeLine> table = {
         {"05", "25", 0xE001}, {"05", "1", 0xE002}, {"12", "2511", 0xE003}};
     fixtures::writeBytes(dir.path() / UserStrokeTableFileName, fixtures::userStrokeTableBytes(table));
@@ -35,7 +36,7 @@ TEST(UserStrokeRegeneration, GroupsRowsByCountAndEndsWithTheTotal) {
 }
 
 TEST(UserStrokeRegeneration, EmptyTableGivesNoRecordsAndOnlyTheTerminator) {
-    fixtures::TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     fixtures::writeBytes(dir.path() / UserStrokeTableFileName, {});
     fixtures::writeBytes(dir.path() / UserStrokeRecordFileName, std::vector<std::uint8_t>(34, 1));  // stale
     ASSERT_TRUE(regenerateUserStrokeFiles(dir.path()).ok());
@@ -45,7 +46,7 @@ TEST(UserStrokeRegeneration, EmptyTableGivesNoRecordsAndOnlyTheTerminator) {
 }
 
 TEST(UserStrokeRegeneration, MissingTableIsNamedByItsFullPath) {
-    fixtures::TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     const auto status = regenerateUserStrokeFiles(dir.path());
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.error().text, (dir.path() / "buzimb.txt").string() + "文件不存在，请先找到该文件！");
@@ -53,7 +54,7 @@ TEST(UserStrokeRegeneration, MissingTableIsNamedByItsFullPath) {
 }
 
 TEST(UserStrokeRegeneration, UnwritableDerivedFileIsReported) {
-    fixtures::TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
     fixtures::writeBytes(dir.path() / UserStrokeTableFileName, fixtures::userStrokeTableBytes(
                                                                  std::vector<fixtures::UserStrokeLine>{{"05", "1", 0xE001}}));
     std::filesystem::create_directory(dir.path() / UserStrokeIndexFileName);

@@ -1,6 +1,5 @@
 #include "tesvik/lookup/stroke/UserStrokeTable.h"
 
-#include "tesvik/lookup/files/RecordFile.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeRecords.h"
 #include "tesvik/lookup/stroke/UserStrokeRegeneration.h"
@@ -50,73 +49,52 @@ struct TableBytes {
     }
 };
 
-UserStrokeChange refused(std::vector<Message> messages) { return UserStrokeChange::failure(std::move(messages)); }
-
-// Reads buzimb.txt, creating it empty when it is missing.
-std::optional<TableBytes> openTable(const std::filesystem::path& path) {
-    auto bytes = readFileBytes(path);
-    if (bytes) return TableBytes{std::move(*bytes)};
-    if (bytes.error().kind != RecordFileError::Kind::Missing) return std::nullopt;
-    if (!replaceFileContents(path, Bytes{})) return std::nullopt;
-    return TableBytes{};
-}
-
-// Writes the changed table and regenerates the derived pair. When the pair
-// cannot be regenerated the previous table is put back (and the pair rebuilt
-// from it where possible), so a refused change leaves no half-made state.
-UserStrokeChange storeTable(const std::filesystem::path& userDir, const TableBytes& previous,
-                            const TableBytes& changed, MessageId success) {
-    const auto tablePath = userDir / UserStrokeTableFileName;
-    if (!replaceFileContents(tablePath, changed.bytes)) {
-        return refused({message(MessageId::SourceTableError), message(MessageId::TableWriteFailed)});
-    }
-    if (const auto regenerated = regenerateUserStrokeFiles(userDir); !regenerated) {
-        if (replaceFileContents(tablePath, previous.bytes)) (void)regenerateUserStrokeFiles(userDir);
-        return refused({regenerated.error()});
-    }
-    return std::optional<Message>{message(success)};
-}
-
 }  // namespace
 
-UserStrokeChange addStrokeEntry(const std::filesystem::path& userDir, const UserStrokeEntry& entry) {
-    auto table = openTable(userDir / UserStrokeTableFileName);
-    if (!table) return refused({message(MessageId::SourceTableError), message(MessageId::TableWriteFailed)});
-    if (table->findCode(entry.code)) {
-        return refused({message(MessageId::CodeAlreadyExists, "UNICODE:" + entry.codeText)});
+UserTableEdit addStrokeEntry(const std::filesystem::path& userDir, const UserStrokeEntry& entry) {
+    const UserTableFiles files = userStrokeTableFiles(userDir);
+    const auto bytes = openUserTable(files.table, TableUse::Adding);
+    if (!bytes) return refusedEdit(bytes.error());
+    const TableBytes table{*bytes};
+    if (table.findCode(entry.code)) {
+        return refusedEdit({message(MessageId::CodeAlreadyExists, "UNICODE:" + entry.codeText)});
     }
-    TableBytes changed = *table;
+    TableBytes changed = table;
     changed.insert(entry.row);
-    return storeTable(userDir, *table, changed, MessageId::StrokeCharAdded);
+    return storeUserTable(files, changed.bytes, message(MessageId::StrokeCharAdded));
 }
 
-UserStrokeChange modifyStrokeEntry(const std::filesystem::path& userDir, const UserStrokeEntry& entry,
-                                   const ConfirmChange& confirm) {
-    auto table = openTable(userDir / UserStrokeTableFileName);
-    if (!table) return refused({message(MessageId::SourceTableError)});
-    const auto row = table->findCode(entry.code);
-    if (!row) return refused({message(MessageId::ModifyCodeNotFound)});
+UserTableEdit modifyStrokeEntry(const std::filesystem::path& userDir, const UserStrokeEntry& entry,
+                                const ConfirmQuestion& confirm) {
+    const UserTableFiles files = userStrokeTableFiles(userDir);
+    const auto bytes = openUserTable(files.table, TableUse::Changing);
+    if (!bytes) return refusedEdit(bytes.error());
+    const TableBytes table{*bytes};
+    const auto row = table.findCode(entry.code);
+    if (!row) return refusedEdit({message(MessageId::ModifyCodeNotFound)});
     if (!confirm(message(MessageId::ModifyQuestion), message(MessageId::ChangeQuestionCaption))) {
         return std::optional<Message>{};
     }
-    TableBytes changed = *table;
+    TableBytes changed = table;
     changed.remove(*row);
     changed.insert(entry.row);
-    return storeTable(userDir, *table, changed, MessageId::StrokeCharModified);
+    return storeUserTable(files, changed.bytes, message(MessageId::StrokeCharModified));
 }
 
-UserStrokeChange deleteStrokeEntry(const std::filesystem::path& userDir, std::uint16_t code,
-                                   const ConfirmChange& confirm) {
-    auto table = openTable(userDir / UserStrokeTableFileName);
-    if (!table) return refused({message(MessageId::SourceTableError)});
-    const auto row = table->findCode(code);
-    if (!row) return refused({message(MessageId::DeleteCodeNotFound)});
+UserTableEdit deleteStrokeEntry(const std::filesystem::path& userDir, std::uint16_t code,
+                                const ConfirmQuestion& confirm) {
+    const UserTableFiles files = userStrokeTableFiles(userDir);
+    const auto bytes = openUserTable(files.table, TableUse::Changing);
+    if (!bytes) return refusedEdit(bytes.error());
+    const TableBytes table{*bytes};
+    const auto row = table.findCode(code);
+    if (!row) return refusedEdit({message(MessageId::DeleteCodeNotFound)});
     if (!confirm(message(MessageId::DeleteQuestion), message(MessageId::ChangeQuestionCaption))) {
         return std::optional<Message>{};
     }
-    TableBytes changed = *table;
+    TableBytes changed = table;
     changed.remove(*row);
-    return storeTable(userDir, *table, changed, MessageId::StrokeCharDeleted);
+    return storeUserTable(files, changed.bytes, message(MessageId::StrokeCharDeleted));
 }
 
 }  // namespace tesvik::lookup

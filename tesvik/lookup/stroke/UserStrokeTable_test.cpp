@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
+#include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeSearch.h"
 
@@ -16,7 +17,7 @@ UserStrokeEntry entryFor(const std::string& code, const std::string& total, cons
     return checkUserStrokeFields({code, total, strokes}).value();
 }
 
-ConfirmChange answer(bool yes, std::vector<std::string>* asked = nullptr) {
+ConfirmQuestion answer(bool yes, std::vector<std::string>* asked = nullptr) {
     return [yes, asked](const Message& question, const Message& caption) {
         if (asked) asked->push_back(caption.text + " " + question.text);
         return yes;
@@ -41,7 +42,7 @@ protected:
     }
 
     std::vector<chars::PackedChar> userSearch(std::uint32_t count) const {
-        fixtures::TempDir shipped;
+        lumenar::testing::ScratchDirectory shipped;
         fixtures::writeShippedStrokePair(shipped.path(), std::vector<fixtures::StrokeLine>{});
         const auto found = searchByStrokes(shipped.path(), dir.path(), {count, "", false, false});
         return visibleCandidates(found.value(), false);
@@ -53,7 +54,7 @@ protected:
         EXPECT_EQ(result.value()->text, "添加成功！");
     }
 
-    fixtures::TempDir dir;
+    lumenar::testing::ScratchDirectory dir;
 };
 
 TEST_F(UserStrokeTableTest, AddingKeepsTheTableOrderedByTotalThenByInsertion) {
@@ -147,15 +148,18 @@ TEST_F(UserStrokeTableTest, UnreadableTableIsAnInternalFileError) {
     EXPECT_EQ(result.error()[1].text, "文件生成错误,请重新操作。");
 }
 
-TEST_F(UserStrokeTableTest, FailedRegenerationPutsThePreviousTableBack) {
+TEST_F(UserStrokeTableTest, FailedRegenerationPutsTheTableAndItsPairBack) {
     add("E001", "3");
     const auto before = fixtures::readBytes(tablePath());
+    const auto recordsBefore = fixtures::readBytes(dir.path() / UserStrokeRecordFileName);
     std::filesystem::remove(dir.path() / UserStrokeIndexFileName);
     std::filesystem::create_directory(dir.path() / UserStrokeIndexFileName);  // cannot be replaced
     const auto result = addStrokeEntry(dir.path(), entryFor("E002", "4", "1"));
     ASSERT_FALSE(result.ok());
+    ASSERT_EQ(result.error().size(), 1u);
     EXPECT_EQ(result.error()[0].id, MessageId::TableWriteFailed);
     EXPECT_EQ(fixtures::readBytes(tablePath()), before);
+    EXPECT_EQ(fixtures::readBytes(dir.path() / UserStrokeRecordFileName), recordsBefore);
 }
 
 }  // namespace

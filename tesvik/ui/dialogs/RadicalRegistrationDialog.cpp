@@ -288,8 +288,10 @@ bool RadicalRegistrationDialog::prepareUserDirectory() {
     return !error;
 }
 
-void RadicalRegistrationDialog::showResult(const tesvik::lookup::UserRadicalEditResult& result) {
-    for (const tesvik::Message& message : result.messages) {
+void RadicalRegistrationDialog::showResult(const tesvik::lookup::UserTableEdit& result) {
+    const std::vector<tesvik::Message> messages =
+        !result ? result.error() : result.value() ? std::vector{*result.value()} : std::vector<tesvik::Message>{};
+    for (const tesvik::Message& message : messages) {
         // A code already filed is named in a plain message box.
         const auto icon =
             message.id == tesvik::MessageId::CodeAlreadyExists ? RadicalNoticeIcon::None : RadicalNoticeIcon::Information;
@@ -306,7 +308,7 @@ void RadicalRegistrationDialog::add() {
     preview_->setValue(checked.value().code);
     prepareUserDirectory();
     const auto result = tesvik::lookup::addRadicalEntry(context_.directories.user, checked.value());
-    if (result.outcome == tesvik::lookup::UserRadicalEditResult::Outcome::Done) clearAfterEdit();
+    if (result && result.value()) clearAfterEdit();
     showResult(result);
 }
 
@@ -323,7 +325,7 @@ void RadicalRegistrationDialog::modify() {
         [this](const tesvik::Message& question, const tesvik::Message& caption) {
             return notifier_->ask(question, caption);
         });
-    if (result.outcome == tesvik::lookup::UserRadicalEditResult::Outcome::Done) clearAfterEdit();
+    if (result && result.value()) clearAfterEdit();
     showResult(result);
 }
 
@@ -340,7 +342,7 @@ void RadicalRegistrationDialog::remove() {
         [this](const tesvik::Message& question, const tesvik::Message& caption) {
             return notifier_->ask(question, caption);
         });
-    if (result.outcome != tesvik::lookup::UserRadicalEditResult::Outcome::Done) {
+    if (!result || !result.value()) {
         showResult(result);
         return;
     }

@@ -48,7 +48,7 @@ private:
     void pressRemainingStroke(char digit);
     void pressRemainingBack();
     bool refused(const tesvik::lookup::UserRadicalRefusal& refusal);
-    void showResult(const tesvik::lookup::UserRadicalEditResult& result);
+    void showResult(const tesvik::lookup::UserTableEdit& result);
     void clearAfterEdit();
     void setText(QLineEdit* field, const QString& text);
     bool prepareUserDirectory();

@@ -66,9 +66,9 @@ protected:
                                                          std::string strokes = {}) const {
         const auto found = tesvik::lookup::searchByRadical(LUMENAR_DATA_DIR, userDir(), tesvik::lookup::RadicalKey::fromText(key),
                                                    {remainingCount, std::move(strokes), true});
-        EXPECT_TRUE(found.ok());
+        EXPECT_FALSE(found.stoppedBy);
         std::vector<tesvik::lookup::RadicalCharCandidate> user;
-        for (const auto& c : found.value())
+        for (const auto& c : found.kept)
             if (c.character >= 0xE000 && c.character <= 0xF8FF) user.push_back(c);
         return user;
     }

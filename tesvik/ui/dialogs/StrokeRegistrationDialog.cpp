@@ -184,10 +184,10 @@ void StrokeRegistrationDialog::run(Operation operation) {
     std::error_code ignored;
     std::filesystem::create_directories(context_.directories.user, ignored);
 
-    const tesvik::lookup::ConfirmChange confirm = [this](const tesvik::Message& question, const tesvik::Message& caption) {
+    const tesvik::lookup::ConfirmQuestion confirm = [this](const tesvik::Message& question, const tesvik::Message& caption) {
         return notifier_->ask(question, caption);
     };
-    const tesvik::lookup::UserStrokeChange change =
+    const tesvik::lookup::UserTableEdit change =
         operation == Operation::Add      ? tesvik::lookup::addStrokeEntry(context_.directories.user, *checked)
         : operation == Operation::Modify ? tesvik::lookup::modifyStrokeEntry(context_.directories.user, *checked, confirm)
                                          : tesvik::lookup::deleteStrokeEntry(context_.directories.user, checked->code, confirm);

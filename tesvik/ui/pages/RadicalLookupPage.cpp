@@ -143,12 +143,8 @@ void RadicalLookupPage::resetAndSearch() {
 
 void RadicalLookupPage::search() {
     auto found = tesvik::lookup::searchByRadical(context().directories.data, context().directories.user, current_.key, query_);
-    if (found) {
-        kept_ = std::move(found.value());
-    } else {
-        kept_.clear();
-        notifier_->show(found.error(), RadicalNoticeIcon::Information);
-    }
+    kept_ = std::move(found.kept);
+    if (found.stoppedBy) notifier_->show(*found.stoppedBy, RadicalNoticeIcon::Information);
     fillGrid();
 }
 

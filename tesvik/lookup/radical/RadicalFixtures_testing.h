@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tesvik/lookup/files/IndexFixtures.h"
+#include "tesvik/lookup/files/IndexFixtures_testing.h"
 #include "tesvik/lookup/radical/RadicalFileNames.h"
 #include "tesvik/lookup/radical/RadicalRecords.h"
 #include "tesvik/lookup/files/Scrambling.h"
@@ -29,15 +29,14 @@ struct RadicalLine {
 };
 
 inline std::vector<std::uint8_t> radicalTableBytes(std::span<const RadicalLine> lines) {
-    std::vector<std::uint8_t> bytes;
-    for (const RadicalLine& line : lines) {
-        auto record = encodeRadicalTableRecord(RadicalTableRecord{
-            line.radical, padded<2>(line.count), padded<20>(line.strokes), padded<6>(line.pinyin, ' '),
-            padded<2>(line.identifier, ' ')});
-        scrambleBytes(record);
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    }
-    return bytes;
+    return fileBytes(
+        lines,
+        [](const RadicalLine& line) {
+            return encodeRadicalTableRecord(RadicalTableRecord{line.radical, padded<2>(line.count),
+                                                               padded<20>(line.strokes), padded<6>(line.pinyin, ' '),
+                                                               padded<2>(line.identifier, ' ')});
+        },
+        Scrambled::Yes);
 }
 
 inline void writeRadicalTable(const std::filesystem::path& dir, std::span<const RadicalLine> lines) {
@@ -54,14 +53,13 @@ struct RadicalCharLine {
 };
 
 inline std::vector<std::uint8_t> radicalRecordFileBytes(std::span<const RadicalCharLine> lines) {
-    std::vector<std::uint8_t> bytes;
-    for (const RadicalCharLine& line : lines) {
-        auto record = encodeRadicalRecord(
-            RadicalRecord{line.character, padded<2>(line.remaining), padded<4>(line.strokes), line.marker});
-        scrambleBytes(record);
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    }
-    return bytes;
+    return fileBytes(
+        lines,
+        [](const RadicalCharLine& line) {
+            return encodeRadicalRecord(
+                RadicalRecord{line.character, padded<2>(line.remaining), padded<4>(line.strokes), line.marker});
+        },
+        Scrambled::Yes);
 }
 
 // One entry per run of equal keys, then "fend" with the total.
@@ -77,12 +75,7 @@ inline std::vector<RadicalIndexEntry> radicalIndexFor(std::span<const RadicalCha
 }
 
 inline std::vector<std::uint8_t> radicalIndexBytes(std::span<const RadicalIndexEntry> entries) {
-    std::vector<std::uint8_t> bytes;
-    for (const RadicalIndexEntry& entry : entries) {
-        const auto encoded = encodeRadicalIndexEntry(entry);
-        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
-    }
-    return bytes;
+    return fileBytes(entries, encodeRadicalIndexEntry);
 }
 
 inline void writeRadicalPair(const RadicalIndexPair& paths, std::span<const RadicalCharLine> lines) {
@@ -99,13 +92,10 @@ struct UserRadicalLine {
 };
 
 inline std::vector<std::uint8_t> userRadicalTableBytes(std::span<const UserRadicalLine> lines) {
-    std::vector<std::uint8_t> bytes;
-    for (const UserRadicalLine& line : lines) {
-        const auto row = encodeUserRadicalRow(UserRadicalRow{line.character, '0', radicalKey(line.key),
-                                                             padded<2>(line.remaining), padded<4>(line.strokes)});
-        bytes.insert(bytes.end(), row.begin(), row.end());
-    }
-    return bytes;
+    return fileBytes(lines, [](const UserRadicalLine& line) {
+        return encodeUserRadicalRow(UserRadicalRow{line.character, '0', radicalKey(line.key),
+                                                   padded<2>(line.remaining), padded<4>(line.strokes)});
+    });
 }
 
 }  // namespace tesvik::lookup::fixtures

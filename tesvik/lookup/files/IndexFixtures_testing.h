@@ -1,57 +1,22 @@
 #pragma once
 
-// Test and benchmark helpers: temporary directories and stroke index files
-// built from a readable list of records, laid out and scrambled as the
-// program stores them.
+// Test and benchmark helpers: stroke index files built from a readable list
+// of records, laid out and scrambled as the program stores them.
 
-#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <span>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
+#include "tesvik/lookup/files/RecordFile.h"
 #include "tesvik/lookup/files/Scrambling.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeRecords.h"
 
 namespace tesvik::lookup::fixtures {
-
-// A fresh temporary directory, removed with
-// everything in it when the object goes away.
-class TempDir {
-public:
-    TempDir() {
-        static std::atomic<unsigned> serial{0};
-        std::random_device random;
-        path_ = baseDirectory() / ("tesvik-index-" + std::to_string(random()) + "-" + std::to_string(serial++));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    // Memory-backed where the system has it: tests replace files by renaming
-    // them over old ones, which a journalling disk flushes every time.
-    static std::filesystem::path baseDirectory() {
-        std::error_code ec;
-        const std::filesystem::path shm = "/dev/shm";
-        if (std::filesystem::is_directory(shm, ec)) return shm;
-        return std::filesystem::temp_directory_path();
-    }
-
-    std::filesystem::path path_;
-};
 
 inline void writeBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -61,6 +26,19 @@ inline void writeBytes(const std::filesystem::path& path, std::span<const std::u
 inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The file bytes of items, each encoded by encode, scrambled as the record
+// files are when scrambled is Yes.
+template <class Item, class Encode>
+std::vector<std::uint8_t> fileBytes(std::span<const Item> items, Encode encode, Scrambled scrambled = Scrambled::No) {
+    std::vector<std::uint8_t> bytes;
+    for (const Item& item : items) {
+        auto encoded = encode(item);
+        if (scrambled == Scrambled::Yes) scrambleBytes(encoded);
+        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+    }
+    return bytes;
 }
 
 template <std::size_t N>
@@ -87,22 +65,12 @@ inline StrokeRecord toStrokeRecord(const StrokeLine& line) {
 
 // The record file bytes of the lines, scrambled.
 inline std::vector<std::uint8_t> strokeRecordFileBytes(std::span<const StrokeLine> lines) {
-    std::vector<std::uint8_t> bytes;
-    for (const StrokeLine& line : lines) {
-        auto record = encodeStrokeRecord(toStrokeRecord(line));
-        scrambleBytes(record);
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    }
-    return bytes;
+    return fileBytes(lines, [](const StrokeLine& line) { return encodeStrokeRecord(toStrokeRecord(line)); },
+                     Scrambled::Yes);
 }
 
 inline std::vector<std::uint8_t> strokeIndexFileBytes(std::span<const StrokeIndexEntry> entries) {
-    std::vector<std::uint8_t> bytes;
-    for (const StrokeIndexEntry& entry : entries) {
-        const auto encoded = encodeStrokeIndexEntry(entry);
-        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
-    }
-    return bytes;
+    return fileBytes(entries, encodeStrokeIndexEntry);
 }
 
 // One entry per run of equal counts, then the terminator "fe" with the total.
@@ -139,13 +107,10 @@ struct UserStrokeLine {
 };
 
 inline std::vector<std::uint8_t> userStrokeTableBytes(std::span<const UserStrokeLine> lines) {
-    std::vector<std::uint8_t> bytes;
-    for (const UserStrokeLine& line : lines) {
-        const auto row = encodeUserStrokeRow(UserStrokeRow{countKey(line.count), padded<StrokeFieldLength>(line.strokes),
-                                                           line.character, UserStrokeMarker});
-        bytes.insert(bytes.end(), row.begin(), row.end());
-    }
-    return bytes;
+    return fileBytes(lines, [](const UserStrokeLine& line) {
+        return encodeUserStrokeRow(UserStrokeRow{countKey(line.count), padded<StrokeFieldLength>(line.strokes),
+                                                 line.character, UserStrokeMarker});
+    });
 }
 
 }  // namespace tesvik::lookup::fixtures
