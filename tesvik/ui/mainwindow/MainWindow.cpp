@@ -92,7 +92,11 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
 
-    resize(sizeHint().expandedTo(QSize(540, 430)));
+    // A window of one size: it can be minimised and closed, never
+    // maximised or resized.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(sizeHint().expandedTo(QSize(540, 430)));
 }
 
 MainWindow::~MainWindow() {
@@ -248,7 +252,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized)) return;
+    if (event->type() != QEvent::WindowStateChange) return;
+    constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (windowState() & enlarged) {
+        // A window manager that maximised the window anyway is undone: the
+        // window has one size.
+        QTimer::singleShot(0, this, [this, enlarged] { setWindowState(windowState() & ~enlarged); });
+        return;
+    }
+    if (!(windowState() & Qt::WindowMinimized)) return;
     // Minimising hides; the window comes back in its normal state.
     QTimer::singleShot(0, this, [this] {
         setWindowState(windowState() & ~Qt::WindowMinimized);
