@@ -6,6 +6,7 @@
 #include "tesvik/ui/mainwindow/PageContainer.h"
 #include "tesvik/ui/mainwindow/QtClipboardWriter.h"
 #include "tesvik/ui/mainwindow/TrayIcon.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -21,13 +22,6 @@ namespace tesvik::ui {
 
 namespace {
 
-QString text(tesvik::MessageId id) {
-    const std::string_view t = tesvik::messageText(id);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
-
-QString text(const tesvik::Message& m) { return QString::fromStdString(m.text); }
-
 constexpr int kForegroundPeriodMs = 250;
 
 }  // namespace
@@ -40,7 +34,7 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
       help_(services_.directories, services_.programPath,
             services_.openUrl ? services_.openUrl : UrlOpener(openWithDesktop)) {
     setObjectName(QStringLiteral("tesvikMainWindow"));
-    setWindowTitle(text(tesvik::MessageId::MainWindowCaption));
+    setWindowTitle(uiText(tesvik::MessageId::MainWindowCaption));
     setWindowIcon(programIcon());
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -128,7 +122,7 @@ void MainWindow::connectPages() {
 
 void MainWindow::startUp(bool hideAtStart, const std::vector<tesvik::Message>& notices) {
     show();
-    for (const tesvik::Message& notice : notices) inform(text(notice));
+    for (const tesvik::Message& notice : notices) inform(uiText(notice));
     if (hideAtStart) hide();
 }
 
@@ -198,7 +192,7 @@ void MainWindow::exitProgram() {
 void MainWindow::outputCharacter(tesvik::chars::PackedChar value) {
     const tesvik::program::DeliveryOutcome outcome = output_->deliver(value);
     const auto notice = tesvik::program::deliveryNotice(outcome);
-    status_->setText(notice ? text(*notice) : QString());
+    status_->setText(notice ? uiText(*notice) : QString());
     if (outcome.hideMainWindow) hide();
 }
 

@@ -1,7 +1,6 @@
 #include "tesvik/ui/pages/CandidatePage.h"
 
-#include "tesvik/program/RecordingOutput_testing.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -48,12 +47,10 @@ protected:
     void beforeKeyOutput() override { ++beforeOutputCalls; }
 };
 
-class CandidatePageTest : public ::testing::Test {
+class CandidatePageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
-    void SetUp() override { testing::testApplication(); }
-
     std::unique_ptr<TestPage> makePage(OutputKeys keys = {}) {
-        auto page = std::make_unique<TestPage>(PageContext{&settings, {}, &output}, keys);
+        auto page = std::make_unique<TestPage>(pageContext(), keys);
         page->resize(400, 300);
         page->show();
         page->activateWindow();
@@ -72,8 +69,6 @@ protected:
         return event.isAccepted();
     }
 
-    tesvik::program::Settings settings;
-    RecordingOutput output;
 };
 
 TEST_F(CandidatePageTest, EnterOrSpaceInAnyControlOutputsTheSelectedItemOnce) {

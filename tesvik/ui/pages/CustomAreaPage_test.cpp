@@ -1,8 +1,8 @@
 #include "tesvik/ui/pages/CustomAreaPage.h"
 
-#include "tesvik/program/RecordingOutput_testing.h"
 #include "tesvik/ui/widgets/CustomAreaGrid.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -19,20 +19,14 @@ using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
 using tesvik::program::testing::RecordingOutput;
 
-struct ShownMessage {
-    QString caption;
-    QString text;
-};
-
-class CustomAreaPageTest : public ::testing::Test {
+class CustomAreaPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
     void SetUp() override {
-        testing::testApplication();
         settings.currentFontName = "DejaVu Sans";
-        page = std::make_unique<CustomAreaPage>(PageContext{&settings, {}, &output});
-        page->setMessageShower([this](const QString& caption, const QString& text) {
-            messages.push_back({caption, text});
-        });
+        page = std::make_unique<CustomAreaPage>(pageContext());
+        auto recording = std::make_unique<testing::RecordingNotifier>();
+        notices = recording.get();
+        page->setNotifier(std::move(recording));
         page->show();
         page->activateWindow();
         QApplication::processEvents();
@@ -71,10 +65,8 @@ protected:
         return index.isValid() ? grid->candidates()[static_cast<std::size_t>(index.row())] : 0;
     }
 
-    tesvik::program::Settings settings;
-    RecordingOutput output;
     std::unique_ptr<CustomAreaPage> page;
-    std::vector<ShownMessage> messages;
+    testing::RecordingNotifier* notices = nullptr;
     CustomAreaGrid* grid = nullptr;
     QLineEdit* codeField = nullptr;
     QComboBox* formatList = nullptr;
@@ -132,14 +124,14 @@ TEST_F(CustomAreaPageTest, EnteredCodeValuePreviewsAndOutputsItsCharacter) {
         button->click();
         EXPECT_EQ(output.requests, std::vector<OutputRequest>{outputOf(c.value)}) << c.typed;
     }
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(notices->notices.empty());
 }
 
 TEST_F(CustomAreaPageTest, EntryTakesNoSixthCharacter) {
     type("200001");
     EXPECT_EQ(entry->text(), "20000");
     EXPECT_EQ(page->previewValue(), 0xD840DC00u);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(notices->notices.empty());
 }
 
 TEST_F(CustomAreaPageTest, RefusedEntryShowsTheRangeMessageAndKeepsThePreview) {
@@ -149,15 +141,16 @@ TEST_F(CustomAreaPageTest, RefusedEntryShowsTheRangeMessageAndKeepsThePreview) {
     };
     const Case cases[] = {{"4e", "g"}, {"", "x"}, {"", "一"}, {"41", " "}, {"", "-"}};
     for (const Case& c : cases) {
-        messages.clear();
+        notices->clear();
         clearEntry();
         type(c.before);
         const chars::PackedChar previewBefore = page->previewValue();
         press(entry, Qt::Key_Home);
         type(c.typed);
-        ASSERT_EQ(messages.size(), 1u) << c.typed;
-        EXPECT_EQ(messages[0].caption, "LumenarTesvik向你报告：");
-        EXPECT_EQ(messages[0].text, "请输入范围在00000到FFFFF范围内的四位或五位Uicode码值！");
+        ASSERT_EQ(notices->notices.size(), 1u) << c.typed;
+        EXPECT_EQ(notices->notices[0].caption, "LumenarTesvik向你报告：");
+        EXPECT_EQ(notices->notices[0].icon, PageNotifier::Icon::Information);
+        EXPECT_EQ(notices->notices[0].text, "请输入范围在00000到FFFFF范围内的四位或五位Uicode码值！");
         EXPECT_EQ(entry->text(), c.before) << c.typed;
         EXPECT_EQ(page->previewValue(), previewBefore);
     }

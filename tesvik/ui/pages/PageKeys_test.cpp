@@ -14,10 +14,9 @@
 #include "tesvik/ui/pages/RadicalLookupPage.h"
 #include "tesvik/ui/pages/StrokeOrderPage.h"
 #include "tesvik/ui/pages/SymbolPage.h"
+#include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/PageTestBed_testing.h"
-#include "tesvik/ui/widgets/RadicalNotifier_testing.h"
-#include "tesvik/ui/widgets/StrokeNotifier_testing.h"
-#include "tesvik/ui/widgets/StrokeTestKeys_testing.h"
 
 namespace tesvik::ui {
 namespace {
@@ -36,21 +35,21 @@ std::unique_ptr<CandidatePage> strokeOrderPage(PageContext context) {
 
 std::unique_ptr<CandidatePage> radicalLookupPage(PageContext context) {
     auto page = std::make_unique<RadicalLookupPage>(std::move(context));
-    page->setNotifier(std::make_unique<testing::RecordingRadicalNotifier>());
+    page->setNotifier(std::make_unique<testing::RecordingNotifier>());
     page->setCurrentRadical(0x2F00, "01A0");
     return page;
 }
 
 std::unique_ptr<CandidatePage> radicalDirectoryPage(PageContext context) {
     auto page = std::make_unique<RadicalDirectoryPage>(std::move(context));
-    page->setNotifier(std::make_unique<testing::RecordingRadicalNotifier>());
+    page->setNotifier(std::make_unique<testing::RecordingNotifier>());
     page->findChild<QLineEdit*>("radicalCountEdit")->setText("3");
     return page;
 }
 
 std::unique_ptr<CandidatePage> pinyinPage(PageContext context) {
     auto page = std::make_unique<PinyinPage>(std::move(context));
-    page->setMessageSink([](const QString&, bool) {});
+    page->setNotifier(std::make_unique<testing::RecordingNotifier>());
     page->findChild<QLineEdit*>("pinyinEdit")->setText("a");
     return page;
 }
@@ -59,7 +58,7 @@ std::unique_ptr<CandidatePage> symbolPage(PageContext context) { return std::mak
 
 std::unique_ptr<CandidatePage> customAreaPage(PageContext context) {
     auto page = std::make_unique<CustomAreaPage>(std::move(context));
-    page->setMessageShower([](const QString&, const QString&) {});
+    page->setNotifier(std::make_unique<testing::RecordingNotifier>());
     return page;
 }
 
@@ -100,7 +99,7 @@ TEST(PageKeysTest, AfterEscInAnyControlEnterAndSpaceStillAct) {
             for (const int key : keys.actionKeys) {
                 SCOPED_TRACE(keys.page + " / " + control + " / " + (key == Qt::Key_Space ? "Space" : "Enter"));
                 testing::PageTestBed bed;
-                const std::unique_ptr<CandidatePage> page = keys.make(bed.context());
+                const std::unique_ptr<CandidatePage> page = keys.make(bed.pageContext());
                 int confirmed = 0;
                 QObject::connect(page.get(), &CandidatePage::requestPage, [&confirmed] { ++confirmed; });
                 testing::showActive(page.get());

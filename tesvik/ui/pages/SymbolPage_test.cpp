@@ -1,8 +1,7 @@
 #include "tesvik/ui/pages/SymbolPage.h"
 
-#include "tesvik/program/RecordingOutput_testing.h"
 #include "tesvik/ui/widgets/CodeStatusLine.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -24,11 +23,10 @@ constexpr int kSupplementArea = 32;    // 补字区
 constexpr int kPrivateUse = 33;        // 专用区
 constexpr int kCompatibility = 34;     // CJK兼容汉字
 
-class SymbolPageTest : public ::testing::Test {
+class SymbolPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
     void SetUp() override {
-        testing::testApplication();
-        page = std::make_unique<SymbolPage>(PageContext{&settings, {}, &output});
+        page = std::make_unique<SymbolPage>(pageContext());
         page->resize(500, 300);
         page->show();
         page->activateWindow();
@@ -46,8 +44,6 @@ protected:
         grid->selectIndex(static_cast<int>(at - values.begin()));
     }
 
-    tesvik::program::Settings settings;
-    RecordingOutput output;
     std::unique_ptr<SymbolPage> page;
     QComboBox* subsets = nullptr;
     CandidateGrid* grid = nullptr;

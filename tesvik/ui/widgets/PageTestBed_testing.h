@@ -17,7 +17,7 @@ struct PageTestBed {
     PageTestBed() { testApplication(); }
 
     // The shipped data unless data names another folder.
-    PageContext context(const std::filesystem::path& data = LUMENAR_DATA_DIR) {
+    PageContext pageContext(const std::filesystem::path& data = LUMENAR_DATA_DIR) {
         PageContext made;
         made.settings = &settings;
         made.directories.data = data;

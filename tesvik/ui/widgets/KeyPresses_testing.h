@@ -1,5 +1,5 @@
 #pragma once
-// Typing into widgets in the stroke page and dialog tests: key press and
+// Typing into widgets in the page and dialog tests: key press and
 // release events sent straight to a widget, as the keyboard would.
 #include <QApplication>
 #include <QKeyEvent>
