@@ -21,9 +21,7 @@ class RadicalRegistrationDialogTest : public ::testing::Test, protected testing:
 protected:
     RadicalRegistrationDialogTest() {
         dialog = std::make_unique<RadicalRegistrationDialog>(contextWithUserDir());
-        auto recording = std::make_unique<RecordingNotifier>();
-        notices = recording.get();
-        dialog->setNotifier(std::move(recording));
+        notices = testing::recordNotices(*dialog);
     }
 
     // A user folder that does not exist yet, as on a fresh installation.
@@ -151,9 +149,7 @@ TEST_F(RadicalRegistrationDialogTest, AddChecksInOrder) {
     };
     for (const Case& c : cases) {
         RadicalRegistrationDialog fresh(contextWithUserDir());
-        auto recording = std::make_unique<RecordingNotifier>();
-        auto* seen = recording.get();
-        fresh.setNotifier(std::move(recording));
+        auto* seen = testing::recordNotices(fresh);
         if (c.chooseRadical) {
             fresh.findChild<QLineEdit*>("radicalRegistrationPinyinEdit")->setText("shui");
             fresh.findChild<CandidateGrid*>("radicalRegistrationGrid")->selectIndex(0);
@@ -232,9 +228,7 @@ TEST_F(RadicalRegistrationDialogTest, DeleteNeedsNoRadical) {
     click("radicalRegistrationAddButton");
 
     RadicalRegistrationDialog second(contextWithUserDir());
-    auto recording = std::make_unique<RecordingNotifier>();
-    auto* seen = recording.get();
-    second.setNotifier(std::move(recording));
+    auto* seen = testing::recordNotices(second);
     auto* codeField = second.findChild<QLineEdit*>("radicalRegistrationCodeEdit");
     codeField->setText("E234");
     second.remove();

@@ -70,9 +70,7 @@ protected:
     SettingsDialog& open(program::HotKeyControl* control) {
         dialog = std::make_unique<SettingsDialog>(current, program::SettingsStoreTargets{settingsFile, registry, "Tesvik"},
                                                   control, autostart);
-        auto recording = std::make_unique<testing::RecordingNotifier>();
-        notices = recording.get();
-        dialog->setNotifier(std::move(recording));
+        notices = testing::recordNotices(*dialog);
         dialog->show();
         dialog->activateWindow();
         return *dialog;

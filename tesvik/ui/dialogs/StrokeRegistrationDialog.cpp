@@ -14,6 +14,7 @@
 #include "tesvik/lookup/files/UserCode.h"
 #include "tesvik/lookup/stroke/UserStrokeFields.h"
 #include "tesvik/program/Settings.h"
+#include "tesvik/ui/widgets/CaptionLabel.h"
 #include "tesvik/ui/widgets/OneCellBox.h"
 #include "tesvik/ui/widgets/StrokeButtons.h"
 #include "tesvik/ui/widgets/UiText.h"
@@ -29,13 +30,6 @@ QPushButton* commandButton(MessageId caption, const char* objectName) {
     button->setAccessibleName(button->text());
     button->setAutoDefault(false);
     return button;
-}
-
-QLabel* captionFor(MessageId caption, QWidget* buddy) {
-    auto* label = new QLabel(uiText(caption));
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(label->text());
-    return label;
 }
 
 }  // namespace

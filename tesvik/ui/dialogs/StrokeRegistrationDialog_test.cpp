@@ -35,11 +35,12 @@ std::string row(const std::string& total, std::string strokes, std::uint16_t cod
 
 class StrokeRegistrationDialogTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
-    void SetUp() override {
+    void SetUp() override { openDialog(); }
+
+    // A new dialog on context, its messages recorded.
+    void openDialog() {
         dialog = std::make_unique<StrokeRegistrationDialog>(context);
-        auto recording = std::make_unique<testing::RecordingNotifier>();
-        notices = recording.get();
-        dialog->setNotifier(std::move(recording));
+        notices = testing::recordNotices(*dialog);
         code = dialog->findChild<QLineEdit*>("strokeRegistrationCodeEdit");
         total = dialog->findChild<QLineEdit*>("strokeRegistrationTotalEdit");
         strokes = dialog->findChild<QLineEdit*>("strokeRegistrationStrokesEdit");
@@ -233,12 +234,7 @@ TEST_F(StrokeRegistrationDialogTest, EleventhStrokeButtonIsRefused) {
 
 TEST_F(StrokeRegistrationDialogTest, AFreshUserFolderIsCreated) {
     context.directories.user = user.path() / "not" / "yet";
-    dialog = std::make_unique<StrokeRegistrationDialog>(context);
-    auto recording = std::make_unique<testing::RecordingNotifier>();
-    notices = recording.get();
-    dialog->setNotifier(std::move(recording));
-    code = dialog->findChild<QLineEdit*>("strokeRegistrationCodeEdit");
-    total = dialog->findChild<QLineEdit*>("strokeRegistrationTotalEdit");
+    openDialog();
     add("E000", "1", "1");
     EXPECT_EQ(notices->ids(), std::vector{MessageId::StrokeCharAdded});
     EXPECT_EQ(user.read("not/yet/" + Table), row("01", "1", 0xE000));

@@ -15,7 +15,6 @@ namespace {
 using tesvik::program::testing::copyOf;
 using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
-using tesvik::program::testing::RecordingOutput;
 
 // A page with a query field inside a group box, a grid and a box.
 class TestPage : public CandidatePage {

@@ -17,16 +17,13 @@ namespace {
 
 using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
-using tesvik::program::testing::RecordingOutput;
 
 class CustomAreaPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
     void SetUp() override {
         settings.currentFontName = "DejaVu Sans";
         page = std::make_unique<CustomAreaPage>(pageContext());
-        auto recording = std::make_unique<testing::RecordingNotifier>();
-        notices = recording.get();
-        page->setNotifier(std::move(recording));
+        notices = testing::recordNotices(*page);
         page->show();
         page->activateWindow();
         QApplication::processEvents();

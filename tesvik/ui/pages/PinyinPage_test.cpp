@@ -20,7 +20,6 @@ namespace {
 
 using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
-using tesvik::program::testing::RecordingOutput;
 
 class PinyinPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
@@ -38,9 +37,7 @@ protected:
         PageContext context{&settings, {}, &output};
         context.directories.data = data;
         auto made = std::make_unique<PinyinPage>(context);
-        auto recording = std::make_unique<testing::RecordingNotifier>();
-        notices = recording.get();
-        made->setNotifier(std::move(recording));
+        notices = testing::recordNotices(*made);
         made->resize(500, 300);
         made->show();
         made->activateWindow();
@@ -176,9 +173,7 @@ TEST_F(PinyinPageTest, FieldTakesSevenCharacters) {
 TEST(PinyinPageFiles, MissingFilesAreReportedOnceAndQueriesFindNothing) {
     testing::PageTestBed bed;
     PinyinPage page(bed.pageContext("/nonexistent-pinyin-data"));
-    auto recording = std::make_unique<testing::RecordingNotifier>();
-    const testing::RecordingNotifier& notices = *recording;
-    page.setNotifier(std::move(recording));
+    const testing::RecordingNotifier& notices = *testing::recordNotices(page);
     QApplication::processEvents();
     ASSERT_EQ(notices.ids(), std::vector{tesvik::MessageId::PinyinFilesDamaged});
     EXPECT_EQ(notices.notices[0].icon, PageNotifier::Icon::Information);

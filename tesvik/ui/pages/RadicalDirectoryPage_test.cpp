@@ -18,9 +18,7 @@ class RadicalDirectoryPageTest : public ::testing::Test, protected testing::Page
 protected:
     RadicalDirectoryPageTest() {
         page = std::make_unique<RadicalDirectoryPage>(pageContext());
-        auto recording = std::make_unique<RecordingNotifier>();
-        notices = recording.get();
-        page->setNotifier(std::move(recording));
+        notices = testing::recordNotices(*page);
         connect();
     }
 

@@ -25,9 +25,7 @@ protected:
     // The shipped data unless data names another folder.
     explicit RadicalLookupPageTest(const std::filesystem::path& data = LUMENAR_DATA_DIR) {
         page = std::make_unique<RadicalLookupPage>(pageContext(data));
-        auto recording = std::make_unique<RecordingNotifier>();
-        notices = recording.get();
-        page->setNotifier(std::move(recording));
+        notices = testing::recordNotices(*page);
     }
 
     void showWith(quint32 radical, const char* key) {

@@ -11,6 +11,7 @@
 #include "tesvik/lookup/stroke/StrokePageInput.h"
 #include "tesvik/program/Settings.h"
 #include "tesvik/ui/widgets/CandidateGrid.h"
+#include "tesvik/ui/widgets/CaptionLabel.h"
 #include "tesvik/ui/widgets/CodeStatusLine.h"
 #include "tesvik/ui/widgets/StrokeCountSpin.h"
 #include "tesvik/ui/widgets/StrokeButtons.h"
@@ -30,13 +31,6 @@ int positionOfCharacter(const QString& text, std::size_t characters) {
         position += text.at(position).isHighSurrogate() && position + 1 < text.size() ? 2 : 1;
     }
     return position;
-}
-
-QLabel* captionFor(MessageId caption, QWidget* buddy) {
-    auto* label = new QLabel(uiText(caption));
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(label->text());
-    return label;
 }
 
 }  // namespace

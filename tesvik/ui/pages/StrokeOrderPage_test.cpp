@@ -39,9 +39,7 @@ protected:
 
     void makePage(const fs::path& data) {
         page = std::make_unique<StrokeOrderPage>(pageContext(data));
-        auto recording = std::make_unique<testing::RecordingNotifier>();
-        notices = recording.get();
-        page->setNotifier(std::move(recording));
+        notices = testing::recordNotices(*page);
         count = page->findChild<StrokeCountSpin*>("strokeCountEdit");
         strokes = page->findChild<QLineEdit*>("strokeEdit");
         grid = page->findChild<CandidateGrid*>("strokeGrid");

@@ -15,7 +15,6 @@ namespace {
 
 using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
-using tesvik::program::testing::RecordingOutput;
 
 constexpr int kCurrency = 9;
 constexpr int kRadicalsSupplement = 20;

@@ -2,6 +2,7 @@
 // A PageNotifier for tests: records what would have been shown and answers
 // questions from a queue (Yes when the queue is empty).
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,14 @@ public:
     std::vector<Notice> notices;
     std::deque<bool> answers;
 };
+
+// Gives target (a page or dialog) a recording notifier; the target owns it.
+template <class Target>
+RecordingNotifier* recordNotices(Target& target) {
+    auto recording = std::make_unique<RecordingNotifier>();
+    RecordingNotifier* seen = recording.get();
+    target.setNotifier(std::move(recording));
+    return seen;
+}
 
 }  // namespace tesvik::ui::testing
