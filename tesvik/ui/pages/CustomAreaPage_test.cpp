@@ -2,6 +2,7 @@
 
 #include "tesvik/ui/widgets/CustomAreaGrid.h"
 #include "tesvik/ui/widgets/PageNotifier_testing.h"
+#include "tesvik/ui/widgets/KeyPresses_testing.h"
 #include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@
 namespace tesvik::ui {
 namespace {
 
+using testing::focusOn;
+using testing::pressOnly;
 using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
 
@@ -24,9 +27,7 @@ protected:
         settings.currentFontName = "DejaVu Sans";
         page = std::make_unique<CustomAreaPage>(pageContext());
         notices = testing::recordNotices(*page);
-        page->show();
-        page->activateWindow();
-        QApplication::processEvents();
+        testing::showActive(page.get());
         grid = page->findChild<CustomAreaGrid*>("customAreaGrid");
         codeField = page->findChild<QLineEdit*>("customAreaCodeEdit");
         formatList = page->findChild<QComboBox*>("customAreaFormatList");
@@ -36,25 +37,15 @@ protected:
         ASSERT_TRUE(grid && codeField && formatList && fontList && entry && button);
     }
 
-    static void focusOn(QWidget* widget) {
-        widget->setFocus(Qt::OtherFocusReason);
-        QApplication::processEvents();
-    }
-
-    static void press(QWidget* receiver, int key, const QString& text = {}) {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(receiver, &event);
-    }
-
     // Types into the focused entry key by key.
     void type(const QString& text) {
         focusOn(entry);
-        for (QChar c : text) press(entry, Qt::Key_unknown, QString(c));
+        for (QChar c : text) pressOnly(entry, Qt::Key_unknown, QString(c));
     }
 
     void clearEntry() {
         focusOn(entry);
-        while (!entry->text().isEmpty()) press(entry, Qt::Key_Backspace);
+        while (!entry->text().isEmpty()) pressOnly(entry, Qt::Key_Backspace);
     }
 
     std::uint32_t valueAt(int row, int column) const {
@@ -142,7 +133,7 @@ TEST_F(CustomAreaPageTest, RefusedEntryShowsTheRangeMessageAndKeepsThePreview) {
         clearEntry();
         type(c.before);
         const chars::PackedChar previewBefore = page->previewValue();
-        press(entry, Qt::Key_Home);
+        pressOnly(entry, Qt::Key_Home);
         type(c.typed);
         ASSERT_EQ(notices->notices.size(), 1u) << c.typed;
         EXPECT_EQ(notices->notices[0].caption, "LumenarTesvik向你报告：");
@@ -169,10 +160,10 @@ TEST_F(CustomAreaPageTest, SpaceOutputsTheSelectedCellAndEnterDoesNot) {
     for (QWidget* target : {static_cast<QWidget*>(grid), static_cast<QWidget*>(formatList)}) {
         output.requests.clear();
         focusOn(target);
-        press(target, Qt::Key_Return);
-        press(target, Qt::Key_Enter);
+        pressOnly(target, Qt::Key_Return);
+        pressOnly(target, Qt::Key_Enter);
         EXPECT_TRUE(output.requests.empty());
-        press(target, Qt::Key_Space, " ");
+        pressOnly(target, Qt::Key_Space, " ");
         EXPECT_EQ(output.requests, std::vector<OutputRequest>{outputOf(0xE661)});
     }
 }
@@ -189,7 +180,7 @@ TEST_F(CustomAreaPageTest, DoubleClickOutputsTheCell) {
 
 TEST_F(CustomAreaPageTest, EscapeMovesTheFocusToThePage) {
     focusOn(entry);
-    press(entry, Qt::Key_Escape);
+    pressOnly(entry, Qt::Key_Escape);
     EXPECT_EQ(QApplication::focusWidget(), page.get());
     EXPECT_TRUE(output.requests.empty());
 }

@@ -105,8 +105,7 @@ TEST(PageKeysTest, AfterEscInAnyControlEnterAndSpaceStillAct) {
                 testing::showActive(page.get());
                 QWidget* focused = page->findChild<QWidget*>(control);
                 ASSERT_NE(focused, nullptr);
-                focused->setFocus(Qt::OtherFocusReason);
-                QApplication::processEvents();
+                testing::focusOn(focused);
                 ASSERT_EQ(QApplication::focusWidget(), focused);
 
                 pressKey(QApplication::focusWidget(), Qt::Key_Escape);

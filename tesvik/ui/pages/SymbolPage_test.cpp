@@ -27,9 +27,7 @@ protected:
     void SetUp() override {
         page = std::make_unique<SymbolPage>(pageContext());
         page->resize(500, 300);
-        page->show();
-        page->activateWindow();
-        QApplication::processEvents();
+        testing::showActive(page.get());
         subsets = page->findChild<QComboBox*>("symbolSubsetList");
         grid = page->findChild<CandidateGrid*>("symbolGrid");
         status = page->findChild<CodeStatusLine*>("symbolStatusLine");

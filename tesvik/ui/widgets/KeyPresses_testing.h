@@ -26,6 +26,18 @@ inline void typeText(QWidget* widget, const QString& text) {
     for (const QChar c : text) pressKey(widget, keyOf(c), QString(c));
 }
 
+// Only the press, as of a key held down; true when a receiver accepted it.
+inline bool pressOnly(QWidget* widget, int key, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    return press.isAccepted();
+}
+
+inline void focusOn(QWidget* widget) {
+    widget->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+}
+
 inline void pressBackspace(QWidget* widget) { pressKey(widget, Qt::Key_Backspace, QStringLiteral("\b")); }
 inline void pressEnter(QWidget* widget) { pressKey(widget, Qt::Key_Return, QStringLiteral("\r")); }
 
