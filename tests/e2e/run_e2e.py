@@ -39,6 +39,9 @@ CODE_VALUE_DELIVERIES = [
 PAGE_DELIVERIES = [
     # 一 is the only one-stroke character that starts with stroke 1.
     ("stroke order 1 / 1", "strokeOrder", lambda t: drv.stroke_order(t, 1, "1"), "\u4e00"),
+    # Esc in the count box leaves the candidates to Enter and Space.
+    ("stroke order 1, Esc, Enter", "strokeOrder", lambda t: drv.stroke_order_after_escape(t, 1, "Return"), "\u4e00"),
+    ("stroke order 1, Esc, Space", "strokeOrder", lambda t: drv.stroke_order_after_escape(t, 1, "space"), "\u4e00"),
     # Radical 一 (first stroke 1), one stroke outside it: 一 comes first.
     ("radical 一 + 1", "radicalDirectory", lambda t: drv.radical(t, "1", 1), None),
     ("pinyin yi", "pinyin", lambda t: drv.pinyin(t, "yi"), "\u4e00"),

@@ -62,6 +62,14 @@ def stroke_order(tesvik, count, strokes, extra_keys=()):
 STROKE_COUNT_TO_STROKES = ["Tab"]
 
 
+def stroke_order_after_escape(tesvik, count, output_key):
+    """Stroke-order page: the total stroke count, then Esc in the count box (the focus moves to
+    the page); Enter or Space still outputs the selected candidate."""
+    tesvik.keys("ctrl+a")
+    tesvik.type(str(count))
+    tesvik.keys("Escape", output_key)
+
+
 def radical(tesvik, radical_first_strokes, remaining):
     """Radical directory: the radical's first strokes pick it, Enter confirms it and shows the
     radical lookup page (remaining-strokes field focused); Enter outputs the first character."""

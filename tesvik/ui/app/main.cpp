@@ -16,6 +16,7 @@
 #include "tesvik/program/StartupChecks.h"
 #include "tesvik/program/TesvikDirectories.h"
 #include "tesvik/ui/mainwindow/MainWindow.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -27,11 +28,6 @@
 #include <optional>
 
 namespace {
-
-QString text(tesvik::MessageId id) {
-    const std::string_view t = tesvik::messageText(id);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 void informAlone(const QString& message) {
     QMessageBox::information(nullptr, QGuiApplication::applicationDisplayName(), message);
@@ -80,7 +76,7 @@ int main(int argc, char** argv) {
 
     auto lock = platform::InstanceLock::acquire(application, env);
     if (!lock) {
-        informAlone(text(tesvik::MessageId::AlreadyRunning));
+        informAlone(tesvik::ui::uiText(tesvik::MessageId::AlreadyRunning));
         return 0;
     }
     if (!lock->problem().empty()) std::fprintf(stderr, "tesvik: no single-instance lock: %s\n", lock->problem().c_str());

@@ -1,6 +1,7 @@
 #include "tesvik/ui/dialogs/AboutBox.h"
 
 #include "tesvik/messages/Messages.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -14,20 +15,15 @@
 namespace tesvik::ui {
 namespace {
 
-QString text(MessageId id) {
-    const std::string_view t = messageText(id);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
-
 QLabel* licenceLink(QWidget* parent) {
     auto* link = new QLabel(parent);
     link->setObjectName("licenceLink");
     link->setTextFormat(Qt::RichText);
     link->setText(QStringLiteral("<a href=\"licence\" style=\"color:#0000ff;\">%1</a>")
-                      .arg(text(MessageId::AboutLicenceLink).toHtmlEscaped()));
+                      .arg(uiText(MessageId::AboutLicenceLink).toHtmlEscaped()));
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     link->setCursor(Qt::PointingHandCursor);
-    link->setAccessibleName(text(MessageId::AboutLicenceLink));
+    link->setAccessibleName(uiText(MessageId::AboutLicenceLink));
     return link;
 }
 
@@ -42,19 +38,19 @@ FileOpener desktopFileOpener() {
 AboutBox::AboutBox(std::filesystem::path settingsDirectory, QWidget* parent)
     : QDialog(parent), settingsDirectory_(std::move(settingsDirectory)), opener_(desktopFileOpener()) {
     setObjectName("aboutBox");
-    setWindowTitle(text(MessageId::AboutBoxTitle));
+    setWindowTitle(uiText(MessageId::AboutBoxTitle));
     setModal(true);
 
-    auto* caption = new QLabel(text(MessageId::MainWindowCaption), this);
+    auto* caption = new QLabel(uiText(MessageId::MainWindowCaption), this);
     caption->setObjectName("aboutCaption");
-    auto* note = new QLabel(text(MessageId::AboutNote), this);
+    auto* note = new QLabel(uiText(MessageId::AboutNote), this);
     note->setObjectName("aboutNote");
     note->setVisible(!note->text().isEmpty());
     QLabel* link = licenceLink(this);
     connect(link, &QLabel::linkActivated, this, [this] { openLicence(); });
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(text(MessageId::AboutOk), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(uiText(MessageId::AboutOk), QDialogButtonBox::AcceptRole);
     ok->setObjectName("aboutOkButton");
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

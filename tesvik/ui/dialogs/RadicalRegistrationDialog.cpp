@@ -3,7 +3,8 @@
 #include "tesvik/lookup/radical/RadicalPageInput.h"
 #include "tesvik/lookup/files/UserCode.h"
 #include "tesvik/lookup/radical/UserRadicalTable.h"
-#include "tesvik/ui/widgets/RadicalStrokeButtons.h"
+#include "tesvik/ui/widgets/StrokeButtons.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,8 +20,6 @@
 namespace tesvik::ui {
 namespace {
 
-QString textOf(tesvik::MessageId id) { return QString::fromUtf8(tesvik::messageText(id)); }
-
 // The face and colour the dialog draws its radicals and preview in.
 const QString RegistrationFontFamily = "LMRadicalSong";
 constexpr tesvik::program::ColorRef RegistrationRadicalColour = 0xA09619;
@@ -28,19 +27,19 @@ constexpr tesvik::program::ColorRef RegistrationRadicalColour = 0xA09619;
 QLineEdit* namedField(const char* name, tesvik::MessageId caption, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
-    field->setAccessibleName(textOf(caption));
+    field->setAccessibleName(uiText(caption));
     return field;
 }
 
 QPushButton* namedButton(const char* name, tesvik::MessageId text, QWidget* parent) {
-    auto* button = new QPushButton(textOf(text), parent);
+    auto* button = new QPushButton(uiText(text), parent);
     button->setObjectName(name);
     button->setAccessibleName(button->text());
     return button;
 }
 
 QLabel* labelFor(tesvik::MessageId text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(textOf(text), parent);
+    auto* label = new QLabel(uiText(text), parent);
     label->setBuddy(buddy);
     return label;
 }
@@ -65,9 +64,9 @@ RadicalRegistrationDialog::RadicalRegistrationDialog(PageContext context, QWidge
       modifyButton_(namedButton("radicalRegistrationModifyButton", tesvik::MessageId::StrokeRegistrationModify, this)),
       deleteButton_(namedButton("radicalRegistrationDeleteButton", tesvik::MessageId::StrokeRegistrationDelete, this)),
       closeButton_(namedButton("radicalRegistrationCloseButton", tesvik::MessageId::StrokeRegistrationClose, this)),
-      notifier_(radicalMessageBoxes(this)) {
+      notifier_(messageBoxNotifier(this)) {
     setObjectName("radicalRegistrationDialog");
-    setWindowTitle(textOf(tesvik::MessageId::RadicalRegistrationTitle));
+    setWindowTitle(uiText(tesvik::MessageId::RadicalRegistrationTitle));
     setAccessibleName(windowTitle());
     buildLayout();
 
@@ -89,7 +88,7 @@ RadicalRegistrationDialog::RadicalRegistrationDialog(PageContext context, QWidge
         radicalFieldsEdited();
     });
     connect(radicalStrokeField_, &RadicalStrokeField::keyRefused, this, [this](const tesvik::Message& message) {
-        notifier_->show(message, RadicalNoticeIcon::None, radicalInputErrorCaption());
+        notifier_->show(message, PageNotifier::Icon::None, inputErrorCaption());
     });
     for (QLineEdit* field : {radicalCountField_, radicalPinyinField_}) {
         connect(field, &QLineEdit::textChanged, this, [this] {
@@ -117,19 +116,19 @@ RadicalRegistrationDialog::~RadicalRegistrationDialog() = default;
 
 void RadicalRegistrationDialog::buildLayout() {
     preview_->setObjectName("radicalRegistrationPreview");
-    preview_->setAccessibleName(textOf(tesvik::MessageId::StrokeRegistrationPreviewLabel));
+    preview_->setAccessibleName(uiText(tesvik::MessageId::StrokeRegistrationPreviewLabel));
     radicalStrokeField_->setObjectName("radicalRegistrationStrokeEdit");
-    radicalStrokeField_->setAccessibleName(textOf(tesvik::MessageId::RadicalStrokesCaption));
+    radicalStrokeField_->setAccessibleName(uiText(tesvik::MessageId::RadicalStrokesCaption));
     radicalCountField_->setMaxLength(2);
     radicalPinyinField_->setMaxLength(10);
     radicalGrid_->setObjectName("radicalRegistrationGrid");
-    radicalGrid_->setAccessibleName(textOf(tesvik::MessageId::RadicalListCaption));
+    radicalGrid_->setAccessibleName(uiText(tesvik::MessageId::RadicalListCaption));
     radicalBox_->setObjectName("radicalRegistrationRadicalBox");
-    radicalBox_->setAccessibleName(textOf(tesvik::MessageId::CurrentRadicalCaption));
+    radicalBox_->setAccessibleName(uiText(tesvik::MessageId::CurrentRadicalCaption));
     addButton_->setDefault(true);
     for (QPushButton* button : {modifyButton_, deleteButton_, closeButton_}) button->setAutoDefault(false);
 
-    auto* codeStep = new QGroupBox(textOf(tesvik::MessageId::StrokeRegistrationCodeStep), this);
+    auto* codeStep = new QGroupBox(uiText(tesvik::MessageId::StrokeRegistrationCodeStep), this);
     auto* codeLayout = new QHBoxLayout(codeStep);
     codeLayout->addWidget(labelFor(tesvik::MessageId::RadicalRegistrationCodeLabel, codeField_, this));
     codeLayout->addWidget(codeField_);
@@ -137,10 +136,10 @@ void RadicalRegistrationDialog::buildLayout() {
     codeLayout->addWidget(preview_);
     codeLayout->addStretch(1);
 
-    auto* radicalButtons = new RadicalStrokeButtons("radicalRegistrationStroke", this);
-    connect(radicalButtons, &RadicalStrokeButtons::strokePressed, this, &RadicalRegistrationDialog::pressRadicalStroke);
-    connect(radicalButtons, &RadicalStrokeButtons::backPressed, this, &RadicalRegistrationDialog::pressRadicalBack);
-    auto* radicalStep = new QGroupBox(textOf(tesvik::MessageId::RadicalRegistrationRadicalStep), this);
+    auto* radicalButtons = new StrokeButtons("radicalRegistrationStroke", this);
+    connect(radicalButtons, &StrokeButtons::strokePressed, this, &RadicalRegistrationDialog::pressRadicalStroke);
+    connect(radicalButtons, &StrokeButtons::backPressed, this, &RadicalRegistrationDialog::pressRadicalBack);
+    auto* radicalStep = new QGroupBox(uiText(tesvik::MessageId::RadicalRegistrationRadicalStep), this);
     auto* radicalLayout = new QGridLayout(radicalStep);
     radicalLayout->addWidget(labelFor(tesvik::MessageId::RadicalStrokesCaption, radicalStrokeField_, this), 0, 0);
     radicalLayout->addWidget(radicalStrokeField_, 0, 1);
@@ -153,12 +152,12 @@ void RadicalRegistrationDialog::buildLayout() {
     radicalLayout->addWidget(labelFor(tesvik::MessageId::CurrentRadicalCaption, radicalBox_, this), 4, 0);
     radicalLayout->addWidget(radicalBox_, 4, 1, Qt::AlignLeft);
 
-    auto* remainingButtons = new RadicalStrokeButtons("radicalRegistrationRemainingStroke", this);
-    connect(remainingButtons, &RadicalStrokeButtons::strokePressed, this,
+    auto* remainingButtons = new StrokeButtons("radicalRegistrationRemainingStroke", this);
+    connect(remainingButtons, &StrokeButtons::strokePressed, this,
             &RadicalRegistrationDialog::pressRemainingStroke);
-    connect(remainingButtons, &RadicalStrokeButtons::backPressed, this,
+    connect(remainingButtons, &StrokeButtons::backPressed, this,
             &RadicalRegistrationDialog::pressRemainingBack);
-    auto* remainingStep = new QGroupBox(textOf(tesvik::MessageId::RadicalRegistrationRemainingStep), this);
+    auto* remainingStep = new QGroupBox(uiText(tesvik::MessageId::RadicalRegistrationRemainingStep), this);
     auto* remainingLayout = new QGridLayout(remainingStep);
     remainingLayout->addWidget(labelFor(tesvik::MessageId::RadicalRegistrationRemainingLabel, remainingField_, this),
                                0, 0);
@@ -179,7 +178,7 @@ void RadicalRegistrationDialog::buildLayout() {
     layout->addLayout(buttons);
 }
 
-void RadicalRegistrationDialog::setNotifier(std::unique_ptr<RadicalNotifier> notifier) {
+void RadicalRegistrationDialog::setNotifier(std::unique_ptr<PageNotifier> notifier) {
     notifier_ = std::move(notifier);
 }
 
@@ -198,7 +197,7 @@ void RadicalRegistrationDialog::codeEdited(const QString& text) {
     const auto checked = tesvik::lookup::checkCodeTextEdit(text.toStdString());
     if (!checked) {
         setText(codeField_, lastCodeText_);
-        notifier_->show(checked.error(), RadicalNoticeIcon::Information);
+        notifier_->show(checked.error(), PageNotifier::Icon::Information);
         return;
     }
     if (!checked.value()) return;  // fewer than four characters so far
@@ -252,7 +251,7 @@ void RadicalRegistrationDialog::remainingEdited(const QString& text) {
     const auto checked = tesvik::lookup::checkUserRadicalRemainingField(text.toStdString());
     if (!checked) {
         setText(remainingField_, lastRemainingText_);
-        notifier_->show(checked.error(), RadicalNoticeIcon::Information);
+        notifier_->show(checked.error(), PageNotifier::Icon::Information);
         return;
     }
     remaining_ = checked.value();
@@ -261,7 +260,7 @@ void RadicalRegistrationDialog::remainingEdited(const QString& text) {
 
 void RadicalRegistrationDialog::pressRemainingStroke(char digit) {
     if (const auto appended = tesvik::lookup::appendRadicalCharStroke(remainingStrokes_, digit); !appended) {
-        notifier_->show(appended.error(), RadicalNoticeIcon::Information);
+        notifier_->show(appended.error(), PageNotifier::Icon::Information);
         remainingStrokesField_->setFocus();
         return;
     }
@@ -275,7 +274,7 @@ void RadicalRegistrationDialog::pressRemainingBack() {
 
 // Shows a refused check; true when the operation must stop.
 bool RadicalRegistrationDialog::refused(const tesvik::lookup::UserRadicalRefusal& refusal) {
-    notifier_->show(refusal.message, RadicalNoticeIcon::Information);
+    notifier_->show(refusal.message, PageNotifier::Icon::Information);
     if (refusal.focus == tesvik::lookup::UserRadicalField::Code) codeField_->setFocus();
     if (refusal.focus == tesvik::lookup::UserRadicalField::RemainingCount) remainingField_->setFocus();
     return true;
@@ -294,7 +293,7 @@ void RadicalRegistrationDialog::showResult(const tesvik::lookup::UserTableEdit& 
     for (const tesvik::Message& message : messages) {
         // A code already filed is named in a plain message box.
         const auto icon =
-            message.id == tesvik::MessageId::CodeAlreadyExists ? RadicalNoticeIcon::None : RadicalNoticeIcon::Information;
+            message.id == tesvik::MessageId::CodeAlreadyExists ? PageNotifier::Icon::None : PageNotifier::Icon::Information;
         notifier_->show(message, icon);
     }
 }

@@ -7,7 +7,7 @@
 #include "tesvik/ui/widgets/CandidateGrid.h"
 #include "tesvik/ui/widgets/OneCellBox.h"
 #include "tesvik/ui/widgets/PageContext.h"
-#include "tesvik/ui/widgets/RadicalNotifier.h"
+#include "tesvik/ui/widgets/PageNotifier.h"
 #include "tesvik/ui/widgets/RadicalStrokeField.h"
 
 #include <QDialog>
@@ -27,7 +27,7 @@ public:
     explicit RadicalRegistrationDialog(PageContext context, QWidget* parent = nullptr);
     ~RadicalRegistrationDialog() override;
 
-    void setNotifier(std::unique_ptr<RadicalNotifier> notifier);
+    void setNotifier(std::unique_ptr<PageNotifier> notifier);
     // The fields as the next 添加, 修改 or 删除 would take them.
     tesvik::lookup::UserRadicalFields fields() const;
     std::uint32_t chosenRadical() const { return chosenRadical_; }
@@ -67,7 +67,7 @@ private:
     QPushButton* modifyButton_;
     QPushButton* deleteButton_;
     QPushButton* closeButton_;
-    std::unique_ptr<RadicalNotifier> notifier_;
+    std::unique_ptr<PageNotifier> notifier_;
 
     QString lastCodeText_;
     QString lastRemainingText_ = "0";

@@ -7,29 +7,30 @@
 
 #include "tesvik/lookup/radical/RadicalCharSearch.h"
 #include "tesvik/lookup/radical/RadicalFileNames.h"
-#include "tesvik/program/RecordingOutput_testing.h"
-#include "common/testing/ScratchDirectory.h"
-#include "tesvik/ui/widgets/RadicalNotifier_testing.h"
-#include "tesvik/ui/widgets/RadicalPages_testing.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
+#include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 namespace tesvik::ui {
 namespace {
 
-using testing::RecordingRadicalNotifier;
+using testing::RecordingNotifier;
 using Id = tesvik::MessageId;
 
-class RadicalRegistrationDialogTest : public ::testing::Test {
+class RadicalRegistrationDialogTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
     RadicalRegistrationDialogTest() {
-        tesvik::ui::testing::testApplication();
-        dialog = std::make_unique<RadicalRegistrationDialog>(testing::shippedDataContext(&output, userDir()));
-        auto recording = std::make_unique<RecordingRadicalNotifier>();
-        notices = recording.get();
-        dialog->setNotifier(std::move(recording));
+        dialog = std::make_unique<RadicalRegistrationDialog>(contextWithUserDir());
+        notices = testing::recordNotices(*dialog);
     }
 
-    std::filesystem::path userDir() const { return scratch.path() / "user"; }
+    // A user folder that does not exist yet, as on a fresh installation.
+    std::filesystem::path userDir() const { return user.path() / "user"; }
+    PageContext contextWithUserDir() {
+        PageContext context = pageContext();
+        context.directories.user = userDir();
+        return context;
+    }
 
     template <class T>
     T* child(const char* name) {
@@ -59,7 +60,7 @@ protected:
         pressRemainingStrokes(strokes);
     }
 
-    std::string table() const { return scratch.read("user/buzibuzishoumb.txt"); }
+    std::string table() const { return user.read("user/buzibuzishoumb.txt"); }
     std::size_t rows() const { return table().size() / 16; }
 
     std::vector<tesvik::lookup::RadicalCharCandidate> filedUnder(const char* key, unsigned remainingCount,
@@ -79,10 +80,8 @@ protected:
         return false;
     }
 
-    lumenar::testing::ScratchDirectory scratch;
-    tesvik::program::testing::RecordingOutput output;
     std::unique_ptr<RadicalRegistrationDialog> dialog;
-    RecordingRadicalNotifier* notices = nullptr;
+    RecordingNotifier* notices = nullptr;
 };
 
 TEST_F(RadicalRegistrationDialogTest, Captions) {
@@ -149,10 +148,8 @@ TEST_F(RadicalRegistrationDialogTest, AddChecksInOrder) {
         {"E234", "3", "1234", true, Id::RemainingBelowStrokeCount},
     };
     for (const Case& c : cases) {
-        RadicalRegistrationDialog fresh(testing::shippedDataContext(&output, userDir()));
-        auto recording = std::make_unique<RecordingRadicalNotifier>();
-        auto* seen = recording.get();
-        fresh.setNotifier(std::move(recording));
+        RadicalRegistrationDialog fresh(contextWithUserDir());
+        auto* seen = testing::recordNotices(fresh);
         if (c.chooseRadical) {
             fresh.findChild<QLineEdit*>("radicalRegistrationPinyinEdit")->setText("shui");
             fresh.findChild<CandidateGrid*>("radicalRegistrationGrid")->selectIndex(0);
@@ -192,7 +189,7 @@ TEST_F(RadicalRegistrationDialogTest, AddingAFiledCodeAgainIsRefused) {
     click("radicalRegistrationAddButton");
     ASSERT_EQ(notices->ids(), std::vector{Id::CodeAlreadyExists});
     EXPECT_EQ(notices->notices.front().text, "UNICODE: e234已经存在无法添加,若要修改，请进行修改操作！");
-    EXPECT_EQ(notices->notices.front().icon, RadicalNoticeIcon::None);
+    EXPECT_EQ(notices->notices.front().icon, PageNotifier::Icon::None);
     EXPECT_EQ(rows(), 1u);
 }
 
@@ -230,10 +227,8 @@ TEST_F(RadicalRegistrationDialogTest, DeleteNeedsNoRadical) {
     fill("E234", "3", "");
     click("radicalRegistrationAddButton");
 
-    RadicalRegistrationDialog second(testing::shippedDataContext(&output, userDir()));
-    auto recording = std::make_unique<RecordingRadicalNotifier>();
-    auto* seen = recording.get();
-    second.setNotifier(std::move(recording));
+    RadicalRegistrationDialog second(contextWithUserDir());
+    auto* seen = testing::recordNotices(second);
     auto* codeField = second.findChild<QLineEdit*>("radicalRegistrationCodeEdit");
     codeField->setText("E234");
     second.remove();

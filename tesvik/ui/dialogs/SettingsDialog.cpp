@@ -4,6 +4,7 @@
 #include "tesvik/program/SettingsFontChoices.h"
 #include "tesvik/ui/widgets/ColourSample.h"
 #include "tesvik/ui/widgets/HotKeyEdit.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -14,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -24,8 +24,6 @@ namespace tesvik::ui {
 namespace {
 
 using tesvik::MessageId;
-
-QString text(MessageId id) { return QString::fromUtf8(tesvik::messageText(id)); }
 
 struct ColourRowLayout {
     tesvik::program::ColorRef tesvik::program::CodeSpaceColors::*colour;
@@ -51,11 +49,6 @@ public:
     bool registerHotKey(tesvik::program::HotKey) override { return false; }
 };
 
-void showInformation(QWidget* parent, const QString& caption, const QString& message) {
-    QMessageBox box(QMessageBox::Information, caption, message, QMessageBox::Ok, parent);
-    box.exec();
-}
-
 std::optional<QColor> askForColour(QWidget* parent, const QColor& initial) {
     const QColor chosen = QColorDialog::getColor(initial, parent);
     if (!chosen.isValid()) return std::nullopt;
@@ -63,14 +56,14 @@ std::optional<QColor> askForColour(QWidget* parent, const QColor& initial) {
 }
 
 QCheckBox* checkBox(MessageId caption, const char* name, QWidget* parent) {
-    auto* box = new QCheckBox(text(caption), parent);
+    auto* box = new QCheckBox(uiText(caption), parent);
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(box->text());
     return box;
 }
 
 QPushButton* pushButton(MessageId caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(text(caption), parent);
+    auto* button = new QPushButton(uiText(caption), parent);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(button->text());
     button->setAutoDefault(false);
@@ -96,10 +89,10 @@ SettingsDialog::SettingsDialog(const tesvik::program::Settings& current, tesvik:
       stores_(std::move(stores)),
       hotKeys_(hotKeys),
       autostart_(autostart),
-      showMessage_(showInformation),
+      notifier_(messageBoxNotifier(this)),
       chooseColour_(askForColour) {
     setObjectName(QStringLiteral("settingsDialog"));
-    setWindowTitle(text(MessageId::SettingsDialogTitle));
+    setWindowTitle(uiText(MessageId::SettingsDialogTitle));
     setAccessibleName(windowTitle());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildColourRows());
@@ -110,14 +103,14 @@ SettingsDialog::SettingsDialog(const tesvik::program::Settings& current, tesvik:
 }
 
 QWidget* SettingsDialog::buildColourRows() {
-    auto* group = new QGroupBox(text(MessageId::SettingsColoursGroup), this);
+    auto* group = new QGroupBox(uiText(MessageId::SettingsColoursGroup), this);
     group->setObjectName(QStringLiteral("coloursGroup"));
     auto* grid = new QGridLayout(group);
     for (std::size_t i = 0; i < kColourRows.size(); ++i) {
         const ColourRowLayout& layout = kColourRows[i];
         ColourRow& row = colourRows_[i];
         const int r = static_cast<int>(i);
-        auto* label = new QLabel(text(layout.label), group);
+        auto* label = new QLabel(uiText(layout.label), group);
         row.sample = new ColourSample(group);
         row.sample->setObjectName(QLatin1String(layout.name) + QStringLiteral("ColourSample"));
         row.sample->setAccessibleName(label->text());
@@ -140,19 +133,19 @@ QWidget* SettingsDialog::buildFields() {
     strokeKeysEdit_ = new QLineEdit(fields);
     strokeKeysEdit_->setObjectName(QStringLiteral("strokeKeysEdit"));
     strokeKeysEdit_->setMaxLength(static_cast<int>(tesvik::program::kMaxSettingText));
-    strokeKeysEdit_->setAccessibleName(text(MessageId::SettingsStrokeKeysLabel));
+    strokeKeysEdit_->setAccessibleName(uiText(MessageId::SettingsStrokeKeysLabel));
     connect(strokeKeysEdit_, &QLineEdit::textEdited, this, [this] { checkStrokeKeys(); });
-    form->addRow(text(MessageId::SettingsStrokeKeysLabel), strokeKeysEdit_);
+    form->addRow(uiText(MessageId::SettingsStrokeKeysLabel), strokeKeysEdit_);
 
     fontList_ = new QComboBox(fields);
     fontList_->setObjectName(QStringLiteral("fontList"));
-    fontList_->setAccessibleName(text(MessageId::SettingsFontLabel));
-    form->addRow(text(MessageId::SettingsFontLabel), fontList_);
+    fontList_->setAccessibleName(uiText(MessageId::SettingsFontLabel));
+    form->addRow(uiText(MessageId::SettingsFontLabel), fontList_);
 
     hotKeyEdit_ = new HotKeyEdit(fields);
     hotKeyEdit_->setObjectName(QStringLiteral("hotKeyEdit"));
-    hotKeyEdit_->setAccessibleName(text(MessageId::SettingsHotKeyLabel));
-    form->addRow(text(MessageId::SettingsHotKeyLabel), hotKeyEdit_);
+    hotKeyEdit_->setAccessibleName(uiText(MessageId::SettingsHotKeyLabel));
+    form->addRow(uiText(MessageId::SettingsHotKeyLabel), hotKeyEdit_);
     return fields;
 }
 
@@ -227,7 +220,7 @@ void SettingsDialog::switchAutostart(bool enabled) {
 
 void SettingsDialog::checkStrokeKeys() {
     if (auto refused = tesvik::program::checkStrokeKeyCharacters(strokeKeysEdit_->text().toStdString())) {
-        inform(MessageId::InputErrorCaption, refused->message.text);
+        inform(MessageId::InputErrorCaption, refused->message);
         selectStrokeKey(refused->byteOffset, refused->byteLength);
     }
 }
@@ -260,16 +253,16 @@ void SettingsDialog::confirm() {
     for (const tesvik::Message& notice : outcome->notices) {
         if (notice.id == MessageId::SettingsChanged && outcome->storeProblem) {
             inform(MessageId::MainWindowCaption,
-                   std::string(tesvik::messageText(MessageId::SettingsNotStored)) + "\n" + *outcome->storeProblem);
+                   tesvik::message(MessageId::SettingsNotStored, "", "\n" + *outcome->storeProblem));
         } else {
-            inform(captionOf(notice.id), notice.text);
+            inform(captionOf(notice.id), notice);
         }
     }
     accept();
 }
 
 void SettingsDialog::showRefusal(const tesvik::program::SettingsRefusal& refusal) {
-    inform(captionOf(refusal.message.id), refusal.message.text);
+    inform(captionOf(refusal.message.id), refusal.message);
     if (refusal.selection) {
         selectStrokeKey(refusal.selection->byteOffset, refusal.selection->byteLength);
     } else if (refusal.focus == tesvik::program::SettingsField::StrokeKeys) {
@@ -287,8 +280,8 @@ void SettingsDialog::selectStrokeKey(std::size_t byteOffset, std::size_t byteLen
     strokeKeysEdit_->setSelection(static_cast<int>(start), static_cast<int>(length));
 }
 
-void SettingsDialog::inform(MessageId caption, const std::string& message) {
-    showMessage_(this, text(caption), QString::fromStdString(message));
+void SettingsDialog::inform(MessageId caption, const tesvik::Message& message) {
+    notifier_->show(message, PageNotifier::Icon::Information, uiText(caption));
 }
 
 }  // namespace tesvik::ui

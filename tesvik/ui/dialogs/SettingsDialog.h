@@ -4,12 +4,14 @@
 #include "tesvik/program/ProfileRegistry.h"
 #include "tesvik/program/Settings.h"
 #include "tesvik/program/SettingsConfirmation.h"
+#include "tesvik/ui/widgets/PageNotifier.h"
 
 #include <QColor>
 #include <QDialog>
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -28,8 +30,6 @@ class HotKeyEdit;
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Shows one information box: parent, caption, text.
-    using MessageShower = std::function<void(QWidget*, const QString&, const QString&)>;
     // Asks for a colour starting from the given one; none when cancelled.
     using ColourChooser = std::function<std::optional<QColor>(QWidget*, const QColor&)>;
 
@@ -39,7 +39,8 @@ public:
 
     std::optional<tesvik::program::Settings> confirmedSettings() const { return confirmed_; }
 
-    void setMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
+    // Replaces the message boxes (tests record instead).
+    void setNotifier(std::unique_ptr<PageNotifier> notifier) { notifier_ = std::move(notifier); }
     void setColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
 
 private:
@@ -62,14 +63,14 @@ private:
     tesvik::program::SettingsDialogInput input() const;
     void showRefusal(const tesvik::program::SettingsRefusal& refusal);
     void selectStrokeKey(std::size_t byteOffset, std::size_t byteLength);
-    void inform(tesvik::MessageId caption, const std::string& text);
+    void inform(tesvik::MessageId caption, const tesvik::Message& message);
 
     tesvik::program::Settings current_;
     tesvik::program::SettingsStoreTargets stores_;
     tesvik::program::HotKeyControl* hotKeys_;
     tesvik::program::AutostartEntry& autostart_;
     std::optional<tesvik::program::Settings> confirmed_;
-    MessageShower showMessage_;
+    std::unique_ptr<PageNotifier> notifier_;
     ColourChooser chooseColour_;
 
     std::array<ColourRow, 6> colourRows_{};

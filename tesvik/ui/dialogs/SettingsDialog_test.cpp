@@ -7,6 +7,7 @@
 #include "tesvik/program/SettingsLoad.h"
 #include "tesvik/ui/widgets/ColourSample.h"
 #include "tesvik/ui/widgets/HotKeyEdit.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/TestApplication_testing.h"
 
 #include <QCheckBox>
@@ -69,9 +70,7 @@ protected:
     SettingsDialog& open(program::HotKeyControl* control) {
         dialog = std::make_unique<SettingsDialog>(current, program::SettingsStoreTargets{settingsFile, registry, "Tesvik"},
                                                   control, autostart);
-        dialog->setMessageShower([this](QWidget*, const QString& caption, const QString& message) {
-            shown.push_back({caption, message});
-        });
+        notices = testing::recordNotices(*dialog);
         dialog->show();
         dialog->activateWindow();
         return *dialog;
@@ -112,7 +111,16 @@ protected:
     FakeAutostart autostart;
     program::Settings current;
     std::unique_ptr<SettingsDialog> dialog;
-    std::vector<Shown> shown;
+    // What the dialog showed, caption and text; all information boxes.
+    std::vector<Shown> shown() const {
+        std::vector<Shown> out;
+        for (const testing::Notice& notice : notices->notices) {
+            EXPECT_EQ(notice.icon, PageNotifier::Icon::Information);
+            out.push_back({QString::fromStdString(notice.caption), QString::fromStdString(notice.text)});
+        }
+        return out;
+    }
+    testing::RecordingNotifier* notices = nullptr;
 };
 
 TEST_F(SettingsDialogTest, ControlsShowTheCurrentSettings) {
@@ -153,9 +161,9 @@ TEST_F(SettingsDialogTest, ConfirmingStoresEverythingWithLowerCaseStrokeKeys) {
     find<QComboBox>("fontList")->setCurrentIndex(1);
     confirm();
 
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].caption, QString::fromUtf8("LumenarTesvik向你报告："));
-    EXPECT_EQ(shown[0].text, QString::fromUtf8("恭喜，Tesvik的新设置已经更改生效！"));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].caption, QString::fromUtf8("LumenarTesvik向你报告："));
+    EXPECT_EQ(shown()[0].text, QString::fromUtf8("恭喜，Tesvik的新设置已经更改生效！"));
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     ASSERT_TRUE(dialog->confirmedSettings());
     EXPECT_EQ(dialog->confirmedSettings()->strokeKeys, "hjkln");
@@ -174,17 +182,17 @@ TEST_F(SettingsDialogTest, ACommaIsRefusedAsSoonAsTypedAndAtConfirmation) {
     setStrokeKeys({});
     type("strokeKeysEdit", QStringLiteral("1,"));
     auto* edit = find<QLineEdit>("strokeKeysEdit");
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, text(MessageId::StrokeKeyCharacterInvalid));
-    EXPECT_EQ(shown[0].caption, text(MessageId::InputErrorCaption));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text, text(MessageId::StrokeKeyCharacterInvalid));
+    EXPECT_EQ(shown()[0].caption, text(MessageId::InputErrorCaption));
     EXPECT_EQ(edit->selectionStart(), 1);
     EXPECT_EQ(edit->selectedText(), QStringLiteral(","));
 
     setStrokeKeys(QStringLiteral("1,2,3,4,5"));
     edit->deselect();
     confirm();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1].text, text(MessageId::StrokeKeyCharacterInvalid));
+    ASSERT_EQ(shown().size(), 2u);
+    EXPECT_EQ(shown()[1].text, text(MessageId::StrokeKeyCharacterInvalid));
     EXPECT_EQ(edit->selectionStart(), 1);
     EXPECT_EQ(edit->selectedText(), QStringLiteral(","));
     EXPECT_EQ(focused(), edit);
@@ -206,16 +214,16 @@ TEST_F(SettingsDialogTest, RefusalsKeepTheDialogOpenAndMoveTheFocus) {
     open();
     setStrokeKeys(QStringLiteral("1234"));
     confirm();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, QString::fromUtf8("笔划“横、竖、撇、点、折”的快捷键，必须对应五个！"));
-    EXPECT_EQ(shown[0].caption, text(MessageId::InputErrorCaption));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text, QString::fromUtf8("笔划“横、竖、撇、点、折”的快捷键，必须对应五个！"));
+    EXPECT_EQ(shown()[0].caption, text(MessageId::InputErrorCaption));
     EXPECT_EQ(focused(), find<QWidget>("strokeKeysEdit"));
 
     setStrokeKeys(QStringLiteral("12345"));
     pressHotKey(Qt::Key_F5);
     confirm();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1].text, QString::fromUtf8("您输入按键组合，不能作为热键，请重新选择。"));
+    ASSERT_EQ(shown().size(), 2u);
+    EXPECT_EQ(shown()[1].text, QString::fromUtf8("您输入按键组合，不能作为热键，请重新选择。"));
     EXPECT_EQ(focused(), find<QWidget>("hotKeyEdit"));
     EXPECT_TRUE(hotKeys.calls.empty());
     EXPECT_FALSE(dialog->confirmedSettings());
@@ -251,9 +259,9 @@ TEST_F(SettingsDialogTest, ARefusedRegistrationIsReportedAndStoresNoHotKey) {
     pressHotKey(Qt::Key_A);  // no modifier: Ctrl+A
     confirm();
     EXPECT_EQ(hotKeys.calls, (std::vector<std::string>{"unregister", "register 65+2"}));
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, QString::fromUtf8("注册热键失败，请选择其他组合。"));
-    EXPECT_EQ(shown[1].text, text(MessageId::SettingsChanged));
+    ASSERT_EQ(shown().size(), 2u);
+    EXPECT_EQ(shown()[0].text, QString::fromUtf8("注册热键失败，请选择其他组合。"));
+    EXPECT_EQ(shown()[1].text, text(MessageId::SettingsChanged));
     EXPECT_EQ(profile(program::ProfileValue::Vk), 0);
     EXPECT_EQ(profile(program::ProfileValue::Flag), 0);
     EXPECT_EQ(dialog->confirmedSettings()->vk, 0);
@@ -264,8 +272,8 @@ TEST_F(SettingsDialogTest, WithoutTheMainWindowAChangedHotKeyStoresNothing) {
     open(nullptr);
     pressHotKey(Qt::Key_B, Qt::ControlModifier);
     confirm();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, QString::fromUtf8("与输入法主程序失去联系，请重新启动后再试。"));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text, QString::fromUtf8("与输入法主程序失去联系，请重新启动后再试。"));
     EXPECT_FALSE(dialog->confirmedSettings());
     EXPECT_FALSE(stored());
     EXPECT_EQ(profile(program::ProfileValue::Vk), -1);
@@ -289,7 +297,7 @@ TEST_F(SettingsDialogTest, CancellingKeepsWhatTheSwitchesWrote) {
     EXPECT_TRUE(autostart.enabled);
     EXPECT_EQ(profile(program::ProfileValue::AutoMinimize), 0);
     EXPECT_FALSE(stored());
-    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(shown().empty());
 }
 
 TEST_F(SettingsDialogTest, SwitchesThatCannotBeWrittenShowWhatIsInForce) {
@@ -332,8 +340,8 @@ TEST_F(SettingsDialogTest, SettingsThatCannotBeStoredAreNotReportedAsStored) {
     dir.write("missing/folder", "a file where the folder should be");
     open();
     confirm();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(shown[0].text.startsWith(text(MessageId::SettingsNotStored)));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_TRUE(shown()[0].text.startsWith(text(MessageId::SettingsNotStored)));
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_TRUE(dialog->confirmedSettings());
 }

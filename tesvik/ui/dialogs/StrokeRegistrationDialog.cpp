@@ -14,38 +14,30 @@
 #include "tesvik/lookup/files/UserCode.h"
 #include "tesvik/lookup/stroke/UserStrokeFields.h"
 #include "tesvik/program/Settings.h"
+#include "tesvik/ui/widgets/CaptionLabel.h"
 #include "tesvik/ui/widgets/OneCellBox.h"
+#include "tesvik/ui/widgets/StrokeButtons.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 namespace tesvik::ui {
 namespace {
 
 using tesvik::MessageId;
 
-constexpr std::array<MessageId, 5> StrokeTooltips = {MessageId::StrokeTooltip1, MessageId::StrokeTooltip2,
-                                                     MessageId::StrokeTooltip3, MessageId::StrokeTooltip4,
-                                                     MessageId::StrokeTooltip5};
-
 QPushButton* commandButton(MessageId caption, const char* objectName) {
-    auto* button = new QPushButton(strokeText(caption));
+    auto* button = new QPushButton(uiText(caption));
     button->setObjectName(QString::fromLatin1(objectName));
     button->setAccessibleName(button->text());
     button->setAutoDefault(false);
     return button;
 }
 
-QLabel* captionFor(MessageId caption, QWidget* buddy) {
-    auto* label = new QLabel(strokeText(caption));
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(label->text());
-    return label;
-}
-
 }  // namespace
 
 StrokeRegistrationDialog::StrokeRegistrationDialog(PageContext context, QWidget* parent)
-    : QDialog(parent), context_(std::move(context)), notifier_(strokeMessageBoxNotifier(this)) {
+    : QDialog(parent), context_(std::move(context)), notifier_(messageBoxNotifier(this)) {
     setObjectName(QStringLiteral("strokeRegistrationDialog"));
-    setWindowTitle(strokeText(MessageId::StrokeRegistrationTitle));
+    setWindowTitle(uiText(MessageId::StrokeRegistrationTitle));
     setAccessibleName(windowTitle());
     setModal(true);
     buildControls();
@@ -64,7 +56,7 @@ void StrokeRegistrationDialog::buildControls() {
         preview_->setAppearance(context_.settings->colors, QString::fromLatin1(PreviewFontFamily));
     }
 
-    auto* codeStep = new QGroupBox(strokeText(MessageId::StrokeRegistrationCodeStep));
+    auto* codeStep = new QGroupBox(uiText(MessageId::StrokeRegistrationCodeStep));
     auto* codeLayout = new QHBoxLayout(codeStep);
     codeLayout->addWidget(captionFor(MessageId::StrokeRegistrationCodeLabel, code_));
     codeLayout->addWidget(code_);
@@ -79,25 +71,14 @@ void StrokeRegistrationDialog::buildControls() {
     strokeField_->setObjectName(QStringLiteral("strokeRegistrationStrokesEdit"));
     strokeField_->setReadOnly(true);
 
+    auto* buttons = new StrokeButtons(QStringLiteral("strokeRegistration"));
+    connect(buttons, &StrokeButtons::strokePressed, this, &StrokeRegistrationDialog::pressStroke);
+    connect(buttons, &StrokeButtons::backPressed, this, &StrokeRegistrationDialog::removeStroke);
     auto* buttonRow = new QHBoxLayout;
-    for (std::size_t i = 0; i < strokeButtons_.size(); ++i) {
-        const char digit = static_cast<char>('1' + i);
-        auto* button = new QPushButton(QString::fromUtf8(tesvik::lookup::strokeGlyph(digit).data()));
-        button->setObjectName(QStringLiteral("strokeRegistrationButton%1").arg(i + 1));
-        button->setToolTip(strokeText(StrokeTooltips[i]));
-        button->setAccessibleName(button->text());
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, digit] { pressStroke(digit); });
-        buttonRow->addWidget(button);
-        strokeButtons_[i] = button;
-    }
-    backButton_ = commandButton(MessageId::StrokeBackButton, "strokeRegistrationBackButton");
-    backButton_->setToolTip(strokeText(MessageId::StrokeBackTooltip));
-    connect(backButton_, &QPushButton::clicked, this, [this] { removeStroke(); });
-    buttonRow->addWidget(backButton_);
+    buttonRow->addWidget(buttons);
     buttonRow->addStretch();
 
-    auto* strokeStep = new QGroupBox(strokeText(MessageId::StrokeRegistrationStrokeStep));
+    auto* strokeStep = new QGroupBox(uiText(MessageId::StrokeRegistrationStrokeStep));
     auto* strokeLayout = new QGridLayout(strokeStep);
     strokeLayout->addWidget(captionFor(MessageId::StrokeTotalCaption, total_), 0, 0);
     strokeLayout->addWidget(total_, 0, 1);
@@ -125,7 +106,7 @@ void StrokeRegistrationDialog::buildControls() {
     layout->addLayout(commands);
 }
 
-void StrokeRegistrationDialog::setNotifier(std::unique_ptr<StrokeNotifier> notifier) {
+void StrokeRegistrationDialog::setNotifier(std::unique_ptr<PageNotifier> notifier) {
     notifier_ = std::move(notifier);
 }
 
@@ -135,7 +116,7 @@ void StrokeRegistrationDialog::codeEdited(const QString& text) {
     const auto code = tesvik::lookup::checkCodeTextEdit(text.toStdString());
     if (!code) {
         code_->setText(lastCode_);
-        notify(code.error(), StrokeNotifier::Icon::Information);
+        notify(code.error(), PageNotifier::Icon::Information);
         return;
     }
     if (!code->has_value()) return;  // still typing
@@ -146,7 +127,7 @@ void StrokeRegistrationDialog::codeEdited(const QString& text) {
 void StrokeRegistrationDialog::totalEdited(const QString& text) {
     if (const auto total = tesvik::lookup::checkTotalEdit(text.toStdString()); !total) {
         total_->setText(lastTotal_);
-        notify(total.error(), StrokeNotifier::Icon::Information);
+        notify(total.error(), PageNotifier::Icon::Information);
         return;
     }
     lastTotal_ = text;
@@ -154,7 +135,7 @@ void StrokeRegistrationDialog::totalEdited(const QString& text) {
 
 void StrokeRegistrationDialog::pressStroke(char digit) {
     if (const auto pressed = tesvik::lookup::pressStrokeButton(strokes_, digit); !pressed) {
-        notify(pressed.error(), StrokeNotifier::Icon::Information);
+        notify(pressed.error(), PageNotifier::Icon::Information);
         return;
     }
     showStrokes();
@@ -174,7 +155,7 @@ void StrokeRegistrationDialog::run(Operation operation) {
     const auto checked = tesvik::lookup::checkUserStrokeFields({codeText, total_->text().toStdString(), strokes_});
     if (!checked) {
         notify(checked.error().message,
-             operation == Operation::Add ? StrokeNotifier::Icon::Warning : StrokeNotifier::Icon::Information);
+             operation == Operation::Add ? PageNotifier::Icon::Warning : PageNotifier::Icon::Information);
         if (checked.error().focus == tesvik::lookup::FieldFocus::CodeField) code_->setFocus();
         if (checked.error().focus == tesvik::lookup::FieldFocus::TotalField) total_->setFocus();
         return;
@@ -194,13 +175,13 @@ void StrokeRegistrationDialog::run(Operation operation) {
     if (!change) {
         for (const tesvik::Message& refusal : change.error()) {
             const bool warning = refusal.id == MessageId::CodeAlreadyExists;
-            notify(refusal, warning ? StrokeNotifier::Icon::Warning : StrokeNotifier::Icon::Information);
+            notify(refusal, warning ? PageNotifier::Icon::Warning : PageNotifier::Icon::Information);
         }
         return;
     }
     if (!change->has_value()) return;  // the user answered no
     clearFields();
-    notify(**change, StrokeNotifier::Icon::Information);
+    notify(**change, PageNotifier::Icon::Information);
 }
 
 void StrokeRegistrationDialog::clearFields() {
@@ -212,7 +193,7 @@ void StrokeRegistrationDialog::clearFields() {
     showStrokes();
 }
 
-void StrokeRegistrationDialog::notify(const tesvik::Message& message, StrokeNotifier::Icon icon) {
+void StrokeRegistrationDialog::notify(const tesvik::Message& message, PageNotifier::Icon icon) {
     notifier_->show(message, icon);
 }
 

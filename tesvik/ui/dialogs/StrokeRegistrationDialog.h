@@ -11,7 +11,7 @@
 
 #include "tesvik/lookup/stroke/UserStrokeTable.h"
 #include "tesvik/ui/widgets/PageContext.h"
-#include "tesvik/ui/widgets/StrokeNotifier.h"
+#include "tesvik/ui/widgets/PageNotifier.h"
 
 class QLineEdit;
 class QPushButton;
@@ -30,7 +30,7 @@ public:
     ~StrokeRegistrationDialog() override;
 
     // Replaces the message boxes (tests record and answer instead).
-    void setNotifier(std::unique_ptr<StrokeNotifier> notifier);
+    void setNotifier(std::unique_ptr<PageNotifier> notifier);
 
     const std::string& strokes() const { return strokes_; }
     std::uint32_t previewValue() const;
@@ -46,7 +46,7 @@ private:
     void showStrokes();
     void run(Operation operation);
     void clearFields();
-    void notify(const tesvik::Message& message, StrokeNotifier::Icon icon);
+    void notify(const tesvik::Message& message, PageNotifier::Icon icon);
 
     PageContext context_;
     std::string strokes_;
@@ -57,13 +57,11 @@ private:
     OneCellBox* preview_ = nullptr;
     QLineEdit* total_ = nullptr;
     QLineEdit* strokeField_ = nullptr;
-    std::array<QPushButton*, 5> strokeButtons_{};
-    QPushButton* backButton_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* modify_ = nullptr;
     QPushButton* delete_ = nullptr;
     QPushButton* close_ = nullptr;
-    std::unique_ptr<StrokeNotifier> notifier_;
+    std::unique_ptr<PageNotifier> notifier_;
 };
 
 }  // namespace tesvik::ui

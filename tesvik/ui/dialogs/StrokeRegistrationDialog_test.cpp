@@ -10,14 +10,11 @@
 
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeSearch.h"
-#include "tesvik/program/RecordingOutput_testing.h"
-#include "common/testing/ScratchDirectory.h"
-#include "tesvik/program/Settings.h"
 #include "tesvik/ui/widgets/CandidateGrid.h"
-#include "tesvik/ui/widgets/StrokeNotifier_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/pages/StrokeOrderPage.h"
-#include "tesvik/ui/widgets/StrokeTestKeys_testing.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 namespace tesvik::ui {
 namespace {
@@ -36,18 +33,14 @@ std::string row(const std::string& total, std::string strokes, std::uint16_t cod
            "2\n";
 }
 
-class StrokeRegistrationDialogTest : public ::testing::Test {
+class StrokeRegistrationDialogTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
-    void SetUp() override {
-        tesvik::ui::testing::testApplication();
-        context.settings = &settings;
-        context.directories.data = LUMENAR_DATA_DIR;
-        context.directories.user = user.path();
-        context.output = &output;
+    void SetUp() override { openDialog(); }
+
+    // A new dialog on context, its messages recorded.
+    void openDialog() {
         dialog = std::make_unique<StrokeRegistrationDialog>(context);
-        auto recording = std::make_unique<testing::RecordingNotifier>();
-        notices = recording.get();
-        dialog->setNotifier(std::move(recording));
+        notices = testing::recordNotices(*dialog);
         code = dialog->findChild<QLineEdit*>("strokeRegistrationCodeEdit");
         total = dialog->findChild<QLineEdit*>("strokeRegistrationTotalEdit");
         strokes = dialog->findChild<QLineEdit*>("strokeRegistrationStrokesEdit");
@@ -72,10 +65,7 @@ protected:
         button("strokeRegistrationAddButton")->click();
     }
 
-    tesvik::program::Settings settings;
-    lumenar::testing::ScratchDirectory user;
-    tesvik::program::testing::RecordingOutput output;
-    PageContext context;
+    PageContext context = pageContext();
     std::unique_ptr<StrokeRegistrationDialog> dialog;
     testing::RecordingNotifier* notices = nullptr;
     QLineEdit* code = nullptr;
@@ -122,7 +112,7 @@ TEST_F(StrokeRegistrationDialogTest, AddingACodeTwiceIsRefusedNamingTheCode) {
     add("E234", "6", "55");
     ASSERT_EQ(notices->notices.size(), 1u);
     EXPECT_EQ(notices->notices[0].text, "UNICODE:E234已经存在无法添加,若要修改，请进行修改操作！");
-    EXPECT_EQ(notices->notices[0].icon, StrokeNotifier::Icon::Warning);
+    EXPECT_EQ(notices->notices[0].icon, PageNotifier::Icon::Warning);
     EXPECT_EQ(user.read(Table), before);
 }
 
@@ -151,7 +141,7 @@ TEST_F(StrokeRegistrationDialogTest, ModifyOrDeleteOfAnUnknownCodeIsRefused) {
     fill("E100", "2", "12");
     button("strokeRegistrationDeleteButton")->click();
     EXPECT_EQ(notices->ids(), (std::vector{MessageId::ModifyCodeNotFound, MessageId::DeleteCodeNotFound}));
-    EXPECT_EQ(notices->notices[0].icon, StrokeNotifier::Icon::Information);
+    EXPECT_EQ(notices->notices[0].icon, PageNotifier::Icon::Information);
     EXPECT_EQ(user.read(Table), "");
 }
 
@@ -186,7 +176,7 @@ TEST_F(StrokeRegistrationDialogTest, FieldChecksComeInOrderWithTheOperationsIcon
             ASSERT_EQ(notices->notices.size(), 1u) << c.code.toStdString() << " " << operation;
             EXPECT_EQ(notices->notices[0].id, c.refusal);
             const bool add = std::string(operation) == "strokeRegistrationAddButton";
-            EXPECT_EQ(notices->notices[0].icon, add ? StrokeNotifier::Icon::Warning : StrokeNotifier::Icon::Information);
+            EXPECT_EQ(notices->notices[0].icon, add ? PageNotifier::Icon::Warning : PageNotifier::Icon::Information);
         }
     }
     fill("E234", "4", "1234");  // four strokes in four is fine
@@ -244,12 +234,7 @@ TEST_F(StrokeRegistrationDialogTest, EleventhStrokeButtonIsRefused) {
 
 TEST_F(StrokeRegistrationDialogTest, AFreshUserFolderIsCreated) {
     context.directories.user = user.path() / "not" / "yet";
-    dialog = std::make_unique<StrokeRegistrationDialog>(context);
-    auto recording = std::make_unique<testing::RecordingNotifier>();
-    notices = recording.get();
-    dialog->setNotifier(std::move(recording));
-    code = dialog->findChild<QLineEdit*>("strokeRegistrationCodeEdit");
-    total = dialog->findChild<QLineEdit*>("strokeRegistrationTotalEdit");
+    openDialog();
     add("E000", "1", "1");
     EXPECT_EQ(notices->ids(), std::vector{MessageId::StrokeCharAdded});
     EXPECT_EQ(user.read("not/yet/" + Table), row("01", "1", 0xE000));

@@ -6,6 +6,7 @@
 #include "tesvik/ui/mainwindow/PageContainer.h"
 #include "tesvik/ui/mainwindow/QtClipboardWriter.h"
 #include "tesvik/ui/mainwindow/TrayIcon.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -21,13 +22,6 @@ namespace tesvik::ui {
 
 namespace {
 
-QString text(tesvik::MessageId id) {
-    const std::string_view t = tesvik::messageText(id);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
-
-QString text(const tesvik::Message& m) { return QString::fromStdString(m.text); }
-
 constexpr int kForegroundPeriodMs = 250;
 
 }  // namespace
@@ -40,7 +34,7 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
       help_(services_.directories, services_.programPath,
             services_.openUrl ? services_.openUrl : UrlOpener(openWithDesktop)) {
     setObjectName(QStringLiteral("tesvikMainWindow"));
-    setWindowTitle(text(tesvik::MessageId::MainWindowCaption));
+    setWindowTitle(uiText(tesvik::MessageId::MainWindowCaption));
     setWindowIcon(programIcon());
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -92,7 +86,11 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
 
-    resize(sizeHint().expandedTo(QSize(540, 430)));
+    // A window of one size: it can be minimised and closed, never
+    // maximised or resized.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(sizeHint().expandedTo(QSize(540, 430)));
 }
 
 MainWindow::~MainWindow() {
@@ -124,7 +122,7 @@ void MainWindow::connectPages() {
 
 void MainWindow::startUp(bool hideAtStart, const std::vector<tesvik::Message>& notices) {
     show();
-    for (const tesvik::Message& notice : notices) inform(text(notice));
+    for (const tesvik::Message& notice : notices) inform(uiText(notice));
     if (hideAtStart) hide();
 }
 
@@ -194,7 +192,7 @@ void MainWindow::exitProgram() {
 void MainWindow::outputCharacter(tesvik::chars::PackedChar value) {
     const tesvik::program::DeliveryOutcome outcome = output_->deliver(value);
     const auto notice = tesvik::program::deliveryNotice(outcome);
-    status_->setText(notice ? text(*notice) : QString());
+    status_->setText(notice ? uiText(*notice) : QString());
     if (outcome.hideMainWindow) hide();
 }
 
@@ -248,7 +246,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized)) return;
+    if (event->type() != QEvent::WindowStateChange) return;
+    constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (windowState() & enlarged) {
+        // A window manager that maximised the window anyway is undone: the
+        // window has one size.
+        QTimer::singleShot(0, this, [this, enlarged] { setWindowState(windowState() & ~enlarged); });
+        return;
+    }
+    if (!(windowState() & Qt::WindowMinimized)) return;
     // Minimising hides; the window comes back in its normal state.
     QTimer::singleShot(0, this, [this] {
         setWindowState(windowState() & ~Qt::WindowMinimized);

@@ -261,6 +261,24 @@ TEST_F(MainWindowTest, CloseAndMinimiseHide) {
     EXPECT_FALSE(w->isMinimized());
 }
 
+TEST_F(MainWindowTest, CanBeMinimisedButNeverMaximisedOrResized) {
+    auto w = makeWindow();
+    const Qt::WindowFlags flags = w->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(w->minimumSize(), w->maximumSize());
+
+    w->show();
+    const QSize shown = w->size();
+    w->showMaximized();  // as a window manager that ignores the fixed size would
+    processEventsFor(50);
+    EXPECT_FALSE(w->isMaximized());
+    EXPECT_EQ(w->size(), shown);
+    w->resize(shown * 2);
+    EXPECT_EQ(w->size(), shown);
+}
+
 TEST_F(MainWindowTest, TrayClickFollowsTheDefaultItem) {
     auto w = makeWindow();
     TrayIcon* tray = w->trayIcon();

@@ -61,7 +61,12 @@ void CandidatePage::applyAppearance(OneCellBox* box) const {
 
 bool CandidatePage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !takesKey(watched, event)) return false;
-    return handleKey(static_cast<const QKeyEvent&>(*event));
+    const bool consumed = handleKey(static_cast<const QKeyEvent&>(*event));
+    // A consumed key travels no further. The next key may arrive at the same
+    // address, at the parent of this receiver when Esc moved the focus there,
+    // and is a key of its own.
+    if (consumed) lastKey_ = nullptr;
+    return consumed;
 }
 
 bool CandidatePage::takesKey(QObject* watched, QEvent* event) {

@@ -1,7 +1,7 @@
 #include "tesvik/ui/pages/CandidatePage.h"
 
-#include "tesvik/program/RecordingOutput_testing.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,11 @@
 namespace tesvik::ui {
 namespace {
 
+using testing::focusOn;
+using testing::pressOnly;
 using tesvik::program::testing::copyOf;
 using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
-using tesvik::program::testing::RecordingOutput;
 
 // A page with a query field inside a group box, a grid and a box.
 class TestPage : public CandidatePage {
@@ -48,32 +49,15 @@ protected:
     void beforeKeyOutput() override { ++beforeOutputCalls; }
 };
 
-class CandidatePageTest : public ::testing::Test {
+class CandidatePageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
-    void SetUp() override { testing::testApplication(); }
-
     std::unique_ptr<TestPage> makePage(OutputKeys keys = {}) {
-        auto page = std::make_unique<TestPage>(PageContext{&settings, {}, &output}, keys);
+        auto page = std::make_unique<TestPage>(pageContext(), keys);
         page->resize(400, 300);
-        page->show();
-        page->activateWindow();
-        QApplication::processEvents();
+        testing::showActive(page.get());
         return page;
     }
 
-    static void focusOn(QWidget* widget) {
-        widget->setFocus(Qt::OtherFocusReason);
-        QApplication::processEvents();
-    }
-
-    static bool press(QWidget* receiver, int key, const QString& text = {}) {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(receiver, &event);
-        return event.isAccepted();
-    }
-
-    tesvik::program::Settings settings;
-    RecordingOutput output;
 };
 
 TEST_F(CandidatePageTest, EnterOrSpaceInAnyControlOutputsTheSelectedItemOnce) {
@@ -96,7 +80,7 @@ TEST_F(CandidatePageTest, EnterOrSpaceInAnyControlOutputsTheSelectedItemOnce) {
         QWidget* target = c.inGrid ? static_cast<QWidget*>(page->grid) : page->edit;
         focusOn(target);
         ASSERT_EQ(QApplication::focusWidget(), target);
-        press(target, c.key, c.text);
+        pressOnly(target, c.key, c.text);
         EXPECT_EQ(output.requests, std::vector<OutputRequest>{outputOf(0xD840DC00)}) << c.key << " " << c.inGrid;
         EXPECT_EQ(page->beforeOutputCalls, 1);
     }
@@ -106,9 +90,9 @@ TEST_F(CandidatePageTest, KeyGoesOnAfterOutput) {
     auto page = makePage();
     page->grid->setCandidates({0x4E00});
     focusOn(page->edit);
-    press(page->edit, Qt::Key_Return);
+    pressOnly(page->edit, Qt::Key_Return);
     EXPECT_EQ(page->returnsSeenByEdit, 1);
-    press(page->edit, Qt::Key_Space, " ");
+    pressOnly(page->edit, Qt::Key_Space, " ");
     EXPECT_EQ(page->edit->text(), " ");
     EXPECT_EQ(output.requests.size(), 2u);
 }
@@ -117,8 +101,8 @@ TEST_F(CandidatePageTest, EnterOnAnEmptyGridOutputsNothingAndGoesOn) {
     auto page = makePage();
     page->grid->setCandidates({});
     focusOn(page->edit);
-    press(page->edit, Qt::Key_Return);
-    press(page->edit, Qt::Key_Space, " ");
+    pressOnly(page->edit, Qt::Key_Return);
+    pressOnly(page->edit, Qt::Key_Space, " ");
     EXPECT_TRUE(output.requests.empty());
     EXPECT_EQ(page->returnsSeenByEdit, 1);
     EXPECT_EQ(page->beforeOutputCalls, 0);
@@ -128,9 +112,9 @@ TEST_F(CandidatePageTest, KeysThatThePageDoesNotTakeOutputNothing) {
     auto page = makePage(OutputKeys{.enter = false, .space = true, .escape = true});
     page->grid->setCandidates({0x4E00});
     focusOn(page->edit);
-    press(page->edit, Qt::Key_Return);
+    pressOnly(page->edit, Qt::Key_Return);
     EXPECT_TRUE(output.requests.empty());
-    press(page->edit, Qt::Key_Space, " ");
+    pressOnly(page->edit, Qt::Key_Space, " ");
     EXPECT_EQ(output.requests, std::vector<OutputRequest>{outputOf(0x4E00)});
 }
 
@@ -140,7 +124,7 @@ TEST_F(CandidatePageTest, EscapeMovesTheFocusToThePageAndIsConsumed) {
     focusOn(page->edit);
     page->edit->setText("abc");
     page->edit->selectAll();
-    press(page->edit, Qt::Key_Escape);
+    pressOnly(page->edit, Qt::Key_Escape);
     EXPECT_EQ(QApplication::focusWidget(), page.get());
     EXPECT_TRUE(output.requests.empty());
 }
@@ -148,7 +132,7 @@ TEST_F(CandidatePageTest, EscapeMovesTheFocusToThePageAndIsConsumed) {
 TEST_F(CandidatePageTest, EscapeIsLeftAloneWhereThePageDoesNotTakeIt) {
     auto page = makePage(OutputKeys{.enter = true, .space = true, .escape = false});
     focusOn(page->edit);
-    press(page->edit, Qt::Key_Escape);
+    pressOnly(page->edit, Qt::Key_Escape);
     EXPECT_EQ(QApplication::focusWidget(), page->edit);
 }
 
@@ -160,7 +144,7 @@ TEST_F(CandidatePageTest, KeysOutsideThePageAreIgnored) {
     outside.activateWindow();
     QApplication::processEvents();
     focusOn(&outside);
-    press(&outside, Qt::Key_Return);
+    pressOnly(&outside, Qt::Key_Return);
     EXPECT_TRUE(output.requests.empty());
 }
 

@@ -5,6 +5,7 @@
 #include "tesvik/program/CustomAreaFonts.h"
 #include "tesvik/ui/widgets/CellPainter.h"
 #include "tesvik/ui/widgets/CustomAreaGrid.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -21,11 +21,6 @@ namespace tesvik::ui {
 namespace {
 
 constexpr int kCell = 30;
-
-QString text(MessageId id) {
-    const std::string_view t = messageText(id);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 QLabel* cellLabel(const QString& caption, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
@@ -48,10 +43,8 @@ QString gridFontOf(const PageContext& context) {
 }  // namespace
 
 CustomAreaPage::CustomAreaPage(PageContext context, QWidget* parent)
-    : CandidatePage(std::move(context), parent), showMessage_([this](const QString& caption, const QString& body) {
-          QMessageBox::information(this, caption, body);
-      }) {
-    named(this, "customAreaPage", text(MessageId::CustomAreaPageName));
+    : CandidatePage(std::move(context), parent), notifier_(messageBoxNotifier(this)) {
+    named(this, "customAreaPage", uiText(MessageId::CustomAreaPageName));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildGridArea());
     layout->addWidget(buildCodeRow());
@@ -72,14 +65,14 @@ QWidget* CustomAreaPage::buildGridArea() {
     layout->setSpacing(0);
 
     grid_ = new CustomAreaGrid(area);
-    grid_->setAccessibleName(text(MessageId::CustomAreaPageName));
+    grid_->setAccessibleName(uiText(MessageId::CustomAreaPageName));
 
     // One header digit above each column, one label beside each row.
     auto* header = new QWidget(area);
     auto* headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(grid_->frameWidth(), 0, grid_->frameWidth(), 0);
     headerLayout->setSpacing(0);
-    for (const QString& digit : text(MessageId::CustomAreaColumnHeader).split(' ', Qt::SkipEmptyParts))
+    for (const QString& digit : uiText(MessageId::CustomAreaColumnHeader).split(' ', Qt::SkipEmptyParts))
         headerLayout->addWidget(cellLabel(digit, header));
 
     auto* rows = new QWidget(area);
@@ -87,7 +80,7 @@ QWidget* CustomAreaPage::buildGridArea() {
     rowsLayout->setContentsMargins(0, grid_->frameWidth(), 4, grid_->frameWidth());
     rowsLayout->setSpacing(0);
     for (MessageId row : {MessageId::CustomAreaRowE650, MessageId::CustomAreaRowE660, MessageId::CustomAreaRowE670}) {
-        auto* label = new QLabel(text(row), rows);
+        auto* label = new QLabel(uiText(row), rows);
         label->setFixedHeight(kCell);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rowsLayout->addWidget(label);
@@ -105,19 +98,19 @@ QWidget* CustomAreaPage::buildCodeRow() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    const QString codeCaption = text(MessageId::CustomAreaCodeLabel);
+    const QString codeCaption = uiText(MessageId::CustomAreaCodeLabel);
     codeField_ = named(new QLineEdit(row), "customAreaCodeEdit", codeCaption);
     codeField_->setReadOnly(true);
     codeField_->setMaximumWidth(100);
 
-    const QString formatCaption = text(MessageId::CustomAreaCharsetLabel);
+    const QString formatCaption = uiText(MessageId::CustomAreaCharsetLabel);
     formatList_ = named(new QComboBox(row), "customAreaFormatList", formatCaption);
-    formatList_->addItem(text(chars::codeFormatName(chars::CodeFormat::Unicode)));
-    formatList_->addItem(text(chars::codeFormatName(chars::CodeFormat::Gb18030)));
+    formatList_->addItem(uiText(chars::codeFormatName(chars::CodeFormat::Unicode)));
+    formatList_->addItem(uiText(chars::codeFormatName(chars::CodeFormat::Gb18030)));
     formatList_->setCurrentIndex(0);
     connect(formatList_, &QComboBox::currentIndexChanged, this, &CustomAreaPage::switchCodeFormat);
 
-    const QString fontCaption = text(MessageId::CustomAreaFontLabel);
+    const QString fontCaption = uiText(MessageId::CustomAreaFontLabel);
     fontList_ = named(new QComboBox(row), "customAreaFontList", fontCaption);
     const program::CustomAreaFontChoice fonts =
         program::customAreaFontChoice(platform::installedFonts(), gridFontOf(context()).toStdString());
@@ -135,20 +128,20 @@ QWidget* CustomAreaPage::buildCodeRow() {
 }
 
 QWidget* CustomAreaPage::buildEntryGroup() {
-    auto* group = new QGroupBox(text(MessageId::CodeValueGroup), this);
+    auto* group = new QGroupBox(uiText(MessageId::CodeValueGroup), this);
     auto* layout = new QVBoxLayout(group);
 
     auto* entryRow = new QHBoxLayout;
-    const QString entryCaption = text(MessageId::CodeValueLabel);
+    const QString entryCaption = uiText(MessageId::CodeValueLabel);
     codeValueEdit_ = named(new QLineEdit(group), "codeValueEdit", entryCaption);
     codeValueEdit_->setMaxLength(static_cast<int>(program::kCodeEntryMaxLength));
     codeValueEdit_->setMaximumWidth(80);
     connect(codeValueEdit_, &QLineEdit::textChanged, this, &CustomAreaPage::enterCodeValue);
 
-    const QString previewCaption = text(MessageId::CodeValuePreviewLabel);
+    const QString previewCaption = uiText(MessageId::CodeValuePreviewLabel);
     preview_ = named(new OneCellBox(BoxColour::Plain, group), "codeValuePreview", previewCaption);
 
-    const QString buttonCaption = text(MessageId::CodeValueButton);
+    const QString buttonCaption = uiText(MessageId::CodeValueButton);
     codeValueButton_ = named(new QPushButton(buttonCaption, group), "codeValueButton", buttonCaption);
     connect(codeValueButton_, &QPushButton::clicked, this, &CustomAreaPage::outputEnteredCharacter);
 
@@ -160,9 +153,9 @@ QWidget* CustomAreaPage::buildEntryGroup() {
     entryRow->addStretch(1);
     layout->addLayout(entryRow);
 
-    layout->addWidget(new QLabel(text(MessageId::CodeValueNoteLabel), group));
-    layout->addWidget(new QLabel(text(MessageId::CodeValueNoteDigits), group));
-    layout->addWidget(new QLabel(text(MessageId::CodeValueNoteGlyph), group));
+    layout->addWidget(new QLabel(uiText(MessageId::CodeValueNoteLabel), group));
+    layout->addWidget(new QLabel(uiText(MessageId::CodeValueNoteDigits), group));
+    layout->addWidget(new QLabel(uiText(MessageId::CodeValueNoteGlyph), group));
     return group;
 }
 
@@ -176,7 +169,7 @@ void CustomAreaPage::applySettings() {
     codeField_->setPalette(palette);
 }
 
-void CustomAreaPage::setMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
+void CustomAreaPage::setNotifier(std::unique_ptr<PageNotifier> notifier) { notifier_ = std::move(notifier); }
 
 void CustomAreaPage::showSelectedCode() {
     display_.showSelection(grid_->selectedValue());
@@ -199,7 +192,7 @@ void CustomAreaPage::enterCodeValue(const QString& typed) {
     const program::CodeEntryOutcome outcome = entry_.change(typed.toLatin1().toStdString());
     preview_->setValue(outcome.preview);
     if (!outcome.rejected) return;
-    showMessage_(text(MessageId::InputErrorCaption), text(*outcome.rejected));
+    notifier_->show(tesvik::message(*outcome.rejected), PageNotifier::Icon::Information, inputErrorCaption());
     const QSignalBlocker guard(codeValueEdit_);
     codeValueEdit_->setText(QString::fromStdString(outcome.text));
 }

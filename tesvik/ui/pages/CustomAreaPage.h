@@ -5,8 +5,9 @@
 #include "tesvik/program/CustomAreaCodeDisplay.h"
 #include "tesvik/program/CustomAreaCodeEntry.h"
 #include "tesvik/ui/pages/CandidatePage.h"
+#include "tesvik/ui/widgets/PageNotifier.h"
 
-#include <functional>
+#include <memory>
 
 class QComboBox;
 class QLineEdit;
@@ -19,14 +20,12 @@ class CustomAreaGrid;
 class CustomAreaPage : public CandidatePage {
     Q_OBJECT
 public:
-    // Shows a message to the user (an information box by default).
-    using MessageShower = std::function<void(const QString& caption, const QString& text)>;
-
     explicit CustomAreaPage(PageContext context, QWidget* parent = nullptr);
 
     QWidget* firstFocusWidget() override;
     void applySettings() override;
-    void setMessageShower(MessageShower shower);
+    // Replaces the message boxes (tests record instead).
+    void setNotifier(std::unique_ptr<PageNotifier> notifier);
 
     CustomAreaGrid* grid() const { return grid_; }
     std::uint32_t previewValue() const { return entry_.preview(); }
@@ -51,7 +50,7 @@ private:
 
     program::CustomAreaCodeDisplay display_;
     program::CodeValueEntry entry_;
-    MessageShower showMessage_;
+    std::unique_ptr<PageNotifier> notifier_;
 };
 
 }  // namespace tesvik::ui

@@ -1,8 +1,9 @@
 #include "tesvik/ui/pages/CustomAreaPage.h"
 
-#include "tesvik/program/RecordingOutput_testing.h"
 #include "tesvik/ui/widgets/CustomAreaGrid.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
+#include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -15,27 +16,18 @@
 namespace tesvik::ui {
 namespace {
 
+using testing::focusOn;
+using testing::pressOnly;
 using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
-using tesvik::program::testing::RecordingOutput;
 
-struct ShownMessage {
-    QString caption;
-    QString text;
-};
-
-class CustomAreaPageTest : public ::testing::Test {
+class CustomAreaPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
     void SetUp() override {
-        testing::testApplication();
         settings.currentFontName = "DejaVu Sans";
-        page = std::make_unique<CustomAreaPage>(PageContext{&settings, {}, &output});
-        page->setMessageShower([this](const QString& caption, const QString& text) {
-            messages.push_back({caption, text});
-        });
-        page->show();
-        page->activateWindow();
-        QApplication::processEvents();
+        page = std::make_unique<CustomAreaPage>(pageContext());
+        notices = testing::recordNotices(*page);
+        testing::showActive(page.get());
         grid = page->findChild<CustomAreaGrid*>("customAreaGrid");
         codeField = page->findChild<QLineEdit*>("customAreaCodeEdit");
         formatList = page->findChild<QComboBox*>("customAreaFormatList");
@@ -45,25 +37,15 @@ protected:
         ASSERT_TRUE(grid && codeField && formatList && fontList && entry && button);
     }
 
-    static void focusOn(QWidget* widget) {
-        widget->setFocus(Qt::OtherFocusReason);
-        QApplication::processEvents();
-    }
-
-    static void press(QWidget* receiver, int key, const QString& text = {}) {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(receiver, &event);
-    }
-
     // Types into the focused entry key by key.
     void type(const QString& text) {
         focusOn(entry);
-        for (QChar c : text) press(entry, Qt::Key_unknown, QString(c));
+        for (QChar c : text) pressOnly(entry, Qt::Key_unknown, QString(c));
     }
 
     void clearEntry() {
         focusOn(entry);
-        while (!entry->text().isEmpty()) press(entry, Qt::Key_Backspace);
+        while (!entry->text().isEmpty()) pressOnly(entry, Qt::Key_Backspace);
     }
 
     std::uint32_t valueAt(int row, int column) const {
@@ -71,10 +53,8 @@ protected:
         return index.isValid() ? grid->candidates()[static_cast<std::size_t>(index.row())] : 0;
     }
 
-    tesvik::program::Settings settings;
-    RecordingOutput output;
     std::unique_ptr<CustomAreaPage> page;
-    std::vector<ShownMessage> messages;
+    testing::RecordingNotifier* notices = nullptr;
     CustomAreaGrid* grid = nullptr;
     QLineEdit* codeField = nullptr;
     QComboBox* formatList = nullptr;
@@ -132,14 +112,14 @@ TEST_F(CustomAreaPageTest, EnteredCodeValuePreviewsAndOutputsItsCharacter) {
         button->click();
         EXPECT_EQ(output.requests, std::vector<OutputRequest>{outputOf(c.value)}) << c.typed;
     }
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(notices->notices.empty());
 }
 
 TEST_F(CustomAreaPageTest, EntryTakesNoSixthCharacter) {
     type("200001");
     EXPECT_EQ(entry->text(), "20000");
     EXPECT_EQ(page->previewValue(), 0xD840DC00u);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(notices->notices.empty());
 }
 
 TEST_F(CustomAreaPageTest, RefusedEntryShowsTheRangeMessageAndKeepsThePreview) {
@@ -149,15 +129,16 @@ TEST_F(CustomAreaPageTest, RefusedEntryShowsTheRangeMessageAndKeepsThePreview) {
     };
     const Case cases[] = {{"4e", "g"}, {"", "x"}, {"", "一"}, {"41", " "}, {"", "-"}};
     for (const Case& c : cases) {
-        messages.clear();
+        notices->clear();
         clearEntry();
         type(c.before);
         const chars::PackedChar previewBefore = page->previewValue();
-        press(entry, Qt::Key_Home);
+        pressOnly(entry, Qt::Key_Home);
         type(c.typed);
-        ASSERT_EQ(messages.size(), 1u) << c.typed;
-        EXPECT_EQ(messages[0].caption, "LumenarTesvik向你报告：");
-        EXPECT_EQ(messages[0].text, "请输入范围在00000到FFFFF范围内的四位或五位Uicode码值！");
+        ASSERT_EQ(notices->notices.size(), 1u) << c.typed;
+        EXPECT_EQ(notices->notices[0].caption, "LumenarTesvik向你报告：");
+        EXPECT_EQ(notices->notices[0].icon, PageNotifier::Icon::Information);
+        EXPECT_EQ(notices->notices[0].text, "请输入范围在00000到FFFFF范围内的四位或五位Uicode码值！");
         EXPECT_EQ(entry->text(), c.before) << c.typed;
         EXPECT_EQ(page->previewValue(), previewBefore);
     }
@@ -179,10 +160,10 @@ TEST_F(CustomAreaPageTest, SpaceOutputsTheSelectedCellAndEnterDoesNot) {
     for (QWidget* target : {static_cast<QWidget*>(grid), static_cast<QWidget*>(formatList)}) {
         output.requests.clear();
         focusOn(target);
-        press(target, Qt::Key_Return);
-        press(target, Qt::Key_Enter);
+        pressOnly(target, Qt::Key_Return);
+        pressOnly(target, Qt::Key_Enter);
         EXPECT_TRUE(output.requests.empty());
-        press(target, Qt::Key_Space, " ");
+        pressOnly(target, Qt::Key_Space, " ");
         EXPECT_EQ(output.requests, std::vector<OutputRequest>{outputOf(0xE661)});
     }
 }
@@ -199,7 +180,7 @@ TEST_F(CustomAreaPageTest, DoubleClickOutputsTheCell) {
 
 TEST_F(CustomAreaPageTest, EscapeMovesTheFocusToThePage) {
     focusOn(entry);
-    press(entry, Qt::Key_Escape);
+    pressOnly(entry, Qt::Key_Escape);
     EXPECT_EQ(QApplication::focusWidget(), page.get());
     EXPECT_TRUE(output.requests.empty());
 }

@@ -4,6 +4,7 @@
 #include "tesvik/lookup/pinyin/PinyinSearch.h"
 #include "tesvik/messages/Messages.h"
 #include "tesvik/ui/widgets/CodeStatusLine.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -24,24 +24,23 @@ namespace tesvik::ui {
 namespace {
 using tesvik::MessageId;
 
-QString textOf(MessageId id) { return QString::fromUtf8(tesvik::messageText(id)); }
-
 constexpr int kMaxPinyinLength = 7;
 constexpr MessageId kToneNames[] = {MessageId::PinyinToneFirst,  MessageId::PinyinToneSecond,
                                     MessageId::PinyinToneThird,  MessageId::PinyinToneFourth,
                                     MessageId::PinyinToneNeutral, MessageId::PinyinToneAny};
 
 QGroupBox* groupAround(MessageId caption, QWidget* inner, QWidget* parent) {
-    auto* group = new QGroupBox(textOf(caption), parent);
+    auto* group = new QGroupBox(uiText(caption), parent);
     auto* layout = new QHBoxLayout(group);
     layout->addWidget(inner, 0, Qt::AlignCenter);
     return group;
 }
 }  // namespace
 
-PinyinPage::PinyinPage(PageContext context, QWidget* parent) : CandidatePage(std::move(context), parent) {
+PinyinPage::PinyinPage(PageContext context, QWidget* parent)
+    : CandidatePage(std::move(context), parent), notifier_(messageBoxNotifier(this)) {
     setObjectName("pinyinPage");
-    setAccessibleName(textOf(MessageId::PinyinPageCaption));
+    setAccessibleName(uiText(MessageId::PinyinPageCaption));
     buildControls();
     attachGrid(grid_);
     attachBox(current_);
@@ -52,39 +51,39 @@ PinyinPage::PinyinPage(PageContext context, QWidget* parent) : CandidatePage(std
 
 QWidget* PinyinPage::firstFocusWidget() { return text_; }
 
-void PinyinPage::setMessageSink(MessageSink sink) { sink_ = std::move(sink); }
+void PinyinPage::setNotifier(std::unique_ptr<PageNotifier> notifier) { notifier_ = std::move(notifier); }
 
 void PinyinPage::buildControls() {
     text_ = new QLineEdit(this);
     text_->setObjectName("pinyinEdit");
-    text_->setAccessibleName(textOf(MessageId::PinyinTextLabel));
+    text_->setAccessibleName(uiText(MessageId::PinyinTextLabel));
     text_->setMaxLength(kMaxPinyinLength);
     tones_ = new QComboBox(this);
     tones_->setObjectName("pinyinToneList");
-    tones_->setAccessibleName(textOf(MessageId::PinyinToneLabel));
-    for (MessageId tone : kToneNames) tones_->addItem(textOf(tone));
+    tones_->setAccessibleName(uiText(MessageId::PinyinToneLabel));
+    for (MessageId tone : kToneNames) tones_->addItem(uiText(tone));
     tones_->setCurrentIndex(0);
-    query_ = new QPushButton(textOf(MessageId::PinyinQueryButton), this);
+    query_ = new QPushButton(uiText(MessageId::PinyinQueryButton), this);
     query_->setObjectName("pinyinQueryButton");
     query_->hide();
     grid_ = new CandidateGrid(GridLook{}, this);
     grid_->setObjectName("pinyinGrid");
-    grid_->setAccessibleName(textOf(MessageId::PinyinGridLabel));
+    grid_->setAccessibleName(uiText(MessageId::PinyinGridLabel));
     current_ = new OneCellBox(BoxColour::CodeSpace, this);
     current_->setObjectName("pinyinCurrentCharBox");
     radical_ = new OneCellBox(BoxColour::Radicals, this);
     radical_->setObjectName("pinyinRadicalBox");
     readings_ = new QComboBox(this);
     readings_->setObjectName("pinyinReadingsList");
-    outsideGbk_ = new QCheckBox(textOf(MessageId::RadicalOutsideGbkCheck), this);
+    outsideGbk_ = new QCheckBox(uiText(MessageId::RadicalOutsideGbkCheck), this);
     outsideGbk_->setObjectName("pinyinOutsideGbkCheck");
     status_ = new CodeStatusLine(tesvik::chars::BlockNamePage::Other, this);
     status_->setObjectName("pinyinStatusLine");
 
     auto* queryRow = new QHBoxLayout;
-    auto* textLabel = new QLabel(textOf(MessageId::PinyinTextLabel), this);
+    auto* textLabel = new QLabel(uiText(MessageId::PinyinTextLabel), this);
     textLabel->setBuddy(text_);
-    auto* toneLabel = new QLabel(textOf(MessageId::PinyinToneLabel), this);
+    auto* toneLabel = new QLabel(uiText(MessageId::PinyinToneLabel), this);
     toneLabel->setBuddy(tones_);
     queryRow->addWidget(textLabel);
     queryRow->addWidget(text_);
@@ -92,9 +91,9 @@ void PinyinPage::buildControls() {
     queryRow->addWidget(tones_);
     queryRow->addWidget(query_);
     queryRow->addStretch();
-    queryRow->addWidget(new QLabel(textOf(MessageId::PinyinTestMark), this));
+    queryRow->addWidget(new QLabel(uiText(MessageId::PinyinTestMark), this));
 
-    auto* gridLabel = new QLabel(textOf(MessageId::PinyinGridLabel), this);
+    auto* gridLabel = new QLabel(uiText(MessageId::PinyinGridLabel), this);
     gridLabel->setBuddy(grid_);
 
     auto* boxRow = new QHBoxLayout;
@@ -142,20 +141,17 @@ void PinyinPage::loadFiles() {
     if (byCode) byCode_.emplace(std::move(byCode).value());  // the main window reports a missing file
     // Reported once the page is up, as a message of its opening.
     if (problem) {
-        const QString text = QString::fromStdString(problem->text);
-        QTimer::singleShot(0, this, [this, text] { report(text, false); });
+        QTimer::singleShot(0, this, [this, message = *problem] { report(message); });
     }
 }
 
-void PinyinPage::report(const QString& text, bool question) const {
-    if (sink_) {
-        sink_(text, question);
-        return;
-    }
-    QMessageBox box(question ? QMessageBox::Question : QMessageBox::Information,
-                    textOf(question ? MessageId::InputErrorCaption : MessageId::MainWindowCaption), text,
-                    QMessageBox::Ok, const_cast<PinyinPage*>(this));
-    box.exec();
+void PinyinPage::report(const tesvik::Message& message) {
+    notifier_->show(message, PageNotifier::Icon::Information, uiText(MessageId::MainWindowCaption));
+}
+
+// Refused text is reported with the question icon, as this page always has.
+void PinyinPage::reportInputError(const tesvik::Message& message) {
+    notifier_->show(message, PageNotifier::Icon::Question, inputErrorCaption());
 }
 
 void PinyinPage::checkText() {
@@ -165,7 +161,7 @@ void PinyinPage::checkText() {
         return;
     }
     if (check.error) {
-        report(QString::fromStdString(check.error->text), true);
+        reportInputError(*check.error);
         const auto from = static_cast<int>(check.badAt.value_or(0));
         text_->setSelection(from, static_cast<int>(text_->text().size()) - from);
         return;
@@ -189,7 +185,7 @@ void PinyinPage::runQuery() {
     if (found) {
         results_ = std::move(found).value();
     } else {
-        report(QString::fromStdString(found.error().text), false);
+        report(found.error());
     }
     fillGrid();
 }

@@ -5,8 +5,9 @@
 #include "tesvik/lookup/pinyin/PinyinByCodeFile.h"
 #include "tesvik/lookup/pinyin/PinyinEntries.h"
 #include "tesvik/lookup/pinyin/PinyinIndex.h"
+#include "tesvik/ui/widgets/PageNotifier.h"
 
-#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,13 +23,10 @@ class CodeStatusLine;
 class PinyinPage : public CandidatePage {
     Q_OBJECT
 public:
-    // Shows a message to the user (information or question box); tests
-    // replace it.
-    using MessageSink = std::function<void(const QString& text, bool question)>;
-
     explicit PinyinPage(PageContext context, QWidget* parent = nullptr);
     QWidget* firstFocusWidget() override;
-    void setMessageSink(MessageSink sink);
+    // Replaces the message boxes (tests record instead).
+    void setNotifier(std::unique_ptr<PageNotifier> notifier);
 
     void runQuery();  // the hidden "查询" button
 
@@ -43,7 +41,8 @@ private:
     void fillGrid();
     void showSelection();
     void clearAll();
-    void report(const QString& text, bool question) const;
+    void report(const tesvik::Message& message);
+    void reportInputError(const tesvik::Message& message);
 
     QLineEdit* text_ = nullptr;
     QComboBox* tones_ = nullptr;
@@ -60,7 +59,7 @@ private:
     std::optional<tesvik::lookup::PinyinByCodeFile> byCode_;
     std::vector<tesvik::lookup::PinyinResult> results_;
     int indexAfterRefill_ = 0;
-    MessageSink sink_;
+    std::unique_ptr<PageNotifier> notifier_;
 };
 
 }  // namespace tesvik::ui

@@ -1,9 +1,9 @@
 #include "tesvik/ui/pages/PinyinPage.h"
 
 #include "tesvik/messages/Messages.h"
-#include "tesvik/program/RecordingOutput_testing.h"
 #include "tesvik/ui/widgets/CodeStatusLine.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +20,10 @@ namespace {
 
 using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
-using tesvik::program::testing::RecordingOutput;
 
-struct Shown {
-    QString text;
-    bool question;
-};
-
-class PinyinPageTest : public ::testing::Test {
+class PinyinPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
     void SetUp() override {
-        testing::testApplication();
         page = makePage(LUMENAR_DATA_DIR);
         edit = page->findChild<QLineEdit*>("pinyinEdit");
         grid = page->findChild<CandidateGrid*>("pinyinGrid");
@@ -44,7 +37,7 @@ protected:
         PageContext context{&settings, {}, &output};
         context.directories.data = data;
         auto made = std::make_unique<PinyinPage>(context);
-        made->setMessageSink([this](const QString& text, bool question) { shown.push_back({text, question}); });
+        notices = testing::recordNotices(*made);
         made->resize(500, 300);
         made->show();
         made->activateWindow();
@@ -67,9 +60,7 @@ protected:
         return std::find(values.begin(), values.end(), value) != values.end();
     }
 
-    tesvik::program::Settings settings;
-    RecordingOutput output;
-    std::vector<Shown> shown;
+    testing::RecordingNotifier* notices = nullptr;
     std::unique_ptr<PinyinPage> page;
     QLineEdit* edit = nullptr;
     CandidateGrid* grid = nullptr;
@@ -83,7 +74,7 @@ TEST_F(PinyinPageTest, OpensWithFirstToneAndTheFocusInTheField) {
     EXPECT_EQ(page->findChild<QComboBox*>("pinyinToneList")->count(), 6);
     EXPECT_EQ(page->firstFocusWidget(), edit);
     EXPECT_EQ(QApplication::focusWidget(), edit);
-    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(notices->notices.empty());
     EXPECT_EQ(current->value(), 0u);
 }
 
@@ -113,9 +104,10 @@ TEST_F(PinyinPageTest, SelectingZhangShowsItsRadical) {
 
 TEST_F(PinyinPageTest, TextOutsideAToZIsReportedAndMarked) {
     type("zh1ang");
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, "“zh1ang”不是合法的拼音，请输入合法的拼音字母a-z！");
-    EXPECT_TRUE(shown[0].question);
+    ASSERT_EQ(notices->notices.size(), 1u);
+    EXPECT_EQ(notices->notices[0].text, "“zh1ang”不是合法的拼音，请输入合法的拼音字母a-z！");
+    EXPECT_EQ(notices->notices[0].icon, PageNotifier::Icon::Question);
+    EXPECT_EQ(notices->notices[0].caption, "LumenarTesvik向你报告：");
     EXPECT_EQ(edit->selectedText(), "1ang");
 }
 
@@ -179,15 +171,13 @@ TEST_F(PinyinPageTest, FieldTakesSevenCharacters) {
 }
 
 TEST(PinyinPageFiles, MissingFilesAreReportedOnceAndQueriesFindNothing) {
-    testing::testApplication();
-    std::vector<QString> texts;
-    PageContext context;
-    context.directories.data = "/nonexistent-pinyin-data";
-    PinyinPage page(context);
-    page.setMessageSink([&texts](const QString& text, bool) { texts.push_back(text); });
+    testing::PageTestBed bed;
+    PinyinPage page(bed.pageContext("/nonexistent-pinyin-data"));
+    const testing::RecordingNotifier& notices = *testing::recordNotices(page);
     QApplication::processEvents();
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0], QString::fromUtf8(tesvik::messageText(tesvik::MessageId::PinyinFilesDamaged)));
+    ASSERT_EQ(notices.ids(), std::vector{tesvik::MessageId::PinyinFilesDamaged});
+    EXPECT_EQ(notices.notices[0].icon, PageNotifier::Icon::Information);
+    EXPECT_EQ(notices.notices[0].caption, tesvik::messageText(tesvik::MessageId::MainWindowCaption));
     page.findChild<QLineEdit*>("pinyinEdit")->setText("zhang");
     QApplication::processEvents();
     EXPECT_EQ(page.findChild<CandidateGrid*>("pinyinGrid")->count(), 0);

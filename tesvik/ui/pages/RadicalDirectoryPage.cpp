@@ -2,7 +2,8 @@
 
 #include "tesvik/lookup/radical/RadicalPageInput.h"
 #include "tesvik/ui/widgets/RadicalSpaceGuard.h"
-#include "tesvik/ui/widgets/RadicalStrokeButtons.h"
+#include "tesvik/ui/widgets/StrokeButtons.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -17,8 +18,6 @@
 namespace tesvik::ui {
 namespace {
 
-QString textOf(tesvik::MessageId id) { return QString::fromUtf8(tesvik::messageText(id)); }
-
 bool isEnterOrSpace(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Space;
 }
@@ -26,7 +25,7 @@ bool isEnterOrSpace(const QKeyEvent& key) {
 QLineEdit* namedField(const char* name, tesvik::MessageId caption, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
-    field->setAccessibleName(textOf(caption));
+    field->setAccessibleName(uiText(caption));
     return field;
 }
 
@@ -46,10 +45,10 @@ RadicalDirectoryPage::RadicalDirectoryPage(PageContext context, QWidget* parent)
       grid_(new CandidateGrid(GridLook{30, 30, CellColours::Radicals, false}, this)),
       currentBox_(new OneCellBox(BoxColour::Plain, this)),
       status_(new CodeStatusLine(tesvik::chars::BlockNamePage::RadicalDirectory, this)),
-      confirmButton_(new QPushButton(textOf(tesvik::MessageId::RadicalConfirmButton), this)),
-      notifier_(radicalMessageBoxes(this)) {
+      confirmButton_(new QPushButton(uiText(tesvik::MessageId::RadicalConfirmButton), this)),
+      notifier_(messageBoxNotifier(this)) {
     setObjectName("radicalDirectoryPage");
-    setAccessibleName(textOf(tesvik::MessageId::RadicalDirectoryPageTitle));
+    setAccessibleName(uiText(tesvik::MessageId::RadicalDirectoryPageTitle));
     buildLayout();
     applySettings();
 
@@ -65,7 +64,7 @@ RadicalDirectoryPage::RadicalDirectoryPage(PageContext context, QWidget* parent)
         if (!updatingFields_) strokeFieldEdited();
     });
     connect(strokeField_, &RadicalStrokeField::keyRefused, this, [this](const tesvik::Message& message) {
-        notifier_->show(message, RadicalNoticeIcon::None, radicalInputErrorCaption());
+        notifier_->show(message, PageNotifier::Icon::None, inputErrorCaption());
     });
     connect(countField_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!updatingFields_) countFieldEdited(text);
@@ -82,30 +81,30 @@ RadicalDirectoryPage::~RadicalDirectoryPage() = default;
 
 void RadicalDirectoryPage::buildLayout() {
     strokeField_->setObjectName("radicalStrokeEdit");
-    strokeField_->setAccessibleName(textOf(tesvik::MessageId::RadicalStrokesCaption));
+    strokeField_->setAccessibleName(uiText(tesvik::MessageId::RadicalStrokesCaption));
     grid_->setObjectName("radicalGrid");
-    grid_->setAccessibleName(textOf(tesvik::MessageId::RadicalListCaption));
+    grid_->setAccessibleName(uiText(tesvik::MessageId::RadicalListCaption));
     currentBox_->setObjectName("currentRadicalBox");
-    currentBox_->setAccessibleName(textOf(tesvik::MessageId::CurrentRadicalCaption));
+    currentBox_->setAccessibleName(uiText(tesvik::MessageId::CurrentRadicalCaption));
     status_->setObjectName("radicalStatusLine");
     confirmButton_->setObjectName("radicalConfirmButton");
     confirmButton_->setAccessibleName(confirmButton_->text());
-    confirmButton_->setToolTip(textOf(tesvik::MessageId::RadicalConfirmTooltip));
+    confirmButton_->setToolTip(uiText(tesvik::MessageId::RadicalConfirmTooltip));
     confirmButton_->setAutoDefault(false);
 
-    auto* buttons = new RadicalStrokeButtons("radicalStroke", this);
-    connect(buttons, &RadicalStrokeButtons::strokePressed, this, &RadicalDirectoryPage::pressStroke);
-    connect(buttons, &RadicalStrokeButtons::backPressed, this, &RadicalDirectoryPage::pressBack);
+    auto* buttons = new StrokeButtons("radicalStroke", this);
+    connect(buttons, &StrokeButtons::strokePressed, this, &RadicalDirectoryPage::pressStroke);
+    connect(buttons, &StrokeButtons::backPressed, this, &RadicalDirectoryPage::pressBack);
 
-    auto* strokesBox = new QGroupBox(textOf(tesvik::MessageId::RadicalStrokesCaption), this);
+    auto* strokesBox = new QGroupBox(uiText(tesvik::MessageId::RadicalStrokesCaption), this);
     auto* strokesLayout = new QVBoxLayout(strokesBox);
     strokesLayout->addWidget(strokeField_);
     strokesLayout->addWidget(buttons);
 
     auto* fields = new QGridLayout;
-    auto* countLabel = new QLabel(textOf(tesvik::MessageId::RadicalCountCaption), this);
+    auto* countLabel = new QLabel(uiText(tesvik::MessageId::RadicalCountCaption), this);
     countLabel->setBuddy(countField_);
-    auto* pinyinLabel = new QLabel(textOf(tesvik::MessageId::RadicalPinyinCaption), this);
+    auto* pinyinLabel = new QLabel(uiText(tesvik::MessageId::RadicalPinyinCaption), this);
     pinyinLabel->setBuddy(pinyinField_);
     fields->addWidget(countLabel, 0, 0);
     fields->addWidget(countField_, 0, 1);
@@ -116,12 +115,12 @@ void RadicalDirectoryPage::buildLayout() {
     top->addWidget(strokesBox, 3);
     top->addLayout(fields, 2);
 
-    auto* listBox = new QGroupBox(textOf(tesvik::MessageId::RadicalListCaption), this);
+    auto* listBox = new QGroupBox(uiText(tesvik::MessageId::RadicalListCaption), this);
     auto* listLayout = new QVBoxLayout(listBox);
     listLayout->addWidget(grid_);
     listLayout->addWidget(status_);
 
-    auto* boxLabel = new QLabel(textOf(tesvik::MessageId::CurrentRadicalCaption), this);
+    auto* boxLabel = new QLabel(uiText(tesvik::MessageId::CurrentRadicalCaption), this);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(boxLabel);
     bottom->addWidget(currentBox_);
@@ -144,7 +143,7 @@ void RadicalDirectoryPage::applySettings() {
     if (context().settings != nullptr) strokeField_->setStrokeKeys(context().settings->strokeKeys);
 }
 
-void RadicalDirectoryPage::setNotifier(std::unique_ptr<RadicalNotifier> notifier) { notifier_ = std::move(notifier); }
+void RadicalDirectoryPage::setNotifier(std::unique_ptr<PageNotifier> notifier) { notifier_ = std::move(notifier); }
 
 void RadicalDirectoryPage::pressStroke(char digit) {
     query_.strokes.push_back(digit);
@@ -192,7 +191,7 @@ void RadicalDirectoryPage::pinyinFieldEdited(const QString& text) {
     if (!checked) {
         const auto from = QString::fromUtf8(query_.pinyin.data(),
                                             static_cast<qsizetype>(checked.error().selectFrom)).size();
-        refuse(pinyinField_, checked.error().message, static_cast<int>(from), radicalInputErrorCaption());
+        refuse(pinyinField_, checked.error().message, static_cast<int>(from), inputErrorCaption());
         return;
     }
     if (!query_.pinyin.empty()) search();
@@ -201,7 +200,7 @@ void RadicalDirectoryPage::pinyinFieldEdited(const QString& text) {
 void RadicalDirectoryPage::refuse(QLineEdit* field, const tesvik::Message& message, int selectFrom,
                                   const QString& caption) {
     field->setSelection(selectFrom, static_cast<int>(field->text().size()) - selectFrom);
-    notifier_->show(message, caption.isEmpty() ? RadicalNoticeIcon::Information : RadicalNoticeIcon::None, caption);
+    notifier_->show(message, caption.isEmpty() ? PageNotifier::Icon::Information : PageNotifier::Icon::None, caption);
 }
 
 void RadicalDirectoryPage::search() {
@@ -233,7 +232,7 @@ void RadicalDirectoryPage::confirm(tesvik::lookup::KeyAliasing aliasing) {
 void RadicalDirectoryPage::confirmButtonClicked() {
     const bool selected = grid_->selectedIndex() >= 0;
     if (const auto chosen = tesvik::lookup::checkRadicalChosen(selected, current_); !chosen) {
-        notifier_->show(chosen.error(), RadicalNoticeIcon::Information);
+        notifier_->show(chosen.error(), PageNotifier::Icon::Information);
         return;
     }
     if (selected) {

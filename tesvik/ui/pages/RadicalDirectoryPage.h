@@ -6,7 +6,7 @@
 #include "tesvik/lookup/radical/RadicalSelection.h"
 #include "tesvik/ui/pages/CandidatePage.h"
 #include "tesvik/ui/widgets/CodeStatusLine.h"
-#include "tesvik/ui/widgets/RadicalNotifier.h"
+#include "tesvik/ui/widgets/PageNotifier.h"
 #include "tesvik/ui/widgets/RadicalStrokeField.h"
 
 #include <memory>
@@ -30,7 +30,7 @@ public:
     void applySettings() override;
 
     const tesvik::lookup::CurrentRadical& currentRadical() const { return current_; }
-    void setNotifier(std::unique_ptr<RadicalNotifier> notifier);
+    void setNotifier(std::unique_ptr<PageNotifier> notifier);
 
 signals:
     // The current radical changed (a selection in the list or a
@@ -61,7 +61,7 @@ private:
     OneCellBox* currentBox_;
     CodeStatusLine* status_;
     QPushButton* confirmButton_;
-    std::unique_ptr<RadicalNotifier> notifier_;
+    std::unique_ptr<PageNotifier> notifier_;
 
     tesvik::lookup::RadicalQuery query_;
     std::vector<tesvik::lookup::RadicalCandidate> candidates_;

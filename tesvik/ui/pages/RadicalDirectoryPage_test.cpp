@@ -5,24 +5,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "tesvik/program/RecordingOutput_testing.h"
-#include "tesvik/ui/widgets/RadicalNotifier_testing.h"
-#include "tesvik/ui/widgets/RadicalPages_testing.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
+#include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 namespace tesvik::ui {
 namespace {
 
-using testing::RecordingRadicalNotifier;
+using testing::RecordingNotifier;
 
-class RadicalDirectoryPageTest : public ::testing::Test {
+class RadicalDirectoryPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
     RadicalDirectoryPageTest() {
-        tesvik::ui::testing::testApplication();
-        page = std::make_unique<RadicalDirectoryPage>(testing::shippedDataContext(&output));
-        auto recording = std::make_unique<RecordingRadicalNotifier>();
-        notices = recording.get();
-        page->setNotifier(std::move(recording));
+        page = std::make_unique<RadicalDirectoryPage>(pageContext());
+        notices = testing::recordNotices(*page);
         connect();
     }
 
@@ -45,9 +41,8 @@ protected:
     QLineEdit* strokes() { return child<QLineEdit>("radicalStrokeEdit"); }
     QString currentKey() const { return radicalKeyText(page->currentRadical().key); }
 
-    tesvik::program::testing::RecordingOutput output;
     std::unique_ptr<RadicalDirectoryPage> page;
-    RecordingRadicalNotifier* notices = nullptr;
+    RecordingNotifier* notices = nullptr;
     std::vector<std::pair<quint32, QString>> chosen;
     std::vector<int> requested;
 };
@@ -84,7 +79,7 @@ TEST_F(RadicalDirectoryPageTest, CountFieldRefusals) {
         notices->clear();
         count()->setText(c.text);
         ASSERT_EQ(notices->ids(), std::vector{c.message}) << c.text;
-        EXPECT_EQ(notices->notices.front().icon, RadicalNoticeIcon::Information);
+        EXPECT_EQ(notices->notices.front().icon, PageNotifier::Icon::Information);
         EXPECT_EQ(count()->selectedText(), QString(c.text));
     }
     EXPECT_EQ(grid()->count(), 0);

@@ -3,7 +3,8 @@
 #include "tesvik/lookup/radical/RadicalGrid.h"
 #include "tesvik/lookup/radical/RadicalPageInput.h"
 #include "tesvik/ui/dialogs/RadicalRegistrationDialog.h"
-#include "tesvik/ui/widgets/RadicalStrokeButtons.h"
+#include "tesvik/ui/widgets/StrokeButtons.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -13,24 +14,18 @@
 #include <QVBoxLayout>
 
 namespace tesvik::ui {
-namespace {
-
-QString textOf(tesvik::MessageId id) { return QString::fromUtf8(tesvik::messageText(id)); }
-
-}  // namespace
-
 RadicalLookupPage::RadicalLookupPage(PageContext context, QWidget* parent)
     : CandidatePage(std::move(context), parent),
       radicalBox_(new OneCellBox(BoxColour::Plain, this)),
       remaining_(new RadicalRemainingSpinBox(this)),
       strokeField_(new RadicalStrokeField(this)),
-      outsideGbk_(new QCheckBox(textOf(tesvik::MessageId::RadicalOutsideGbkCheck), this)),
+      outsideGbk_(new QCheckBox(uiText(tesvik::MessageId::RadicalOutsideGbkCheck), this)),
       grid_(new CandidateGrid(GridLook{30, 30, CellColours::CodeSpace, true}, this)),
       status_(new CodeStatusLine(tesvik::chars::BlockNamePage::RadicalLookup, this)),
-      registrationButton_(new QPushButton(textOf(tesvik::MessageId::RadicalRegistrationButton), this)),
-      notifier_(radicalMessageBoxes(this)) {
+      registrationButton_(new QPushButton(uiText(tesvik::MessageId::RadicalRegistrationButton), this)),
+      notifier_(messageBoxNotifier(this)) {
     setObjectName("radicalLookupPage");
-    setAccessibleName(textOf(tesvik::MessageId::RadicalLookupPageTitle));
+    setAccessibleName(uiText(tesvik::MessageId::RadicalLookupPageTitle));
     buildLayout();
     applySettings();
     attachGrid(grid_);
@@ -43,7 +38,7 @@ RadicalLookupPage::RadicalLookupPage(PageContext context, QWidget* parent)
         if (!updatingFields_) strokeFieldEdited();
     });
     connect(strokeField_, &RadicalStrokeField::keyRefused, this, [this](const tesvik::Message& message) {
-        notifier_->show(message, RadicalNoticeIcon::None, radicalInputErrorCaption());
+        notifier_->show(message, PageNotifier::Icon::None, inputErrorCaption());
     });
     connect(outsideGbk_, &QCheckBox::toggled, this, [this](bool checked) {
         query_.outsideGbkOnly = checked;
@@ -56,15 +51,15 @@ RadicalLookupPage::~RadicalLookupPage() = default;
 
 void RadicalLookupPage::buildLayout() {
     radicalBox_->setObjectName("lookupRadicalBox");
-    radicalBox_->setAccessibleName(textOf(tesvik::MessageId::RadicalBoxCaption));
+    radicalBox_->setAccessibleName(uiText(tesvik::MessageId::RadicalBoxCaption));
     remaining_->setObjectName("remainingStrokesSpin");
-    remaining_->setAccessibleName(textOf(tesvik::MessageId::RemainingStrokesCaption));
+    remaining_->setAccessibleName(uiText(tesvik::MessageId::RemainingStrokesCaption));
     strokeField_->setObjectName("radicalCharStrokeEdit");
-    strokeField_->setAccessibleName(textOf(tesvik::MessageId::RadicalCharStrokesCaption));
+    strokeField_->setAccessibleName(uiText(tesvik::MessageId::RadicalCharStrokesCaption));
     outsideGbk_->setObjectName("radicalOutsideGbkCheck");
     outsideGbk_->setAccessibleName(outsideGbk_->text());
     grid_->setObjectName("radicalCharGrid");
-    grid_->setAccessibleName(textOf(tesvik::MessageId::RadicalCharGridCaption));
+    grid_->setAccessibleName(uiText(tesvik::MessageId::RadicalCharGridCaption));
     status_->setObjectName("radicalCharStatusLine");
     registrationButton_->setObjectName("radicalRegistrationButton");
     registrationButton_->setAccessibleName(registrationButton_->text());
@@ -73,12 +68,12 @@ void RadicalLookupPage::buildLayout() {
     // every page is shown.
     registrationButton_->hide();
 
-    auto* buttons = new RadicalStrokeButtons("radicalCharStroke", this);
-    connect(buttons, &RadicalStrokeButtons::strokePressed, this, &RadicalLookupPage::pressStroke);
-    connect(buttons, &RadicalStrokeButtons::backPressed, this, &RadicalLookupPage::pressBack);
+    auto* buttons = new StrokeButtons("radicalCharStroke", this);
+    connect(buttons, &StrokeButtons::strokePressed, this, &RadicalLookupPage::pressStroke);
+    connect(buttons, &StrokeButtons::backPressed, this, &RadicalLookupPage::pressBack);
 
-    auto* radicalLabel = new QLabel(textOf(tesvik::MessageId::RadicalBoxCaption), this);
-    auto* remainingLabel = new QLabel(textOf(tesvik::MessageId::RemainingStrokesCaption), this);
+    auto* radicalLabel = new QLabel(uiText(tesvik::MessageId::RadicalBoxCaption), this);
+    auto* remainingLabel = new QLabel(uiText(tesvik::MessageId::RemainingStrokesCaption), this);
     remainingLabel->setBuddy(remaining_);
     auto* top = new QHBoxLayout;
     top->addWidget(radicalLabel);
@@ -89,12 +84,12 @@ void RadicalLookupPage::buildLayout() {
     top->addStretch(1);
     top->addWidget(outsideGbk_);
 
-    auto* strokesBox = new QGroupBox(textOf(tesvik::MessageId::RadicalCharStrokesCaption), this);
+    auto* strokesBox = new QGroupBox(uiText(tesvik::MessageId::RadicalCharStrokesCaption), this);
     auto* strokesLayout = new QHBoxLayout(strokesBox);
     strokesLayout->addWidget(strokeField_, 1);
     strokesLayout->addWidget(buttons);
 
-    auto* gridBox = new QGroupBox(textOf(tesvik::MessageId::RadicalCharGridCaption), this);
+    auto* gridBox = new QGroupBox(uiText(tesvik::MessageId::RadicalCharGridCaption), this);
     auto* gridLayout = new QVBoxLayout(gridBox);
     gridLayout->addWidget(grid_);
     gridLayout->addWidget(status_);
@@ -115,7 +110,7 @@ void RadicalLookupPage::applySettings() {
     if (context().settings != nullptr) strokeField_->setStrokeKeys(context().settings->strokeKeys);
 }
 
-void RadicalLookupPage::setNotifier(std::unique_ptr<RadicalNotifier> notifier) { notifier_ = std::move(notifier); }
+void RadicalLookupPage::setNotifier(std::unique_ptr<PageNotifier> notifier) { notifier_ = std::move(notifier); }
 
 void RadicalLookupPage::setCurrentRadical(quint32 radical, const QString& key) {
     current_.radical = radical;
@@ -144,7 +139,7 @@ void RadicalLookupPage::resetAndSearch() {
 void RadicalLookupPage::search() {
     auto found = tesvik::lookup::searchByRadical(context().directories.data, context().directories.user, current_.key, query_);
     kept_ = std::move(found.kept);
-    if (found.stoppedBy) notifier_->show(*found.stoppedBy, RadicalNoticeIcon::Information);
+    if (found.stoppedBy) notifier_->show(*found.stoppedBy, PageNotifier::Icon::Information);
     fillGrid();
 }
 
@@ -163,7 +158,7 @@ void RadicalLookupPage::showStrokes() {
 
 void RadicalLookupPage::pressStroke(char digit) {
     if (const auto appended = tesvik::lookup::appendRadicalCharStroke(query_.strokes, digit); !appended) {
-        notifier_->show(appended.error(), RadicalNoticeIcon::Information);
+        notifier_->show(appended.error(), PageNotifier::Icon::Information);
         return;
     }
     showStrokes();
@@ -182,7 +177,7 @@ void RadicalLookupPage::strokeFieldEdited() {
     const auto checked = tesvik::lookup::checkRadicalCharStrokeCount(static_cast<std::size_t>(strokeField_->glyphCount()));
     if (!checked) {
         showStrokes();
-        notifier_->show(checked.error(), RadicalNoticeIcon::Information);
+        notifier_->show(checked.error(), PageNotifier::Icon::Information);
         return;
     }
     query_.strokes = strokeField_->digits();
@@ -193,7 +188,7 @@ void RadicalLookupPage::remainingEdited(const QString& text) {
     const auto checked = tesvik::lookup::checkRemainingField(text.toStdString());
     if (!checked) {
         remaining_->selectFrom(static_cast<int>(checked.error().selectFrom));
-        notifier_->show(checked.error().message, RadicalNoticeIcon::None, radicalInputErrorCaption());
+        notifier_->show(checked.error().message, PageNotifier::Icon::None, inputErrorCaption());
         return;
     }
     if (!checked.value()) return;

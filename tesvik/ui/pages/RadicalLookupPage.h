@@ -6,7 +6,7 @@
 #include "tesvik/lookup/radical/RadicalSelection.h"
 #include "tesvik/ui/pages/CandidatePage.h"
 #include "tesvik/ui/widgets/CodeStatusLine.h"
-#include "tesvik/ui/widgets/RadicalNotifier.h"
+#include "tesvik/ui/widgets/PageNotifier.h"
 #include "tesvik/ui/widgets/RadicalRemainingSpinBox.h"
 #include "tesvik/ui/widgets/RadicalStrokeField.h"
 
@@ -30,7 +30,7 @@ public:
 
     const tesvik::lookup::CurrentRadical& currentRadical() const { return current_; }
     const tesvik::lookup::RadicalCharQuery& query() const { return query_; }
-    void setNotifier(std::unique_ptr<RadicalNotifier> notifier);
+    void setNotifier(std::unique_ptr<PageNotifier> notifier);
 
 public slots:
     // The radical directory page's current radical (0 and "" for none).
@@ -60,7 +60,7 @@ private:
     CandidateGrid* grid_;
     CodeStatusLine* status_;
     QPushButton* registrationButton_;
-    std::unique_ptr<RadicalNotifier> notifier_;
+    std::unique_ptr<PageNotifier> notifier_;
 
     tesvik::lookup::RadicalCharQuery query_;
     std::vector<tesvik::lookup::RadicalCharCandidate> kept_;

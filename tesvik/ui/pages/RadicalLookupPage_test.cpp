@@ -8,29 +8,25 @@
 #include <QPushButton>
 
 #include "tesvik/chars/PackedChar.h"
-#include "tesvik/program/RecordingOutput_testing.h"
 #include "common/testing/ScratchDirectory.h"
 #include "tesvik/ui/pages/RadicalDirectoryPage.h"
-#include "tesvik/ui/widgets/RadicalNotifier_testing.h"
-#include "tesvik/ui/widgets/RadicalPages_testing.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
+#include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 namespace tesvik::ui {
 namespace {
 
-using testing::RecordingRadicalNotifier;
+using testing::RecordingNotifier;
 using tesvik::program::testing::outputOf;
 
-class RadicalLookupPageTest : public ::testing::Test {
+class RadicalLookupPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
-    explicit RadicalLookupPageTest(PageContext context) {
-        tesvik::ui::testing::testApplication();
-        page = std::make_unique<RadicalLookupPage>(std::move(context));
-        auto recording = std::make_unique<RecordingRadicalNotifier>();
-        notices = recording.get();
-        page->setNotifier(std::move(recording));
+    // The shipped data unless data names another folder.
+    explicit RadicalLookupPageTest(const std::filesystem::path& data = LUMENAR_DATA_DIR) {
+        page = std::make_unique<RadicalLookupPage>(pageContext(data));
+        notices = testing::recordNotices(*page);
     }
-    RadicalLookupPageTest() : RadicalLookupPageTest(testing::shippedDataContext(&output)) {}
 
     void showWith(quint32 radical, const char* key) {
         page->setCurrentRadical(radical, key);
@@ -49,9 +45,8 @@ protected:
     QLineEdit* strokes() { return child<QLineEdit>("radicalCharStrokeEdit"); }
     void pressStroke(char digit) { child<QPushButton>(("radicalCharStrokeButton" + std::string(1, digit)).c_str())->click(); }
 
-    tesvik::program::testing::RecordingOutput output;
     std::unique_ptr<RadicalLookupPage> page;
-    RecordingRadicalNotifier* notices = nullptr;
+    RecordingNotifier* notices = nullptr;
 };
 
 using Values = std::vector<std::uint32_t>;
@@ -198,12 +193,7 @@ struct ScratchHolder {
 
 class RadicalLookupWithoutDataTest : protected ScratchHolder, public RadicalLookupPageTest {
 protected:
-    static PageContext emptyData(tesvik::program::CharacterOutput* output, const std::filesystem::path& dir) {
-        PageContext context = testing::shippedDataContext(output, dir);
-        context.directories.data = dir;
-        return context;
-    }
-    RadicalLookupWithoutDataTest() : RadicalLookupPageTest(emptyData(&output, scratch.path())) {}
+    RadicalLookupWithoutDataTest() : RadicalLookupPageTest(scratch.path()) {}
 };
 
 TEST_F(RadicalLookupWithoutDataTest, MissingShippedFilesAreReportedAndTheRadicalStays) {
@@ -214,10 +204,9 @@ TEST_F(RadicalLookupWithoutDataTest, MissingShippedFilesAreReportedAndTheRadical
 
 // The two pages wired as the main window wires them, driven by keys only.
 TEST(RadicalPagesTogether, KeysFindACharacterUnderWater) {
-    tesvik::ui::testing::testApplication();
-    tesvik::program::testing::RecordingOutput output;
-    RadicalDirectoryPage directory(testing::shippedDataContext(&output));
-    RadicalLookupPage lookup(testing::shippedDataContext(&output));
+    testing::PageTestBed bed;
+    RadicalDirectoryPage directory(bed.pageContext());
+    RadicalLookupPage lookup(bed.pageContext());
     QObject::connect(&directory, &RadicalDirectoryPage::radicalChosen, &lookup, &RadicalLookupPage::setCurrentRadical);
     QObject::connect(&directory, &CandidatePage::requestPage, [&](int index) {
         ASSERT_EQ(index, RadicalDirectoryPage::LookupPageIndex);
@@ -234,7 +223,7 @@ TEST(RadicalPagesTogether, KeysFindACharacterUnderWater) {
     QWidget* remainingField = lookup.firstFocusWidget();
     testing::typeText(remainingField, "3");
     testing::pressKey(remainingField, Qt::Key_Return, "\r");
-    EXPECT_EQ(output.requests, std::vector{outputOf(0x3CBD)});
+    EXPECT_EQ(bed.output.requests, std::vector{outputOf(0x3CBD)});
 }
 
 }  // namespace

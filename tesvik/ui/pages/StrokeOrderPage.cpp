@@ -11,19 +11,18 @@
 #include "tesvik/lookup/stroke/StrokePageInput.h"
 #include "tesvik/program/Settings.h"
 #include "tesvik/ui/widgets/CandidateGrid.h"
+#include "tesvik/ui/widgets/CaptionLabel.h"
 #include "tesvik/ui/widgets/CodeStatusLine.h"
 #include "tesvik/ui/widgets/StrokeCountSpin.h"
+#include "tesvik/ui/widgets/StrokeButtons.h"
 #include "tesvik/ui/widgets/StrokeKeyEdit.h"
 #include "tesvik/ui/dialogs/StrokeRegistrationDialog.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 namespace tesvik::ui {
 namespace {
 
 using tesvik::MessageId;
-
-constexpr std::array<MessageId, 5> StrokeTooltips = {MessageId::StrokeTooltip1, MessageId::StrokeTooltip2,
-                                                     MessageId::StrokeTooltip3, MessageId::StrokeTooltip4,
-                                                     MessageId::StrokeTooltip5};
 
 // The position in text of its character number `characters`.
 int positionOfCharacter(const QString& text, std::size_t characters) {
@@ -34,19 +33,12 @@ int positionOfCharacter(const QString& text, std::size_t characters) {
     return position;
 }
 
-QLabel* captionFor(MessageId caption, QWidget* buddy) {
-    auto* label = new QLabel(strokeText(caption));
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(label->text());
-    return label;
-}
-
 }  // namespace
 
 StrokeOrderPage::StrokeOrderPage(PageContext context, QWidget* parent)
-    : CandidatePage(std::move(context), parent), notifier_(strokeMessageBoxNotifier(this)) {
+    : CandidatePage(std::move(context), parent), notifier_(messageBoxNotifier(this)) {
     setObjectName(QStringLiteral("strokeOrderPage"));
-    setAccessibleName(strokeText(MessageId::StrokePageTitle));
+    setAccessibleName(uiText(MessageId::StrokePageTitle));
     buildControls();
 }
 
@@ -57,7 +49,7 @@ void StrokeOrderPage::buildControls() {
     count_->setObjectName(QStringLiteral("strokeCountEdit"));
     count_->onTextChanged = [this](const QString& text) { countFieldChanged(text); };
 
-    tolerance_ = new QCheckBox(strokeText(MessageId::StrokeToleranceCheck));
+    tolerance_ = new QCheckBox(uiText(MessageId::StrokeToleranceCheck));
     tolerance_->setObjectName(QStringLiteral("strokeToleranceCheck"));
     tolerance_->setAccessibleName(tolerance_->text());
     connect(tolerance_, &QCheckBox::clicked, this, [this] {
@@ -65,7 +57,7 @@ void StrokeOrderPage::buildControls() {
         search();
     });
 
-    outsideGbk_ = new QCheckBox(strokeText(MessageId::StrokeOutsideGbkCheck));
+    outsideGbk_ = new QCheckBox(uiText(MessageId::StrokeOutsideGbkCheck));
     outsideGbk_->setObjectName(QStringLiteral("strokeOutsideGbkCheck"));
     outsideGbk_->setAccessibleName(outsideGbk_->text());
     connect(outsideGbk_, &QCheckBox::clicked, this, [this] {
@@ -76,37 +68,23 @@ void StrokeOrderPage::buildControls() {
     strokeField_ = new StrokeKeyEdit([this] { return context().settings->strokeKeys; });
     strokeField_->setObjectName(QStringLiteral("strokeEdit"));
     strokeField_->onRefused = [this](const tesvik::Message& refusal) {
-        notify(refusal, StrokeNotifier::Icon::Information, strokeInputErrorCaption());
+        notify(refusal, PageNotifier::Icon::Information, inputErrorCaption());
     };
     strokeField_->spaceIsOutputKey = [this] { return grid_->count() > 0; };
     connect(strokeField_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!settingStrokeField_) strokeFieldChanged(text);
     });
 
+    auto* buttons = new StrokeButtons(QStringLiteral("stroke"));
+    connect(buttons, &StrokeButtons::strokePressed, this, &StrokeOrderPage::pressStroke);
+    connect(buttons, &StrokeButtons::backPressed, this, &StrokeOrderPage::removeStroke);
     auto* buttonRow = new QHBoxLayout;
-    for (std::size_t i = 0; i < strokeButtons_.size(); ++i) {
-        const char digit = static_cast<char>('1' + i);
-        auto* button = new QPushButton(QString::fromUtf8(tesvik::lookup::strokeGlyph(digit).data()));
-        button->setObjectName(QStringLiteral("strokeButton%1").arg(i + 1));
-        button->setToolTip(strokeText(StrokeTooltips[i]));
-        button->setAccessibleName(button->text());
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, digit] { pressStroke(digit); });
-        buttonRow->addWidget(button);
-        strokeButtons_[i] = button;
-    }
-    backButton_ = new QPushButton(strokeText(MessageId::StrokeBackButton));
-    backButton_->setObjectName(QStringLiteral("strokeBackButton"));
-    backButton_->setToolTip(strokeText(MessageId::StrokeBackTooltip));
-    backButton_->setAccessibleName(backButton_->text());
-    backButton_->setAutoDefault(false);
-    connect(backButton_, &QPushButton::clicked, this, [this] { removeStroke(); });
-    buttonRow->addWidget(backButton_);
+    buttonRow->addWidget(buttons);
     buttonRow->addStretch();
 
     grid_ = new CandidateGrid(GridLook{30, 30, CellColours::CodeSpace, true});
     grid_->setObjectName(QStringLiteral("strokeGrid"));
-    grid_->setAccessibleName(strokeText(MessageId::StrokeGridCaption));
+    grid_->setAccessibleName(uiText(MessageId::StrokeGridCaption));
     status_ = new CodeStatusLine(tesvik::chars::BlockNamePage::Other);
     status_->setObjectName(QStringLiteral("strokeStatusLine"));
     connect(grid_, &CandidateGrid::selectionChanged, this, [this] { status_->showSelection(grid_->selectedValue()); });
@@ -121,7 +99,7 @@ void StrokeOrderPage::buildControls() {
     query->addLayout(buttonRow, 2, 1, 1, 3);
     query->setColumnStretch(3, 1);
 
-    auto* candidates = new QGroupBox(strokeText(MessageId::StrokeGridCaption));
+    auto* candidates = new QGroupBox(uiText(MessageId::StrokeGridCaption));
     auto* candidateLayout = new QVBoxLayout(candidates);
     candidateLayout->addWidget(grid_, 1);
     candidateLayout->addWidget(status_);
@@ -131,10 +109,8 @@ void StrokeOrderPage::buildControls() {
     page->addWidget(candidates, 1);
 
     setTabOrder(count_, strokeField_);
-    setTabOrder(strokeField_, strokeButtons_[0]);
-    for (std::size_t i = 1; i < strokeButtons_.size(); ++i) setTabOrder(strokeButtons_[i - 1], strokeButtons_[i]);
-    setTabOrder(strokeButtons_.back(), backButton_);
-    setTabOrder(backButton_, tolerance_);
+    setTabOrder(strokeField_, buttons->strokeButton('1'));
+    setTabOrder(buttons->backButton(), tolerance_);
     setTabOrder(tolerance_, outsideGbk_);
     setTabOrder(outsideGbk_, grid_);
 
@@ -143,7 +119,7 @@ void StrokeOrderPage::buildControls() {
 
 QWidget* StrokeOrderPage::firstFocusWidget() { return count_; }
 
-void StrokeOrderPage::setNotifier(std::unique_ptr<StrokeNotifier> notifier) { notifier_ = std::move(notifier); }
+void StrokeOrderPage::setNotifier(std::unique_ptr<PageNotifier> notifier) { notifier_ = std::move(notifier); }
 
 void StrokeOrderPage::openRegistrationDialog() {
     StrokeRegistrationDialog dialog(context(), this);
@@ -154,7 +130,7 @@ void StrokeOrderPage::beforeKeyOutput() { rememberedIndex_ = grid_->selectedInde
 
 void StrokeOrderPage::pressStroke(char digit) {
     if (const auto pressed = tesvik::lookup::pressStrokeButton(query_.strokes, digit); !pressed) {
-        notify(pressed.error(), StrokeNotifier::Icon::Information);
+        notify(pressed.error(), PageNotifier::Icon::Information);
         return;
     }
     setStrokeFieldText(QString::fromUtf8(tesvik::lookup::strokeGlyphs(query_.strokes)));
@@ -188,7 +164,7 @@ void StrokeOrderPage::strokeFieldChanged(const QString& text) {
         const int caret = strokeField_->cursorPosition();
         setStrokeFieldText(strokeFieldText_);
         strokeField_->setCursorPosition(std::max(0, caret - 1));
-        notify(*update.message, StrokeNotifier::Icon::Information);
+        notify(*update.message, PageNotifier::Icon::Information);
         return;
     }
     strokeFieldText_ = text;
@@ -200,7 +176,7 @@ void StrokeOrderPage::countFieldChanged(const QString& text) {
     const auto count = tesvik::lookup::checkStrokeCountField(text.toStdString());
     if (!count) {
         count_->selectFrom(positionOfCharacter(text, count.error().selectFrom));
-        notify(count.error().message, StrokeNotifier::Icon::Information, strokeInputErrorCaption());
+        notify(count.error().message, PageNotifier::Icon::Information, inputErrorCaption());
         return;
     }
     query_.count = count->value_or(0);
@@ -215,7 +191,7 @@ void StrokeOrderPage::search() {
     } else {
         for (const tesvik::Message& failure : found.error()) {
             const bool systemText = failure.id == MessageId::SystemFileError;
-            notify(failure, systemText ? StrokeNotifier::Icon::None : StrokeNotifier::Icon::Information);
+            notify(failure, systemText ? PageNotifier::Icon::None : PageNotifier::Icon::Information);
         }
     }
     fillGrid();
@@ -228,7 +204,7 @@ void StrokeOrderPage::fillGrid() {
     grid_->setCandidates(std::vector<std::uint32_t>(visible.begin(), visible.end()), select);
 }
 
-void StrokeOrderPage::notify(const tesvik::Message& message, StrokeNotifier::Icon icon, const QString& caption) {
+void StrokeOrderPage::notify(const tesvik::Message& message, PageNotifier::Icon icon, const QString& caption) {
     notifier_->show(message, icon, caption);
 }
 

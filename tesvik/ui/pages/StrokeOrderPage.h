@@ -3,7 +3,6 @@
 // strokes. The page edits the query and runs the stroke search after every
 // change; the search and the input rules are the index engine's.
 #include <QString>
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,10 +10,9 @@
 
 #include "tesvik/lookup/stroke/StrokeSearch.h"
 #include "tesvik/ui/pages/CandidatePage.h"
-#include "tesvik/ui/widgets/StrokeNotifier.h"
+#include "tesvik/ui/widgets/PageNotifier.h"
 
 class QCheckBox;
-class QPushButton;
 
 namespace tesvik::ui {
 
@@ -32,7 +30,7 @@ public:
     QWidget* firstFocusWidget() override;
 
     // Replaces the message boxes (tests record instead).
-    void setNotifier(std::unique_ptr<StrokeNotifier> notifier);
+    void setNotifier(std::unique_ptr<PageNotifier> notifier);
 
     const tesvik::lookup::StrokeQuery& query() const { return query_; }
     CandidateGrid* grid() const { return grid_; }
@@ -53,7 +51,7 @@ private:
     void setStrokeFieldText(const QString& text);
     void search();
     void fillGrid();
-    void notify(const tesvik::Message& message, StrokeNotifier::Icon icon, const QString& caption = {});
+    void notify(const tesvik::Message& message, PageNotifier::Icon icon, const QString& caption = {});
 
     tesvik::lookup::StrokeQuery query_;
     std::vector<tesvik::lookup::StrokeCandidate> kept_;
@@ -63,13 +61,11 @@ private:
 
     StrokeCountSpin* count_ = nullptr;
     StrokeKeyEdit* strokeField_ = nullptr;
-    std::array<QPushButton*, 5> strokeButtons_{};
-    QPushButton* backButton_ = nullptr;
     QCheckBox* tolerance_ = nullptr;
     QCheckBox* outsideGbk_ = nullptr;
     CandidateGrid* grid_ = nullptr;
     CodeStatusLine* status_ = nullptr;
-    std::unique_ptr<StrokeNotifier> notifier_;
+    std::unique_ptr<PageNotifier> notifier_;
 };
 
 }  // namespace tesvik::ui

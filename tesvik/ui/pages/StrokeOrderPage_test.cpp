@@ -11,14 +11,12 @@
 #include <vector>
 
 #include "tesvik/lookup/stroke/StrokeFiles.h"
-#include "tesvik/program/RecordingOutput_testing.h"
 #include "common/testing/ScratchDirectory.h"
-#include "tesvik/program/Settings.h"
 #include "tesvik/ui/widgets/CandidateGrid.h"
 #include "tesvik/ui/widgets/StrokeCountSpin.h"
-#include "tesvik/ui/widgets/StrokeNotifier_testing.h"
-#include "tesvik/ui/widgets/StrokeTestKeys_testing.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
+#include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 namespace tesvik::ui {
 namespace {
@@ -33,23 +31,15 @@ using testing::typeText;
 
 const fs::path ShippedData = LUMENAR_DATA_DIR;
 
-class StrokeOrderPageTest : public ::testing::Test {
+class StrokeOrderPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
     void SetUp() override {
-        tesvik::ui::testing::testApplication();
         makePage(ShippedData);
     }
 
     void makePage(const fs::path& data) {
-        PageContext context;
-        context.settings = &settings;
-        context.directories.data = data;
-        context.directories.user = user.path();
-        context.output = &output;
-        page = std::make_unique<StrokeOrderPage>(context);
-        auto recording = std::make_unique<testing::RecordingNotifier>();
-        notices = recording.get();
-        page->setNotifier(std::move(recording));
+        page = std::make_unique<StrokeOrderPage>(pageContext(data));
+        notices = testing::recordNotices(*page);
         count = page->findChild<StrokeCountSpin*>("strokeCountEdit");
         strokes = page->findChild<QLineEdit*>("strokeEdit");
         grid = page->findChild<CandidateGrid*>("strokeGrid");
@@ -68,9 +58,6 @@ protected:
         return {visible.begin(), visible.end()};
     }
 
-    tesvik::program::Settings settings;
-    lumenar::testing::ScratchDirectory user;
-    tesvik::program::testing::RecordingOutput output;
     std::unique_ptr<StrokeOrderPage> page;
     testing::RecordingNotifier* notices = nullptr;
     StrokeCountSpin* count = nullptr;
@@ -285,8 +272,8 @@ TEST_F(StrokeOrderPageTest, MissingShippedRecordsReportBothMessagesAndEmptyTheGr
     makePage(data.path());
     typeText(count, "1");
     ASSERT_EQ(notices->ids(), (std::vector{MessageId::SystemFileError, MessageId::DataFilesMissing}));
-    EXPECT_EQ(notices->notices[0].icon, StrokeNotifier::Icon::None);
-    EXPECT_EQ(notices->notices[1].icon, StrokeNotifier::Icon::Information);
+    EXPECT_EQ(notices->notices[0].icon, PageNotifier::Icon::None);
+    EXPECT_EQ(notices->notices[1].icon, PageNotifier::Icon::Information);
     EXPECT_EQ(grid->count(), 0);
 }
 

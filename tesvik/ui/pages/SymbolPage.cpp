@@ -4,6 +4,7 @@
 #include "tesvik/lookup/symbol/SymbolSubsetTable.h"
 #include "tesvik/messages/Messages.h"
 #include "tesvik/ui/widgets/CodeStatusLine.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -16,35 +17,33 @@ namespace tesvik::ui {
 namespace {
 using tesvik::MessageId;
 
-QString textOf(MessageId id) { return QString::fromUtf8(tesvik::messageText(id)); }
-
 constexpr GridLook kSymbolLook{.cellWidth = 35, .cellHeight = 35, .colours = CellColours::Symbols,
                                .scalarsAccepted = false};
 }  // namespace
 
 SymbolPage::SymbolPage(PageContext context, QWidget* parent) : CandidatePage(std::move(context), parent) {
     setObjectName("symbolPage");
-    setAccessibleName(textOf(MessageId::SymbolPageCaption));
+    setAccessibleName(uiText(MessageId::SymbolPageCaption));
 
     subsets_ = new QComboBox(this);
     subsets_->setObjectName("symbolSubsetList");
-    subsets_->setAccessibleName(textOf(MessageId::SymbolSubsetLabel));
+    subsets_->setAccessibleName(uiText(MessageId::SymbolSubsetLabel));
     for (const tesvik::lookup::SymbolSubset& subset : tesvik::lookup::SymbolSubsetTable)
         subsets_->addItem(QString::fromUtf8(subset.name.data(), static_cast<qsizetype>(subset.name.size())));
     subsets_->setMaxVisibleItems(20);
     grid_ = new CandidateGrid(kSymbolLook, this);
     grid_->setObjectName("symbolGrid");
-    grid_->setAccessibleName(textOf(MessageId::SymbolGridLabel));
+    grid_->setAccessibleName(uiText(MessageId::SymbolGridLabel));
     status_ = new CodeStatusLine(tesvik::chars::BlockNamePage::Other, this);
     status_->setObjectName("symbolStatusLine");
     status_->setBlockFieldVisible(false);
 
     auto* subsetRow = new QHBoxLayout;
-    auto* subsetLabel = new QLabel(textOf(MessageId::SymbolSubsetLabel), this);
+    auto* subsetLabel = new QLabel(uiText(MessageId::SymbolSubsetLabel), this);
     subsetLabel->setBuddy(subsets_);
     subsetRow->addWidget(subsetLabel);
     subsetRow->addWidget(subsets_, 1);
-    auto* gridLabel = new QLabel(textOf(MessageId::SymbolGridLabel), this);
+    auto* gridLabel = new QLabel(uiText(MessageId::SymbolGridLabel), this);
     gridLabel->setBuddy(grid_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gridLabel);

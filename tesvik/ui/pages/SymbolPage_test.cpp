@@ -1,8 +1,7 @@
 #include "tesvik/ui/pages/SymbolPage.h"
 
-#include "tesvik/program/RecordingOutput_testing.h"
 #include "tesvik/ui/widgets/CodeStatusLine.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
+#include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +15,6 @@ namespace {
 
 using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
-using tesvik::program::testing::RecordingOutput;
 
 constexpr int kCurrency = 9;
 constexpr int kRadicalsSupplement = 20;
@@ -24,15 +22,12 @@ constexpr int kSupplementArea = 32;    // 补字区
 constexpr int kPrivateUse = 33;        // 专用区
 constexpr int kCompatibility = 34;     // CJK兼容汉字
 
-class SymbolPageTest : public ::testing::Test {
+class SymbolPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
     void SetUp() override {
-        testing::testApplication();
-        page = std::make_unique<SymbolPage>(PageContext{&settings, {}, &output});
+        page = std::make_unique<SymbolPage>(pageContext());
         page->resize(500, 300);
-        page->show();
-        page->activateWindow();
-        QApplication::processEvents();
+        testing::showActive(page.get());
         subsets = page->findChild<QComboBox*>("symbolSubsetList");
         grid = page->findChild<CandidateGrid*>("symbolGrid");
         status = page->findChild<CodeStatusLine*>("symbolStatusLine");
@@ -46,8 +41,6 @@ protected:
         grid->selectIndex(static_cast<int>(at - values.begin()));
     }
 
-    tesvik::program::Settings settings;
-    RecordingOutput output;
     std::unique_ptr<SymbolPage> page;
     QComboBox* subsets = nullptr;
     CandidateGrid* grid = nullptr;

@@ -2,6 +2,7 @@
 
 #include "tesvik/chars/StatusLine.h"
 #include "tesvik/messages/Messages.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -11,10 +12,8 @@
 namespace tesvik::ui {
 
 namespace {
-QString textOf(tesvik::MessageId id) { return QString::fromUtf8(tesvik::messageText(id)); }
-
 QLabel* labelFor(tesvik::MessageId id, QWidget* field, QWidget* parent) {
-    auto* label = new QLabel(textOf(id), parent);
+    auto* label = new QLabel(uiText(id), parent);
     label->setBuddy(field);
     return label;
 }
@@ -32,8 +31,8 @@ CodeStatusLine::CodeStatusLine(tesvik::chars::BlockNamePage page, QWidget* paren
     code_->setReadOnly(true);
     code_->setAlignment(Qt::AlignCenter);
     formats_->setObjectName("codeFormatList");
-    formats_->addItem(textOf(tesvik::chars::codeFormatName(tesvik::chars::CodeFormat::Unicode)));
-    formats_->addItem(textOf(tesvik::chars::codeFormatName(tesvik::chars::CodeFormat::Gb18030)));
+    formats_->addItem(uiText(tesvik::chars::codeFormatName(tesvik::chars::CodeFormat::Unicode)));
+    formats_->addItem(uiText(tesvik::chars::codeFormatName(tesvik::chars::CodeFormat::Gb18030)));
     formats_->setCurrentIndex(static_cast<int>(tesvik::chars::CodeFormat::Unicode));
 
     auto* layout = new QHBoxLayout(this);

@@ -1,5 +1,5 @@
 #pragma once
-// Typing into widgets in the stroke page and dialog tests: key press and
+// Typing into widgets in the page and dialog tests: key press and
 // release events sent straight to a widget, as the keyboard would.
 #include <QApplication>
 #include <QKeyEvent>
@@ -24,6 +24,18 @@ inline void pressKey(QWidget* widget, int key, const QString& text = {}, Qt::Key
 
 inline void typeText(QWidget* widget, const QString& text) {
     for (const QChar c : text) pressKey(widget, keyOf(c), QString(c));
+}
+
+// Only the press, as of a key held down; true when a receiver accepted it.
+inline bool pressOnly(QWidget* widget, int key, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    return press.isAccepted();
+}
+
+inline void focusOn(QWidget* widget) {
+    widget->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
 }
 
 inline void pressBackspace(QWidget* widget) { pressKey(widget, Qt::Key_Backspace, QStringLiteral("\b")); }

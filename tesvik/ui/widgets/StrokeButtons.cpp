@@ -1,15 +1,14 @@
-#include "tesvik/ui/widgets/RadicalStrokeButtons.h"
+#include "tesvik/ui/widgets/StrokeButtons.h"
 
 #include "tesvik/lookup/stroke/StrokePageInput.h"
 #include "tesvik/messages/Messages.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 
 namespace tesvik::ui {
 namespace {
-
-QString textOf(tesvik::MessageId id) { return QString::fromUtf8(tesvik::messageText(id)); }
 
 constexpr std::array<tesvik::MessageId, 5> StrokeTooltips{
     tesvik::MessageId::StrokeTooltip1, tesvik::MessageId::StrokeTooltip2, tesvik::MessageId::StrokeTooltip3,
@@ -27,25 +26,25 @@ QPushButton* smallButton(const QString& text, const QString& tooltip, const QStr
 
 }  // namespace
 
-RadicalStrokeButtons::RadicalStrokeButtons(const QString& prefix, QWidget* parent) : QWidget(parent) {
+StrokeButtons::StrokeButtons(const QString& prefix, QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     for (std::size_t i = 0; i < strokes_.size(); ++i) {
         const char digit = static_cast<char>('1' + i);
-        strokes_[i] = smallButton(QString::fromUtf8(tesvik::lookup::strokeGlyph(digit)), textOf(StrokeTooltips[i]),
+        strokes_[i] = smallButton(QString::fromUtf8(tesvik::lookup::strokeGlyph(digit)), uiText(StrokeTooltips[i]),
                                   prefix + "Button" + QChar(digit), this);
         strokes_[i]->setMaximumWidth(32);
         layout->addWidget(strokes_[i]);
         connect(strokes_[i], &QPushButton::clicked, this, [this, digit] { emit strokePressed(digit); });
     }
-    back_ = smallButton(textOf(tesvik::MessageId::StrokeBackButton), textOf(tesvik::MessageId::StrokeBackTooltip),
+    back_ = smallButton(uiText(tesvik::MessageId::StrokeBackButton), uiText(tesvik::MessageId::StrokeBackTooltip),
                         prefix + "BackButton", this);
     layout->addWidget(back_);
-    connect(back_, &QPushButton::clicked, this, &RadicalStrokeButtons::backPressed);
+    connect(back_, &QPushButton::clicked, this, &StrokeButtons::backPressed);
 }
 
-QPushButton* RadicalStrokeButtons::strokeButton(char digit) const {
+QPushButton* StrokeButtons::strokeButton(char digit) const {
     return strokes_.at(static_cast<std::size_t>(digit - '1'));
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // A row of the five stroke buttons 一 丨 丿 丶 乙 and 后退, with the stroke
-// tooltips. Button object names: <prefix>Button1..5 and <prefix>BackButton.
+// tooltips, for every page and dialog that takes strokes by mouse. The
+// buttons take the focus by Tab only, so a click leaves it in the field.
+// Button object names: <prefix>Button1..5 and <prefix>BackButton.
 #include <QWidget>
 
 #include <array>
@@ -9,10 +11,10 @@ class QPushButton;
 
 namespace tesvik::ui {
 
-class RadicalStrokeButtons : public QWidget {
+class StrokeButtons : public QWidget {
     Q_OBJECT
 public:
-    RadicalStrokeButtons(const QString& objectNamePrefix, QWidget* parent = nullptr);
+    StrokeButtons(const QString& objectNamePrefix, QWidget* parent = nullptr);
 
     QPushButton* strokeButton(char digit) const;  // '1'..'5'
     QPushButton* backButton() const { return back_; }

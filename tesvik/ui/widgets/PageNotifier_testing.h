@@ -1,29 +1,30 @@
 #pragma once
-// A StrokeNotifier for tests: records what would have been shown and answers
+// A PageNotifier for tests: records what would have been shown and answers
 // questions from a queue (Yes when the queue is empty).
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "tesvik/ui/widgets/StrokeNotifier.h"
+#include "tesvik/ui/widgets/PageNotifier.h"
 
 namespace tesvik::ui::testing {
 
 struct Notice {
     tesvik::MessageId id;
     std::string text;
-    StrokeNotifier::Icon icon = StrokeNotifier::Icon::Information;
+    PageNotifier::Icon icon = PageNotifier::Icon::Information;
     std::string caption;  // empty: the application's name
-    bool question = false;
+    bool question = false;  // asked Yes/No
 };
 
-class RecordingNotifier : public StrokeNotifier {
+class RecordingNotifier : public PageNotifier {
 public:
-    void show(const tesvik::Message& message, StrokeNotifier::Icon icon, const QString& caption) override {
+    void show(const tesvik::Message& message, Icon icon, const QString& caption) override {
         notices.push_back({message.id, message.text, icon, caption.toStdString(), false});
     }
     bool ask(const tesvik::Message& question, const tesvik::Message& caption) override {
-        notices.push_back({question.id, question.text, StrokeNotifier::Icon::None, caption.text, true});
+        notices.push_back({question.id, question.text, Icon::Question, caption.text, true});
         if (answers.empty()) return true;
         const bool answer = answers.front();
         answers.pop_front();
@@ -34,9 +35,19 @@ public:
         for (const auto& n : notices) out.push_back(n.id);
         return out;
     }
+    void clear() { notices.clear(); }
 
     std::vector<Notice> notices;
     std::deque<bool> answers;
 };
+
+// Gives target (a page or dialog) a recording notifier; the target owns it.
+template <class Target>
+RecordingNotifier* recordNotices(Target& target) {
+    auto recording = std::make_unique<RecordingNotifier>();
+    RecordingNotifier* seen = recording.get();
+    target.setNotifier(std::move(recording));
+    return seen;
+}
 
 }  // namespace tesvik::ui::testing
