@@ -12,7 +12,7 @@ namespace pelorin::truetype {
 // `loca`: numGlyphs + 1 offsets into `glyf`; glyph g spans entries g to g + 1.
 // Short entries hold the offset divided by two.
 struct LocaTable {
-    static constexpr size_t EntrySize(bool longOffsets) { return longOffsets ? 4 : 2; }
+    static constexpr size_t kEntrySize(bool longOffsets) { return longOffsets ? 4 : 2; }
 
     // The glyf offset of entry index, or nothing when the table is too short for it.
     static std::optional<uint32_t> Offset(std::span<const uint8_t> loca, bool longOffsets, size_t index) {

@@ -10,7 +10,7 @@
 namespace pelorin::truetype {
 namespace {
 
-std::vector<uint16_t> Words(const std::vector<uint8_t>& bytes) {
+std::vector<uint16_t> kWords(const std::vector<uint8_t>& bytes) {
     std::vector<uint16_t> words;
     for (size_t i = 0; i + 1 < bytes.size(); i += 2) words.push_back(GetU16(bytes, i));
     return words;
@@ -26,7 +26,7 @@ TEST(MergedCmap, RunsRisingTogetherBecomeDeltaSegments) {
         0x4E00, 0x4E03, 0xFFFF,                                                    // startCode
         static_cast<uint16_t>(100 - 0x4E00), static_cast<uint16_t>(102 - 0x4E03), 1,  // idDelta
         0, 0, 0};                                                                  // idRangeOffset
-    EXPECT_EQ(Words(*format4), expected);
+    EXPECT_EQ(kWords(*format4), expected);
 }
 
 TEST(MergedCmap, ScatteredGlyphsFallBackToTheGlyphArrayAndStillMapEveryCode) {

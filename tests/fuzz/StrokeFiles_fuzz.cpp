@@ -12,10 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     query.strokes = fuzz::strokeDigits(input, 10);
 
     const auto& dir = fuzz::scratchDirectory();
-    fuzz::writeFile(dir / tesvik::lookup::ShippedStrokeIndexFileName, input.piece(6));
-    fuzz::writeFile(dir / tesvik::lookup::ShippedStrokeRecordFileName, input.piece(17));
-    fuzz::writeFile(dir / tesvik::lookup::UserStrokeIndexFileName, input.piece(6));
-    fuzz::writeFile(dir / tesvik::lookup::UserStrokeRecordFileName, input.rest());
+    fuzz::writeFile(dir / tesvik::lookup::kShippedStrokeIndexFileName, input.piece(6));
+    fuzz::writeFile(dir / tesvik::lookup::kShippedStrokeRecordFileName, input.piece(17));
+    fuzz::writeFile(dir / tesvik::lookup::kUserStrokeIndexFileName, input.piece(6));
+    fuzz::writeFile(dir / tesvik::lookup::kUserStrokeRecordFileName, input.rest());
 
     const auto found = tesvik::lookup::searchByStrokes(dir, dir, query);
     if (found) (void)tesvik::lookup::visibleCandidates(found.value(), true);

@@ -40,7 +40,7 @@ std::optional<std::uint32_t> unifiedFormOfRadical(std::uint32_t radical) {
 }
 
 std::optional<std::string_view> radicalKeyAlias(std::string_view key) {
-    for (const RadicalKeyAlias& row : RadicalKeyAliasTable) {
+    for (const RadicalKeyAlias& row : kRadicalKeyAliasTable) {
         if (row.key < key) continue;
         if (row.key == key) return row.filedUnder;
         break;

@@ -53,7 +53,7 @@ struct RadicalKeyAlias {
 };
 
 // Ascending by key.
-inline constexpr std::array<RadicalKeyAlias, 16> RadicalKeyAliasTable{{
+inline constexpr std::array<RadicalKeyAlias, 16> kRadicalKeyAliasTable{{
     {"01B0", "01B1"}, {"02A4", "02A3"}, {"03AB", "03AA"}, {"03C3", "03C4"},
     {"03D0", "04E1"}, {"03E1", "03E0"}, {"03EE", "03ED"}, {"04A1", "04AB"},
     {"05A2", "05A1"}, {"05B6", "05B5"}, {"06A6", "06A4"}, {"07C8", "07C7"},

@@ -41,7 +41,7 @@ TEST(RadicalUnifiedMap, EquivalentIdeographs) {
 TEST(BuiltInTables, OrderedTablesAreAscendingAsTheirSearchesAssume) {
     EXPECT_TRUE(std::is_sorted(RadicalUnifiedMap.begin(), RadicalUnifiedMap.end(),
                                [](CodePair a, CodePair b) { return a.from < b.from; }));
-    EXPECT_TRUE(std::is_sorted(RadicalKeyAliasTable.begin(), RadicalKeyAliasTable.end(),
+    EXPECT_TRUE(std::is_sorted(kRadicalKeyAliasTable.begin(), kRadicalKeyAliasTable.end(),
                                [](auto a, auto b) { return a.key < b.key; }));
 }
 

@@ -21,10 +21,10 @@
 namespace tesvik::lookup {
 namespace {
 
-const std::filesystem::path DataDir = LUMENAR_DATA_DIR;
+const std::filesystem::path kDataDir = LUMENAR_DATA_DIR;
 
 std::string fileBytes(const char* name) {
-    std::ifstream in(DataDir / name, std::ios::binary);
+    std::ifstream in(kDataDir / name, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 

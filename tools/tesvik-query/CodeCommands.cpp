@@ -24,7 +24,7 @@ int runCode(const CommandLine& line, QueryContext& context) {
     context.terminal.out << shown.codeText << '\t'
                          << (shown.blockName ? messageText(*shown.blockName) : std::string_view{}) << '\t'
                          << chars::codeSpaceColourName(shown.colour) << '\n';
-    return ExitSuccess;
+    return kExitSuccess;
 }
 
 int runConvert(const CommandLine& line, QueryContext& context) {
@@ -32,7 +32,7 @@ int runConvert(const CommandLine& line, QueryContext& context) {
     const auto to = formatNamed(line.option("to").value_or(""));
     if (!to) return usageError(context, "--to is unicode or gb18030");
     context.terminal.out << chars::switchCodeFormat(line.positional.front(), *to) << '\n';
-    return ExitSuccess;
+    return kExitSuccess;
 }
 
 }  // namespace

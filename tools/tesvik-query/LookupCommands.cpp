@@ -16,7 +16,7 @@ namespace tesvik::query {
 lumenar::Result<std::string, Message> strokeDigitsOfKeys(std::string_view typed) {
     std::string digits;
     for (const char key : typed) {
-        const auto digit = lookup::strokeDigitForKey(static_cast<unsigned char>(key), QueryStrokeKeys);
+        const auto digit = lookup::strokeDigitForKey(static_cast<unsigned char>(key), kQueryStrokeKeys);
         if (!digit) return lumenar::Result<std::string, Message>::failure(digit.error());
         digits += digit.value();
     }
@@ -49,7 +49,7 @@ int runStrokes(const CommandLine& line, QueryContext& context) {
         if (query.outsideGbkOnly && !lookup::isOutsideGbk(candidate.character)) continue;
         printCandidate(context, candidate.character, candidate.sourceMarker);
     }
-    return ExitSuccess;
+    return kExitSuccess;
 }
 
 int runRadicals(const CommandLine& line, QueryContext& context) {
@@ -73,7 +73,7 @@ int runRadicals(const CommandLine& line, QueryContext& context) {
         context.terminal.out << chars::unicodeCodeText(candidate.radical) << '\t' << characterText(candidate.radical) << '\t'
                              << candidate.key.text() << '\n';
     }
-    return ExitSuccess;
+    return kExitSuccess;
 }
 
 int runByRadical(const CommandLine& line, QueryContext& context) {
@@ -106,7 +106,7 @@ int runByRadical(const CommandLine& line, QueryContext& context) {
     // A search stopped by a file is reported, and the grid is still filled
     // from the kept list, as the page does.
     const auto found = lookup::searchByRadical(context.dataDir, context.userDir, current.key, query);
-    const int status = found.stoppedBy ? reportMessage(context, *found.stoppedBy) : ExitSuccess;
+    const int status = found.stoppedBy ? reportMessage(context, *found.stoppedBy) : kExitSuccess;
     const std::vector<lookup::RadicalCharCandidate>& kept = found.kept;
 
     // The grid ends with the shown candidates; anything in front of them (the

@@ -45,7 +45,7 @@ int runPinyin(const CommandLine& line, QueryContext& context) {
         // Items of the special query carry no marker byte.
         printCandidate(context, item.value, item.itemText != 0 ? std::optional<char>(item.itemText) : std::nullopt);
     }
-    return ExitSuccess;
+    return kExitSuccess;
 }
 
 std::optional<std::uint32_t> singleHexValue(const CommandLine& line) {
@@ -64,7 +64,7 @@ int runReadings(const CommandLine& line, QueryContext& context) {
     }
     const chars::PackedChar radical = lookup::pinyinRadicalOf(*value, file.value());
     if (radical != 0) context.terminal.out << chars::unicodeCodeText(radical) << '\t' << characterText(radical) << '\n';
-    return ExitSuccess;
+    return kExitSuccess;
 }
 
 int runSymbols(const CommandLine& line, QueryContext& context) {
@@ -76,7 +76,7 @@ int runSymbols(const CommandLine& line, QueryContext& context) {
                                        std::to_string(lookup::SymbolSubsetTable.size() - 1));
     }
     for (const std::uint32_t value : lookup::symbolSubsetCharacters(index)) printCandidate(context, value, std::nullopt);
-    return ExitSuccess;
+    return kExitSuccess;
 }
 
 int runSymbolRow(const CommandLine& line, QueryContext& context) {
@@ -84,7 +84,7 @@ int runSymbolRow(const CommandLine& line, QueryContext& context) {
     if (!value) return usageError(context, "symbol-row needs one hexadecimal VALUE");
     const auto row = lookup::symbolSubsetOf(*value);
     if (row) context.terminal.out << *row << '\t' << lookup::SymbolSubsetTable[*row].name << '\n';
-    return ExitSuccess;
+    return kExitSuccess;
 }
 
 }  // namespace

@@ -66,14 +66,14 @@ program::TesvikDirectories directoriesFor(const program::DirectoryOverrides& ove
 
 int reportMessages(QueryContext& context, const std::vector<Message>& messages) {
     for (const Message& m : messages) context.terminal.err << m.text << '\n';
-    return ExitSystemMessage;
+    return kExitSystemMessage;
 }
 
 int reportMessage(QueryContext& context, const Message& message) { return reportMessages(context, {message}); }
 
 int usageError(QueryContext& context, const std::string& reason) {
     context.terminal.err << "tesvik-query: " << reason << '\n';
-    return ExitUsage;
+    return kExitUsage;
 }
 
 std::string characterText(std::uint32_t value) {
@@ -93,7 +93,7 @@ int runQueryTool(const std::vector<std::string>& args, Terminal& terminal) {
     if (!global || global->rest.empty()) {
         if (!error.empty()) terminal.err << "tesvik-query: " << error << '\n';
         printUsage(terminal.err);
-        return ExitUsage;
+        return kExitUsage;
     }
     const std::string& name = global->rest.front();
     for (const Command& command : allCommands()) {
@@ -107,7 +107,7 @@ int runQueryTool(const std::vector<std::string>& args, Terminal& terminal) {
     }
     terminal.err << "tesvik-query: unknown command " << name << '\n';
     printUsage(terminal.err);
-    return ExitUsage;
+    return kExitUsage;
 }
 
 }  // namespace tesvik::query

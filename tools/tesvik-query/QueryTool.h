@@ -8,9 +8,9 @@
 namespace tesvik::query {
 
 // Exit statuses of the query tool.
-inline constexpr int ExitSuccess = 0;
-inline constexpr int ExitSystemMessage = 1;  // the operation reported one of the program's messages
-inline constexpr int ExitUsage = 2;
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitSystemMessage = 1;  // the operation reported one of the program's messages
+inline constexpr int kExitUsage = 2;
 
 // Where the tool's questions go and their answers come from.
 struct Terminal {

@@ -184,7 +184,7 @@ TEST(QueryTool, PinyinAndSymbolCommandsOnTheShippedData) {
         args.insert(args.begin(), data.begin(), data.end());
         std::ostringstream out, err;
         Terminal terminal{out, err, [](const std::string&) { return false; }};
-        EXPECT_EQ(runQueryTool(args, terminal), ExitSuccess) << err.str();
+        EXPECT_EQ(runQueryTool(args, terminal), kExitSuccess) << err.str();
         return out.str();
     };
     const std::string firstTone = output({"pinyin", "zhang"});
@@ -207,10 +207,10 @@ TEST(QueryTool, PinyinAndSymbolCommandsOnTheShippedData) {
 TEST(QueryTool, UsageErrorsExitWithTwo) {
     std::ostringstream out, err;
     Terminal terminal{out, err, [](const std::string&) { return false; }};
-    EXPECT_EQ(runQueryTool({}, terminal), ExitUsage);
-    EXPECT_EQ(runQueryTool({"no-such-command"}, terminal), ExitUsage);
-    EXPECT_EQ(runQueryTool({"strokes", "--bogus"}, terminal), ExitUsage);
-    EXPECT_EQ(runQueryTool({"--data-dir"}, terminal), ExitUsage);
+    EXPECT_EQ(runQueryTool({}, terminal), kExitUsage);
+    EXPECT_EQ(runQueryTool({"no-such-command"}, terminal), kExitUsage);
+    EXPECT_EQ(runQueryTool({"strokes", "--bogus"}, terminal), kExitUsage);
+    EXPECT_EQ(runQueryTool({"--data-dir"}, terminal), kExitUsage);
 }
 
 }  // namespace

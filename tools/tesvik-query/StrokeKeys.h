@@ -10,7 +10,7 @@ namespace tesvik::query {
 
 // The stroke keys the tool reads --strokes with: the digits 1 to 5, as the
 // settings have them by default.
-inline constexpr std::string_view QueryStrokeKeys = "12345";
+inline constexpr std::string_view kQueryStrokeKeys = "12345";
 
 // The stroke digits of typed stroke keys (lookup::strokeDigitsOf reads the
 // stroke glyphs a field shows instead); a key that stands for no stroke is

@@ -37,7 +37,7 @@ lumenar::Result<std::string, Message> enteredStrokes(const CommandLine& line, Ap
 int reportEdit(QueryContext& context, const lookup::UserTableEdit& edit) {
     if (!edit) return reportMessages(context, edit.error());
     if (edit.value()) context.terminal.out << edit.value()->text << '\n';
-    return ExitSuccess;
+    return kExitSuccess;
 }
 
 // ---- stroke table ----
@@ -111,8 +111,8 @@ int runDeleteRadical(const CommandLine& line, QueryContext& context) {
     return reportEdit(context, lookup::deleteRadicalEntry(context.userDir, code.value(), confirmation(line, context)));
 }
 
-const OptionSpec StrokeOptions{{"code", "total", "strokes"}, {"yes"}};
-const OptionSpec RadicalOptions{{"code", "key", "remaining", "strokes"}, {"yes"}};
+const OptionSpec kStrokeOptions{{"code", "total", "strokes"}, {"yes"}};
+const OptionSpec kRadicalOptions{{"code", "key", "remaining", "strokes"}, {"yes"}};
 
 }  // namespace
 
@@ -120,12 +120,12 @@ std::vector<Command> userTableCommands() {
     const std::string strokeUsage = "--code HEX --total N --strokes DIGITS [--yes]";
     const std::string radicalUsage = "--code HEX --key KEY --remaining N [--strokes DIGITS] [--yes]";
     return {
-        {"add-stroke", strokeUsage, StrokeOptions, runAddStroke},
-        {"modify-stroke", strokeUsage, StrokeOptions, runModifyStroke},
-        {"delete-stroke", "--code HEX [--total N] [--strokes DIGITS] [--yes]", StrokeOptions, runDeleteStroke},
-        {"add-radical", radicalUsage, RadicalOptions, runAddRadical},
-        {"modify-radical", radicalUsage, RadicalOptions, runModifyRadical},
-        {"delete-radical", "--code HEX [--yes]", RadicalOptions, runDeleteRadical},
+        {"add-stroke", strokeUsage, kStrokeOptions, runAddStroke},
+        {"modify-stroke", strokeUsage, kStrokeOptions, runModifyStroke},
+        {"delete-stroke", "--code HEX [--total N] [--strokes DIGITS] [--yes]", kStrokeOptions, runDeleteStroke},
+        {"add-radical", radicalUsage, kRadicalOptions, runAddRadical},
+        {"modify-radical", radicalUsage, kRadicalOptions, runModifyRadical},
+        {"delete-radical", "--code HEX [--yes]", kRadicalOptions, runDeleteRadical},
     };
 }
 

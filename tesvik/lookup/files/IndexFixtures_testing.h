@@ -60,7 +60,7 @@ struct StrokeLine {
 };
 
 inline StrokeRecord toStrokeRecord(const StrokeLine& line) {
-    return StrokeRecord{line.character, countKey(line.count), line.marker, padded<StrokeFieldLength>(line.strokes)};
+    return StrokeRecord{line.character, countKey(line.count), line.marker, padded<kStrokeFieldLength>(line.strokes)};
 }
 
 // The record file bytes of the lines, scrambled.
@@ -81,7 +81,7 @@ inline std::vector<StrokeIndexEntry> groupIndexFor(std::span<const StrokeLine> l
             entries.push_back({countKey(lines[i].count), static_cast<std::uint32_t>(i)});
         }
     }
-    entries.push_back({StrokeIndexEndKey, static_cast<std::uint32_t>(lines.size())});
+    entries.push_back({kStrokeIndexEndKey, static_cast<std::uint32_t>(lines.size())});
     return entries;
 }
 
@@ -92,11 +92,11 @@ inline void writeStrokePair(const std::filesystem::path& indexPath, const std::f
 }
 
 inline void writeShippedStrokePair(const std::filesystem::path& dir, std::span<const StrokeLine> lines) {
-    writeStrokePair(dir / ShippedStrokeIndexFileName, dir / ShippedStrokeRecordFileName, lines);
+    writeStrokePair(dir / kShippedStrokeIndexFileName, dir / kShippedStrokeRecordFileName, lines);
 }
 
 inline void writeUserStrokePair(const std::filesystem::path& dir, std::span<const StrokeLine> lines) {
-    writeStrokePair(dir / UserStrokeIndexFileName, dir / UserStrokeRecordFileName, lines);
+    writeStrokePair(dir / kUserStrokeIndexFileName, dir / kUserStrokeRecordFileName, lines);
 }
 
 // A buzimb.txt row as a test states it: {"05", "25", 0xE234}.
@@ -108,8 +108,8 @@ struct UserStrokeLine {
 
 inline std::vector<std::uint8_t> userStrokeTableBytes(std::span<const UserStrokeLine> lines) {
     return fileBytes(lines, [](const UserStrokeLine& line) {
-        return encodeUserStrokeRow(UserStrokeRow{countKey(line.count), padded<StrokeFieldLength>(line.strokes),
-                                                 line.character, UserStrokeMarker});
+        return encodeUserStrokeRow(UserStrokeRow{countKey(line.count), padded<kStrokeFieldLength>(line.strokes),
+                                                 line.character, kUserStrokeMarker});
     });
 }
 

@@ -58,11 +58,11 @@ lumenar::Result<RecordFile, RecordFileError> RecordFile::open(const std::filesys
 bool RecordFile::readAt(std::uint64_t offset, std::span<std::uint8_t> out) {
     // Sequential block reads need no seek: the file is already there.
     if (offset != position_ && std::fseek(file_.get(), static_cast<long>(offset), SEEK_SET) != 0) {
-        position_ = UnknownPosition;
+        position_ = kUnknownPosition;
         return false;
     }
     const std::size_t read = std::fread(out.data(), 1, out.size(), file_.get());
-    position_ = read == out.size() ? offset + read : UnknownPosition;
+    position_ = read == out.size() ? offset + read : kUnknownPosition;
     return read == out.size();
 }
 

@@ -73,7 +73,7 @@ private:
 
     bool readAt(std::uint64_t offset, std::span<std::uint8_t> out);
 
-    static constexpr std::uint64_t UnknownPosition = ~std::uint64_t{0};
+    static constexpr std::uint64_t kUnknownPosition = ~std::uint64_t{0};
 
     std::unique_ptr<std::FILE, FileCloser> file_;
     std::uint64_t position_ = 0;  // where the next read starts

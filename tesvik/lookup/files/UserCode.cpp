@@ -26,7 +26,7 @@ std::optional<std::uint16_t> parseCode(std::string_view text) {
         if (!digit) return std::nullopt;
         value = value * 16 + *digit;
     }
-    if (value < FirstUserCode || value > LastUserCode) return std::nullopt;
+    if (value < kFirstUserCode || value > kLastUserCode) return std::nullopt;
     return static_cast<std::uint16_t>(value);
 }
 

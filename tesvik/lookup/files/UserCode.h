@@ -12,8 +12,8 @@
 
 namespace tesvik::lookup {
 
-inline constexpr std::uint16_t FirstUserCode = 0xE000;
-inline constexpr std::uint16_t LastUserCode = 0xF8FF;
+inline constexpr std::uint16_t kFirstUserCode = 0xE000;
+inline constexpr std::uint16_t kLastUserCode = 0xF8FF;
 
 // Exactly four hexadecimal digits, either case, whose value lies in
 // U+E000..U+F8FF; nullopt otherwise.

@@ -7,10 +7,10 @@ namespace tesvik::lookup {
 
 namespace {
 
-constexpr std::size_t RadicalOffset = 12;
-constexpr std::size_t MarkOffset = 22;
-constexpr std::size_t ReadingsOffset = 24;
-constexpr std::size_t ReadingsChars = 50;
+constexpr std::size_t kRadicalOffset = 12;
+constexpr std::size_t kMarkOffset = 22;
+constexpr std::size_t kReadingsOffset = 24;
+constexpr std::size_t kReadingsChars = 50;
 
 char16_t unitAt(const std::uint8_t* bytes, std::size_t offset) {
     return static_cast<char16_t>(bytes[offset] | (bytes[offset + 1] << 8));
@@ -32,7 +32,7 @@ void appendUtf8(std::string& out, char16_t unit) {
 chars::PackedChar decodeRadical(const std::uint8_t* bytes) {
     std::array<char, 5> digits{};
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        const char16_t unit = unitAt(bytes, RadicalOffset + 2 * i);
+        const char16_t unit = unitAt(bytes, kRadicalOffset + 2 * i);
         if (unit >= 0x80) return 0;
         digits[i] = static_cast<char>(unit);
     }
@@ -47,11 +47,11 @@ chars::PackedChar decodeRadical(const std::uint8_t* bytes) {
 PinyinCodeRecord decodePinyinCodeRecord(const std::uint8_t* bytes) {
     PinyinCodeRecord record;
     record.radical = decodeRadical(bytes);
-    record.hasReadings = unitAt(bytes, MarkOffset) != u'#';
+    record.hasReadings = unitAt(bytes, kMarkOffset) != u'#';
     if (!record.hasReadings) return record;
     std::string current;
-    for (std::size_t i = 0; i < ReadingsChars; ++i) {
-        const char16_t unit = unitAt(bytes, ReadingsOffset + 2 * i);
+    for (std::size_t i = 0; i < kReadingsChars; ++i) {
+        const char16_t unit = unitAt(bytes, kReadingsOffset + 2 * i);
         if (unit == u'#') break;
         if (unit == u';') {
             record.readings.push_back(std::move(current));
@@ -80,9 +80,9 @@ std::optional<std::uint64_t> PinyinByCodeFile::recordIndexOf(std::uint32_t c) {
 std::optional<PinyinCodeRecord> PinyinByCodeFile::read(std::uint32_t codePoint) {
     const auto index = recordIndexOf(codePoint);
     if (!index) return std::nullopt;
-    std::array<std::uint8_t, RecordSize> bytes{};
+    std::array<std::uint8_t, kRecordSize> bytes{};
     in_->clear();
-    in_->seekg(static_cast<std::streamoff>(*index * RecordSize));
+    in_->seekg(static_cast<std::streamoff>(*index * kRecordSize));
     in_->read(reinterpret_cast<char*>(bytes.data()), bytes.size());
     if (in_->gcount() != static_cast<std::streamsize>(bytes.size())) return std::nullopt;
     return decodePinyinCodeRecord(bytes.data());

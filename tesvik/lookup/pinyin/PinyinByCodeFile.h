@@ -29,7 +29,7 @@ struct PinyinCodeRecord {
 // The file stays open for the life of the object, as the main window keeps it.
 class PinyinByCodeFile {
 public:
-    static constexpr std::size_t RecordSize = 124;
+    static constexpr std::size_t kRecordSize = 124;
 
     // A missing file reports PinyinFilesDamaged.
     static lumenar::Result<PinyinByCodeFile, Message> open(const std::filesystem::path& path);
@@ -47,7 +47,7 @@ private:
     std::unique_ptr<std::ifstream> in_;
 };
 
-// Decodes one record's bytes (RecordSize of them).
+// Decodes one record's bytes (kRecordSize of them).
 PinyinCodeRecord decodePinyinCodeRecord(const std::uint8_t* bytes);
 
 }  // namespace tesvik::lookup

@@ -28,7 +28,7 @@ std::vector<std::string> pinyinReadingsOf(chars::PackedChar v, PinyinByCodeFile&
     const auto record = file.read(*source);
     if (!record) return {std::string()};
     if (record->hasReadings) return record->readings;
-    if (queryText == SpecialQueryText) return {};
+    if (queryText == kSpecialQueryText) return {};
     return {std::string(queryText)};
 }
 

@@ -14,7 +14,7 @@ lumenar::Result<PinyinEntries, Message> PinyinEntries::load(const std::filesyste
 
 std::optional<PinyinResult> PinyinEntries::entry(std::size_t n) const {
     if (n >= size()) return std::nullopt;
-    const char* code = bytes_.data() + n * EntrySize;
+    const char* code = bytes_.data() + n * kEntrySize;
     std::uint32_t scalar = 0;
     const auto [end, error] = std::from_chars(code, code + 5, scalar, 16);
     if (error != std::errc() || end != code + 5) return std::nullopt;

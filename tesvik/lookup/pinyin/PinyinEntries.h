@@ -26,7 +26,7 @@ struct PinyinResult {
 
 class PinyinEntries {
 public:
-    static constexpr std::size_t EntrySize = 8;
+    static constexpr std::size_t kEntrySize = 8;
 
     PinyinEntries() = default;
 
@@ -34,7 +34,7 @@ public:
     static lumenar::Result<PinyinEntries, Message> load(const std::filesystem::path& path);
     static PinyinEntries fromBytes(std::string bytes) { return PinyinEntries(std::move(bytes)); }
 
-    std::size_t size() const { return bytes_.size() / EntrySize; }
+    std::size_t size() const { return bytes_.size() / kEntrySize; }
 
     // Entry n as a result record (a supplementary character as its surrogate
     // pair); nullopt past the end or when its code is not hexadecimal.

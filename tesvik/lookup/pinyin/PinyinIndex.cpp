@@ -7,7 +7,7 @@ namespace tesvik::lookup {
 
 namespace {
 
-constexpr std::string_view Signature = "Lumenar";
+constexpr std::string_view kSignature = "Lumenar";
 
 std::size_t slotOf(char letter) { return static_cast<std::size_t>(letter - 'b'); }
 
@@ -36,10 +36,10 @@ lumenar::Result<PinyinIndex, Message> PinyinIndex::load(const std::filesystem::p
 
 lumenar::Result<PinyinIndex, Message> PinyinIndex::fromBytes(std::string bytes) {
     PinyinIndex index(std::move(bytes));
-    if (index.recordCount() < 2 || !index.record(0).starts_with(Signature)) {
+    if (index.recordCount() < 2 || !index.record(0).starts_with(kSignature)) {
         return lumenar::Result<PinyinIndex, Message>::failure(message(MessageId::DataFilesMissing));
     }
-    const std::uint32_t bound = pinyinRecordNumber(index.record(0).substr(Signature.size()), '\0');
+    const std::uint32_t bound = pinyinRecordNumber(index.record(0).substr(kSignature.size()), '\0');
     index.buildLetterTable(bound);
     return index;
 }
@@ -52,7 +52,7 @@ void PinyinIndex::buildLetterTable(std::uint32_t bound) {
         previous = n;
         if (first == before) continue;
         if (first == '$') {
-            letters_[ClosingSlot] = static_cast<std::uint32_t>(n);
+            letters_[kClosingSlot] = static_cast<std::uint32_t>(n);
             continue;
         }
         // Letters skipped in between keep 0: they have no keys.
@@ -61,13 +61,13 @@ void PinyinIndex::buildLetterTable(std::uint32_t bound) {
 }
 
 std::uint32_t PinyinIndex::letterStart(char letter) const {
-    if (letter == '$') return letters_[ClosingSlot];
+    if (letter == '$') return letters_[kClosingSlot];
     if (letter < 'b' || letter > 'z') return 0;
     return letters_[slotOf(letter)];
 }
 
 std::uint32_t PinyinIndex::endCounterAfter(char letter) const {
-    for (std::size_t slot = letter < 'b' ? 0 : slotOf(letter) + 1; slot <= ClosingSlot; ++slot) {
+    for (std::size_t slot = letter < 'b' ? 0 : slotOf(letter) + 1; slot <= kClosingSlot; ++slot) {
         if (letters_[slot] != 0) return letters_[slot];
     }
     return 0;

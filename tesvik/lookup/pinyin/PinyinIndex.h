@@ -27,7 +27,7 @@ struct PinyinEntryRange {
 
 class PinyinIndex {
 public:
-    static constexpr std::size_t RecordSize = 15;
+    static constexpr std::size_t kRecordSize = 15;
 
     // An index that finds nothing (the state after a failed load).
     PinyinIndex() = default;
@@ -47,12 +47,12 @@ public:
     std::uint32_t letterStart(char letter) const;
 
 private:
-    static constexpr std::size_t ClosingSlot = 25;  // slots 0-24 are 'b' to 'z'
+    static constexpr std::size_t kClosingSlot = 25;  // slots 0-24 are 'b' to 'z'
 
     explicit PinyinIndex(std::string bytes) : bytes_(std::move(bytes)) {}
 
-    std::size_t recordCount() const { return bytes_.size() / RecordSize; }
-    std::string_view record(std::size_t n) const { return std::string_view(bytes_).substr(n * RecordSize, RecordSize); }
+    std::size_t recordCount() const { return bytes_.size() / kRecordSize; }
+    std::string_view record(std::size_t n) const { return std::string_view(bytes_).substr(n * kRecordSize, kRecordSize); }
     void buildLetterTable(std::uint32_t bound);
     std::uint32_t endCounterAfter(char letter) const;
     std::uint32_t cumulativeEnd(std::size_t n) const;

@@ -95,7 +95,7 @@ lumenar::Result<std::vector<PinyinResult>, Message> searchPinyin(std::string_vie
                                                                  const PinyinIndex& index,
                                                                  const PinyinEntries& entries) {
     const std::string query = lowered(trimmed(text));
-    if (query == SpecialQueryText) return specialQueryResults();
+    if (query == kSpecialQueryText) return specialQueryResults();
     if (query.empty() || !isLetter(query[0])) {
         return lumenar::Result<std::vector<PinyinResult>, Message>::failure(message(MessageId::DataFilesMissing));
     }

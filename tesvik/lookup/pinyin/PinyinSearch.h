@@ -34,7 +34,7 @@ PinyinTextCheck checkPinyinText(std::string_view text);
 std::vector<std::string> pinyinKeys(std::string_view text, PinyinTone tone);
 
 // The query text that lists SpecialQueryList.
-inline constexpr std::string_view SpecialQueryText = "zzzz";
+inline constexpr std::string_view kSpecialQueryText = "zzzz";
 
 // The result list of a query, in the order found, each character once. A
 // text that does not begin with a-z reports DataFilesMissing.

@@ -8,11 +8,11 @@
 
 namespace {
 
-const std::filesystem::path DataDir = LUMENAR_DATA_DIR;
+const std::filesystem::path kDataDir = LUMENAR_DATA_DIR;
 
 void BM_PinyinSearchAnyTone(benchmark::State& state) {
-    const auto index = tesvik::lookup::PinyinIndex::load(DataDir / "pinyin.idx").value();
-    const auto entries = tesvik::lookup::PinyinEntries::load(DataDir / "pinyin.data").value();
+    const auto index = tesvik::lookup::PinyinIndex::load(kDataDir / "pinyin.idx").value();
+    const auto entries = tesvik::lookup::PinyinEntries::load(kDataDir / "pinyin.data").value();
     for (auto _ : state) {
         auto results = tesvik::lookup::searchPinyin("zhang", tesvik::lookup::PinyinTone::Any, index, entries);
         benchmark::DoNotOptimize(results);

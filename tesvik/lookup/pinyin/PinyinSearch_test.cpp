@@ -10,12 +10,12 @@
 namespace tesvik::lookup {
 namespace {
 
-const std::filesystem::path DataDir = LUMENAR_DATA_DIR;
+const std::filesystem::path kDataDir = LUMENAR_DATA_DIR;
 
 // The shipped pinyin files, loaded once.
 struct ShippedPinyin {
-    PinyinIndex index = PinyinIndex::load(DataDir / "pinyin.idx").value();
-    PinyinEntries entries = PinyinEntries::load(DataDir / "pinyin.data").value();
+    PinyinIndex index = PinyinIndex::load(kDataDir / "pinyin.idx").value();
+    PinyinEntries entries = PinyinEntries::load(kDataDir / "pinyin.data").value();
 };
 
 const ShippedPinyin& shipped() {
@@ -150,7 +150,7 @@ TEST(PinyinGrid, OutsideGbkKeepsExtensionAAndPrivateUseCharacters) {
 
 class PinyinCurrentCharTest : public ::testing::Test {
 protected:
-    PinyinByCodeFile file = PinyinByCodeFile::open(DataDir / "pinyindataorderbycode.data").value();
+    PinyinByCodeFile file = PinyinByCodeFile::open(kDataDir / "pinyindataorderbycode.data").value();
 };
 
 TEST_F(PinyinCurrentCharTest, ReadingsOfUnifiedPrivateUseAndCompatibilityCharacters) {
@@ -177,9 +177,9 @@ TEST_F(PinyinCurrentCharTest, RadicalFromTheTablesOrTheFile) {
 }
 
 TEST(PinyinFiles, MissingFilesAndAWrongSignatureAreReported) {
-    EXPECT_EQ(PinyinIndex::load(DataDir / "no-such.idx").error().id, MessageId::PinyinFilesDamaged);
-    EXPECT_EQ(PinyinEntries::load(DataDir / "no-such.data").error().id, MessageId::PinyinFilesDamaged);
-    EXPECT_EQ(PinyinByCodeFile::open(DataDir / "no-such.data").error().id, MessageId::PinyinFilesDamaged);
+    EXPECT_EQ(PinyinIndex::load(kDataDir / "no-such.idx").error().id, MessageId::PinyinFilesDamaged);
+    EXPECT_EQ(PinyinEntries::load(kDataDir / "no-such.data").error().id, MessageId::PinyinFilesDamaged);
+    EXPECT_EQ(PinyinByCodeFile::open(kDataDir / "no-such.data").error().id, MessageId::PinyinFilesDamaged);
     const auto wrong = PinyinIndex::fromBytes("Lumenor2#      a0@1#          $              ");
     ASSERT_FALSE(wrong.ok());
     EXPECT_EQ(wrong.error().id, MessageId::DataFilesMissing);

@@ -10,12 +10,12 @@
 namespace tesvik::lookup {
 namespace {
 
-constexpr std::size_t RemainingOffset = 4;
-constexpr std::size_t StrokesOffset = 6;
-constexpr std::size_t StrokesLength = 4;
-constexpr std::size_t MarkerOffset = 10;
+constexpr std::size_t kRemainingOffset = 4;
+constexpr std::size_t kStrokesOffset = 6;
+constexpr std::size_t kStrokesLength = 4;
+constexpr std::size_t kMarkerOffset = 10;
 
-using StoredRecord = std::span<const std::uint8_t, RadicalRecordSize>;
+using StoredRecord = std::span<const std::uint8_t, kRadicalRecordSize>;
 
 // A query's conditions on the stored bytes 4 to 9 (remaining count and
 // strokes) of radical records.
@@ -26,16 +26,16 @@ public:
         const bool anyRemaining = remainingText == "0" && !query.strokes.empty();
         const std::string remaining =
             anyRemaining ? "" : remainingText.size() == 1 ? "0" + remainingText : remainingText;
-        impossible_ = remaining.size() > 2 || query.strokes.size() > StrokesLength;
+        impossible_ = remaining.size() > 2 || query.strokes.size() > kStrokesLength;
         if (impossible_) return;
         pattern_.require(0, storedForm(remaining));
-        pattern_.require(StrokesOffset - RemainingOffset, storedForm(query.strokes));
+        pattern_.require(kStrokesOffset - kRemainingOffset, storedForm(query.strokes));
     }
 
-    bool accepts(StoredRecord stored) const { return !impossible_ && pattern_.matches(stored.data() + RemainingOffset); }
+    bool accepts(StoredRecord stored) const { return !impossible_ && pattern_.matches(stored.data() + kRemainingOffset); }
 
 private:
-    StoredPattern<StrokesOffset + StrokesLength - RemainingOffset> pattern_;
+    StoredPattern<kStrokesOffset + kStrokesLength - kRemainingOffset> pattern_;
     bool impossible_ = false;
 };
 
@@ -49,21 +49,21 @@ Message readFailure(const std::filesystem::path& path) {
 std::optional<Message> appendMatches(const RadicalIndexPair& pair, const RadicalKey& key,
                                      const StoredCharQuery& query, bool shipped,
                                      std::vector<RadicalCharCandidate>& out) {
-    auto indexFile = RecordFile::open(pair.index, RadicalIndexEntrySize, Scrambled::No);
+    auto indexFile = RecordFile::open(pair.index, kRadicalIndexEntrySize, Scrambled::No);
     if (!indexFile) return shipped ? std::optional(message(MessageId::DataFilesMissing)) : std::nullopt;
     const auto indexBytes = indexFile->readAllRecords();
     if (!indexBytes) return readFailure(pair.index);
     const auto index = decodeRadicalIndex(*indexBytes);
 
-    auto records = RecordFile::open(pair.records, RadicalRecordSize, Scrambled::No);
+    auto records = RecordFile::open(pair.records, kRadicalRecordSize, Scrambled::No);
     if (!records) return shipped ? std::optional(message(MessageId::DataFilesMissing)) : std::nullopt;
     const RecordRange range = radicalKeyRange(index, key, records->recordCount());
     const auto bytes = records->readRecords(range.first, range.size());
     if (!bytes) return readFailure(pair.records);
 
-    for (std::size_t offset = 0; offset + RadicalRecordSize <= bytes->size(); offset += RadicalRecordSize) {
-        const StoredRecord stored(bytes->data() + offset, RadicalRecordSize);
-        if (query.accepts(stored)) out.push_back({storedPackedChar(stored, 0), unscrambledChar(stored[MarkerOffset])});
+    for (std::size_t offset = 0; offset + kRadicalRecordSize <= bytes->size(); offset += kRadicalRecordSize) {
+        const StoredRecord stored(bytes->data() + offset, kRadicalRecordSize);
+        if (query.accepts(stored)) out.push_back({storedPackedChar(stored, 0), unscrambledChar(stored[kMarkerOffset])});
     }
     return std::nullopt;
 }

@@ -14,7 +14,7 @@ namespace {
 
 using namespace fixtures;
 
-const std::vector<RadicalCharLine> Shipped{
+const std::vector<RadicalCharLine> kShipped{
     {"01B1", 0x4E01, "01", "5"},
     {"03AA", 0x6C35, "00", ""},
     {"03AA", 0x6C40, "02", "12"},
@@ -26,7 +26,7 @@ const std::vector<RadicalCharLine> Shipped{
     {"04E1", 0x706B, "00", ""},
 };
 
-const std::vector<RadicalCharLine> User{
+const std::vector<RadicalCharLine> kUser{
     {"03AA", 0xE234, "03", "121", '0'},
     {"03AA", 0xE235, "00", "", '0'},
 };
@@ -34,8 +34,8 @@ const std::vector<RadicalCharLine> User{
 class RadicalPairs : public ::testing::Test {
 protected:
     RadicalPairs() {
-        writeRadicalPair(shippedRadicalPair(data.path()), Shipped);
-        writeRadicalPair(userRadicalPair(user.path()), User);
+        writeRadicalPair(shippedRadicalPair(data.path()), kShipped);
+        writeRadicalPair(userRadicalPair(user.path()), kUser);
     }
 
     std::vector<chars::PackedChar> search(std::optional<RadicalKey> key, RadicalCharQuery query) {
@@ -92,7 +92,7 @@ TEST_F(RadicalPairs, CarriesTheSourceMarker) {
 TEST_F(RadicalPairs, MissingShippedFilesStopTheSearchAndTheGridShowsTheRadical) {
     for (const auto& name : {ShippedRadicalIndexFileName, ShippedRadicalRecordFileName}) {
         lumenar::testing::ScratchDirectory broken;
-        writeRadicalPair(shippedRadicalPair(broken.path()), Shipped);
+        writeRadicalPair(shippedRadicalPair(broken.path()), kShipped);
         std::filesystem::remove(broken.path() / name);
         CurrentRadical current;
         confirmRadical(current, RadicalCandidate{0x6C35, radicalKey("03AA")}, KeyAliasing::None);
@@ -114,9 +114,9 @@ TEST_F(RadicalPairs, MissingOrEmptyUserPairAddsNothing) {
 
 TEST_F(RadicalPairs, RangePastTheEndStopsAtTheLastWholeRecord) {
     // The index promises records 1..20 for 03AA; the file holds 9 and a half.
-    const std::vector<RadicalIndexEntry> index{{radicalKey("01B1"), 0}, {radicalKey("03AA"), 1}, {RadicalIndexEndKey, 20}};
+    const std::vector<RadicalIndexEntry> index{{radicalKey("01B1"), 0}, {radicalKey("03AA"), 1}, {kRadicalIndexEndKey, 20}};
     writeBytes(data.path() / ShippedRadicalIndexFileName, radicalIndexBytes(index));
-    auto records = radicalRecordFileBytes(Shipped);
+    auto records = radicalRecordFileBytes(kShipped);
     records.resize(records.size() + 5, 0);
     writeBytes(data.path() / ShippedRadicalRecordFileName, records);
     EXPECT_EQ(search(radicalKey("03AA"), {0, "", false}), (std::vector<chars::PackedChar>{0x6C35, 0x706B, 0xE235}));

@@ -8,24 +8,24 @@ namespace tesvik::lookup {
 
 lumenar::Result<std::vector<RadicalTableRecord>, RecordFileError> readRadicalTable(
     const std::filesystem::path& path) {
-    return readWholeRecords<RadicalTableRecordSize>(path, Scrambled::Yes, decodeRadicalTableRecord);
+    return readWholeRecords<kRadicalTableRecordSize>(path, Scrambled::Yes, decodeRadicalTableRecord);
 }
 
 lumenar::Result<std::vector<RadicalIndexEntry>, RecordFileError> readRadicalIndex(
     const std::filesystem::path& path) {
-    return readWholeRecords<RadicalIndexEntrySize>(path, Scrambled::No, decodeRadicalIndexEntry);
+    return readWholeRecords<kRadicalIndexEntrySize>(path, Scrambled::No, decodeRadicalIndexEntry);
 }
 
 std::vector<RadicalIndexEntry> decodeRadicalIndex(std::span<const std::uint8_t> bytes) {
-    return decodeWholeRecords<RadicalIndexEntrySize>(bytes, decodeRadicalIndexEntry);
+    return decodeWholeRecords<kRadicalIndexEntrySize>(bytes, decodeRadicalIndexEntry);
 }
 
 lumenar::Result<RecordFile, RecordFileError> openRadicalRecords(const std::filesystem::path& path) {
-    return RecordFile::open(path, RadicalRecordSize, Scrambled::Yes);
+    return RecordFile::open(path, kRadicalRecordSize, Scrambled::Yes);
 }
 
 std::optional<RadicalRecord> readRadicalRecord(RecordFile& file, std::uint64_t n) {
-    return readRecordAt<RadicalRecordSize>(file, n, decodeRadicalRecord);
+    return readRecordAt<kRadicalRecordSize>(file, n, decodeRadicalRecord);
 }
 
 RecordRange radicalKeyRange(const std::vector<RadicalIndexEntry>& index, const RadicalKey& key,

@@ -16,7 +16,7 @@ using namespace fixtures;
 TEST(RadicalRecordLayout, StoresPackedCharacterHighWordFirstAndScramblesEveryByte) {
     const RadicalCharLine line{"03AA", 0xD840DC00, "12", "2514", '0'};
     const auto bytes = radicalRecordFileBytes(std::span(&line, 1));
-    ASSERT_EQ(bytes.size(), RadicalRecordSize);
+    ASSERT_EQ(bytes.size(), kRadicalRecordSize);
     const std::vector<std::uint8_t> plain{0x40, 0xD8, 0x00, 0xDC, '1', '2', '2', '5', '1', '4', '0'};
     for (std::size_t i = 0; i < plain.size(); ++i) EXPECT_EQ(bytes[i], scrambleByte(plain[i])) << i;
 }
@@ -70,24 +70,24 @@ TEST_P(RadicalKeyRangeTest, FindsTheRecordsOfAKey) {
     EXPECT_EQ(radicalKeyRange(c.index, radicalKey(c.key), c.recordCount), c.expected);
 }
 
-const std::vector<RadicalIndexEntry> ThreeKeys{
-    {radicalKey("01B1"), 0}, {radicalKey("03AA"), 4}, {radicalKey("03AB"), 9}, {RadicalIndexEndKey, 12}};
+const std::vector<RadicalIndexEntry> kThreeKeys{
+    {radicalKey("01B1"), 0}, {radicalKey("03AA"), 4}, {radicalKey("03AB"), 9}, {kRadicalIndexEndKey, 12}};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RadicalKeyRangeTest,
     ::testing::Values(
-        RangeCase{"first", ThreeKeys, "01B1", 12, {0, 4}},
-        RangeCase{"middle", ThreeKeys, "03AA", 12, {4, 9}},
-        RangeCase{"last_before_terminator", ThreeKeys, "03AB", 12, {9, 12}},
-        RangeCase{"unknown_key_is_empty", ThreeKeys, "05A1", 12, {0, 0}},
-        RangeCase{"range_past_end_stops_at_last_whole_record", ThreeKeys, "03AB", 10, {9, 10}},
-        RangeCase{"range_wholly_past_end_is_empty", ThreeKeys, "03AB", 7, {7, 7}},
+        RangeCase{"first", kThreeKeys, "01B1", 12, {0, 4}},
+        RangeCase{"middle", kThreeKeys, "03AA", 12, {4, 9}},
+        RangeCase{"last_before_terminator", kThreeKeys, "03AB", 12, {9, 12}},
+        RangeCase{"unknown_key_is_empty", kThreeKeys, "05A1", 12, {0, 0}},
+        RangeCase{"range_past_end_stops_at_last_whole_record", kThreeKeys, "03AB", 10, {9, 10}},
+        RangeCase{"range_wholly_past_end_is_empty", kThreeKeys, "03AB", 7, {7, 7}},
         RangeCase{"truncated_index_runs_to_file_end", {{radicalKey("03AA"), 2}}, "03AA", 6, {2, 6}},
-        RangeCase{"first_key_wins", {{radicalKey("03AA"), 0}, {radicalKey("03AA"), 3}, {RadicalIndexEndKey, 5}}, "03AA", 5, {0, 3}}),
+        RangeCase{"first_key_wins", {{radicalKey("03AA"), 0}, {radicalKey("03AA"), 3}, {kRadicalIndexEndKey, 5}}, "03AA", 5, {0, 3}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RadicalKeyRange, BackwardsRangeHasNoRecords) {
-    const std::vector<RadicalIndexEntry> index{{radicalKey("03AA"), 8}, {RadicalIndexEndKey, 3}};
+    const std::vector<RadicalIndexEntry> index{{radicalKey("03AA"), 8}, {kRadicalIndexEndKey, 3}};
     EXPECT_EQ(radicalKeyRange(index, radicalKey("03AA"), 10).size(), 0u);
 }
 
@@ -98,15 +98,15 @@ TEST(UserRadicalRegeneration, SingleRowGivesOneRecordAndTwoIndexEntries) {
     ASSERT_TRUE(regenerateUserRadicalFiles(dir.path()));
 
     const auto records = readBytes(dir.path() / UserRadicalRecordFileName);
-    ASSERT_EQ(records.size(), RadicalRecordSize);
-    std::array<std::uint8_t, RadicalRecordSize> plain{};
+    ASSERT_EQ(records.size(), kRadicalRecordSize);
+    std::array<std::uint8_t, kRadicalRecordSize> plain{};
     std::copy(records.begin(), records.end(), plain.begin());
     unscrambleBytes(plain);
     EXPECT_EQ(decodeRadicalRecord(plain), (RadicalRecord{0xE234, {'0', '5'}, {'2', '5', '0', '0'}, '0'}));
 
     const auto index = readRadicalIndex(dir.path() / UserRadicalIndexFileName);
     ASSERT_TRUE(index);
-    EXPECT_EQ(*index, (std::vector<RadicalIndexEntry>{{radicalKey("03AA"), 0}, {RadicalIndexEndKey, 1}}));
+    EXPECT_EQ(*index, (std::vector<RadicalIndexEntry>{{radicalKey("03AA"), 0}, {kRadicalIndexEndKey, 1}}));
 }
 
 TEST(UserRadicalRegeneration, GroupsRunsOfKeysAndCountsTheTotal) {
@@ -119,8 +119,8 @@ TEST(UserRadicalRegeneration, GroupsRunsOfKeysAndCountsTheTotal) {
               (std::vector<RadicalIndexEntry>{{radicalKey("01B1"), 0},
                                               {radicalKey("03AA"), 1},
                                               {radicalKey("03ab"), 3},
-                                              {RadicalIndexEndKey, 4}}));
-    EXPECT_EQ(pair.records.size(), 4 * RadicalRecordSize);
+                                              {kRadicalIndexEndKey, 4}}));
+    EXPECT_EQ(pair.records.size(), 4 * kRadicalRecordSize);
 }
 
 TEST(UserRadicalRegeneration, EmptyTableGivesNoRecordsAndTheTerminatorAlone) {
@@ -130,7 +130,7 @@ TEST(UserRadicalRegeneration, EmptyTableGivesNoRecordsAndTheTerminatorAlone) {
     ASSERT_TRUE(regenerateUserRadicalFiles(dir.path()));
     EXPECT_TRUE(readBytes(dir.path() / UserRadicalRecordFileName).empty());
     EXPECT_EQ(decodeRadicalIndex(readBytes(dir.path() / UserRadicalIndexFileName)),
-              (std::vector<RadicalIndexEntry>{{RadicalIndexEndKey, 0}}));
+              (std::vector<RadicalIndexEntry>{{kRadicalIndexEndKey, 0}}));
 }
 
 TEST(UserRadicalRegeneration, MissingSourceTableNamesItsFullPath) {

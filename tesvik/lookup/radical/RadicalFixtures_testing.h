@@ -70,7 +70,7 @@ inline std::vector<RadicalIndexEntry> radicalIndexFor(std::span<const RadicalCha
             entries.push_back({radicalKey(lines[i].key), static_cast<std::uint32_t>(i)});
         }
     }
-    entries.push_back({RadicalIndexEndKey, static_cast<std::uint32_t>(lines.size())});
+    entries.push_back({kRadicalIndexEndKey, static_cast<std::uint32_t>(lines.size())});
     return entries;
 }
 

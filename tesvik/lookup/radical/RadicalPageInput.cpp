@@ -5,8 +5,8 @@
 namespace tesvik::lookup {
 namespace {
 
-constexpr std::size_t MaxRadicalCharStrokes = 4;
-constexpr unsigned SaturatedRemaining = 999;
+constexpr std::size_t kMaxRadicalCharStrokes = 4;
+constexpr unsigned kSaturatedRemaining = 999;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -49,7 +49,7 @@ lumenar::Status<Message> checkRadicalChosen(bool listHasSelection, const Current
 }
 
 lumenar::Status<Message> appendRadicalCharStroke(std::string& strokes, char digit) {
-    if (strokes.size() >= MaxRadicalCharStrokes) {
+    if (strokes.size() >= kMaxRadicalCharStrokes) {
         return lumenar::Status<Message>::failure(message(MessageId::FourStrokesOnly));
     }
     strokes.push_back(digit);
@@ -58,7 +58,7 @@ lumenar::Status<Message> appendRadicalCharStroke(std::string& strokes, char digi
 
 lumenar::Result<RadicalFieldAction, Message> checkRadicalCharStrokeCount(std::size_t glyphCount) {
     if (glyphCount == 0) return RadicalFieldAction::NoSearch;
-    if (glyphCount > MaxRadicalCharStrokes) {
+    if (glyphCount > kMaxRadicalCharStrokes) {
         return lumenar::Result<RadicalFieldAction, Message>::failure(message(MessageId::FourStrokesOnly));
     }
     return RadicalFieldAction::Search;
@@ -70,7 +70,7 @@ lumenar::Result<std::optional<unsigned>, RadicalFieldRefusal> checkRemainingFiel
     const std::size_t bad = firstNonDigit(text);
     if (bad != text.size()) return R::failure({radicalMessageWith(MessageId::InvalidStrokeCount, text), bad});
     unsigned value = 0;
-    for (char c : text) value = std::min(SaturatedRemaining, value * 10 + static_cast<unsigned>(c - '0'));
+    for (char c : text) value = std::min(kSaturatedRemaining, value * 10 + static_cast<unsigned>(c - '0'));
     return std::optional<unsigned>{value};
 }
 

@@ -49,7 +49,7 @@ public:
             e.firstRecord = below(4) == 0 ? static_cast<std::uint32_t>(random_()) : static_cast<std::uint32_t>(below(40));
         }
         auto out = radicalIndexBytes(entries);
-        out.resize(out.size() + below(RadicalIndexEntrySize), 0x30);
+        out.resize(out.size() + below(kRadicalIndexEntrySize), 0x30);
         return out;
     }
 
@@ -80,13 +80,13 @@ TEST(RadicalRandomInput, ReadersAndSearchesStayInsideTheFiles) {
 
         const RadicalQuery radicalQuery{random.text(3), random.text(2), random.text(3)};
         const auto radicals = searchRadicals(dir.path(), radicalQuery);
-        EXPECT_LE(radicals.size(), std::filesystem::file_size(dir.path() / RadicalTableFileName) / RadicalTableRecordSize);
+        EXPECT_LE(radicals.size(), std::filesystem::file_size(dir.path() / RadicalTableFileName) / kRadicalTableRecordSize);
 
         const RadicalCharQuery charQuery{static_cast<unsigned>(random.below(15)), random.text(2), random.below(2) == 0};
         const auto found = searchByRadical(dir.path(), dir.path(), radicalKey(random.text(4) + "    "), charQuery);
         const std::size_t wholeRecords =
-            (std::filesystem::exists(shipped.records) ? std::filesystem::file_size(shipped.records) : 0) / RadicalRecordSize +
-            (std::filesystem::exists(user.records) ? std::filesystem::file_size(user.records) : 0) / RadicalRecordSize;
+            (std::filesystem::exists(shipped.records) ? std::filesystem::file_size(shipped.records) : 0) / kRadicalRecordSize +
+            (std::filesystem::exists(user.records) ? std::filesystem::file_size(user.records) : 0) / kRadicalRecordSize;
         EXPECT_LE(found.kept.size(), wholeRecords);
     }
 }
@@ -107,9 +107,9 @@ TEST(RadicalRandomInput, TableEditsAndRegenerationKeepWholeRows) {
                                                     : deleteRadicalEntry(dir.path(), code, yes).ok();
         const auto after = readBytes(tablePath);
         if (done) {
-            EXPECT_EQ(after.size() % UserRadicalRowSize, before.size() % UserRadicalRowSize);
+            EXPECT_EQ(after.size() % kUserRadicalRowSize, before.size() % kUserRadicalRowSize);
             const auto records = readBytes(dir.path() / UserRadicalRecordFileName);
-            EXPECT_EQ(records.size(), after.size() / UserRadicalRowSize * RadicalRecordSize);
+            EXPECT_EQ(records.size(), after.size() / kUserRadicalRowSize * kRadicalRecordSize);
         } else {
             EXPECT_EQ(after, before);
         }

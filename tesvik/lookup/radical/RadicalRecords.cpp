@@ -36,7 +36,7 @@ std::string userRadicalInsertText(const RadicalKey& key, std::array<char, 2> rem
     return text;
 }
 
-RadicalTableRecord decodeRadicalTableRecord(std::span<const std::uint8_t, RadicalTableRecordSize> plain) {
+RadicalTableRecord decodeRadicalTableRecord(std::span<const std::uint8_t, kRadicalTableRecordSize> plain) {
     RadicalTableRecord r;
     r.radical = packedAt(plain, 0);
     r.count = charsAt<2>(plain, 4);
@@ -46,8 +46,8 @@ RadicalTableRecord decodeRadicalTableRecord(std::span<const std::uint8_t, Radica
     return r;
 }
 
-std::array<std::uint8_t, RadicalTableRecordSize> encodeRadicalTableRecord(const RadicalTableRecord& r) {
-    std::array<std::uint8_t, RadicalTableRecordSize> out{};
+std::array<std::uint8_t, kRadicalTableRecordSize> encodeRadicalTableRecord(const RadicalTableRecord& r) {
+    std::array<std::uint8_t, kRadicalTableRecordSize> out{};
     putBytes(out, 0, packedCharBytes(r.radical));
     putChars(out, 4, r.count);
     putChars(out, 6, r.strokes);
@@ -56,18 +56,18 @@ std::array<std::uint8_t, RadicalTableRecordSize> encodeRadicalTableRecord(const 
     return out;
 }
 
-RadicalIndexEntry decodeRadicalIndexEntry(std::span<const std::uint8_t, RadicalIndexEntrySize> bytes) {
+RadicalIndexEntry decodeRadicalIndexEntry(std::span<const std::uint8_t, kRadicalIndexEntrySize> bytes) {
     return RadicalIndexEntry{RadicalKey{charsAt<4>(bytes, 0)}, readUint32Le(bytes.last<4>())};
 }
 
-std::array<std::uint8_t, RadicalIndexEntrySize> encodeRadicalIndexEntry(const RadicalIndexEntry& e) {
-    std::array<std::uint8_t, RadicalIndexEntrySize> out{};
+std::array<std::uint8_t, kRadicalIndexEntrySize> encodeRadicalIndexEntry(const RadicalIndexEntry& e) {
+    std::array<std::uint8_t, kRadicalIndexEntrySize> out{};
     putChars(out, 0, e.key.chars);
     putBytes(out, 4, uint32LeBytes(e.firstRecord));
     return out;
 }
 
-RadicalRecord decodeRadicalRecord(std::span<const std::uint8_t, RadicalRecordSize> plain) {
+RadicalRecord decodeRadicalRecord(std::span<const std::uint8_t, kRadicalRecordSize> plain) {
     RadicalRecord r;
     r.character = packedAt(plain, 0);
     r.remaining = charsAt<2>(plain, 4);
@@ -76,8 +76,8 @@ RadicalRecord decodeRadicalRecord(std::span<const std::uint8_t, RadicalRecordSiz
     return r;
 }
 
-std::array<std::uint8_t, RadicalRecordSize> encodeRadicalRecord(const RadicalRecord& r) {
-    std::array<std::uint8_t, RadicalRecordSize> out{};
+std::array<std::uint8_t, kRadicalRecordSize> encodeRadicalRecord(const RadicalRecord& r) {
+    std::array<std::uint8_t, kRadicalRecordSize> out{};
     putBytes(out, 0, packedCharBytes(r.character));
     putChars(out, 4, r.remaining);
     putChars(out, 6, r.strokes);
@@ -85,7 +85,7 @@ std::array<std::uint8_t, RadicalRecordSize> encodeRadicalRecord(const RadicalRec
     return out;
 }
 
-UserRadicalRow decodeUserRadicalRow(std::span<const std::uint8_t, UserRadicalRowSize> bytes) {
+UserRadicalRow decodeUserRadicalRow(std::span<const std::uint8_t, kUserRadicalRowSize> bytes) {
     UserRadicalRow row;
     row.character = packedAt(bytes, 0);
     row.marker = static_cast<char>(bytes[4]);
@@ -95,8 +95,8 @@ UserRadicalRow decodeUserRadicalRow(std::span<const std::uint8_t, UserRadicalRow
     return row;
 }
 
-std::array<std::uint8_t, UserRadicalRowSize> encodeUserRadicalRow(const UserRadicalRow& row) {
-    std::array<std::uint8_t, UserRadicalRowSize> out{};
+std::array<std::uint8_t, kUserRadicalRowSize> encodeUserRadicalRow(const UserRadicalRow& row) {
+    std::array<std::uint8_t, kUserRadicalRowSize> out{};
     putBytes(out, 0, packedCharBytes(row.character));
     out[4] = static_cast<std::uint8_t>(row.marker);
     putChars(out, 5, row.key.chars);

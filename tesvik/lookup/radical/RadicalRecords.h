@@ -17,10 +17,10 @@
 
 namespace tesvik::lookup {
 
-inline constexpr std::size_t RadicalTableRecordSize = 34;
-inline constexpr std::size_t RadicalIndexEntrySize = 8;
-inline constexpr std::size_t RadicalRecordSize = 11;
-inline constexpr std::size_t UserRadicalRowSize = 16;
+inline constexpr std::size_t kRadicalTableRecordSize = 34;
+inline constexpr std::size_t kRadicalIndexEntrySize = 8;
+inline constexpr std::size_t kRadicalRecordSize = 11;
+inline constexpr std::size_t kUserRadicalRowSize = 16;
 
 // The radical's two-digit stroke count followed by its two-character
 // identifier, e.g. "03AB". Index entries may hold any four bytes.
@@ -35,7 +35,7 @@ struct RadicalKey {
 };
 
 // The terminator key of a radical-key index.
-inline constexpr RadicalKey RadicalIndexEndKey{{'f', 'e', 'n', 'd'}};
+inline constexpr RadicalKey kRadicalIndexEndKey{{'f', 'e', 'n', 'd'}};
 
 // One radical of newmb.dat.
 struct RadicalTableRecord {
@@ -86,17 +86,17 @@ struct UserRadicalRow {
 std::string userRadicalInsertText(const RadicalKey& key, std::array<char, 2> remaining,
                                   std::string_view strokes);
 
-RadicalTableRecord decodeRadicalTableRecord(std::span<const std::uint8_t, RadicalTableRecordSize> plain);
-std::array<std::uint8_t, RadicalTableRecordSize> encodeRadicalTableRecord(const RadicalTableRecord& record);
+RadicalTableRecord decodeRadicalTableRecord(std::span<const std::uint8_t, kRadicalTableRecordSize> plain);
+std::array<std::uint8_t, kRadicalTableRecordSize> encodeRadicalTableRecord(const RadicalTableRecord& record);
 
-RadicalIndexEntry decodeRadicalIndexEntry(std::span<const std::uint8_t, RadicalIndexEntrySize> bytes);
-std::array<std::uint8_t, RadicalIndexEntrySize> encodeRadicalIndexEntry(const RadicalIndexEntry& entry);
+RadicalIndexEntry decodeRadicalIndexEntry(std::span<const std::uint8_t, kRadicalIndexEntrySize> bytes);
+std::array<std::uint8_t, kRadicalIndexEntrySize> encodeRadicalIndexEntry(const RadicalIndexEntry& entry);
 
-RadicalRecord decodeRadicalRecord(std::span<const std::uint8_t, RadicalRecordSize> plain);
-std::array<std::uint8_t, RadicalRecordSize> encodeRadicalRecord(const RadicalRecord& record);
+RadicalRecord decodeRadicalRecord(std::span<const std::uint8_t, kRadicalRecordSize> plain);
+std::array<std::uint8_t, kRadicalRecordSize> encodeRadicalRecord(const RadicalRecord& record);
 
-UserRadicalRow decodeUserRadicalRow(std::span<const std::uint8_t, UserRadicalRowSize> bytes);
-std::array<std::uint8_t, UserRadicalRowSize> encodeUserRadicalRow(const UserRadicalRow& row);
+UserRadicalRow decodeUserRadicalRow(std::span<const std::uint8_t, kUserRadicalRowSize> bytes);
+std::array<std::uint8_t, kUserRadicalRowSize> encodeUserRadicalRow(const UserRadicalRow& row);
 
 // The radical record a source-table row regenerates to.
 RadicalRecord radicalRecordOf(const UserRadicalRow& row);

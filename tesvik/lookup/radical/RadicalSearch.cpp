@@ -11,12 +11,12 @@
 namespace tesvik::lookup {
 namespace {
 
-constexpr std::size_t CountOffset = 4;
-constexpr std::size_t StrokesOffset = 6;
-constexpr std::size_t StrokesLength = 20;
-constexpr std::size_t PinyinOffset = 26;
-constexpr std::size_t PinyinLength = 6;
-constexpr std::size_t IdentifierOffset = 32;
+constexpr std::size_t kCountOffset = 4;
+constexpr std::size_t kStrokesOffset = 6;
+constexpr std::size_t kStrokesLength = 20;
+constexpr std::size_t kPinyinOffset = 26;
+constexpr std::size_t kPinyinLength = 6;
+constexpr std::size_t kIdentifierOffset = 32;
 
 bool isEmpty(const RadicalQuery& q) { return q.strokes.empty() && q.count.empty() && q.pinyin.empty(); }
 
@@ -25,26 +25,26 @@ bool isEmpty(const RadicalQuery& q) { return q.strokes.empty() && q.count.empty(
 class StoredRadicalQuery {
 public:
     explicit StoredRadicalQuery(const RadicalQuery& query)
-        : impossible_(query.strokes.size() > StrokesLength || query.pinyin.size() > PinyinLength ||
+        : impossible_(query.strokes.size() > kStrokesLength || query.pinyin.size() > kPinyinLength ||
                       query.count.size() > 2) {
         if (impossible_) return;
-        pattern_.require(StrokesOffset - CountOffset, storedForm(query.strokes));
+        pattern_.require(kStrokesOffset - kCountOffset, storedForm(query.strokes));
         pattern_.require(0, storedForm(query.count.size() == 1 ? "0" + query.count : query.count));
-        pattern_.require(PinyinOffset - CountOffset, storedForm(query.pinyin));
+        pattern_.require(kPinyinOffset - kCountOffset, storedForm(query.pinyin));
     }
 
-    bool matches(std::span<const std::uint8_t, RadicalTableRecordSize> stored) const {
-        return !impossible_ && pattern_.matches(stored.data() + CountOffset);
+    bool matches(std::span<const std::uint8_t, kRadicalTableRecordSize> stored) const {
+        return !impossible_ && pattern_.matches(stored.data() + kCountOffset);
     }
 
 private:
-    StoredPattern<PinyinOffset + PinyinLength - CountOffset> pattern_;
+    StoredPattern<kPinyinOffset + kPinyinLength - kCountOffset> pattern_;
     bool impossible_;
 };
 
-RadicalCandidate candidateOf(std::span<const std::uint8_t, RadicalTableRecordSize> stored) {
-    const RadicalKey key{{unscrambledChar(stored[CountOffset]), unscrambledChar(stored[CountOffset + 1]),
-                          unscrambledChar(stored[IdentifierOffset]), unscrambledChar(stored[IdentifierOffset + 1])}};
+RadicalCandidate candidateOf(std::span<const std::uint8_t, kRadicalTableRecordSize> stored) {
+    const RadicalKey key{{unscrambledChar(stored[kCountOffset]), unscrambledChar(stored[kCountOffset + 1]),
+                          unscrambledChar(stored[kIdentifierOffset]), unscrambledChar(stored[kIdentifierOffset + 1])}};
     return RadicalCandidate{storedPackedChar(stored, 0), key};
 }
 
@@ -53,13 +53,13 @@ RadicalCandidate candidateOf(std::span<const std::uint8_t, RadicalTableRecordSiz
 std::vector<RadicalCandidate> searchRadicals(const std::filesystem::path& dataDir, const RadicalQuery& query) {
     std::vector<RadicalCandidate> found;
     if (isEmpty(query)) return found;
-    auto file = RecordFile::open(dataDir / RadicalTableFileName, RadicalTableRecordSize, Scrambled::No);
+    auto file = RecordFile::open(dataDir / RadicalTableFileName, kRadicalTableRecordSize, Scrambled::No);
     if (!file) return found;
     const auto bytes = file->readAllRecords();
     if (!bytes) return found;
     const StoredRadicalQuery stored(query);
-    for (std::size_t offset = 0; offset + RadicalTableRecordSize <= bytes->size(); offset += RadicalTableRecordSize) {
-        const std::span<const std::uint8_t, RadicalTableRecordSize> record(bytes->data() + offset, RadicalTableRecordSize);
+    for (std::size_t offset = 0; offset + kRadicalTableRecordSize <= bytes->size(); offset += kRadicalTableRecordSize) {
+        const std::span<const std::uint8_t, kRadicalTableRecordSize> record(bytes->data() + offset, kRadicalTableRecordSize);
         if (stored.matches(record)) found.push_back(candidateOf(record));
     }
     return found;

@@ -18,7 +18,7 @@ namespace {
 
 using namespace fixtures;
 
-constexpr std::size_t RecordCount = 70000;
+constexpr std::size_t kRecordCount = 70000;
 
 std::string randomStrokes(std::mt19937& random, std::size_t length) {
     std::string out(length, '0');
@@ -36,7 +36,7 @@ public:
     DataSet() {
         std::mt19937 random(1);
         std::vector<RadicalLine> radicals;
-        for (std::size_t i = 0; i < RecordCount; ++i) {
+        for (std::size_t i = 0; i < kRecordCount; ++i) {
             radicals.push_back({static_cast<chars::PackedChar>(0x2E80 + i % 0x160), "0" + std::to_string(1 + random() % 9),
                                 randomStrokes(random, 1 + random() % 12), std::string(1 + random() % 6, 'a' + random() % 26),
                                 "A" + std::to_string(random() % 10)});
@@ -60,24 +60,24 @@ private:
 
     // Group k of 300 gets a share proportional to 1 / (k + 1), "03AA" first.
     static std::vector<RadicalCharLine> spreadRecords(std::mt19937& random) {
-        constexpr std::size_t Keys = 300;
+        constexpr std::size_t kKeys = 300;
         double harmonic = 0;
-        for (std::size_t k = 0; k < Keys; ++k) harmonic += 1.0 / static_cast<double>(k + 1);
+        for (std::size_t k = 0; k < kKeys; ++k) harmonic += 1.0 / static_cast<double>(k + 1);
         std::vector<RadicalCharLine> records;
-        for (std::size_t k = 0; k < Keys && records.size() < RecordCount; ++k) {
+        for (std::size_t k = 0; k < kKeys && records.size() < kRecordCount; ++k) {
             char key[8];
             std::snprintf(key, sizeof key, "%02zu%c%c", 1 + k % 17, 'A' + static_cast<char>(k / 17 % 26), 'A' + static_cast<char>(k % 26));
             const std::string name = k == 0 ? "03AA" : key;
-            const auto share = static_cast<std::size_t>(RecordCount / harmonic / static_cast<double>(k + 1)) + 1;
-            for (std::size_t i = 0; i < share && records.size() < RecordCount; ++i) records.push_back(record(random, name, i));
+            const auto share = static_cast<std::size_t>(kRecordCount / harmonic / static_cast<double>(k + 1)) + 1;
+            for (std::size_t i = 0; i < share && records.size() < kRecordCount; ++i) records.push_back(record(random, name, i));
         }
-        while (records.size() < RecordCount) records.push_back(record(random, "17ZZ", records.size()));
+        while (records.size() < kRecordCount) records.push_back(record(random, "17ZZ", records.size()));
         return records;
     }
 
     static std::vector<RadicalCharLine> oneRadicalRecords(std::mt19937& random) {
         std::vector<RadicalCharLine> records{{"01B1", 0x4E00, "00", ""}};
-        for (std::size_t i = 1; i + 1 < RecordCount; ++i) records.push_back(record(random, "03AA", i));
+        for (std::size_t i = 1; i + 1 < kRecordCount; ++i) records.push_back(record(random, "03AA", i));
         records.push_back({"04E1", 0x706B, "00", ""});
         return records;
     }

@@ -14,7 +14,7 @@ namespace {
 
 using namespace fixtures;
 
-const std::vector<RadicalLine> Radicals{
+const std::vector<RadicalLine> kRadicals{
     {0x2F54, "04", "2534", "shui", "A1"},  // 水
     {0x6C35, "03", "441", "shui", "AA"},   // 氵
     {0x2EA1, "04", "4134", "shui", "AB"},  // ⺡
@@ -34,7 +34,7 @@ class RadicalSearchTest : public ::testing::TestWithParam<RadicalSearchCase> {};
 
 TEST_P(RadicalSearchTest, ListsMatchingRadicalsInFileOrder) {
     lumenar::testing::ScratchDirectory dir;
-    writeRadicalTable(dir.path(), Radicals);
+    writeRadicalTable(dir.path(), kRadicals);
     std::vector<chars::PackedChar> found;
     for (const RadicalCandidate& c : searchRadicals(dir.path(), GetParam().query)) found.push_back(c.radical);
     EXPECT_EQ(found, GetParam().expected);
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RadicalSearch, CarriesTheRadicalKey) {
     lumenar::testing::ScratchDirectory dir;
-    writeRadicalTable(dir.path(), Radicals);
+    writeRadicalTable(dir.path(), kRadicals);
     const auto found = searchRadicals(dir.path(), {"", "", "chang"});
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0], (RadicalCandidate{0x2ED3, radicalKey("04C1")}));
@@ -66,7 +66,7 @@ TEST(RadicalSearch, CarriesTheRadicalKey) {
 
 TEST(RadicalSearch, FindsTheFirstRadicalWithAKey) {
     lumenar::testing::ScratchDirectory dir;
-    writeRadicalTable(dir.path(), Radicals);
+    writeRadicalTable(dir.path(), kRadicals);
     EXPECT_EQ(radicalWithKey(dir.path(), radicalKey("03AA")), (RadicalCandidate{0x6C35, radicalKey("03AA")}));
     EXPECT_FALSE(radicalWithKey(dir.path(), radicalKey("09Z9")));
 }

@@ -49,9 +49,9 @@ public:
     // run points at the run's first byte; exactly Length bytes are read.
     bool matches(const std::uint8_t* run) const {
         std::uint64_t differences = 0;
-        for (std::size_t w = 0; w < Words; ++w) {
+        for (std::size_t w = 0; w < kWords; ++w) {
             std::uint64_t word = 0;
-            if (w + 1 < Words || Length % 8 == 0) {
+            if (w + 1 < kWords || Length % 8 == 0) {
                 std::memcpy(&word, run + w * 8, 8);
             } else {
                 std::memcpy(&word, run + w * 8, Length % 8);
@@ -62,11 +62,11 @@ public:
     }
 
 private:
-    static constexpr std::size_t Words = (Length + 7) / 8;
-    std::array<std::uint8_t, Words * 8> patternBytes_{};
-    std::array<std::uint8_t, Words * 8> maskBytes_{};
-    std::array<std::uint64_t, Words> pattern_{};
-    std::array<std::uint64_t, Words> mask_{};
+    static constexpr std::size_t kWords = (Length + 7) / 8;
+    std::array<std::uint8_t, kWords * 8> patternBytes_{};
+    std::array<std::uint8_t, kWords * 8> maskBytes_{};
+    std::array<std::uint64_t, kWords> pattern_{};
+    std::array<std::uint64_t, kWords> mask_{};
 };
 
 inline char unscrambledChar(std::uint8_t stored) { return static_cast<char>(unscrambleByte(stored)); }

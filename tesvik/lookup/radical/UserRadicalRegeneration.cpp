@@ -6,10 +6,10 @@
 namespace tesvik::lookup {
 
 IndexPairBytes buildUserRadicalPair(std::span<const std::uint8_t> sourceTable) {
-    return deriveIndexPair<UserRadicalRowSize>(
+    return deriveIndexPair<kUserRadicalRowSize>(
         sourceTable, decodeUserRadicalRow, [](const UserRadicalRow& row) { return row.key; },
         [](const RadicalKey& key, std::uint32_t first) { return encodeRadicalIndexEntry({key, first}); },
-        [](const UserRadicalRow& row) { return encodeRadicalRecord(radicalRecordOf(row)); }, RadicalIndexEndKey);
+        [](const UserRadicalRow& row) { return encodeRadicalRecord(radicalRecordOf(row)); }, kRadicalIndexEndKey);
 }
 
 UserTableFiles userRadicalTableFiles(const std::filesystem::path& userDir) {

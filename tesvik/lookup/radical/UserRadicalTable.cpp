@@ -13,10 +13,10 @@ std::array<char, 2> twoDigits(unsigned n) {
     return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
 }
 
-std::size_t wholeRows(std::span<const std::uint8_t> table) { return table.size() / UserRadicalRowSize; }
+std::size_t wholeRows(std::span<const std::uint8_t> table) { return table.size() / kUserRadicalRowSize; }
 
 UserRadicalRow rowAt(std::span<const std::uint8_t> table, std::size_t n) {
-    return decodeUserRadicalRow(table.subspan(n * UserRadicalRowSize).first<UserRadicalRowSize>());
+    return decodeUserRadicalRow(table.subspan(n * kUserRadicalRowSize).first<kUserRadicalRowSize>());
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ std::vector<std::uint8_t> insertUserRadicalRow(std::span<const std::uint8_t> tab
     const std::string placeBy = userRadicalInsertText(row.key, row.remaining, entry.strokes);
     std::size_t at = 0;
     while (at < wholeRows(table) && rowAt(table, at).sortText() <= placeBy) ++at;
-    const auto offset = static_cast<std::ptrdiff_t>(at * UserRadicalRowSize);
+    const auto offset = static_cast<std::ptrdiff_t>(at * kUserRadicalRowSize);
     const auto bytes = encodeUserRadicalRow(row);
     std::vector<std::uint8_t> out(table.begin(), table.begin() + offset);
     out.insert(out.end(), bytes.begin(), bytes.end());
@@ -55,8 +55,8 @@ std::vector<std::uint8_t> insertUserRadicalRow(std::span<const std::uint8_t> tab
 std::vector<std::uint8_t> removeUserRadicalRow(std::span<const std::uint8_t> table, std::size_t row) {
     std::vector<std::uint8_t> out(table.begin(), table.end());
     if (row >= wholeRows(table)) return out;
-    const auto offset = static_cast<std::ptrdiff_t>(row * UserRadicalRowSize);
-    out.erase(out.begin() + offset, out.begin() + offset + static_cast<std::ptrdiff_t>(UserRadicalRowSize));
+    const auto offset = static_cast<std::ptrdiff_t>(row * kUserRadicalRowSize);
+    out.erase(out.begin() + offset, out.begin() + offset + static_cast<std::ptrdiff_t>(kUserRadicalRowSize));
     return out;
 }
 

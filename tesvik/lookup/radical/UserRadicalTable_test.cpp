@@ -31,8 +31,8 @@ std::vector<Message> shown(const UserTableEdit& edit) {
 
 bool cancelled(const UserTableEdit& edit) { return edit.ok() && !edit.value(); }
 
-const ConfirmQuestion Yes = [](const Message&, const Message&) { return true; };
-const ConfirmQuestion No = [](const Message&, const Message&) { return false; };
+const ConfirmQuestion kYes = [](const Message&, const Message&) { return true; };
+const ConfirmQuestion kNo = [](const Message&, const Message&) { return false; };
 
 class UserRadicalTableTest : public ::testing::Test {
 protected:
@@ -42,8 +42,8 @@ protected:
     std::vector<std::string> rows() const {
         const auto bytes = readBytes(tablePath());
         std::vector<std::string> out;
-        for (std::size_t at = 0; at + UserRadicalRowSize <= bytes.size(); at += UserRadicalRowSize) {
-            const auto row = decodeUserRadicalRow(std::span(bytes).subspan(at).first<UserRadicalRowSize>());
+        for (std::size_t at = 0; at + kUserRadicalRowSize <= bytes.size(); at += kUserRadicalRowSize) {
+            const auto row = decodeUserRadicalRow(std::span(bytes).subspan(at).first<kUserRadicalRowSize>());
             char code[8];
             std::snprintf(code, sizeof code, "%04X", row.character);
             out.push_back(std::string(code) + " " + row.sortText());
@@ -94,7 +94,7 @@ TEST_F(UserRadicalTableTest, ModifyMovesTheRowToItsNewPlace) {
     for (const auto& e : {entry(0xE001, "01B1", 0, ""), entry(0xE002, "03AA", 2, "1"), entry(0xE003, "05A1", 1, "")}) {
         addRadicalEntry(dir.path(), e);
     }
-    const auto modified = modifyRadicalEntry(dir.path(), entry(0xE001, "04AB", 3, "121"), Yes);
+    const auto modified = modifyRadicalEntry(dir.path(), entry(0xE001, "04AB", 3, "121"), kYes);
     ASSERT_TRUE(modified.ok());
     EXPECT_EQ(shown(modified).back().text, "修改成功，你现在可以用新的方式录入该字！");
     EXPECT_EQ(rows(), (std::vector<std::string>{"E002 03AA021000", "E001 04AB031210", "E003 05A1010000"}));
@@ -105,11 +105,11 @@ TEST_F(UserRadicalTableTest, ModifyMovesTheRowToItsNewPlace) {
 TEST_F(UserRadicalTableTest, AnsweringNoOrAMissingCodeLeavesTheTable) {
     addRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, ""));
     const auto before = readBytes(tablePath());
-    EXPECT_TRUE(cancelled(modifyRadicalEntry(dir.path(), entry(0xE001, "04AB", 3, ""), No)));
-    EXPECT_TRUE(cancelled(deleteRadicalEntry(dir.path(), 0xE001, No)));
-    const auto notThere = modifyRadicalEntry(dir.path(), entry(0xE009, "04AB", 3, ""), Yes);
+    EXPECT_TRUE(cancelled(modifyRadicalEntry(dir.path(), entry(0xE001, "04AB", 3, ""), kNo)));
+    EXPECT_TRUE(cancelled(deleteRadicalEntry(dir.path(), 0xE001, kNo)));
+    const auto notThere = modifyRadicalEntry(dir.path(), entry(0xE009, "04AB", 3, ""), kYes);
     EXPECT_EQ(shown(notThere).at(0).text, "您所要修改的字不在补字范围，不能修改！请先添加该补字！");
-    EXPECT_EQ(shown(deleteRadicalEntry(dir.path(), 0xE009, Yes)).at(0).text,
+    EXPECT_EQ(shown(deleteRadicalEntry(dir.path(), 0xE009, kYes)).at(0).text,
               "您所要删除的字不在补字范围，不能删除！请确认您所要删除的字！");
     EXPECT_EQ(readBytes(tablePath()), before);
 }
@@ -126,12 +126,12 @@ TEST_F(UserRadicalTableTest, DeletingTheOnlyRowLeavesAnEmptyTableAndPair) {
     EXPECT_EQ(shown(deleted).back().text, "删除该字成功，你将无法用笔顺输入该字！");
     EXPECT_TRUE(readBytes(tablePath()).empty());
     EXPECT_TRUE(readBytes(dir.path() / UserRadicalRecordFileName).empty());
-    EXPECT_EQ(readBytes(dir.path() / UserRadicalIndexFileName).size(), RadicalIndexEntrySize);
+    EXPECT_EQ(readBytes(dir.path() / UserRadicalIndexFileName).size(), kRadicalIndexEntrySize);
 }
 
 TEST_F(UserRadicalTableTest, MissingTableIsCreatedByAddAndReportedEmptyByModifyAndDelete) {
-    EXPECT_FALSE(modifyRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, ""), Yes).ok());
-    EXPECT_FALSE(deleteRadicalEntry(dir.path(), 0xE001, Yes).ok());
+    EXPECT_FALSE(modifyRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, ""), kYes).ok());
+    EXPECT_FALSE(deleteRadicalEntry(dir.path(), 0xE001, kYes).ok());
     EXPECT_TRUE(addRadicalEntry(dir.path(), entry(0xE001, "01B1", 0, "")).ok());
     EXPECT_EQ(rows().size(), 1u);
 }
@@ -141,7 +141,7 @@ TEST_F(UserRadicalTableTest, LongTailsMoveWhole) {
     for (unsigned i = 0; i < 5000; ++i) lines.push_back({0xE100 + i, "09C9", "05", "1"});
     writeBytes(tablePath(), userRadicalTableBytes(lines));
     ASSERT_TRUE(addRadicalEntry(dir.path(), entry(0xE000, "01B1", 0, "")).ok());
-    ASSERT_TRUE(modifyRadicalEntry(dir.path(), entry(0xE100, "01B1", 1, ""), Yes).ok());
+    ASSERT_TRUE(modifyRadicalEntry(dir.path(), entry(0xE100, "01B1", 1, ""), kYes).ok());
     const auto table = rows();
     ASSERT_EQ(table.size(), 5001u);
     EXPECT_EQ(table[0], "E000 01B1000000");
@@ -156,7 +156,7 @@ TEST_F(UserRadicalTableTest, TrailingPartialRowStaysAtTheEnd) {
     writeBytes(tablePath(), bytes);
     ASSERT_TRUE(addRadicalEntry(dir.path(), entry(0xE002, "05A1", 0, "")).ok());
     const auto after = readBytes(tablePath());
-    ASSERT_EQ(after.size(), 2 * UserRadicalRowSize + 3);
+    ASSERT_EQ(after.size(), 2 * kUserRadicalRowSize + 3);
     EXPECT_EQ(rows(), (std::vector<std::string>{"E001 03AA000000", "E002 05A1000000"}));
 }
 
@@ -201,7 +201,7 @@ TEST_F(UserRadicalTableTest, UnreadableTableIsAnInternalFileError) {
     ASSERT_EQ(shown(added).size(), 2u);
     EXPECT_EQ(shown(added)[0].text, "内部文件错误！");
     EXPECT_EQ(shown(added)[1].text, "文件生成错误,请重新操作。");
-    EXPECT_EQ(shown(deleteRadicalEntry(dir.path(), 0xE002, Yes)).at(0).text, "内部文件错误！");
+    EXPECT_EQ(shown(deleteRadicalEntry(dir.path(), 0xE002, kYes)).at(0).text, "内部文件错误！");
 }
 
 TEST_F(UserRadicalTableTest, FailedRegenerationPutsTheTableAndItsPairBack) {
@@ -241,31 +241,31 @@ TEST_P(UserRadicalFieldsTest, ChecksInTheDialogsOrder) {
     EXPECT_EQ(refusalOf(checkDeleteRadicalFields(c.fields)), c.remove);
 }
 
-const auto Key = std::optional(radicalKey("03AA"));
-constexpr auto Code = MessageId::CodeValueOutOfRange;
-constexpr auto Incomplete = MessageId::IncompleteEntry;
-constexpr auto NoRadical = MessageId::ChooseRadicalFirst;
-constexpr auto Below = MessageId::RemainingBelowStrokeCount;
+const auto kKey = std::optional(radicalKey("03AA"));
+constexpr auto kCode = MessageId::CodeValueOutOfRange;
+constexpr auto kIncomplete = MessageId::IncompleteEntry;
+constexpr auto kNoRadical = MessageId::ChooseRadicalFirst;
+constexpr auto kBelow = MessageId::RemainingBelowStrokeCount;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UserRadicalFieldsTest,
     ::testing::Values(
-        FieldCase{"complete", {"E234", Key, 4, "2514"}, {}, {}, {}},
-        FieldCase{"lower_case_code", {"e234", Key, 0, ""}, {}, {}, {}},
-        FieldCase{"remaining_0_without_strokes", {"E234", Key, 0, ""}, {}, {}, {}},
-        FieldCase{"empty_code", {"", Key, 0, ""}, Code, Code, Code},
-        FieldCase{"five_digit_code", {"E0001", Key, 0, ""}, Code, Code, Code},
-        FieldCase{"code_outside_private_use", {"D800", Key, 0, ""}, Code, Code, Code},
-        FieldCase{"code_above_private_use", {"F900", Key, 0, ""}, Code, Code, Code},
-        FieldCase{"negative_remaining", {"E234", Key, -1, ""}, Incomplete, Below, Below},
-        FieldCase{"no_radical_chosen", {"E234", std::nullopt, 0, ""}, NoRadical, NoRadical, {}},
-        FieldCase{"no_radical_comes_before_the_count", {"E234", std::nullopt, 3, "2514"}, NoRadical, NoRadical, Below},
-        FieldCase{"fewer_remaining_than_strokes", {"E234", Key, 3, "2514"}, Below, Below, Below},
-        FieldCase{"code_comes_first", {"XYZ1", std::nullopt, 3, "2514"}, Code, Code, Code}),
+        FieldCase{"complete", {"E234", kKey, 4, "2514"}, {}, {}, {}},
+        FieldCase{"lower_case_code", {"e234", kKey, 0, ""}, {}, {}, {}},
+        FieldCase{"remaining_0_without_strokes", {"E234", kKey, 0, ""}, {}, {}, {}},
+        FieldCase{"empty_code", {"", kKey, 0, ""}, kCode, kCode, kCode},
+        FieldCase{"five_digit_code", {"E0001", kKey, 0, ""}, kCode, kCode, kCode},
+        FieldCase{"code_outside_private_use", {"D800", kKey, 0, ""}, kCode, kCode, kCode},
+        FieldCase{"code_above_private_use", {"F900", kKey, 0, ""}, kCode, kCode, kCode},
+        FieldCase{"negative_remaining", {"E234", kKey, -1, ""}, kIncomplete, kBelow, kBelow},
+        FieldCase{"no_radical_chosen", {"E234", std::nullopt, 0, ""}, kNoRadical, kNoRadical, {}},
+        FieldCase{"no_radical_comes_before_the_count", {"E234", std::nullopt, 3, "2514"}, kNoRadical, kNoRadical, kBelow},
+        FieldCase{"fewer_remaining_than_strokes", {"E234", kKey, 3, "2514"}, kBelow, kBelow, kBelow},
+        FieldCase{"code_comes_first", {"XYZ1", std::nullopt, 3, "2514"}, kCode, kCode, kCode}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(UserRadicalFieldsEntry, BuildsTheRowFromTheFields) {
-    const auto e = checkAddRadicalFields({"e234", Key, 5, "25"});
+    const auto e = checkAddRadicalFields({"e234", kKey, 5, "25"});
     ASSERT_TRUE(e);
     const auto row = encodeUserRadicalRow(userRadicalRowOf(*e));
     const std::array<std::uint8_t, 16> expected{0, 0, 0x34, 0xE2, '0', '0', '3', 'A', 'A', '0', '5', '2', '5', '0', '0', '\n'};
@@ -273,15 +273,15 @@ TEST(UserRadicalFieldsEntry, BuildsTheRowFromTheFields) {
 }
 
 TEST(UserRadicalFieldsEntry, ASecondAddFilesUnderTheSameRadical) {
-    const UserRadicalFields first{"E234", Key, 2, "12"};
+    const UserRadicalFields first{"E234", kKey, 2, "12"};
     ASSERT_TRUE(checkAddRadicalFields(first));
     UserRadicalFields next = fieldsAfterEdit(first);
-    EXPECT_EQ(next.chosenKey, Key);
+    EXPECT_EQ(next.chosenKey, kKey);
     EXPECT_TRUE(next.codeText.empty() && next.strokes.empty() && next.remaining == 0);
     next.codeText = "E235";
     const auto second = checkAddRadicalFields(next);
     ASSERT_TRUE(second);
-    EXPECT_EQ(second->key, *Key);
+    EXPECT_EQ(second->key, *kKey);
 }
 
 TEST(UserRadicalRemainingField, AcceptsOneOrTwoDigits) {

@@ -6,15 +6,15 @@ namespace tesvik::lookup {
 
 lumenar::Result<std::vector<StrokeIndexEntry>, RecordFileError> readStrokeIndex(
     const std::filesystem::path& path) {
-    return readWholeRecords<StrokeIndexEntrySize>(path, Scrambled::No, decodeStrokeIndexEntry);
+    return readWholeRecords<kStrokeIndexEntrySize>(path, Scrambled::No, decodeStrokeIndexEntry);
 }
 
 lumenar::Result<RecordFile, RecordFileError> openStrokeRecords(const std::filesystem::path& path) {
-    return RecordFile::open(path, StrokeRecordSize, Scrambled::Yes);
+    return RecordFile::open(path, kStrokeRecordSize, Scrambled::Yes);
 }
 
 std::optional<StrokeRecord> readStrokeRecord(RecordFile& file, std::uint64_t n) {
-    return readRecordAt<StrokeRecordSize>(file, n, decodeStrokeRecord);
+    return readRecordAt<kStrokeRecordSize>(file, n, decodeStrokeRecord);
 }
 
 }  // namespace tesvik::lookup

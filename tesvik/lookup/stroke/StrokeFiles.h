@@ -15,11 +15,11 @@
 
 namespace tesvik::lookup {
 
-inline constexpr std::string_view ShippedStrokeIndexFileName = "bihuashu-gb18030.idx";
-inline constexpr std::string_view ShippedStrokeRecordFileName = "nanjianzi-gb18030.dat";
-inline constexpr std::string_view UserStrokeTableFileName = "buzimb.txt";
-inline constexpr std::string_view UserStrokeIndexFileName = "buzibihuashu.idx";
-inline constexpr std::string_view UserStrokeRecordFileName = "buzinanjianzi.dat";
+inline constexpr std::string_view kShippedStrokeIndexFileName = "bihuashu-gb18030.idx";
+inline constexpr std::string_view kShippedStrokeRecordFileName = "nanjianzi-gb18030.dat";
+inline constexpr std::string_view kUserStrokeTableFileName = "buzimb.txt";
+inline constexpr std::string_view kUserStrokeIndexFileName = "buzibihuashu.idx";
+inline constexpr std::string_view kUserStrokeRecordFileName = "buzinanjianzi.dat";
 
 // The entries of a stroke-count index in file order; a trailing partial
 // entry is ignored.

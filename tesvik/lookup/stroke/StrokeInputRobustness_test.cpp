@@ -50,7 +50,7 @@ public:
         std::vector<StrokeIndexEntry> entries(below(60));
         for (auto& entry : entries) {
             const char tens = static_cast<char>('0' + below(8));
-            entry.key = below(10) == 0 ? StrokeIndexEndKey : StrokeCountKey{{tens, static_cast<char>('0' + below(10))}};
+            entry.key = below(10) == 0 ? kStrokeIndexEndKey : StrokeCountKey{{tens, static_cast<char>('0' + below(10))}};
             entry.firstRecord = static_cast<std::uint32_t>(below(recordCount + 4));
         }
         return fixtures::strokeIndexFileBytes(entries);
@@ -90,17 +90,17 @@ TEST(StrokeInputRobustness, SearchAndReadersSurviveDamagedFiles) {
     Mutator mutator(20251210);
     for (int iteration = 0; iteration < 1500; ++iteration) {
         const Bytes records = mutator.mutate(validRecords);
-        const std::size_t recordCount = records.size() / StrokeRecordSize;
+        const std::size_t recordCount = records.size() / kStrokeRecordSize;
         const Bytes index = mutator.below(2) ? mutator.mutate(validIndex) : mutator.scatteredIndex(recordCount);
-        fixtures::writeBytes(shipped.path() / ShippedStrokeIndexFileName, index);
-        fixtures::writeBytes(shipped.path() / ShippedStrokeRecordFileName, records);
-        fixtures::writeBytes(user.path() / UserStrokeTableFileName, mutator.mutate(validTable));
+        fixtures::writeBytes(shipped.path() / kShippedStrokeIndexFileName, index);
+        fixtures::writeBytes(shipped.path() / kShippedStrokeRecordFileName, records);
+        fixtures::writeBytes(user.path() / kUserStrokeTableFileName, mutator.mutate(validTable));
         (void)regenerateUserStrokeFiles(user.path());
         if (mutator.below(3) == 0) {
-            fixtures::writeBytes(user.path() / UserStrokeIndexFileName, mutator.scatteredIndex(3));
+            fixtures::writeBytes(user.path() / kUserStrokeIndexFileName, mutator.scatteredIndex(3));
         }
 
-        const auto userRecords = openStrokeRecords(user.path() / UserStrokeRecordFileName);
+        const auto userRecords = openStrokeRecords(user.path() / kUserStrokeRecordFileName);
         const std::uint64_t userCount = userRecords ? userRecords->recordCount() : 0;
 
         const StrokeQuery query = mutator.query();
@@ -108,10 +108,10 @@ TEST(StrokeInputRobustness, SearchAndReadersSurviveDamagedFiles) {
         ASSERT_TRUE(found.ok());
         ASSERT_LE(found->size(), recordCount + userCount);
 
-        const auto entries = readStrokeIndex(shipped.path() / ShippedStrokeIndexFileName);
+        const auto entries = readStrokeIndex(shipped.path() / kShippedStrokeIndexFileName);
         ASSERT_TRUE(entries.ok());
-        ASSERT_EQ(entries->size(), index.size() / StrokeIndexEntrySize);
-        auto file = openStrokeRecords(shipped.path() / ShippedStrokeRecordFileName);
+        ASSERT_EQ(entries->size(), index.size() / kStrokeIndexEntrySize);
+        auto file = openStrokeRecords(shipped.path() / kShippedStrokeRecordFileName);
         ASSERT_TRUE(file.ok());
         ASSERT_EQ(file->recordCount(), recordCount);
         ASSERT_FALSE(readStrokeRecord(*file, recordCount).has_value());

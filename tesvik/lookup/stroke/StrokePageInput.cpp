@@ -6,8 +6,8 @@
 namespace tesvik::lookup {
 namespace {
 
-constexpr std::array<std::string_view, 5> StrokeGlyphs = {"一", "丨", "丿", "丶", "乙"};
-constexpr std::size_t StrokeKeyCount = 5;
+constexpr std::array<std::string_view, 5> kStrokeGlyphs = {"一", "丨", "丿", "丶", "乙"};
+constexpr std::size_t kStrokeKeyCount = 5;
 
 Message withArgument(MessageId id, std::string_view argument) {
     std::string text(messageText(id));
@@ -40,7 +40,7 @@ std::u32string decodeUtf8(std::string_view text) {
 
 std::string_view strokeGlyph(char digit) {
     if (digit < '1' || digit > '5') return {};
-    return StrokeGlyphs[static_cast<std::size_t>(digit - '1')];
+    return kStrokeGlyphs[static_cast<std::size_t>(digit - '1')];
 }
 
 std::string strokeGlyphs(std::string_view digits) {
@@ -53,10 +53,10 @@ std::string strokeDigitsOf(std::string_view glyphs) {
     std::string digits;
     for (std::size_t i = 0; i < glyphs.size();) {
         bool matched = false;
-        for (std::size_t k = 0; k < StrokeGlyphs.size() && !matched; ++k) {
-            if (glyphs.substr(i).starts_with(StrokeGlyphs[k])) {
+        for (std::size_t k = 0; k < kStrokeGlyphs.size() && !matched; ++k) {
+            if (glyphs.substr(i).starts_with(kStrokeGlyphs[k])) {
                 digits.push_back(static_cast<char>('1' + k));
-                i += StrokeGlyphs[k].size();
+                i += kStrokeGlyphs[k].size();
                 matched = true;
             }
         }
@@ -66,7 +66,7 @@ std::string strokeDigitsOf(std::string_view glyphs) {
 }
 
 lumenar::Status<Message> pressStrokeButton(std::string& strokes, char digit) {
-    if (strokes.size() >= MaxEnteredStrokes) {
+    if (strokes.size() >= kMaxEnteredStrokes) {
         return lumenar::Status<Message>::failure(message(MessageId::TenStrokesOnly));
     }
     strokes.push_back(digit);
@@ -79,7 +79,7 @@ void removeLastStroke(std::string& strokes) {
 
 lumenar::Result<char, Message> strokeDigitForKey(char32_t key, std::string_view strokeKeys) {
     const std::u32string keys = decodeUtf8(strokeKeys);
-    for (std::size_t i = 0; i < keys.size() && i < StrokeKeyCount; ++i) {
+    for (std::size_t i = 0; i < keys.size() && i < kStrokeKeyCount; ++i) {
         if (keys[i] == key) return static_cast<char>('1' + i);
     }
     return lumenar::Result<char, Message>::failure(withArgument(MessageId::InvalidStrokeKey, strokeKeys));
@@ -87,7 +87,7 @@ lumenar::Result<char, Message> strokeDigitForKey(char32_t key, std::string_view 
 
 StrokeFieldUpdate afterStrokeFieldChange(std::string strokes, std::optional<char> typedDigit,
                                          std::size_t glyphCount) {
-    if (glyphCount > MaxEnteredStrokes) {
+    if (glyphCount > kMaxEnteredStrokes) {
         return {std::move(strokes), false, message(MessageId::TenStrokesOnly)};
     }
     if (typedDigit) strokes.push_back(*typedDigit);
@@ -99,7 +99,7 @@ StrokeFieldUpdate afterStrokeFieldChange(std::string strokes, std::optional<char
 lumenar::Result<std::optional<std::uint32_t>, CountFieldRefusal> checkStrokeCountField(std::string_view text) {
     using R = lumenar::Result<std::optional<std::uint32_t>, CountFieldRefusal>;
     if (text.empty()) return std::optional<std::uint32_t>{};
-    constexpr std::uint64_t Saturated = std::numeric_limits<std::uint32_t>::max();
+    constexpr std::uint64_t kSaturated = std::numeric_limits<std::uint32_t>::max();
     std::uint64_t count = 0;
     std::size_t characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -107,7 +107,7 @@ lumenar::Result<std::optional<std::uint32_t>, CountFieldRefusal> checkStrokeCoun
         if (c < '0' || c > '9') {
             return R::failure({withArgument(MessageId::InvalidStrokeCount, text), characters});
         }
-        count = std::min(Saturated, count * 10 + static_cast<std::uint64_t>(c - '0'));
+        count = std::min(kSaturated, count * 10 + static_cast<std::uint64_t>(c - '0'));
         ++characters;
     }
     return std::optional<std::uint32_t>{static_cast<std::uint32_t>(count)};

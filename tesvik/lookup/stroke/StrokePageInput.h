@@ -14,7 +14,7 @@
 
 namespace tesvik::lookup {
 
-inline constexpr std::size_t MaxEnteredStrokes = 10;
+inline constexpr std::size_t kMaxEnteredStrokes = 10;
 
 // The glyph of a stroke digit '1'..'5' (一 丨 丿 丶 乙, UTF-8); empty for any
 // other character.

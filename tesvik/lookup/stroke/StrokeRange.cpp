@@ -8,7 +8,7 @@ namespace {
 
 // The shipped index holds fifty groups; with tolerance the last of them
 // (entry 49) ends at entry 50, the terminator.
-constexpr std::size_t LastShippedGroup = 49;
+constexpr std::size_t kLastShippedGroup = 49;
 
 class IndexView {
 public:
@@ -18,7 +18,7 @@ public:
     std::uint64_t first(std::size_t k) const { return entries_[k].firstRecord; }
     int number(std::size_t k) const { return entries_[k].key.numericValue(); }
     bool isTerminator(std::size_t k) const { return number(k) == 0; }
-    bool isSixtyFour(std::size_t k) const { return entries_[k].key == SixtyFourKey; }
+    bool isSixtyFour(std::size_t k) const { return entries_[k].key == kSixtyFourKey; }
 
     std::optional<std::size_t> find(StrokeCountKey key) const {
         for (std::size_t k = 0; k < entries_.size(); ++k) {
@@ -52,8 +52,8 @@ std::optional<RecordRange> tolerantRange(const IndexView& index, std::size_t k, 
     const bool lowerNeighbour = k > 0 && index.number(k) - index.number(k - 1) <= 1;
     const std::uint64_t begin = lowerNeighbour ? index.first(k - 1) : index.first(k);
     std::size_t endEntry = k + 1;
-    if (k == LastShippedGroup) {
-        endEntry = LastShippedGroup + 1;
+    if (k == kLastShippedGroup) {
+        endEntry = kLastShippedGroup + 1;
     } else if (!index.isTerminator(k + 1) && index.number(k + 1) - index.number(k) <= 1) {
         endEntry = k + 2;
     }
@@ -66,13 +66,13 @@ std::optional<RecordRange> tolerantRange(const IndexView& index, std::size_t k, 
 StrokeCountKey strokeQueryKey(std::uint32_t count) {
     const std::string digits = std::to_string(count);
     StrokeCountKey key = count < 10 ? StrokeCountKey{{'0', digits[0]}} : StrokeCountKey{{digits[0], digits[1]}};
-    if (key.text() == "63" || key.text() == "65") key = SixtyFourKey;
+    if (key.text() == "63" || key.text() == "65") key = kSixtyFourKey;
     return key;
 }
 
 RecordRange selectStrokeRange(std::span<const StrokeIndexEntry> entries, const StrokeRangeRequest& request,
                               std::uint64_t recordCount) {
-    if (request.key == NoStrokeCountKey) {
+    if (request.key == kNoStrokeCountKey) {
         return request.strokesGiven ? RecordRange{0, recordCount} : RecordRange{};
     }
     const IndexView index(entries);

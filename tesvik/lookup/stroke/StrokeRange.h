@@ -11,9 +11,9 @@
 namespace tesvik::lookup {
 
 // The query key meaning "no stroke count given".
-inline constexpr StrokeCountKey NoStrokeCountKey{{'0', '0'}};
+inline constexpr StrokeCountKey kNoStrokeCountKey{{'0', '0'}};
 // The group whose neighbours "63" and "65" are folded into it.
-inline constexpr StrokeCountKey SixtyFourKey{{'6', '4'}};
+inline constexpr StrokeCountKey kSixtyFourKey{{'6', '4'}};
 
 // The two-character key of a stroke count: the count in decimal, "0"-padded
 // below 10, cut to its first two characters ("00" when no count is given);

@@ -13,24 +13,24 @@ int StrokeCountKey::numericValue() const {
     return value;
 }
 
-StrokeIndexEntry decodeStrokeIndexEntry(std::span<const std::uint8_t, StrokeIndexEntrySize> bytes) {
+StrokeIndexEntry decodeStrokeIndexEntry(std::span<const std::uint8_t, kStrokeIndexEntrySize> bytes) {
     return StrokeIndexEntry{StrokeCountKey{charsAt<2>(bytes, 0)}, readUint32Le(bytes.subspan<2, 4>())};
 }
 
-std::array<std::uint8_t, StrokeIndexEntrySize> encodeStrokeIndexEntry(const StrokeIndexEntry& entry) {
-    std::array<std::uint8_t, StrokeIndexEntrySize> bytes{};
+std::array<std::uint8_t, kStrokeIndexEntrySize> encodeStrokeIndexEntry(const StrokeIndexEntry& entry) {
+    std::array<std::uint8_t, kStrokeIndexEntrySize> bytes{};
     putChars(bytes, 0, entry.key.chars);
     putBytes(bytes, 2, uint32LeBytes(entry.firstRecord));
     return bytes;
 }
 
-StrokeRecord decodeStrokeRecord(std::span<const std::uint8_t, StrokeRecordSize> bytes) {
+StrokeRecord decodeStrokeRecord(std::span<const std::uint8_t, kStrokeRecordSize> bytes) {
     return StrokeRecord{readPackedChar(bytes.first<4>()), StrokeCountKey{charsAt<2>(bytes, 4)},
-                        static_cast<char>(bytes[6]), charsAt<StrokeFieldLength>(bytes, 7)};
+                        static_cast<char>(bytes[6]), charsAt<kStrokeFieldLength>(bytes, 7)};
 }
 
-std::array<std::uint8_t, StrokeRecordSize> encodeStrokeRecord(const StrokeRecord& record) {
-    std::array<std::uint8_t, StrokeRecordSize> bytes{};
+std::array<std::uint8_t, kStrokeRecordSize> encodeStrokeRecord(const StrokeRecord& record) {
+    std::array<std::uint8_t, kStrokeRecordSize> bytes{};
     putBytes(bytes, 0, packedCharBytes(record.character));
     putChars(bytes, 4, record.count.chars);
     bytes[6] = static_cast<std::uint8_t>(record.marker);
@@ -38,13 +38,13 @@ std::array<std::uint8_t, StrokeRecordSize> encodeStrokeRecord(const StrokeRecord
     return bytes;
 }
 
-UserStrokeRow decodeUserStrokeRow(std::span<const std::uint8_t, UserStrokeRowSize> bytes) {
-    return UserStrokeRow{StrokeCountKey{charsAt<2>(bytes, 0)}, charsAt<StrokeFieldLength>(bytes, 2),
+UserStrokeRow decodeUserStrokeRow(std::span<const std::uint8_t, kUserStrokeRowSize> bytes) {
+    return UserStrokeRow{StrokeCountKey{charsAt<2>(bytes, 0)}, charsAt<kStrokeFieldLength>(bytes, 2),
                          readPackedChar(bytes.subspan<12, 4>()), static_cast<char>(bytes[16])};
 }
 
-std::array<std::uint8_t, UserStrokeRowSize> encodeUserStrokeRow(const UserStrokeRow& row) {
-    std::array<std::uint8_t, UserStrokeRowSize> bytes{};
+std::array<std::uint8_t, kUserStrokeRowSize> encodeUserStrokeRow(const UserStrokeRow& row) {
+    std::array<std::uint8_t, kUserStrokeRowSize> bytes{};
     putChars(bytes, 0, row.count.chars);
     putChars(bytes, 2, row.strokes);
     putBytes(bytes, 12, packedCharBytes(row.character));

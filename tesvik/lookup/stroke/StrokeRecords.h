@@ -14,12 +14,12 @@
 
 namespace tesvik::lookup {
 
-inline constexpr std::size_t StrokeIndexEntrySize = 6;
-inline constexpr std::size_t StrokeRecordSize = 17;
-inline constexpr std::size_t UserStrokeRowSize = 18;
-inline constexpr std::size_t StrokeFieldLength = 10;  // the first ten strokes, "0"-padded
+inline constexpr std::size_t kStrokeIndexEntrySize = 6;
+inline constexpr std::size_t kStrokeRecordSize = 17;
+inline constexpr std::size_t kUserStrokeRowSize = 18;
+inline constexpr std::size_t kStrokeFieldLength = 10;  // the first ten strokes, "0"-padded
 
-inline constexpr char UserStrokeMarker = '2';
+inline constexpr char kUserStrokeMarker = '2';
 
 // A total stroke count as two characters, normally two digits ("01".."99").
 // Index entries may hold any two bytes; the terminator holds "fe".
@@ -32,7 +32,7 @@ struct StrokeCountKey {
     bool operator==(const StrokeCountKey&) const = default;
 };
 
-inline constexpr StrokeCountKey StrokeIndexEndKey{{'f', 'e'}};
+inline constexpr StrokeCountKey kStrokeIndexEndKey{{'f', 'e'}};
 
 // One entry of a stroke-count index: the count and the number (not byte
 // offset) of its first record in the companion record file.
@@ -47,8 +47,8 @@ struct StrokeIndexEntry {
 struct StrokeRecord {
     chars::PackedChar character = 0;
     StrokeCountKey count;
-    char marker = UserStrokeMarker;         // source marker, carried along uninterpreted
-    std::array<char, StrokeFieldLength> strokes{};  // "1".."5", padded with "0"
+    char marker = kUserStrokeMarker;         // source marker, carried along uninterpreted
+    std::array<char, kStrokeFieldLength> strokes{};  // "1".."5", padded with "0"
 
     bool operator==(const StrokeRecord&) const = default;
 };
@@ -56,22 +56,22 @@ struct StrokeRecord {
 // One row of the user stroke source table; the row ends in a line feed.
 struct UserStrokeRow {
     StrokeCountKey count;
-    std::array<char, StrokeFieldLength> strokes{};
+    std::array<char, kStrokeFieldLength> strokes{};
     chars::PackedChar character = 0;
-    char marker = UserStrokeMarker;
+    char marker = kUserStrokeMarker;
 
     bool operator==(const UserStrokeRow&) const = default;
 };
 
-StrokeIndexEntry decodeStrokeIndexEntry(std::span<const std::uint8_t, StrokeIndexEntrySize> bytes);
-std::array<std::uint8_t, StrokeIndexEntrySize> encodeStrokeIndexEntry(const StrokeIndexEntry& entry);
+StrokeIndexEntry decodeStrokeIndexEntry(std::span<const std::uint8_t, kStrokeIndexEntrySize> bytes);
+std::array<std::uint8_t, kStrokeIndexEntrySize> encodeStrokeIndexEntry(const StrokeIndexEntry& entry);
 
 // Plain bytes of a record; the record files store them scrambled.
-StrokeRecord decodeStrokeRecord(std::span<const std::uint8_t, StrokeRecordSize> bytes);
-std::array<std::uint8_t, StrokeRecordSize> encodeStrokeRecord(const StrokeRecord& record);
+StrokeRecord decodeStrokeRecord(std::span<const std::uint8_t, kStrokeRecordSize> bytes);
+std::array<std::uint8_t, kStrokeRecordSize> encodeStrokeRecord(const StrokeRecord& record);
 
-UserStrokeRow decodeUserStrokeRow(std::span<const std::uint8_t, UserStrokeRowSize> bytes);
-std::array<std::uint8_t, UserStrokeRowSize> encodeUserStrokeRow(const UserStrokeRow& row);
+UserStrokeRow decodeUserStrokeRow(std::span<const std::uint8_t, kUserStrokeRowSize> bytes);
+std::array<std::uint8_t, kUserStrokeRowSize> encodeUserStrokeRow(const UserStrokeRow& row);
 
 // The record that regeneration derives from a source table row.
 StrokeRecord strokeRecordFromRow(const UserStrokeRow& row);

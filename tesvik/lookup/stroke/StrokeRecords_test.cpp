@@ -62,7 +62,7 @@ TEST(StrokeRecords, UserRowLayoutAndDerivedRecord) {
 TEST(StrokeRecords, CountKeyNumericValueIsItsLeadingDigits) {
     EXPECT_EQ(fixtures::countKey("07").numericValue(), 7);
     EXPECT_EQ(fixtures::countKey("64").numericValue(), 64);
-    EXPECT_EQ(StrokeIndexEndKey.numericValue(), 0);
+    EXPECT_EQ(kStrokeIndexEndKey.numericValue(), 0);
     EXPECT_EQ(fixtures::countKey("5x").numericValue(), 5);
 }
 
@@ -72,12 +72,12 @@ TEST(StrokeFiles, ReadsIndexEntriesAndRecordsUnscrambled) {
         {0x4E00, "01", "1"}, {0x4E28, "01", "2"}, {0xD840DC00, "07", "1234512345"}};
     fixtures::writeShippedStrokePair(dir.path(), lines);
 
-    const auto index = readStrokeIndex(dir.path() / ShippedStrokeIndexFileName);
+    const auto index = readStrokeIndex(dir.path() / kShippedStrokeIndexFileName);
     ASSERT_TRUE(index.ok());
     EXPECT_EQ(*index, (std::vector<StrokeIndexEntry>{
-                          {fixtures::countKey("01"), 0}, {fixtures::countKey("07"), 2}, {StrokeIndexEndKey, 3}}));
+                          {fixtures::countKey("01"), 0}, {fixtures::countKey("07"), 2}, {kStrokeIndexEndKey, 3}}));
 
-    auto records = openStrokeRecords(dir.path() / ShippedStrokeRecordFileName);
+    auto records = openStrokeRecords(dir.path() / kShippedStrokeRecordFileName);
     ASSERT_TRUE(records.ok());
     EXPECT_EQ(records->recordCount(), 3u);
     EXPECT_EQ(readStrokeRecord(*records, 2), fixtures::toStrokeRecord(lines[2]));

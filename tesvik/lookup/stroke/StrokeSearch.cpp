@@ -14,12 +14,12 @@
 namespace tesvik::lookup {
 namespace {
 
-constexpr std::size_t StrokeFieldOffset = 7;
-constexpr std::size_t MarkerOffset = 6;
+constexpr std::size_t kStrokeFieldOffset = 7;
+constexpr std::size_t kMarkerOffset = 6;
 // Records read per block: few reads per scan, and a buffer small enough
 // (under 128 KiB) that the allocator reuses its memory instead of mapping
 // fresh pages on every query.
-constexpr std::uint64_t RecordsPerRead = 7680;
+constexpr std::uint64_t kRecordsPerRead = 7680;
 
 // Matches the strokes of raw (still scrambled) records against the query.
 // Scrambling is a bijection on bytes, so comparing stored bytes with the
@@ -31,7 +31,7 @@ public:
         // A record's stroke text stops at its first zero byte and holds at
         // most ten strokes, so longer queries or queries holding a zero byte
         // match nothing.
-        matchesNothing_ = strokes.size() > StrokeFieldLength || strokes.find('\0') != std::string_view::npos;
+        matchesNothing_ = strokes.size() > kStrokeFieldLength || strokes.find('\0') != std::string_view::npos;
         if (matchesNothing_) return;
         Field query{};
         Field mask{};
@@ -47,19 +47,19 @@ public:
     // over unpredictable record bytes does not branch per byte.
     bool matches(const std::uint8_t* storedRecord) const {
         std::uint64_t head;
-        std::memcpy(&head, storedRecord + StrokeFieldOffset, sizeof head);
+        std::memcpy(&head, storedRecord + kStrokeFieldOffset, sizeof head);
         std::uint64_t difference = (head ^ queryHead_) & maskHead_;
         if (maskTail_ != 0) {  // the same for every record: predicted
             std::uint16_t tail;
-            std::memcpy(&tail, storedRecord + StrokeFieldOffset + sizeof head, sizeof tail);
+            std::memcpy(&tail, storedRecord + kStrokeFieldOffset + sizeof head, sizeof tail);
             difference |= (tail ^ queryTail_) & maskTail_;
         }
         return difference == 0 && !matchesNothing_;
     }
 
 private:
-    using Field = std::array<std::uint8_t, StrokeFieldLength>;
-    static_assert(sizeof(std::uint64_t) + sizeof(std::uint16_t) == StrokeFieldLength);
+    using Field = std::array<std::uint8_t, kStrokeFieldLength>;
+    static_assert(sizeof(std::uint64_t) + sizeof(std::uint16_t) == kStrokeFieldLength);
 
     static void split(const Field& field, std::uint64_t& head, std::uint16_t& tail) {
         std::memcpy(&head, field.data(), sizeof head);
@@ -77,7 +77,7 @@ StrokeCandidate candidateFromStored(const std::uint8_t* storedRecord) {
     std::array<std::uint8_t, 4> character{};
     std::transform(storedRecord, storedRecord + 4, character.begin(), unscrambleByte);
     return StrokeCandidate{readPackedChar(character),
-                           static_cast<char>(unscrambleByte(storedRecord[MarkerOffset]))};
+                           static_cast<char>(unscrambleByte(storedRecord[kMarkerOffset]))};
 }
 
 // Appends the matching records of range; false when the file could not be
@@ -85,15 +85,15 @@ StrokeCandidate candidateFromStored(const std::uint8_t* storedRecord) {
 bool collectMatches(RecordFile& records, RecordRange range, const StrokePrefixMatcher& matcher,
                     std::vector<StrokeCandidate>& out) {
     if (range.empty()) return true;
-    const std::uint64_t blockRecords = std::min(RecordsPerRead, range.end - range.begin);
+    const std::uint64_t blockRecords = std::min(kRecordsPerRead, range.end - range.begin);
     // Left uninitialised: every byte used is read from the file first.
-    const auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(blockRecords * StrokeRecordSize);
+    const auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(blockRecords * kStrokeRecordSize);
     std::vector<StrokeCandidate> found;
     for (std::uint64_t first = range.begin; first < range.end; first += blockRecords) {
         const std::uint64_t count = std::min(blockRecords, range.end - first);
-        const std::span<std::uint8_t> block(buffer.get(), count * StrokeRecordSize);
+        const std::span<std::uint8_t> block(buffer.get(), count * kStrokeRecordSize);
         if (!records.readRecordsInto(first, count, block)) return false;
-        for (std::size_t offset = 0; offset < block.size(); offset += StrokeRecordSize) {
+        for (std::size_t offset = 0; offset < block.size(); offset += kStrokeRecordSize) {
             const std::uint8_t* record = block.data() + offset;
             if (matcher.matches(record)) found.push_back(candidateFromStored(record));
         }
@@ -118,7 +118,7 @@ void searchUserPair(const PairPaths& paths, const StrokeQuery& query, const Stro
                     std::vector<StrokeCandidate>& out) {
     const auto index = readStrokeIndex(paths.index);
     if (!index) return;
-    auto records = RecordFile::open(paths.records, StrokeRecordSize, Scrambled::No);
+    auto records = RecordFile::open(paths.records, kStrokeRecordSize, Scrambled::No);
     if (!records || records->recordCount() == 0) return;
     const RecordRange range = rangeFor(*index, query, StrokeIndexKind::User, records->recordCount());
     collectMatches(*records, range, matcher, out);
@@ -129,11 +129,11 @@ void searchUserPair(const PairPaths& paths, const StrokeQuery& query, const Stro
 lumenar::Result<std::vector<StrokeCandidate>, std::vector<Message>> searchByStrokes(
     const std::filesystem::path& shippedDir, const std::filesystem::path& userDir, const StrokeQuery& query) {
     using R = lumenar::Result<std::vector<StrokeCandidate>, std::vector<Message>>;
-    const auto shippedIndex = readStrokeIndex(shippedDir / ShippedStrokeIndexFileName);
+    const auto shippedIndex = readStrokeIndex(shippedDir / kShippedStrokeIndexFileName);
     if (!shippedIndex) return R::failure({message(MessageId::DataFilesMissing)});
 
     // Stored bytes are compared scrambled (see StrokePrefixMatcher).
-    auto shippedRecords = RecordFile::open(shippedDir / ShippedStrokeRecordFileName, StrokeRecordSize, Scrambled::No);
+    auto shippedRecords = RecordFile::open(shippedDir / kShippedStrokeRecordFileName, kStrokeRecordSize, Scrambled::No);
     if (!shippedRecords) {
         return R::failure({message(MessageId::SystemFileError, shippedRecords.error().systemText),
                            message(MessageId::DataFilesMissing)});
@@ -145,7 +145,7 @@ lumenar::Result<std::vector<StrokeCandidate>, std::vector<Message>> searchByStro
         rangeFor(*shippedIndex, query, StrokeIndexKind::Shipped, shippedRecords->recordCount());
     collectMatches(*shippedRecords, shippedRange, matcher, candidates);
 
-    searchUserPair({userDir / UserStrokeIndexFileName, userDir / UserStrokeRecordFileName}, query, matcher,
+    searchUserPair({userDir / kUserStrokeIndexFileName, userDir / kUserStrokeRecordFileName}, query, matcher,
                    candidates);
     return candidates;
 }

@@ -17,7 +17,7 @@
 namespace tesvik::lookup {
 namespace {
 
-constexpr int RecordsPerGroup = 1500;  // 50 groups: 75,000 records
+constexpr int kRecordsPerGroup = 1500;  // 50 groups: 75,000 records
 
 // Fifty groups like the shipped index: counts 1 to 49 and 64.
 std::vector<fixtures::StrokeLine> generatedLines() {
@@ -29,7 +29,7 @@ std::vector<fixtures::StrokeLine> generatedLines() {
     chars::PackedChar character = 0x3400;
     for (int count : counts) {
         const std::string key = (count < 10 ? "0" : "") + std::to_string(count);
-        for (int i = 0; i < RecordsPerGroup; ++i) {
+        for (int i = 0; i < kRecordsPerGroup; ++i) {
             std::string strokes;
             for (int s = 0; s < std::min(count, 10); ++s) strokes.push_back(static_cast<char>('1' + random() % 5));
             lines.push_back({character++, key, strokes});
@@ -71,7 +71,7 @@ BENCHMARK(BM_StrokeSearchWholeFile);
 
 // The baseline: open the record file, read all its bytes, close it.
 void BM_ReadRecordFileBytes(benchmark::State& state) {
-    const auto path = dataSet().shipped.path() / ShippedStrokeRecordFileName;
+    const auto path = dataSet().shipped.path() / kShippedStrokeRecordFileName;
     std::vector<char> bytes(std::filesystem::file_size(path));
     for (auto _ : state) {
         std::FILE* file = std::fopen(path.c_str(), "rb");

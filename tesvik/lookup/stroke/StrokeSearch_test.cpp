@@ -16,7 +16,7 @@ using fixtures::StrokeLine;
 
 // Shipped groups 04 05 06 08 64: 07 is missing, 08 sits right below 64,
 // and 64 is the last group.
-const std::vector<StrokeLine> ShippedLines = {
+const std::vector<StrokeLine> kShippedLines = {
     {0x4E04, "04", "2511"},       {0x3404, "04", "1211"},   //
     {0x4E05, "05", "25121"},      {0x4E15, "05", "12345"},  //
     {0x4E06, "06", "251111"},                               //
@@ -24,7 +24,7 @@ const std::vector<StrokeLine> ShippedLines = {
     {0xE064, "64", "1111111111"}, {0xD840DC00, "64", "2511111111"},
 };
 
-const std::vector<StrokeLine> UserLines = {
+const std::vector<StrokeLine> kUserLines = {
     {0xE234, "05", "25", '2'},
     {0xE300, "07", "1", '2'},
     {0xE400, "12", "25", '2'},
@@ -33,8 +33,8 @@ const std::vector<StrokeLine> UserLines = {
 class StrokeSearchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        fixtures::writeShippedStrokePair(shipped.path(), ShippedLines);
-        fixtures::writeUserStrokePair(user.path(), UserLines);
+        fixtures::writeShippedStrokePair(shipped.path(), kShippedLines);
+        fixtures::writeUserStrokePair(user.path(), kUserLines);
     }
 
     std::vector<chars::PackedChar> search(const StrokeQuery& query) const {
@@ -94,7 +94,7 @@ TEST_F(StrokeSearchTest, CandidatesCarryTheRecordsSourceMarker) {
 }
 
 TEST_F(StrokeSearchTest, MissingShippedIndexReportsLostDataFiles) {
-    std::filesystem::remove(shipped.path() / ShippedStrokeIndexFileName);
+    std::filesystem::remove(shipped.path() / kShippedStrokeIndexFileName);
     const auto result = searchByStrokes(shipped.path(), user.path(), {5, "", false, false});
     ASSERT_FALSE(result.ok());
     ASSERT_EQ(result.error().size(), 1u);
@@ -102,29 +102,29 @@ TEST_F(StrokeSearchTest, MissingShippedIndexReportsLostDataFiles) {
 }
 
 TEST_F(StrokeSearchTest, MissingShippedRecordsReportTheFileErrorThenLostDataFiles) {
-    std::filesystem::remove(shipped.path() / ShippedStrokeRecordFileName);
+    std::filesystem::remove(shipped.path() / kShippedStrokeRecordFileName);
     const auto result = searchByStrokes(shipped.path(), user.path(), {7, "", false, false});
     ASSERT_FALSE(result.ok());
     ASSERT_EQ(result.error().size(), 2u);
     EXPECT_EQ(result.error()[0].id, MessageId::SystemFileError);
-    EXPECT_NE(result.error()[0].text.find(std::string(ShippedStrokeRecordFileName)), std::string::npos);
+    EXPECT_NE(result.error()[0].text.find(std::string(kShippedStrokeRecordFileName)), std::string::npos);
     EXPECT_EQ(result.error()[1].id, MessageId::DataFilesMissing);
 }
 
 TEST_F(StrokeSearchTest, MissingOrEmptyUserFilesGiveOnlyShippedCandidates) {
     const std::vector<chars::PackedChar> shippedOnly = {0x4E05, 0x4E15};
-    fixtures::writeBytes(user.path() / UserStrokeRecordFileName, {});
+    fixtures::writeBytes(user.path() / kUserStrokeRecordFileName, {});
     EXPECT_EQ(search({5, "", false, false}), shippedOnly);
-    std::filesystem::remove(user.path() / UserStrokeRecordFileName);
+    std::filesystem::remove(user.path() / kUserStrokeRecordFileName);
     EXPECT_EQ(search({5, "", false, false}), shippedOnly);
-    std::filesystem::remove(user.path() / UserStrokeIndexFileName);
+    std::filesystem::remove(user.path() / kUserStrokeIndexFileName);
     EXPECT_EQ(search({5, "", false, false}), shippedOnly);
 }
 
 TEST_F(StrokeSearchTest, RangePastTheEndOfTheRecordFileListsNothingFromThatFile) {
-    auto records = fixtures::strokeRecordFileBytes(ShippedLines);
-    records.resize(records.size() - 2 * StrokeRecordSize - 5);  // cut the 64 group and part of 08
-    fixtures::writeBytes(shipped.path() / ShippedStrokeRecordFileName, records);
+    auto records = fixtures::strokeRecordFileBytes(kShippedLines);
+    records.resize(records.size() - 2 * kStrokeRecordSize - 5);  // cut the 64 group and part of 08
+    fixtures::writeBytes(shipped.path() / kShippedStrokeRecordFileName, records);
     EXPECT_EQ(search({64, "", false, false}), std::vector<chars::PackedChar>{});
     EXPECT_EQ(search({5, "", false, false}), (std::vector<chars::PackedChar>{0x4E05, 0x4E15, 0xE234}));
     // A whole-file scan uses only the whole records that are left.

@@ -36,7 +36,7 @@ UserStrokeRow rowFor(std::uint16_t code, std::string_view total, std::string_vie
     row.strokes.fill('0');
     std::copy(strokes.begin(), strokes.end(), row.strokes.begin());
     row.character = code;
-    row.marker = UserStrokeMarker;
+    row.marker = kUserStrokeMarker;
     return row;
 }
 
@@ -60,7 +60,7 @@ lumenar::Result<UserStrokeEntry, FieldRefusal> checkUserStrokeFields(const UserS
     if (const auto total = checkTotalEdit(fields.total); !total) {
         return R::failure({total.error(), FieldFocus::TotalField});
     }
-    if (fields.strokes.size() > MaxEnteredStrokes) return R::failure({message(MessageId::TenStrokesOnly)});
+    if (fields.strokes.size() > kMaxEnteredStrokes) return R::failure({message(MessageId::TenStrokesOnly)});
     if (!allStrokeDigits(fields.strokes)) {
         return R::failure({strokeDigitsExpected()});
     }

@@ -7,14 +7,14 @@
 namespace tesvik::lookup {
 
 IndexPairBytes deriveUserStrokeFiles(std::span<const std::uint8_t> table) {
-    return deriveIndexPair<UserStrokeRowSize>(
+    return deriveIndexPair<kUserStrokeRowSize>(
         table, decodeUserStrokeRow, [](const UserStrokeRow& row) { return row.count; },
         [](StrokeCountKey key, std::uint32_t first) { return encodeStrokeIndexEntry({key, first}); },
-        [](const UserStrokeRow& row) { return encodeStrokeRecord(strokeRecordFromRow(row)); }, StrokeIndexEndKey);
+        [](const UserStrokeRow& row) { return encodeStrokeRecord(strokeRecordFromRow(row)); }, kStrokeIndexEndKey);
 }
 
 UserTableFiles userStrokeTableFiles(const std::filesystem::path& userDir) {
-    return {userDir / UserStrokeTableFileName, userDir / UserStrokeIndexFileName, userDir / UserStrokeRecordFileName,
+    return {userDir / kUserStrokeTableFileName, userDir / kUserStrokeIndexFileName, userDir / kUserStrokeRecordFileName,
             deriveUserStrokeFiles};
 }
 

@@ -25,24 +25,24 @@ TEST(UserStrokeRegeneration, GroupsRowsByCountAndEndsWithTheTotal) {
     lumenar::testing::ScratchDirectory dir;
     const std::vector<fixtures::UserStrokeLine> table = {
         {"05", "25", 0xE001}, {"05", "1", 0xE002}, {"12", "2511", 0xE003}};
-    fixtures::writeBytes(dir.path() / UserStrokeTableFileName, fixtures::userStrokeTableBytes(table));
+    fixtures::writeBytes(dir.path() / kUserStrokeTableFileName, fixtures::userStrokeTableBytes(table));
     ASSERT_TRUE(regenerateUserStrokeFiles(dir.path()).ok());
 
-    EXPECT_EQ(readStrokeIndex(dir.path() / UserStrokeIndexFileName).value(),
-              (std::vector<StrokeIndexEntry>{{countKey("05"), 0}, {countKey("12"), 2}, {StrokeIndexEndKey, 3}}));
-    const auto records = recordsIn(dir.path() / UserStrokeRecordFileName);
+    EXPECT_EQ(readStrokeIndex(dir.path() / kUserStrokeIndexFileName).value(),
+              (std::vector<StrokeIndexEntry>{{countKey("05"), 0}, {countKey("12"), 2}, {kStrokeIndexEndKey, 3}}));
+    const auto records = recordsIn(dir.path() / kUserStrokeRecordFileName);
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[2], (StrokeRecord{0xE003, countKey("12"), '2', fixtures::padded<10>("2511")}));
 }
 
 TEST(UserStrokeRegeneration, EmptyTableGivesNoRecordsAndOnlyTheTerminator) {
     lumenar::testing::ScratchDirectory dir;
-    fixtures::writeBytes(dir.path() / UserStrokeTableFileName, {});
-    fixtures::writeBytes(dir.path() / UserStrokeRecordFileName, std::vector<std::uint8_t>(34, 1));  // stale
+    fixtures::writeBytes(dir.path() / kUserStrokeTableFileName, {});
+    fixtures::writeBytes(dir.path() / kUserStrokeRecordFileName, std::vector<std::uint8_t>(34, 1));  // stale
     ASSERT_TRUE(regenerateUserStrokeFiles(dir.path()).ok());
-    EXPECT_EQ(readStrokeIndex(dir.path() / UserStrokeIndexFileName).value(),
-              (std::vector<StrokeIndexEntry>{{StrokeIndexEndKey, 0}}));
-    EXPECT_TRUE(fixtures::readBytes(dir.path() / UserStrokeRecordFileName).empty());
+    EXPECT_EQ(readStrokeIndex(dir.path() / kUserStrokeIndexFileName).value(),
+              (std::vector<StrokeIndexEntry>{{kStrokeIndexEndKey, 0}}));
+    EXPECT_TRUE(fixtures::readBytes(dir.path() / kUserStrokeRecordFileName).empty());
 }
 
 TEST(UserStrokeRegeneration, MissingTableIsNamedByItsFullPath) {
@@ -50,14 +50,14 @@ TEST(UserStrokeRegeneration, MissingTableIsNamedByItsFullPath) {
     const auto status = regenerateUserStrokeFiles(dir.path());
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.error().text, (dir.path() / "buzimb.txt").string() + "文件不存在，请先找到该文件！");
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / UserStrokeIndexFileName));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / kUserStrokeIndexFileName));
 }
 
 TEST(UserStrokeRegeneration, UnwritableDerivedFileIsReported) {
     lumenar::testing::ScratchDirectory dir;
-    fixtures::writeBytes(dir.path() / UserStrokeTableFileName, fixtures::userStrokeTableBytes(
+    fixtures::writeBytes(dir.path() / kUserStrokeTableFileName, fixtures::userStrokeTableBytes(
                                                                  std::vector<fixtures::UserStrokeLine>{{"05", "1", 0xE001}}));
-    std::filesystem::create_directory(dir.path() / UserStrokeIndexFileName);
+    std::filesystem::create_directory(dir.path() / kUserStrokeIndexFileName);
     const auto status = regenerateUserStrokeFiles(dir.path());
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.error().id, MessageId::TableWriteFailed);

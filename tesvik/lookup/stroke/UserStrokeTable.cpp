@@ -14,8 +14,8 @@ using Bytes = std::vector<std::uint8_t>;
 struct TableBytes {
     Bytes bytes;
 
-    std::size_t rowCount() const { return bytes.size() / UserStrokeRowSize; }
-    std::size_t rowOffset(std::size_t row) const { return row * UserStrokeRowSize; }
+    std::size_t rowCount() const { return bytes.size() / kUserStrokeRowSize; }
+    std::size_t rowOffset(std::size_t row) const { return row * kUserStrokeRowSize; }
 
     // The row whose character bytes 14 and 15 hold code's low and high byte.
     std::optional<std::size_t> findCode(std::uint16_t code) const {
@@ -45,7 +45,7 @@ struct TableBytes {
 
     void remove(std::size_t row) {
         const auto at = bytes.begin() + static_cast<std::ptrdiff_t>(rowOffset(row));
-        bytes.erase(at, at + UserStrokeRowSize);
+        bytes.erase(at, at + kUserStrokeRowSize);
     }
 };
 

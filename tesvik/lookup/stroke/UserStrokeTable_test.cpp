@@ -26,14 +26,14 @@ ConfirmQuestion answer(bool yes, std::vector<std::string>* asked = nullptr) {
 
 class UserStrokeTableTest : public ::testing::Test {
 protected:
-    std::filesystem::path tablePath() const { return dir.path() / UserStrokeTableFileName; }
+    std::filesystem::path tablePath() const { return dir.path() / kUserStrokeTableFileName; }
 
     // The table as "total:code" items, in file order.
     std::vector<std::string> rows() const {
         const auto bytes = fixtures::readBytes(tablePath());
         std::vector<std::string> out;
-        for (std::size_t at = 0; at + UserStrokeRowSize <= bytes.size(); at += UserStrokeRowSize) {
-            const auto row = decodeUserStrokeRow(std::span<const std::uint8_t, UserStrokeRowSize>(bytes.data() + at, UserStrokeRowSize));
+        for (std::size_t at = 0; at + kUserStrokeRowSize <= bytes.size(); at += kUserStrokeRowSize) {
+            const auto row = decodeUserStrokeRow(std::span<const std::uint8_t, kUserStrokeRowSize>(bytes.data() + at, kUserStrokeRowSize));
             char code[8];
             std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(row.character));
             out.push_back(std::string(row.count.text()) + ":" + code);
@@ -110,9 +110,9 @@ TEST_F(UserStrokeTableTest, DeletingTheOnlyRowLeavesAnEmptyTableAndPair) {
     EXPECT_EQ(result.value()->text, "删除该字成功，你将无法用笔顺输入该字！");
     EXPECT_EQ(asked, (std::vector<std::string>{"修改提示！ 删除这个字后，您以后将不能再输入这个字，您确认要删除这个字符吗?"}));
     EXPECT_TRUE(fixtures::readBytes(tablePath()).empty());
-    EXPECT_TRUE(fixtures::readBytes(dir.path() / UserStrokeRecordFileName).empty());
-    EXPECT_EQ(readStrokeIndex(dir.path() / UserStrokeIndexFileName).value(),
-              (std::vector<StrokeIndexEntry>{{StrokeIndexEndKey, 0}}));
+    EXPECT_TRUE(fixtures::readBytes(dir.path() / kUserStrokeRecordFileName).empty());
+    EXPECT_EQ(readStrokeIndex(dir.path() / kUserStrokeIndexFileName).value(),
+              (std::vector<StrokeIndexEntry>{{kStrokeIndexEndKey, 0}}));
 }
 
 TEST_F(UserStrokeTableTest, ModifyOrDeleteOfAnAbsentCodeCreatesTheTableAndSaysSo) {
@@ -151,15 +151,15 @@ TEST_F(UserStrokeTableTest, UnreadableTableIsAnInternalFileError) {
 TEST_F(UserStrokeTableTest, FailedRegenerationPutsTheTableAndItsPairBack) {
     add("E001", "3");
     const auto before = fixtures::readBytes(tablePath());
-    const auto recordsBefore = fixtures::readBytes(dir.path() / UserStrokeRecordFileName);
-    std::filesystem::remove(dir.path() / UserStrokeIndexFileName);
-    std::filesystem::create_directory(dir.path() / UserStrokeIndexFileName);  // cannot be replaced
+    const auto recordsBefore = fixtures::readBytes(dir.path() / kUserStrokeRecordFileName);
+    std::filesystem::remove(dir.path() / kUserStrokeIndexFileName);
+    std::filesystem::create_directory(dir.path() / kUserStrokeIndexFileName);  // cannot be replaced
     const auto result = addStrokeEntry(dir.path(), entryFor("E002", "4", "1"));
     ASSERT_FALSE(result.ok());
     ASSERT_EQ(result.error().size(), 1u);
     EXPECT_EQ(result.error()[0].id, MessageId::TableWriteFailed);
     EXPECT_EQ(fixtures::readBytes(tablePath()), before);
-    EXPECT_EQ(fixtures::readBytes(dir.path() / UserStrokeRecordFileName), recordsBefore);
+    EXPECT_EQ(fixtures::readBytes(dir.path() / kUserStrokeRecordFileName), recordsBefore);
 }
 
 }  // namespace

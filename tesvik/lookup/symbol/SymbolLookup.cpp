@@ -9,7 +9,7 @@ namespace tesvik::lookup {
 
 namespace {
 
-constexpr std::uint32_t SkippedRadical = 0x2E9A;  // unassigned in the radicals supplement
+constexpr std::uint32_t kSkippedRadical = 0x2E9A;  // unassigned in the radicals supplement
 
 bool listsEveryCodePoint(std::uint32_t first) {
     switch (first) {
@@ -21,7 +21,7 @@ bool listsEveryCodePoint(std::uint32_t first) {
 std::vector<std::uint32_t> everyCodePoint(const SymbolSubset& subset) {
     std::vector<std::uint32_t> codes;
     for (std::uint32_t c = subset.first; c <= subset.last; ++c) {
-        if (c != SkippedRadical) codes.push_back(c);
+        if (c != kSkippedRadical) codes.push_back(c);
     }
     return codes;
 }

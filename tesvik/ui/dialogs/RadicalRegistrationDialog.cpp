@@ -21,8 +21,8 @@ namespace tesvik::ui {
 namespace {
 
 // The face and colour the dialog draws its radicals and preview in.
-const QString RegistrationFontFamily = "LMRadicalSong";
-constexpr tesvik::program::ColorRef RegistrationRadicalColour = 0xA09619;
+const QString kRegistrationFontFamily = "LMRadicalSong";
+constexpr tesvik::program::ColorRef kRegistrationRadicalColour = 0xA09619;
 
 QLineEdit* namedField(const char* name, tesvik::MessageId caption, QWidget* parent) {
     auto* field = new QLineEdit(parent);
@@ -71,10 +71,10 @@ RadicalRegistrationDialog::RadicalRegistrationDialog(PageContext context, QWidge
     buildLayout();
 
     tesvik::program::CodeSpaceColors colours;
-    colours.radicals = RegistrationRadicalColour;
-    radicalGrid_->setAppearance(colours, RegistrationFontFamily);
-    radicalBox_->setAppearance(colours, RegistrationFontFamily);
-    preview_->setAppearance(colours, RegistrationFontFamily);
+    colours.radicals = kRegistrationRadicalColour;
+    radicalGrid_->setAppearance(colours, kRegistrationFontFamily);
+    radicalBox_->setAppearance(colours, kRegistrationFontFamily);
+    preview_->setAppearance(colours, kRegistrationFontFamily);
     if (context_.settings != nullptr) radicalStrokeField_->setStrokeKeys(context_.settings->strokeKeys);
     remainingField_->setText(lastRemainingText_);
     remainingStrokesField_->setReadOnly(true);

@@ -24,7 +24,7 @@ using tesvik::MessageId;
 using testing::pressBackspace;
 using testing::typeText;
 
-const std::string Table(tesvik::lookup::UserStrokeTableFileName);
+const std::string Table(tesvik::lookup::kUserStrokeTableFileName);
 
 // A table row as the dialog writes it: total, ten stroke digits, 00 00 lo hi, "2", LF.
 std::string row(const std::string& total, std::string strokes, std::uint16_t code) {
@@ -89,7 +89,7 @@ TEST_F(StrokeRegistrationDialogTest, AddWritesTheRowRegeneratesAndClearsTheField
     EXPECT_EQ(total->text(), "1");
     EXPECT_EQ(strokes->text(), "");
     EXPECT_EQ(dialog->previewValue(), 0xE234u);
-    EXPECT_TRUE(fs::exists(user.path() / tesvik::lookup::UserStrokeIndexFileName));
+    EXPECT_TRUE(fs::exists(user.path() / tesvik::lookup::kUserStrokeIndexFileName));
     const auto found = tesvik::lookup::searchByStrokes(LUMENAR_DATA_DIR, user.path(), {4, "1234", false, false});
     ASSERT_TRUE(found.ok());
     ASSERT_FALSE(found->empty());
@@ -154,7 +154,7 @@ TEST_F(StrokeRegistrationDialogTest, DeletingTheOnlyRowLeavesAnEmptyTableAndPair
     EXPECT_EQ(notices->notices[0].id, MessageId::DeleteQuestion);
     EXPECT_EQ(notices->notices[1].id, MessageId::StrokeCharDeleted);
     EXPECT_EQ(user.read(Table), "");
-    EXPECT_EQ(user.read(std::string(tesvik::lookup::UserStrokeRecordFileName)), "");
+    EXPECT_EQ(user.read(std::string(tesvik::lookup::kUserStrokeRecordFileName)), "");
 }
 
 TEST_F(StrokeRegistrationDialogTest, FieldChecksComeInOrderWithTheOperationsIcon) {

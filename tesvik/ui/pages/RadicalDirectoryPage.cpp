@@ -226,7 +226,7 @@ void RadicalDirectoryPage::confirm(tesvik::lookup::KeyAliasing aliasing) {
     tesvik::lookup::CurrentRadical next = current_;
     tesvik::lookup::confirmRadical(next, candidates_[static_cast<std::size_t>(index)], aliasing);
     setCurrent(next);
-    emit requestPage(LookupPageIndex);
+    emit requestPage(kLookupPageIndex);
 }
 
 void RadicalDirectoryPage::confirmButtonClicked() {
@@ -239,7 +239,7 @@ void RadicalDirectoryPage::confirmButtonClicked() {
         confirm(tesvik::lookup::KeyAliasing::UpperCasedAndAliased);
         return;
     }
-    emit requestPage(LookupPageIndex);
+    emit requestPage(kLookupPageIndex);
 }
 
 void RadicalDirectoryPage::setCurrent(const tesvik::lookup::CurrentRadical& current) {

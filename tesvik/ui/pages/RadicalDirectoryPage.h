@@ -21,7 +21,7 @@ class RadicalDirectoryPage : public CandidatePage {
     Q_OBJECT
 public:
     // The radical lookup page's position among the main window's pages.
-    static constexpr int LookupPageIndex = 1;
+    static constexpr int kLookupPageIndex = 1;
 
     explicit RadicalDirectoryPage(PageContext context, QWidget* parent = nullptr);
     ~RadicalDirectoryPage() override;

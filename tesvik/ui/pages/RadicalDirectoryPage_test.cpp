@@ -139,7 +139,7 @@ TEST_F(RadicalDirectoryPageTest, EnterConfirmsWithoutAliasesAndSwitchesPage) {
     grid()->setFocus();
     testing::pressKey(QApplication::focusWidget(), Qt::Key_Return, "\r");
     EXPECT_EQ(currentKey(), "03D0");
-    EXPECT_EQ(requested, std::vector{RadicalDirectoryPage::LookupPageIndex});
+    EXPECT_EQ(requested, std::vector{RadicalDirectoryPage::kLookupPageIndex});
     EXPECT_TRUE(output.requests.empty());
     EXPECT_EQ(chosen.back(), std::make_pair(quint32{0x2EA6}, QString("03D0")));
 }
@@ -175,7 +175,7 @@ TEST_F(RadicalDirectoryPageTest, ConfirmButtonKeepsTheCurrentRadicalWhenNothingI
     EXPECT_EQ(currentKey(), "03D4");
     child<QPushButton>("radicalConfirmButton")->click();
     EXPECT_TRUE(notices->notices.empty());
-    EXPECT_EQ(requested, std::vector{RadicalDirectoryPage::LookupPageIndex});
+    EXPECT_EQ(requested, std::vector{RadicalDirectoryPage::kLookupPageIndex});
     EXPECT_EQ(currentKey(), "03D4");
 }
 
@@ -183,7 +183,7 @@ TEST_F(RadicalDirectoryPageTest, SpaceDoesNotEnterTheFields) {
     pinyin()->setText("shui");
     testing::pressKey(pinyin(), Qt::Key_Space, " ");
     EXPECT_EQ(pinyin()->text(), "shui");
-    EXPECT_EQ(requested, std::vector{RadicalDirectoryPage::LookupPageIndex});
+    EXPECT_EQ(requested, std::vector{RadicalDirectoryPage::kLookupPageIndex});
     EXPECT_TRUE(notices->notices.empty());
 }
 

@@ -209,7 +209,7 @@ TEST(RadicalPagesTogether, KeysFindACharacterUnderWater) {
     RadicalLookupPage lookup(bed.pageContext());
     QObject::connect(&directory, &RadicalDirectoryPage::radicalChosen, &lookup, &RadicalLookupPage::setCurrentRadical);
     QObject::connect(&directory, &CandidatePage::requestPage, [&](int index) {
-        ASSERT_EQ(index, RadicalDirectoryPage::LookupPageIndex);
+        ASSERT_EQ(index, RadicalDirectoryPage::kLookupPageIndex);
         directory.hide();
         lookup.show();
     });

@@ -29,12 +29,12 @@ using testing::pressEnter;
 using testing::pressKey;
 using testing::typeText;
 
-const fs::path ShippedData = LUMENAR_DATA_DIR;
+const fs::path kShippedData = LUMENAR_DATA_DIR;
 
 class StrokeOrderPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
     void SetUp() override {
-        makePage(ShippedData);
+        makePage(kShippedData);
     }
 
     void makePage(const fs::path& data) {
@@ -52,7 +52,7 @@ protected:
     QCheckBox* check(const char* name) { return page->findChild<QCheckBox*>(name); }
 
     std::vector<std::uint32_t> expected(const tesvik::lookup::StrokeQuery& query) {
-        const auto found = tesvik::lookup::searchByStrokes(ShippedData, user.path(), query);
+        const auto found = tesvik::lookup::searchByStrokes(kShippedData, user.path(), query);
         EXPECT_TRUE(found.ok());
         const auto visible = tesvik::lookup::visibleCandidates(found.value(), query.outsideGbkOnly);
         return {visible.begin(), visible.end()};
@@ -94,7 +94,7 @@ TEST_F(StrokeOrderPageTest, KeyboardSequencesReachRareCharactersFirst) {
         {"2", "31", 0xE01E},        // a Private Use Area character
     };
     for (const Case& c : cases) {
-        makePage(ShippedData);
+        makePage(kShippedData);
         output.requests.clear();
         typeText(count, c.count);
         typeText(strokes, c.strokes);
@@ -233,13 +233,13 @@ TEST_F(StrokeOrderPageTest, ToleranceAddsTheNeighbouringGroups) {
 
 TEST_F(StrokeOrderPageTest, OutsideGbkRefillsFromTheKeptListWithoutSearching) {
     lumenar::testing::ScratchDirectory data;
-    for (auto name : {tesvik::lookup::ShippedStrokeIndexFileName, tesvik::lookup::ShippedStrokeRecordFileName}) {
-        fs::copy_file(ShippedData / name, data.path() / name);
+    for (auto name : {tesvik::lookup::kShippedStrokeIndexFileName, tesvik::lookup::kShippedStrokeRecordFileName}) {
+        fs::copy_file(kShippedData / name, data.path() / name);
     }
     makePage(data.path());
     typeText(count, "1");
     ASSERT_EQ(grid->candidates().front(), 0x4E00u);
-    fs::remove(data.path() / tesvik::lookup::ShippedStrokeRecordFileName);  // a new search would complain
+    fs::remove(data.path() / tesvik::lookup::kShippedStrokeRecordFileName);  // a new search would complain
     check("strokeOutsideGbkCheck")->click();
     EXPECT_TRUE(notices->notices.empty());
     EXPECT_EQ(grid->candidates(), expected({1, "", false, true}));
@@ -268,7 +268,7 @@ TEST_F(StrokeOrderPageTest, EnterWithAnEmptyGridOutputsNothing) {
 
 TEST_F(StrokeOrderPageTest, MissingShippedRecordsReportBothMessagesAndEmptyTheGrid) {
     lumenar::testing::ScratchDirectory data;
-    fs::copy_file(ShippedData / tesvik::lookup::ShippedStrokeIndexFileName, data.path() / tesvik::lookup::ShippedStrokeIndexFileName);
+    fs::copy_file(kShippedData / tesvik::lookup::kShippedStrokeIndexFileName, data.path() / tesvik::lookup::kShippedStrokeIndexFileName);
     makePage(data.path());
     typeText(count, "1");
     ASSERT_EQ(notices->ids(), (std::vector{MessageId::SystemFileError, MessageId::DataFilesMissing}));

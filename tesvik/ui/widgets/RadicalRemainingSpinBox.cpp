@@ -31,15 +31,15 @@ int RadicalRemainingSpinBox::currentValue() const {
 }
 
 void RadicalRemainingSpinBox::stepBy(int steps) {
-    const int value = std::clamp(currentValue() + steps, Minimum, Maximum);
+    const int value = std::clamp(currentValue() + steps, kMinimum, kMaximum);
     lineEdit()->setText(QString::number(value));
     lineEdit()->selectAll();
 }
 
 QAbstractSpinBox::StepEnabled RadicalRemainingSpinBox::stepEnabled() const {
     StepEnabled enabled = StepNone;
-    if (currentValue() < Maximum) enabled |= StepUpEnabled;
-    if (currentValue() > Minimum) enabled |= StepDownEnabled;
+    if (currentValue() < kMaximum) enabled |= StepUpEnabled;
+    if (currentValue() > kMinimum) enabled |= StepDownEnabled;
     return enabled;
 }
 

@@ -9,8 +9,8 @@ namespace tesvik::ui {
 class RadicalRemainingSpinBox : public QAbstractSpinBox {
     Q_OBJECT
 public:
-    static constexpr int Minimum = 0;
-    static constexpr int Maximum = 50;
+    static constexpr int kMinimum = 0;
+    static constexpr int kMaximum = 50;
 
     explicit RadicalRemainingSpinBox(QWidget* parent = nullptr);
 

@@ -10,7 +10,7 @@
 namespace tesvik::ui {
 namespace {
 
-constexpr std::array<tesvik::MessageId, 5> StrokeTooltips{
+constexpr std::array<tesvik::MessageId, 5> kStrokeTooltips{
     tesvik::MessageId::StrokeTooltip1, tesvik::MessageId::StrokeTooltip2, tesvik::MessageId::StrokeTooltip3,
     tesvik::MessageId::StrokeTooltip4, tesvik::MessageId::StrokeTooltip5};
 
@@ -32,7 +32,7 @@ StrokeButtons::StrokeButtons(const QString& prefix, QWidget* parent) : QWidget(p
     layout->setSpacing(2);
     for (std::size_t i = 0; i < strokes_.size(); ++i) {
         const char digit = static_cast<char>('1' + i);
-        strokes_[i] = smallButton(QString::fromUtf8(tesvik::lookup::strokeGlyph(digit)), uiText(StrokeTooltips[i]),
+        strokes_[i] = smallButton(QString::fromUtf8(tesvik::lookup::strokeGlyph(digit)), uiText(kStrokeTooltips[i]),
                                   prefix + "Button" + QChar(digit), this);
         strokes_[i]->setMaximumWidth(32);
         layout->addWidget(strokes_[i]);

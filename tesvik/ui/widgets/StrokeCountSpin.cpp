@@ -26,7 +26,7 @@ int StrokeCountSpin::steppedValue() const {
 }
 
 void StrokeCountSpin::stepBy(int steps) {
-    const int value = std::clamp(steppedValue() + steps, Minimum, Maximum);
+    const int value = std::clamp(steppedValue() + steps, kMinimum, kMaximum);
     lineEdit()->setText(QString::number(value));
     lineEdit()->selectAll();
 }
@@ -36,8 +36,8 @@ QValidator::State StrokeCountSpin::validate(QString&, int&) const { return QVali
 QAbstractSpinBox::StepEnabled StrokeCountSpin::stepEnabled() const {
     const int value = steppedValue();
     StepEnabled enabled = StepNone;
-    if (value < Maximum) enabled |= StepUpEnabled;
-    if (value > Minimum) enabled |= StepDownEnabled;
+    if (value < kMaximum) enabled |= StepUpEnabled;
+    if (value > kMinimum) enabled |= StepDownEnabled;
     return enabled;
 }
 

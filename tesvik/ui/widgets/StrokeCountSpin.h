@@ -9,8 +9,8 @@ namespace tesvik::ui {
 
 class StrokeCountSpin : public QAbstractSpinBox {
 public:
-    static constexpr int Minimum = 0;
-    static constexpr int Maximum = 70;
+    static constexpr int kMinimum = 0;
+    static constexpr int kMaximum = 70;
 
     explicit StrokeCountSpin(QWidget* parent = nullptr);
 
