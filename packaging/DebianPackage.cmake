@@ -11,15 +11,18 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Lumenar)
 set(CPACK_PACKAGE_CONTACT "Lumenar <packaging@lumenar.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "look up and type rare Chinese characters, and build their fonts")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Tesvik types Chinese characters that ordinary input methods cannot reach: the rare characters of personal \
-and place names, kept in the Private Use Area and the CJK extension blocks. Find a character by radical, \
-by stroke count and first strokes, by pinyin, by Unicode block or by code value, and Tesvik types it into \
-the program you were typing in. tesvik-query answers the same lookups on the command line.
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Tesvik types Chinese characters that ordinary input methods cannot reach:
+the rare characters of personal and place names, kept in the Private Use
+Area and the CJK extension blocks. Find a character by radical, by stroke
+count and first strokes, by pinyin, by Unicode block or by code value, and
+Tesvik types it into the program you were typing in. tesvik-query answers
+the same lookups on the command line.
 
-Pelorin, the font tool, reads PFI glyph libraries, converts their outlines to TrueType, writes EUDC fonts \
-and merged font copies, and links EUDC fonts to font faces through fontconfig; at every log-in it links \
-the population-register EUDC font to the faces named in its ini file.")
+Pelorin, the font tool, reads PFI glyph libraries, converts their outlines
+to TrueType, writes EUDC fonts and merged font copies, and links EUDC fonts
+to font faces through fontconfig; at every log-in it links the
+population-register EUDC font to the faces named in its ini file.]=])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -200,7 +200,7 @@ def command_install(args):
 
 
 def lintian_errors(deb):
-    result = run(["lintian", "--no-tag-display-limit", deb], check=False)
+    result = run(["lintian", "--tag-display-limit", "0", deb], check=False)
     lines = (result.stdout + result.stderr).splitlines()
     for line in lines:
         print("lintian:", line)
