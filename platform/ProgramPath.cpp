@@ -11,4 +11,10 @@ std::optional<std::filesystem::path> runningProgramPath() {
     return path;
 }
 
+std::optional<std::filesystem::path> installPrefixOf(const std::filesystem::path& programFile) {
+    const std::filesystem::path folder = programFile.parent_path();
+    if (folder.filename() != "bin" || !folder.has_parent_path()) return std::nullopt;
+    return folder.parent_path();
+}
+
 }  // namespace platform

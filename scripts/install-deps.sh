@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libx11-dev libxtst-dev
   xvfb xauth openbox tint2 xterm xclip xdotool x11-xkb-utils x11-utils imagemagick
   fonts-hanazono
+  lintian desktop-file-utils appstream dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

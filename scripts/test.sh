@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the shipped data against its
-# generator, a normal build with all tests, the fuzz targets, then a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer for the unit tests.
+# generator, a Release build with all tests (among them the install, the
+# Debian package made from this build, and a configure-only check that no
+# build type forces warnings as errors), the fuzz targets, then a build with
+# AddressSanitizer and UndefinedBehaviorSanitizer for the unit tests. Warnings
+# are errors in these builds (LUMENAR_WERROR), and only in these.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -10,13 +13,13 @@ jobs=$(nproc)
 # The shipped data must be exactly what the generator makes of its sources.
 bash tools/gen_data/check.sh
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DLUMENAR_WERROR=ON -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 # Coverage-guided fuzzing of the file readers, in a clang build of its own.
 fuzzers=(StrokeFiles_fuzz RadicalFiles_fuzz SurrogateList_fuzz SettingsFile_fuzz)
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMENAR_FUZZ=ON \
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMENAR_FUZZ=ON -DLUMENAR_WERROR=ON \
   -DLUMENAR_BENCHMARKS=OFF -DLUMENAR_INTEGRATION_TESTS=OFF
 cmake --build build-fuzz --target "${fuzzers[@]}" -j"$jobs"
 mkdir -p build-fuzz/tmp
@@ -30,6 +33,6 @@ for fuzzer in "${fuzzers[@]}"; do
   fi
 done
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMENAR_SANITIZE=ON -DLUMENAR_BENCHMARKS=OFF -DLUMENAR_INTEGRATION_TESTS=OFF
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMENAR_SANITIZE=ON -DLUMENAR_WERROR=ON -DLUMENAR_BENCHMARKS=OFF -DLUMENAR_INTEGRATION_TESTS=OFF
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize -L unit --output-on-failure -j"$jobs"

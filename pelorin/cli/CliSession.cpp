@@ -1,6 +1,7 @@
 #include "pelorin/cli/CliSession.h"
 
 #include "pelorin/fonts/FontList.h"
+#include "pelorin/fonts/PelorinIniDirectory.h"
 #include "platform/FontconfigFonts.h"
 #include "platform/ProgramPath.h"
 #include "platform/SystemCodePage.h"
@@ -22,9 +23,9 @@ CliSession::CliSession(platform::Environment env, std::unique_ptr<platform::File
 
 std::filesystem::path CliSession::fontsFolder() const { return platform::userFontsFolder(env_); }
 
-std::filesystem::path CliSession::programDirectory() const {
+std::filesystem::path CliSession::iniDirectory() const {
     const auto program = platform::runningProgramPath();
-    return program ? program->parent_path() : std::filesystem::path();
+    return program ? fonts::pelorinIniDirectory(*program) : std::filesystem::path();
 }
 
 std::vector<fonts::FontEntry> CliSession::fontList(std::uint16_t codePage) {

@@ -33,8 +33,8 @@ public:
     std::uint16_t systemCodePage() const { return systemCodePage_; }
     std::uint16_t codePageOr(std::optional<std::uint16_t> chosen) const { return chosen.value_or(systemCodePage_); }
     std::filesystem::path fontsFolder() const;
-    std::filesystem::path programDirectory() const;
-    PfiOpenOptions libraryOptions() const { return {systemCodePage_, programDirectory()}; }
+    std::filesystem::path iniDirectory() const;  // where DIRore.INI lies
+    PfiOpenOptions libraryOptions() const { return {systemCodePage_, iniDirectory()}; }
     StderrMessages& messages() { return messages_; }
     fonts::EudcLinks& links() { return *links_; }
     std::vector<fonts::FontEntry> fontList(std::uint16_t codePage);

@@ -20,6 +20,16 @@ const char* const kUsage =
     "  pelorin pfi-pack FONT --codes RANGE[,RANGE...] --out LIB.pfi [--code-page 936|950|0] [--em N]\n"
     "                 [--face-index N]\n";
 
+const char* const kHelp =
+    "Pelorin's font engine: reads PFI glyph libraries, writes EUDC fonts and merged font\n"
+    "copies, and links EUDC fonts to font faces. Without a command it links the EUDC\n"
+    "fonts named in pfiFonts.ini and ends.\n"
+    "\n"
+    "  pelorin --help                           this text\n"
+    "  pelorin --version                        the version\n"
+    "\n"
+    "exit status: 0 success, 1 the operation failed (its message was shown), 2 a usage error\n";
+
 namespace {
 
 using ParseResult = lumenar::Result<Command, UsageError>;
@@ -240,6 +250,8 @@ lumenar::Result<std::vector<CodeRange>, UsageError> parseCodeRanges(const std::s
 lumenar::Result<Command, UsageError> parseCommandLine(const std::vector<std::string>& args) {
     if (args.empty()) return Command(StartupCommand{});
     const std::string& name = args[0];
+    if (name == "--help" || name == "-h") return parseNoArguments(args, HelpCommand{});
+    if (name == "--version") return parseNoArguments(args, VersionCommand{});
     if (name == "pfi-info") return parsePfiInfo(args);
     if (name == "make-eudc") return parseMakeEudc(args);
     if (name == "import") return parseImport(args);

@@ -18,6 +18,8 @@ struct CodeRange {
 };
 
 struct StartupCommand {};
+struct HelpCommand {};     // --help, -h
+struct VersionCommand {};  // --version
 struct PfiInfoCommand {
     std::string library;
 };
@@ -62,7 +64,7 @@ struct PfiPackCommand {
     std::uint32_t faceIndex = 0;
 };
 
-using Command = std::variant<StartupCommand, PfiInfoCommand, MakeEudcCommand, ImportCommand, ListCommand,
+using Command = std::variant<StartupCommand, HelpCommand, VersionCommand, PfiInfoCommand, MakeEudcCommand, ImportCommand, ListCommand,
                              LinkCommand, UnlinkCommand, BackupCommand, PfiPackCommand>;
 
 struct UsageError {
@@ -77,5 +79,8 @@ lumenar::Result<std::vector<CodeRange>, UsageError> parseCodeRanges(const std::s
 
 // The usage text shown with a usage error.
 extern const char* const kUsage;
+
+// What --help prints: what the program does, the usage and the exit statuses.
+extern const char* const kHelp;
 
 }  // namespace pelorin::cli

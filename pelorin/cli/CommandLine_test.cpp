@@ -15,6 +15,12 @@ TEST(CommandLine, NoArgumentsIsTheStartupSetup) {
     EXPECT_TRUE(std::holds_alternative<StartupCommand>(parsed({})));
 }
 
+TEST(CommandLine, HelpAndVersionAreCommandsOfTheirOwn) {
+    EXPECT_TRUE(std::holds_alternative<HelpCommand>(parsed({"--help"})));
+    EXPECT_TRUE(std::holds_alternative<HelpCommand>(parsed({"-h"})));
+    EXPECT_TRUE(std::holds_alternative<VersionCommand>(parsed({"--version"})));
+}
+
 TEST(CommandLine, ImportTakesTheDialogsDefaultsForWhatIsNotGiven) {
     const auto plain = std::get<ImportCommand>(parsed({"import", "--face", "LMSong", "--library", "a.pfi"}));
     EXPECT_EQ(plain.mode, 0);
@@ -45,6 +51,7 @@ TEST(CommandLine, UsageErrors) {
     const std::vector<std::vector<std::string>> kBad = {
         {"frobnicate"},
         {"list", "extra"},
+        {"--version", "list"},
         {"pfi-info"},
         {"make-eudc", "a.pfi"},
         {"import", "--library", "a.pfi"},

@@ -1,5 +1,6 @@
 #include "pelorin/cli/PelorinCommands.h"
 
+#include "common/Version.h"
 #include "pelorin/cli/CliSession.h"
 #include "pelorin/cli/CommandLine.h"
 #include "pelorin/cli/PfiPack.h"
@@ -50,6 +51,9 @@ public:
                                 s_.links());
         return kExitSuccess;
     }
+
+    int operator()(const HelpCommand&) { return kExitSuccess; }     // answered before the session opens
+    int operator()(const VersionCommand&) { return kExitSuccess; }  // likewise
 
     int operator()(const PfiInfoCommand& c) {
         CPfiDoc library;
@@ -181,6 +185,14 @@ int runPelorin(const std::vector<std::string>& args, const platform::Environment
     if (!command) {
         std::fprintf(stderr, "pelorin: %s\n%s", command.error().reason.c_str(), kUsage);
         return kExitUsage;
+    }
+    if (std::holds_alternative<HelpCommand>(command.value())) {
+        std::printf("%s\n%s", kHelp, kUsage);
+        return kExitSuccess;
+    }
+    if (std::holds_alternative<VersionCommand>(command.value())) {
+        std::printf("pelorin %s\n", lumenar::kVersion);
+        return kExitSuccess;
     }
     auto session = CliSession::open(env);
     if (!session) {

@@ -1,6 +1,7 @@
 #include "pelorin/fonts/StartupEudcSetup.h"
 
 #include "common/AsciiCase.h"
+#include "pelorin/fonts/PelorinIniDirectory.h"
 
 #include <algorithm>
 #include <cctype>
@@ -91,7 +92,7 @@ private:
 }  // namespace
 
 std::filesystem::path startupIniPath(const std::filesystem::path& programFile) {
-    return programFile.parent_path() / "pfiFonts.ini";
+    return pelorinIniDirectory(programFile) / "pfiFonts.ini";
 }
 
 void startupEudcSetup(const std::filesystem::path& iniFile, const std::filesystem::path& fontsFolder,

@@ -25,7 +25,7 @@ namespace pelorin::fonts {
 void startupEudcSetup(const std::filesystem::path& iniFile, const std::filesystem::path& fontsFolder,
                       const std::vector<std::string>& trueTypeFaces, EudcLinks& links);
 
-// pfiFonts.ini beside the program file.
+// pfiFonts.ini in Pelorin's ini directory (see PelorinIniDirectory.h).
 std::filesystem::path startupIniPath(const std::filesystem::path& programFile);
 
 }  // namespace pelorin::fonts

@@ -1,6 +1,7 @@
 #include "tesvik/program/TesvikDirectories.h"
 
 #include "common/AsciiCase.h"
+#include "platform/ProgramPath.h"
 
 #include <string>
 #include <string_view>
@@ -68,7 +69,12 @@ TesvikDirectories resolveDirectories(const DirectoryInputs& inputs, const FileEx
     return dirs;
 }
 
-std::filesystem::path defaultInstallPrefix() { return TESVIK_INSTALL_PREFIX; }
+std::filesystem::path defaultInstallPrefix() {
+    if (const auto program = platform::runningProgramPath()) {
+        if (auto prefix = platform::installPrefixOf(*program)) return *prefix;
+    }
+    return TESVIK_INSTALL_PREFIX;
+}
 
 std::filesystem::path settingsFile(const TesvikDirectories& dirs) { return dirs.settings / "Tesvik.ini"; }
 

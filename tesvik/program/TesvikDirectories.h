@@ -16,7 +16,8 @@ namespace tesvik::program {
 //
 // Data directory (the shipped index files, the surrogate-pair list, the
 // pinyin data): the program's own directory when the shipped files lie there
-// (the portable layout), otherwise <install prefix>/share/tesvik/.
+// (the portable layout), otherwise <install prefix>/share/tesvik/, the
+// prefix taken from where the program lies (<prefix>/bin/tesvik).
 //
 // User directory (buzimb.txt, buzibuzishoumb.txt and the files derived from
 // them): the program's directory in the portable layout, otherwise
@@ -56,7 +57,9 @@ std::filesystem::path settingsDirectory(const std::filesystem::path& programPath
 
 TesvikDirectories resolveDirectories(const DirectoryInputs& inputs, const FileExists& fileExists = fileExistsOnDisk);
 
-// The prefix this build installs to.
+// The prefix the running program was installed under (the parent of its
+// bin folder, so that a moved tree keeps finding its data), else the prefix
+// this build installs to.
 std::filesystem::path defaultInstallPrefix();
 
 std::filesystem::path settingsFile(const TesvikDirectories& dirs);  // <settings>/Tesvik.ini

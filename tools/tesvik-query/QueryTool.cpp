@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "common/Version.h"
 #include "platform/ProgramPath.h"
 #include "platform/XdgDirectories.h"
 #include "tesvik/chars/CodeText.h"
@@ -21,9 +22,10 @@ std::vector<Command> allCommands() {
     return commands;
 }
 
-void printUsage(std::ostream& err) {
-    err << "usage: tesvik-query [--data-dir DIR] [--user-dir DIR] COMMAND [options]\n";
-    for (const Command& command : allCommands()) err << "  " << command.name << ' ' << command.usage << '\n';
+void printUsage(std::ostream& to) {
+    to << "usage: tesvik-query [--data-dir DIR] [--user-dir DIR] COMMAND [options]\n";
+    to << "       tesvik-query --help | --version\n";
+    for (const Command& command : allCommands()) to << "  " << command.name << ' ' << command.usage << '\n';
 }
 
 struct GlobalOptions {
@@ -88,6 +90,17 @@ void printCandidate(QueryContext& context, std::uint32_t value, std::optional<ch
 }
 
 int runQueryTool(const std::vector<std::string>& args, Terminal& terminal) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        terminal.out << "Answers the lookups of Tesvik's pages on the command line.\n";
+        printUsage(terminal.out);
+        terminal.out << "exit status: 0 success, 1 the operation reported one of the program's messages, "
+                        "2 a usage error\n";
+        return ExitSuccess;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        terminal.out << "tesvik-query " << lumenar::kVersion << '\n';
+        return ExitSuccess;
+    }
     std::string error;
     const auto global = takeGlobalOptions(args, error);
     if (!global || global->rest.empty()) {

@@ -2,6 +2,7 @@
 // through the tray menu's "退出" (or SIGTERM/SIGINT).
 #include "SignalQuit.h"
 
+#include "common/Version.h"
 #include "platform/FileRegistryStore.h"
 #include "platform/InstanceLock.h"
 #include "platform/MemoryRegistryStore.h"
@@ -26,6 +27,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -34,34 +36,66 @@ void informAlone(const QString& message) {
 }
 
 // --data-dir and --user-dir replace the data and the user directory.
+struct Options {
+    QCommandLineOption dataDir{QStringLiteral("data-dir"), QStringLiteral("Directory of the shipped data files."),
+                               QStringLiteral("dir")};
+    QCommandLineOption userDir{QStringLiteral("user-dir"), QStringLiteral("Directory of the user's own index files."),
+                               QStringLiteral("dir")};
+
+    void addTo(QCommandLineParser& parser) const {
+        parser.setApplicationDescription(
+            QStringLiteral("Look up rare Chinese characters and type them into other programs."));
+        parser.addOption(dataDir);
+        parser.addOption(userDir);
+        parser.addHelpOption();
+        parser.addVersionOption();
+    }
+};
+
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("tesvik"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(lumenar::kVersion));
+}
+
+// --help and --version answer without opening a display; Qt's parser prints
+// the text and ends the program with status 0.
+void answerHelpOrVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "--version" || arg == "-v") {
+            QCoreApplication core(argc, argv);
+            nameApplication();
+            QCommandLineParser parser;
+            Options().addTo(parser);
+            parser.process(core);
+            return;
+        }
+    }
+}
+
 std::optional<tesvik::program::DirectoryOverrides> parseOverrides(const QApplication& app) {
     QCommandLineParser parser;
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("Directory of the shipped data files."),
-                                     QStringLiteral("dir"));
-    const QCommandLineOption userDir(QStringLiteral("user-dir"),
-                                     QStringLiteral("Directory of the user's own index files."), QStringLiteral("dir"));
-    parser.addOption(dataDir);
-    parser.addOption(userDir);
-    parser.addHelpOption();
+    const Options options;
+    options.addTo(parser);
     if (!parser.parse(app.arguments())) {
         std::fprintf(stderr, "tesvik: %s\n", qPrintable(parser.errorText()));
         return std::nullopt;
     }
-    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     tesvik::program::DirectoryOverrides overrides;
     const auto absolute = [](const QString& dir) {
         return std::filesystem::absolute(std::filesystem::path(dir.toStdString()));
     };
-    if (parser.isSet(dataDir)) overrides.dataDir = absolute(parser.value(dataDir));
-    if (parser.isSet(userDir)) overrides.userDir = absolute(parser.value(userDir));
+    if (parser.isSet(options.dataDir)) overrides.dataDir = absolute(parser.value(options.dataDir));
+    if (parser.isSet(options.userDir)) overrides.userDir = absolute(parser.value(options.userDir));
     return overrides;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tesvik"));
+    nameApplication();
     // No display name: Qt would append it to every window title, and other
     // programs find the main window by its exact caption.
     QApplication::setQuitOnLastWindowClosed(false);
