@@ -1,9 +1,9 @@
 #include "platform/FileReading.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace platform {
 

@@ -4,12 +4,12 @@
 #include "platform/FileReplacement.h"
 #include "platform/RegistryFileFormat.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace platform {
 
@@ -76,7 +76,8 @@ lumenar::Status<RegistryFileError> FileRegistryStore::reload() const {
         return {};
     }
     auto parsed = parseRegistryFile(**content);
-    if (!parsed) return Status::failure({file_, parsed.error().line, "damaged registry file: " + parsed.error().reason});
+    if (!parsed)
+        return Status::failure({file_, parsed.error().line, "damaged registry file: " + parsed.error().reason});
     tree_ = std::move(parsed.value());
     stamp_ = stamp;
     return {};

@@ -5,18 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <cstdlib>
 #include <fstream>
-#include <sys/stat.h>
 
 namespace platform {
 namespace {
 
 class FileRegistryStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        file_ = dir_ / "config" / "lumenar" / "registry";
-    }
+    void SetUp() override { file_ = dir_ / "config" / "lumenar" / "registry"; }
 
     std::unique_ptr<FileRegistryStore> openStore() {
         auto opened = FileRegistryStore::open(file_);

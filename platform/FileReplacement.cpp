@@ -1,10 +1,10 @@
 #include "platform/FileReplacement.h"
 
+#include <sys/stat.h>
 #include <cerrno>
 #include <cstring>
 #include <random>
 #include <string>
-#include <sys/stat.h>
 
 namespace platform {
 
@@ -29,7 +29,7 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
 }  // namespace
 
 lumenar::Result<FileReplacement, FileError> FileReplacement::begin(const std::filesystem::path& target,
-                                                                  FileSystemCalls& calls) {
+                                                                   FileSystemCalls& calls) {
     using Begun = lumenar::Result<FileReplacement, FileError>;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::filesystem::path temporary = temporaryNameFor(target);

@@ -27,7 +27,7 @@ class FileReplacement {
 public:
     // Creates the temporary file now; the target's folder must exist.
     static lumenar::Result<FileReplacement, FileError> begin(const std::filesystem::path& target,
-                                                            FileSystemCalls& calls = systemFileCalls());
+                                                             FileSystemCalls& calls = systemFileCalls());
 
     FileReplacement(FileReplacement&& other) noexcept;
     FileReplacement& operator=(FileReplacement&& other) noexcept;

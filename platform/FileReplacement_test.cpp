@@ -1,8 +1,10 @@
 #include "platform/FileReplacement.h"
 
-#include "common/testing/ScratchDirectory.h"
 #include <gtest/gtest.h>
+#include "common/testing/ScratchDirectory.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -10,8 +12,6 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace platform {

@@ -1,8 +1,8 @@
 #include "platform/FileSystemCalls.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace platform {
 

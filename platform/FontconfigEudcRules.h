@@ -20,9 +20,9 @@ struct CodePointRange {
 
 // An EUDC font that a face (or, with an empty face, every face) falls back to.
 struct EudcFallback {
-    std::string face;                         // empty: the system default
-    std::filesystem::path file;               // the EUDC font file
-    std::vector<CodePointRange> drawnCodes;   // the code points the file really draws
+    std::string face;                        // empty: the system default
+    std::filesystem::path file;              // the EUDC font file
+    std::vector<CodePointRange> drawnCodes;  // the code points the file really draws
 };
 
 // fontconfig's rules that make the EUDC fonts the faces' fallbacks:

@@ -18,8 +18,8 @@ std::filesystem::path userFontsFolder(const Environment& env);
 struct InstalledFont {
     std::vector<std::string> families;  // every family name the face gives, in fontconfig's order
     std::filesystem::path file;
-    int faceIndex = 0;                  // the face's index inside a font collection (.ttc)
-    std::string format;                 // fontconfig's "fontformat": "TrueType", "CFF", ...
+    int faceIndex = 0;   // the face's index inside a font collection (.ttc)
+    std::string format;  // fontconfig's "fontformat": "TrueType", "CFF", ...
 };
 
 // The installed fonts, in the order fontconfig lists them.

@@ -1,13 +1,13 @@
 #include "platform/InstanceLock.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
-#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <string>
 #include <utility>
 
 namespace platform {

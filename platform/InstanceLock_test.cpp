@@ -1,13 +1,13 @@
 #include "platform/InstanceLock.h"
 
-#include "common/testing/ScratchDirectory.h"
 #include <gtest/gtest.h>
+#include "common/testing/ScratchDirectory.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstdlib>
+#include <fstream>
 
 namespace platform {
 namespace {

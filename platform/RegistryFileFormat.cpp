@@ -10,9 +10,7 @@ namespace {
 constexpr std::string_view kHeader =
     "; Lumenar registry store. UTF-8; '%XX' escapes '%', control characters and '=' in names.\n";
 
-bool needsEscape(unsigned char c, bool isName) {
-    return c < 0x20 || c == 0x7F || c == '%' || (isName && c == '=');
-}
+bool needsEscape(unsigned char c, bool isName) { return c < 0x20 || c == 0x7F || c == '%' || (isName && c == '='); }
 
 std::string escape(std::string_view text, bool isName) {
     static constexpr char kHex[] = "0123456789ABCDEF";

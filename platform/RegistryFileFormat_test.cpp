@@ -11,7 +11,8 @@ TEST(RegistryFileFormat, AnyByteStringRoundTrips) {
     RegistryTree tree;
     const std::string awkward = std::string("line1\nline2\r\n%41 = [x]\t\x7F", 25) + std::string(1, '\0') + "汉字 ";
     tree.createKey("HKEY_CURRENT_USER\\Empty");
-    tree.setValue("HKEY_CURRENT_USER\\Software\\Lumenar CIVIC GB13000 V1.7 Unicode\\Tesvik\\Settings", "Hide", std::uint32_t{1});
+    tree.setValue("HKEY_CURRENT_USER\\Software\\Lumenar CIVIC GB13000 V1.7 Unicode\\Tesvik\\Settings", "Hide",
+                  std::uint32_t{1});
     tree.setValue("HKEY_CURRENT_USER\\Weird]\n%Key", "a=b\n%", awkward);
     tree.setValue("HKEY_CURRENT_USER\\Weird]\n%Key", "", std::string());
     tree.setValue("HKEY_CURRENT_USER\\Weird]\n%Key", " spaced ", std::uint32_t{4294967295u});
@@ -30,7 +31,8 @@ TEST(RegistryFileFormat, ReadsHandWrittenText) {
     ASSERT_TRUE(parsed) << parsed.error().reason;
     const RegistryTree& tree = parsed.value();
     ASSERT_NE(tree.value("HKEY_CURRENT_USER\\EUDC\\936", "systemdefaulteudcfont"), nullptr);
-    EXPECT_EQ(std::get<std::string>(*tree.value("HKEY_CURRENT_USER\\EUDC\\936", "SystemDefaultEUDCFont")), "C:\\EUDC.TTE");
+    EXPECT_EQ(std::get<std::string>(*tree.value("HKEY_CURRENT_USER\\EUDC\\936", "SystemDefaultEUDCFont")),
+              "C:\\EUDC.TTE");
     EXPECT_EQ(tree.valueNames("HKEY_CURRENT_USER\\EUDC\\936").size(), 3u);
 }
 
@@ -40,19 +42,19 @@ TEST(RegistryFileFormat, DamagedTextIsReportedWithItsLine) {
         int line;
     };
     const Case cases[] = {
-        {"sz a=b\n", 1},                       // value before any key
-        {"[K]\nsz a\n", 2},                    // no '='
-        {"[K]\nqword a=1\n", 2},               // unknown type
-        {"[K]\ndword a=4294967296\n", 2},      // out of range
+        {"sz a=b\n", 1},                   // value before any key
+        {"[K]\nsz a\n", 2},                // no '='
+        {"[K]\nqword a=1\n", 2},           // unknown type
+        {"[K]\ndword a=4294967296\n", 2},  // out of range
         {"[K]\ndword a=-1\n", 2},
         {"[K]\ndword a= 1\n", 2},
         {"[K]\ndword a=\n", 2},
-        {"[K]\nsz a=%4\n", 2},                 // cut escape
+        {"[K]\nsz a=%4\n", 2},  // cut escape
         {"[K]\nsz a=%zz\n", 2},
         {"[K]\nsz a%=b\n", 2},
-        {"[K\n", 1},                           // unclosed key
-        {"[]\n", 1},                           // empty key
-        {"\n\n[A\\\\B]\n", 3},                 // empty component
+        {"[K\n", 1},            // unclosed key
+        {"[]\n", 1},            // empty key
+        {"\n\n[A\\\\B]\n", 3},  // empty component
         {"[K]\nnonsense\n", 2},
     };
     for (const Case& c : cases) {
@@ -75,9 +77,15 @@ TEST(RegistryFileFormat, RandomInputNeverBreaksTheParser) {
         for (int e = 0; e < edits; ++e) {
             const std::size_t at = text.empty() ? 0 : random() % (text.size() + 1);
             switch (random() % 3) {
-            case 0: text.insert(at, 1, alphabet[random() % alphabet.size()]); break;
-            case 1: if (at < text.size()) text.erase(at, 1); break;
-            default: if (at < text.size()) text[at] = static_cast<char>(random() % 256); break;
+                case 0:
+                    text.insert(at, 1, alphabet[random() % alphabet.size()]);
+                    break;
+                case 1:
+                    if (at < text.size()) text.erase(at, 1);
+                    break;
+                default:
+                    if (at < text.size()) text[at] = static_cast<char>(random() % 256);
+                    break;
             }
         }
         auto parsed = parseRegistryFile(text);

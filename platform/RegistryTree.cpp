@@ -6,9 +6,9 @@ namespace platform {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kHives = {
-    "HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE",
-    "HKEY_USERS",        "HKEY_CURRENT_CONFIG", "HKEY_PERFORMANCE_DATA"};
+constexpr std::array<std::string_view, 6> kHives = {"HKEY_CLASSES_ROOT",   "HKEY_CURRENT_USER",
+                                                    "HKEY_LOCAL_MACHINE",  "HKEY_USERS",
+                                                    "HKEY_CURRENT_CONFIG", "HKEY_PERFORMANCE_DATA"};
 
 bool isHive(std::string_view folded) {
     for (std::string_view hive : kHives) {
@@ -17,9 +17,7 @@ bool isHive(std::string_view folded) {
     return false;
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
+bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 }  // namespace
 

@@ -12,9 +12,7 @@ namespace {
 
 class XdgAutostartTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        env_ = Environment{{{"HOME", "/nonexistent"}, {"XDG_CONFIG_HOME", dir_.string()}}};
-    }
+    void SetUp() override { env_ = Environment{{{"HOME", "/nonexistent"}, {"XDG_CONFIG_HOME", dir_.string()}}}; }
 
     lumenar::testing::ScratchDirectory scratch_;
     std::filesystem::path dir_ = scratch_.path();

@@ -16,10 +16,14 @@ TEST(XdgDirectories, VariablesWinWhenAbsoluteElseDefaultsUnderHome) {
     const Case cases[] = {
         {{{"HOME", "/home/u"}}, "/home/u/.config", "/home/u/.local/share", std::nullopt},
         {{{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "/c"}, {"XDG_DATA_HOME", "/d"}, {"XDG_RUNTIME_DIR", "/run/user/1"}},
-         "/c", "/d", "/run/user/1"},
+         "/c",
+         "/d",
+         "/run/user/1"},
         // Empty and relative values are ignored.
         {{{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", ""}, {"XDG_DATA_HOME", "rel/d"}, {"XDG_RUNTIME_DIR", "run"}},
-         "/home/u/.config", "/home/u/.local/share", std::nullopt},
+         "/home/u/.config",
+         "/home/u/.local/share",
+         std::nullopt},
     };
     for (const Case& c : cases) {
         const Environment env{c.vars};

@@ -62,7 +62,8 @@ lumenar::Result<Arguments, UsageError> splitArguments(const std::vector<std::str
         if (flagOptions.contains(arg)) {
             out.flags.insert(arg);
         } else if (valueOptions.contains(arg)) {
-            if (i + 1 >= args.size()) return lumenar::Result<Arguments, UsageError>::failure(usage(arg + " needs a value"));
+            if (i + 1 >= args.size())
+                return lumenar::Result<Arguments, UsageError>::failure(usage(arg + " needs a value"));
             if (out.options.contains(arg))
                 return lumenar::Result<Arguments, UsageError>::failure(usage(arg + " given twice"));
             out.options[arg] = args[++i];
@@ -114,14 +115,14 @@ lumenar::Status<UsageError> needOption(const Arguments& a, const std::string& na
     return {};
 }
 
-#define RETURN_IF_USAGE_ERROR(expr)                                           \
-    do {                                                                  \
+#define RETURN_IF_USAGE_ERROR(expr)                                                        \
+    do {                                                                                   \
         if (auto status_ = (expr); !status_) return ParseResult::failure(status_.error()); \
     } while (0)
 
-#define SPLIT_ARGUMENTS_OR_RETURN(var, args, values, flagset)                                      \
-    auto var##Result = splitArguments(args, values, flagset);                          \
-    if (!var##Result) return ParseResult::failure(var##Result.error());                \
+#define SPLIT_ARGUMENTS_OR_RETURN(var, args, values, flagset)           \
+    auto var##Result = splitArguments(args, values, flagset);           \
+    if (!var##Result) return ParseResult::failure(var##Result.error()); \
     const Arguments& var = var##Result.value()
 
 ParseResult parsePfiInfo(const std::vector<std::string>& args) {
@@ -131,7 +132,8 @@ ParseResult parsePfiInfo(const std::vector<std::string>& args) {
 }
 
 ParseResult parseMakeEudc(const std::vector<std::string>& args) {
-    SPLIT_ARGUMENTS_OR_RETURN(a, args, (std::set<std::string>{"--code-page", "--language", "--base-face"}), {"--smooth"});
+    SPLIT_ARGUMENTS_OR_RETURN(a, args, (std::set<std::string>{"--code-page", "--language", "--base-face"}),
+                              {"--smooth"});
     RETURN_IF_USAGE_ERROR(needPositional(a, 2, "make-eudc"));
     MakeEudcCommand c{a.positional[0], a.positional[1], {}, {}, a.option("--base-face"), a.flags.contains("--smooth")};
     std::optional<unsigned long> codePage, language;
@@ -143,10 +145,10 @@ ParseResult parseMakeEudc(const std::vector<std::string>& args) {
 }
 
 ParseResult parseImport(const std::vector<std::string>& args) {
-    SPLIT_ARGUMENTS_OR_RETURN(a, args,
-                  (std::set<std::string>{"--face", "--library", "--eudc", "--font-out", "--mode", "--precedence",
-                                         "--code-page"}),
-                  {"--smooth"});
+    SPLIT_ARGUMENTS_OR_RETURN(
+        a, args,
+        (std::set<std::string>{"--face", "--library", "--eudc", "--font-out", "--mode", "--precedence", "--code-page"}),
+        {"--smooth"});
     RETURN_IF_USAGE_ERROR(needPositional(a, 0, "import"));
     RETURN_IF_USAGE_ERROR(needOption(a, "--face", "import"));
     RETURN_IF_USAGE_ERROR(needOption(a, "--library", "import"));
@@ -161,8 +163,7 @@ ParseResult parseImport(const std::vector<std::string>& args) {
     RETURN_IF_USAGE_ERROR(readNumber(a, "--precedence", 0, 1, precedence));
     RETURN_IF_USAGE_ERROR(readNumber(a, "--code-page", 0, 65535, codePage));
     c.mode = static_cast<int>(mode.value_or(0));
-    if (precedence && c.mode == 0)
-        return ParseResult::failure(usage("--precedence applies to modes 1 and 2 only"));
+    if (precedence && c.mode == 0) return ParseResult::failure(usage("--precedence applies to modes 1 and 2 only"));
     if (c.fontOut && c.mode != 2) return ParseResult::failure(usage("--font-out applies to mode 2 only"));
     c.precedence = narrow<int>(precedence);
     c.codePage = narrow<std::uint16_t>(codePage);
@@ -197,7 +198,8 @@ ParseResult parseBackup(const std::vector<std::string>& args) {
 }
 
 ParseResult parsePfiPack(const std::vector<std::string>& args) {
-    SPLIT_ARGUMENTS_OR_RETURN(a, args, (std::set<std::string>{"--codes", "--out", "--code-page", "--em", "--face-index"}), {});
+    SPLIT_ARGUMENTS_OR_RETURN(a, args,
+                              (std::set<std::string>{"--codes", "--out", "--code-page", "--em", "--face-index"}), {});
     RETURN_IF_USAGE_ERROR(needPositional(a, 1, "pfi-pack"));
     RETURN_IF_USAGE_ERROR(needOption(a, "--codes", "pfi-pack"));
     RETURN_IF_USAGE_ERROR(needOption(a, "--out", "pfi-pack"));

@@ -64,8 +64,8 @@ struct PfiPackCommand {
     std::uint32_t faceIndex = 0;
 };
 
-using Command = std::variant<StartupCommand, HelpCommand, VersionCommand, PfiInfoCommand, MakeEudcCommand, ImportCommand, ListCommand,
-                             LinkCommand, UnlinkCommand, BackupCommand, PfiPackCommand>;
+using Command = std::variant<StartupCommand, HelpCommand, VersionCommand, PfiInfoCommand, MakeEudcCommand,
+                             ImportCommand, ListCommand, LinkCommand, UnlinkCommand, BackupCommand, PfiPackCommand>;
 
 struct UsageError {
     std::string reason;

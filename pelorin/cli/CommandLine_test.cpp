@@ -11,9 +11,7 @@ Command parsed(const std::vector<std::string>& args) {
     return command.ok() ? command.value() : Command(StartupCommand{});
 }
 
-TEST(CommandLine, NoArgumentsIsTheStartupSetup) {
-    EXPECT_TRUE(std::holds_alternative<StartupCommand>(parsed({})));
-}
+TEST(CommandLine, NoArgumentsIsTheStartupSetup) { EXPECT_TRUE(std::holds_alternative<StartupCommand>(parsed({}))); }
 
 TEST(CommandLine, HelpAndVersionAreCommandsOfTheirOwn) {
     EXPECT_TRUE(std::holds_alternative<HelpCommand>(parsed({"--help"})));
@@ -28,9 +26,9 @@ TEST(CommandLine, ImportTakesTheDialogsDefaultsForWhatIsNotGiven) {
     EXPECT_FALSE(plain.eudcOut);
     EXPECT_FALSE(plain.smooth);
 
-    const auto full = std::get<ImportCommand>(parsed({"import", "--face", "LMSong", "--library", "a.pfi", "--mode",
-                                                      "2", "--precedence", "1", "--font-out", "n.ttf", "--eudc",
-                                                      "n.tte", "--smooth", "--code-page", "950"}));
+    const auto full = std::get<ImportCommand>(
+        parsed({"import", "--face", "LMSong", "--library", "a.pfi", "--mode", "2", "--precedence", "1", "--font-out",
+                "n.ttf", "--eudc", "n.tte", "--smooth", "--code-page", "950"}));
     EXPECT_EQ(full.mode, 2);
     EXPECT_EQ(full.precedence, 1);
     EXPECT_EQ(full.fontOut, "n.ttf");

@@ -81,8 +81,9 @@ public:
         }
         TerminalProgress progress(stderr);
         progress.setRange(static_cast<int>(library.EudcCodes().size()));
-        const bool ok = fonts::writeNewEudcFont(c.output, codePage, c.languageId.value_or(fonts::languageIdOfCodePage(codePage)),
-                                                winAscent, library, c.smooth, s_.messages(), progress);
+        const bool ok =
+            fonts::writeNewEudcFont(c.output, codePage, c.languageId.value_or(fonts::languageIdOfCodePage(codePage)),
+                                    winAscent, library, c.smooth, s_.messages(), progress);
         return ok ? kExitSuccess : kExitFailure;
     }
 
@@ -106,8 +107,9 @@ public:
         settings.newFontPath = absolute(settings.newFontPath);
 
         TerminalProgress progress(stderr);
-        fonts::ImportContext context{s_.links(), s_.messages(), progress, s_.libraryOptions(),
-                                     [](const fonts::FontEntry& e) { return winAscentOf(e.fontFilePath, e.faceIndex); }};
+        fonts::ImportContext context{
+            s_.links(), s_.messages(), progress, s_.libraryOptions(),
+            [](const fonts::FontEntry& e) { return winAscentOf(e.fontFilePath, e.faceIndex); }};
         const bool ok = fonts::runImport(entry, settings, context);
         if (!ok) return kExitFailure;
         std::printf("eudc-file\t%s\n", entry.eudcFilePath.c_str());
@@ -119,8 +121,7 @@ public:
     int operator()(const ListCommand&) {
         const auto list = s_.fontList(s_.systemCodePage());
         for (const fonts::FontEntry& entry : list)
-            std::printf("%s\t%s\t%s\n", entry.faceName.c_str(), entry.fontFilePath.c_str(),
-                        entry.eudcFilePath.c_str());
+            std::printf("%s\t%s\t%s\n", entry.faceName.c_str(), entry.fontFilePath.c_str(), entry.eudcFilePath.c_str());
         return list.empty() ? kExitFailure : kExitSuccess;
     }
 

@@ -51,11 +51,11 @@ struct Scene {
     fs::path root;
     fs::path pelorin;
     fs::path fontsFolder;
-    fs::path eudcLibrary;   // ukai HK, U+E000..U+E5FF, code page 0
-    fs::path otherLibrary;  // ukai HK, U+E600..U+E6FF
-    fs::path zenHeiLibrary; // Zen Hei, Ext-A U+3400..U+34FF and U+4E00..U+4E3F
-    fs::path eudcFont;      // make-eudc of eudcLibrary
-    fs::path otherFont;     // make-eudc of otherLibrary
+    fs::path eudcLibrary;    // ukai HK, U+E000..U+E5FF, code page 0
+    fs::path otherLibrary;   // ukai HK, U+E600..U+E6FF
+    fs::path zenHeiLibrary;  // Zen Hei, Ext-A U+3400..U+34FF and U+4E00..U+4E3F
+    fs::path eudcFont;       // make-eudc of eudcLibrary
+    fs::path otherFont;      // make-eudc of otherLibrary
 };
 
 Scene* scene = nullptr;
@@ -247,8 +247,8 @@ TEST(PelorinCommand, ModeTwoKeepsEveryGlyphOfTheFontAndAddsTheLibrarys) {
 
     const fs::path merged = scene->root / "merged.ttf";
     const Outcome imported = run("import --face LMKai --library " + quoted(scene->zenHeiLibrary.string()) +
-                             " --mode 2 --precedence 0 --eudc " + quoted((scene->root / "merged.tte").string()) +
-                             " --font-out " + quoted(merged.string()));
+                                 " --mode 2 --precedence 0 --eudc " + quoted((scene->root / "merged.tte").string()) +
+                                 " --font-out " + quoted(merged.string()));
     ASSERT_EQ(imported.status, 0) << imported.err;
     EXPECT_NE(imported.out.find("new-font-file\t" + merged.string()), std::string::npos) << imported.out;
     expectToolsAccept(merged);
@@ -282,14 +282,13 @@ TEST(PelorinCommand, ModeTwoKeepsEveryGlyphOfTheFontAndAddsTheLibrarys) {
         }
     EXPECT_GE(added.glyphs, 50u);
     EXPECT_GE(added.mean(), 0.98);
-    std::printf("merged font: %zu original codes kept (mean IoU %.4f), %zu added (mean IoU %.4f), "
-                "%zu of them beyond the BMP\n",
-                kept.glyphs, kept.mean(), added.glyphs, added.mean(), beyondBmp);
+    std::printf(
+        "merged font: %zu original codes kept (mean IoU %.4f), %zu added (mean IoU %.4f), "
+        "%zu of them beyond the BMP\n",
+        kept.glyphs, kept.mean(), added.glyphs, added.mean(), beyondBmp);
 }
 
-std::string matchFile(const std::string& pattern) {
-    return shell("fc-match -f '%{file}' " + quoted(pattern)).out;
-}
+std::string matchFile(const std::string& pattern) { return shell("fc-match -f '%{file}' " + quoted(pattern)).out; }
 
 std::string secondFamily(const std::string& face) {
     std::istringstream lines(shell("fc-match -s -f '%{family}\\n' " + quoted(face)).out);

@@ -13,12 +13,18 @@ namespace {
 
 const char* converterName(std::uint16_t codePage) {
     switch (codePage) {
-        case 936: return "CP936";
-        case 950: return "CP950";
-        case 932: return "CP932";
-        case 949: return "CP949";
-        case 1361: return "JOHAB";
-        default: return nullptr;
+        case 936:
+            return "CP936";
+        case 950:
+            return "CP950";
+        case 932:
+            return "CP932";
+        case 949:
+            return "CP949";
+        case 1361:
+            return "JOHAB";
+        default:
+            return nullptr;
     }
 }
 
@@ -98,22 +104,32 @@ std::uint16_t toLibraryCode(std::uint16_t codePage, std::uint16_t unicode) {
 
 std::uint16_t languageIdOfCodePage(std::uint16_t codePage) {
     switch (codePage) {
-        case 932: return 1041;
-        case 936: return 2052;
-        case 950: return 1028;
-        default: return 1033;
+        case 932:
+            return 1041;
+        case 936:
+            return 2052;
+        case 950:
+            return 1028;
+        default:
+            return 1033;
     }
 }
 
 bool cmapEncodingSuits(std::uint16_t codePage, std::uint16_t encodingId) {
     if (encodingId == 1) return true;
     switch (codePage) {
-        case 932: return encodingId == 2;
-        case 936: return encodingId == 3;
-        case 949: return encodingId == 5;
-        case 950: return encodingId == 4;
-        case 1361: return encodingId == 6;
-        default: return false;
+        case 932:
+            return encodingId == 2;
+        case 936:
+            return encodingId == 3;
+        case 949:
+            return encodingId == 5;
+        case 950:
+            return encodingId == 4;
+        case 1361:
+            return encodingId == 6;
+        default:
+            return false;
     }
 }
 

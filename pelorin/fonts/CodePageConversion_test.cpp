@@ -16,13 +16,13 @@ struct KnownCode {
 
 // Ordinary characters, and the first and last code of every EUDC row block.
 const KnownCode kKnown[] = {
-    {936, 0xB0A1, 0x554A},  {936, 0xAAA1, 0xE000},  {936, 0xAFFE, 0xE233},  {936, 0xF8A1, 0xE234},
-    {936, 0xFEFE, 0xE4C5},  {936, 0xA140, 0xE4C6},  {936, 0xA7A0, 0xE765},  {950, 0xA440, 0x4E00},
-    {950, 0xFA40, 0xE000},  {950, 0xFEFE, 0xE310},  {950, 0x8E40, 0xE311},  {950, 0xA0FE, 0xEEB7},
-    {950, 0x8140, 0xEEB8},  {950, 0x8DFE, 0xF6B0},  {950, 0xC6A1, 0xF6B1},  {950, 0xC740, 0xF70F},
-    {950, 0xC8FE, 0xF848},  {932, 0x82A0, 0x3042},  {932, 0xF040, 0xE000},  {932, 0xF9FC, 0xE757},
-    {949, 0xB0A1, 0xAC00},  {949, 0xC9A1, 0xE000},  {949, 0xFEFE, 0xE0BB},  {1361, 0x8861, 0xAC00},
-    {1361, 0xD831, 0xE000}, {1361, 0xD8FE, 0xE0BB}, {0, 0xE3A0, 0xE3A0},    {0, 0x4E00, 0x4E00},
+    {936, 0xB0A1, 0x554A},  {936, 0xAAA1, 0xE000},  {936, 0xAFFE, 0xE233}, {936, 0xF8A1, 0xE234},
+    {936, 0xFEFE, 0xE4C5},  {936, 0xA140, 0xE4C6},  {936, 0xA7A0, 0xE765}, {950, 0xA440, 0x4E00},
+    {950, 0xFA40, 0xE000},  {950, 0xFEFE, 0xE310},  {950, 0x8E40, 0xE311}, {950, 0xA0FE, 0xEEB7},
+    {950, 0x8140, 0xEEB8},  {950, 0x8DFE, 0xF6B0},  {950, 0xC6A1, 0xF6B1}, {950, 0xC740, 0xF70F},
+    {950, 0xC8FE, 0xF848},  {932, 0x82A0, 0x3042},  {932, 0xF040, 0xE000}, {932, 0xF9FC, 0xE757},
+    {949, 0xB0A1, 0xAC00},  {949, 0xC9A1, 0xE000},  {949, 0xFEFE, 0xE0BB}, {1361, 0x8861, 0xAC00},
+    {1361, 0xD831, 0xE000}, {1361, 0xD8FE, 0xE0BB}, {0, 0xE3A0, 0xE3A0},   {0, 0x4E00, 0x4E00},
 };
 
 TEST(CodePageConversion, KnownCodesConvertBothWays) {
@@ -34,12 +34,12 @@ TEST(CodePageConversion, KnownCodesConvertBothWays) {
 }
 
 TEST(CodePageConversion, CodesWithoutACharacterAreRejected) {
-    EXPECT_EQ(toUnicode(936, 0x4141), std::nullopt);  // two single-byte letters
-    EXPECT_EQ(toUnicode(932, 0xAAA1), std::nullopt);  // two half-width katakana
-    EXPECT_EQ(toUnicode(950, 0xFF40), std::nullopt);  // no lead byte
-    EXPECT_EQ(toUnicode(1252, 0xB0A1), std::nullopt); // not a supported code page
-    EXPECT_EQ(toLibraryCode(936, 0x0041), 0);         // one byte only
-    EXPECT_EQ(toLibraryCode(949, 0xF8FF), 0);         // a private-use point with no EUDC code
+    EXPECT_EQ(toUnicode(936, 0x4141), std::nullopt);   // two single-byte letters
+    EXPECT_EQ(toUnicode(932, 0xAAA1), std::nullopt);   // two half-width katakana
+    EXPECT_EQ(toUnicode(950, 0xFF40), std::nullopt);   // no lead byte
+    EXPECT_EQ(toUnicode(1252, 0xB0A1), std::nullopt);  // not a supported code page
+    EXPECT_EQ(toLibraryCode(936, 0x0041), 0);          // one byte only
+    EXPECT_EQ(toLibraryCode(949, 0xF8FF), 0);          // a private-use point with no EUDC code
 }
 
 // Every EUDC code of a code page has its own Private Use Area point, the

@@ -52,12 +52,18 @@ constexpr EudcBlock k1361[] = {
 
 std::span<const EudcBlock> blocksOf(std::uint16_t codePage) {
     switch (codePage) {
-        case 936: return k936;
-        case 950: return k950;
-        case 932: return k932;
-        case 949: return k949;
-        case 1361: return k1361;
-        default: return {};
+        case 936:
+            return k936;
+        case 950:
+            return k950;
+        case 932:
+            return k932;
+        case 949:
+            return k949;
+        case 1361:
+            return k1361;
+        default:
+            return {};
     }
 }
 

@@ -27,7 +27,8 @@ TEST(FontBackup, CopiesOverAnOldCopyKeepingItsPermissions) {
     for (std::size_t i = 0; i < font.size(); ++i) font[i] = static_cast<char>(i * 7);
     std::ofstream(dir / "simsun.ttc", std::ios::binary) << font;
     std::ofstream(dir / "copy.ttc", std::ios::binary) << "older copy";
-    std::filesystem::permissions(dir / "copy.ttc", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::permissions(dir / "copy.ttc",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 
     FontEntry entry;
     entry.faceName = "SimSun";

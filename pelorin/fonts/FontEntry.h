@@ -10,9 +10,9 @@ struct FontEntry {
     std::string faceName;
     std::uint16_t codePage = 0;  // the system's code page when the list was built
     std::string fontFilePath;
-    int faceIndex = 0;           // the face's index inside a font collection
-    std::string eudcFilePath;    // empty when the face has no EUDC link
-    std::string libraryFilePath; // empty until an import succeeds
+    int faceIndex = 0;            // the face's index inside a font collection
+    std::string eudcFilePath;     // empty when the face has no EUDC link
+    std::string libraryFilePath;  // empty until an import succeeds
     std::string newFontFilePath;
 };
 

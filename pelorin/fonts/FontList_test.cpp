@@ -8,15 +8,15 @@
 namespace pelorin::fonts {
 namespace {
 
-using fakes::NoSwitch;
 using fakes::CollectedMessages;
+using fakes::NoSwitch;
 
 TEST(FontList, MakersNamesAndFaceNames) {
     const struct {
         const char* name;
         bool makers;
-    } kNames[] = {{"Lumenar Song", true}, {"lumenar Song", false}, {"LMSong", true}, {"lmkai", true},
-                  {"Lm", true},           {"L", false},            {"AR PL UKai", false}};
+    } kNames[] = {{"Lumenar Song", true}, {"lumenar Song", false}, {"LMSong", true}, {"lmkai", true}, {"Lm", true},
+                  {"L", false},           {"AR PL UKai", false}};
     for (const auto& n : kNames) EXPECT_EQ(isMakersFontName(n.name), n.makers) << n.name;
     EXPECT_EQ(faceNameOf("LMSong (TrueType)"), "LMSong");
     EXPECT_EQ(faceNameOf("LMSong"), "LMSong");

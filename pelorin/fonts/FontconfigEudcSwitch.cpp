@@ -54,8 +54,8 @@ std::vector<platform::EudcFallback> eudcFallbacksOf(const platform::RegistryStor
 }
 
 void FontconfigEudcSwitch::turnOn() {
-    const auto published = platform::publishEudcRules(env_, eudcFallbacksOf(store_, systemCodePage_),
-                                                      platform::userFontsFolder(env_));
+    const auto published =
+        platform::publishEudcRules(env_, eudcFallbacksOf(store_, systemCodePage_), platform::userFontsFolder(env_));
     if (!published) messages_.show(published.error().describe());
 }
 

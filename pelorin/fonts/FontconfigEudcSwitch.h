@@ -18,8 +18,8 @@ namespace pelorin::fonts {
 // rules when they start.
 class FontconfigEudcSwitch final : public EudcSwitch {
 public:
-    FontconfigEudcSwitch(const platform::RegistryStore& store, platform::Environment env,
-                         std::uint16_t systemCodePage, MessageSink& messages)
+    FontconfigEudcSwitch(const platform::RegistryStore& store, platform::Environment env, std::uint16_t systemCodePage,
+                         MessageSink& messages)
         : store_(store), env_(std::move(env)), systemCodePage_(systemCodePage), messages_(messages) {}
 
     bool available() const override { return true; }
@@ -36,7 +36,6 @@ private:
 // The fallbacks the links make: the links of every code page, those of the
 // system's code page taking precedence for a face linked under several;
 // links to files that do not exist are left out.
-std::vector<platform::EudcFallback> eudcFallbacksOf(const platform::RegistryStore& store,
-                                                    std::uint16_t systemCodePage);
+std::vector<platform::EudcFallback> eudcFallbacksOf(const platform::RegistryStore& store, std::uint16_t systemCodePage);
 
 }  // namespace pelorin::fonts

@@ -47,8 +47,8 @@ private:
 };
 
 // The library's EUDC codes into an open EUDC font, one progress step each.
-void addEudcGlyphs(tt::EudcFontFile& font, std::uint16_t codePage, const CPfiDoc& library, bool smooth,
-                   bool replace, MessageSink& messages, ImportProgress& progress) {
+void addEudcGlyphs(tt::EudcFontFile& font, std::uint16_t codePage, const CPfiDoc& library, bool smooth, bool replace,
+                   MessageSink& messages, ImportProgress& progress) {
     const std::uint16_t em = font.Em();
     const std::int16_t ascender = font.Ascender();
     for (const std::uint16_t code : library.EudcCodes()) {
@@ -94,9 +94,14 @@ std::vector<std::uint32_t> libraryCodesForFont(const CPfiDoc& library, const Fon
 // The glyphs of the merged font in index order, with their metrics.
 class GlyphWriter {
 public:
-    GlyphWriter(tt::MergedFontFile& out, const tt::SourceFont& source, const CPfiDoc& library,
-                const FontEntry& entry, bool unicodeCmap, bool smooth, ImportContext& context)
-        : out_(out), source_(source), library_(library), entry_(entry), unicodeCmap_(unicodeCmap), smooth_(smooth),
+    GlyphWriter(tt::MergedFontFile& out, const tt::SourceFont& source, const CPfiDoc& library, const FontEntry& entry,
+                bool unicodeCmap, bool smooth, ImportContext& context)
+        : out_(out),
+          source_(source),
+          library_(library),
+          entry_(entry),
+          unicodeCmap_(unicodeCmap),
+          smooth_(smooth),
           context_(context) {}
 
     void copySourceGlyph(std::uint16_t index) {
@@ -110,11 +115,10 @@ public:
     // (the source's, or an empty one past the source) when it does not convert.
     void libraryGlyph(std::uint16_t index, std::uint32_t fontCode) {
         context_.progress.step();
-        const std::uint16_t code =
-            unicodeCmap_ ? toLibraryCode(entry_.codePage, static_cast<std::uint16_t>(fontCode))
-                         : static_cast<std::uint16_t>(fontCode);
-        const auto glyph = convertLibraryGlyph(library_, code, source_.UnitsPerEm(), source_.Ascender(), smooth_,
-                                               context_.messages);
+        const std::uint16_t code = unicodeCmap_ ? toLibraryCode(entry_.codePage, static_cast<std::uint16_t>(fontCode))
+                                                : static_cast<std::uint16_t>(fontCode);
+        const auto glyph =
+            convertLibraryGlyph(library_, code, source_.UnitsPerEm(), source_.Ascender(), smooth_, context_.messages);
         if (glyph) {
             out_.AppendGlyph(glyph->data);
             horizontal_.push_back(glyph->horizontal);
@@ -247,8 +251,8 @@ bool createEudc(bool smooth, FontEntry& entry, const std::string& newEudcPath, c
         return true;
     }
     const std::uint16_t winAscent = context.baseWinAscent ? context.baseWinAscent(entry) : 0;
-    if (!writeNewEudcFont(newEudcPath, entry.codePage, languageIdOfCodePage(entry.codePage), winAscent, library,
-                          smooth, context.messages, context.progress)) {
+    if (!writeNewEudcFont(newEudcPath, entry.codePage, languageIdOfCodePage(entry.codePage), winAscent, library, smooth,
+                          context.messages, context.progress)) {
         link.restorePrevious();
         return false;
     }

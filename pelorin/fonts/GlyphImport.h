@@ -13,8 +13,8 @@
 namespace pelorin::fonts {
 
 enum class ImportMode {
-    EudcOnly = 0,         // a new EUDC font from the library's EUDC codes
-    EudcIntoFont = 1,     // the library's EUDC codes added to the face's EUDC font
+    EudcOnly = 0,            // a new EUDC font from the library's EUDC codes
+    EudcIntoFont = 1,        // the library's EUDC codes added to the face's EUDC font
     EverythingIntoFont = 2,  // as 1, and the other codes into a new copy of the font
 };
 

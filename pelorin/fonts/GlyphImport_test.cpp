@@ -2,8 +2,8 @@
 
 #include "common/testing/ScratchDirectory.h"
 
-#include "pelorin/fonts/FakeFrontEnd_testing.h"
 #include "pelorin/fonts/EudcDrawnCodes.h"
+#include "pelorin/fonts/FakeFrontEnd_testing.h"
 #include "pelorin/pfi/LibraryBytes_testing.h"
 #include "pelorin/truetype/CTTFMan.h"
 #include "pelorin/truetype/SourceFont.h"
@@ -15,8 +15,8 @@
 namespace pelorin::fonts {
 namespace {
 
-using fakes::NoSwitch;
 using fakes::CollectedMessages;
+using fakes::NoSwitch;
 
 namespace tt = pelorin::truetype;
 
@@ -95,8 +95,8 @@ TEST_F(GlyphImportTest, DefaultsFollowTheFontFileName) {
 }
 
 TEST_F(GlyphImportTest, ModeZeroMakesAndLinksANewEudcFontFromTheLibraryOnly) {
-    const auto lib = library("a.pfi", {{0xE000, 0, squareRecord(50)}, {0x4E00, 0, squareRecord(50)},
-                                       {0xE005, 0, squareRecord(50)}});
+    const auto lib =
+        library("a.pfi", {{0xE000, 0, squareRecord(50)}, {0x4E00, 0, squareRecord(50)}, {0xE005, 0, squareRecord(50)}});
     entry.eudcFilePath = (dir / "old.tte").string();  // named, but never read in mode 0
     ASSERT_TRUE(run(settings(lib, ImportMode::EudcOnly, Precedence::CurrentFont, "new.tte")));
 
@@ -133,8 +133,8 @@ TEST_F(GlyphImportTest, AnUnconvertibleCodeIsNamedAndSkipped) {
     entry.codePage = 936;
     // Under code page 936, F8FF has no character, F8A1 is the EUDC code of
     // U+E234, and E3A0 is an ordinary character with no EUDC slot.
-    const auto lib = library("a.pfi", {{0xF8FF, 0, squareRecord(50)}, {0xF8A1, 0, squareRecord(50)},
-                                       {0xE3A0, 0, squareRecord(50)}});
+    const auto lib =
+        library("a.pfi", {{0xF8FF, 0, squareRecord(50)}, {0xF8A1, 0, squareRecord(50)}, {0xE3A0, 0, squareRecord(50)}});
     ASSERT_TRUE(run(settings(lib, ImportMode::EudcOnly, Precedence::CurrentFont, "new.tte")));
     ASSERT_GE(messages.shown.size(), 3u);
     EXPECT_EQ(messages.shown[messages.shown.size() - 3], "Zorvan补字库的编码空间与系统不一致。");

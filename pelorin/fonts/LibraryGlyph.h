@@ -22,6 +22,6 @@ struct FontGlyph {
 // Nothing when the library has no such code or its record is malformed;
 // the conversion's notices go to `messages`.
 std::optional<FontGlyph> convertLibraryGlyph(const CPfiDoc& library, std::uint16_t code, std::uint16_t em,
-                                                  std::int16_t ascender, bool smooth, MessageSink& messages);
+                                             std::int16_t ascender, bool smooth, MessageSink& messages);
 
 }  // namespace pelorin::fonts

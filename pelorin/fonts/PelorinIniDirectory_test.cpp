@@ -14,7 +14,9 @@ TEST(PelorinIniDirectory, BesideTheProgramWhenTheIniIsThereElseTheInstalledShare
         const char* directory;
     } kCases[] = {
         {"/usr/bin/pelorin", {}, "/usr/share/pelorin"},
-        {"/stage/usr/local/bin/pelorin", {"/stage/usr/local/share/pelorin/pfiFonts.ini"}, "/stage/usr/local/share/pelorin"},
+        {"/stage/usr/local/bin/pelorin",
+         {"/stage/usr/local/share/pelorin/pfiFonts.ini"},
+         "/stage/usr/local/share/pelorin"},
         {"/opt/pelorin/bin/pelorin", {"/opt/pelorin/bin/pfiFonts.ini"}, "/opt/pelorin/bin"},
         {"/home/me/build/pelorin/cli/pelorin", {}, "/home/me/build/pelorin/cli"},
         {"/opt/Lumenar/pelorin", {"/opt/Lumenar/pfiFonts.ini"}, "/opt/Lumenar"},

@@ -17,7 +17,8 @@ constexpr const char* kSystemEudcFont = "EUDC.TTE";
 
 bool hasFace(const std::vector<std::string>& faces, const std::string& face) {
     const std::string wanted = lumenar::upperCased(face);
-    return std::any_of(faces.begin(), faces.end(), [&](const std::string& f) { return lumenar::upperCased(f) == wanted; });
+    return std::any_of(faces.begin(), faces.end(),
+                       [&](const std::string& f) { return lumenar::upperCased(f) == wanted; });
 }
 
 struct IniLine {

@@ -16,9 +16,7 @@ using fakes::NoSwitch;
 
 class StartupEudcSetupTest : public testing::Test {
 protected:
-    void SetUp() override {
-        ini = scratch.path() / "pfiFonts.ini";
-    }
+    void SetUp() override { ini = scratch.path() / "pfiFonts.ini"; }
 
     void writeIni(const std::string& bytes) { std::ofstream(ini, std::ios::binary) << bytes; }
     void run() { startupEudcSetup(ini, "/fonts", faces, links); }

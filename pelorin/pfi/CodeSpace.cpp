@@ -39,12 +39,17 @@ constexpr std::array<EudcRow, 1> kPrivateUseArea = {{{{0xE0, 0xF8}, {0x00, 0xFF}
 
 std::span<const EudcRow> RowsFor(std::uint16_t codePage) {
     switch (codePage) {
-        case 932: return k932;
-        case 936: return k936;
+        case 932:
+            return k932;
+        case 936:
+            return k936;
         case 949:
-        case 1361: return k949;
-        case 950: return k950;
-        default: return kPrivateUseArea;
+        case 1361:
+            return k949;
+        case 950:
+            return k950;
+        default:
+            return kPrivateUseArea;
     }
 }
 
@@ -52,11 +57,16 @@ std::span<const EudcRow> RowsFor(std::uint16_t codePage) {
 
 std::uint16_t CodePageFromLanguage(std::uint16_t languageId) {
     switch (languageId) {
-        case 1028: return 950;
-        case 1041: return 932;
-        case 1042: return 1361;
-        case 2052: return 936;
-        default: return 0;
+        case 1028:
+            return 950;
+        case 1041:
+            return 932;
+        case 1042:
+            return 1361;
+        case 2052:
+            return 936;
+        default:
+            return 0;
     }
 }
 

@@ -17,10 +17,10 @@ struct OutlineMove {
 // One opcode of a glyph record's coordinate stream.
 struct StreamOpcode {
     enum class Type {
-        Moves,       // `count` moves (0 for the bytes that are skipped)
-        End,         // 0xEF, the terminator
-        BrokenEnd,   // 0xEE: the stream ends and the record is malformed
-        Truncated,   // the opcode needs more bytes than are left
+        Moves,      // `count` moves (0 for the bytes that are skipped)
+        End,        // 0xEF, the terminator
+        BrokenEnd,  // 0xEE: the stream ends and the record is malformed
+        Truncated,  // the opcode needs more bytes than are left
     };
     Type type = Type::Truncated;
     std::size_t size = 0;  // bytes the opcode occupies, the opcode byte included

@@ -69,20 +69,20 @@ TEST_P(EdgeCaseGlyphTest, DecodesAndConverts) {
     EXPECT_EQ(glyph.advanceWidth, c.advance);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Glyphs, EdgeCaseGlyphTest,
-    ::testing::Values(GlyphCase{"square", 0xAAA1, 7, 4, ConversionNotice::None, 500},
-                      GlyphCase{"one_curve", 0xAAA2, 4, 2, ConversionNotice::None, 500},
-                      GlyphCase{"two_byte_count", 0xAAA3, 389, 386, ConversionNotice::None, 500},
-                      GlyphCase{"opcode_85_c3", 0xAAA4, 5, 2, ConversionNotice::None, 500},
-                      GlyphCase{"legs_of_7", 0xAAA5, 7, 4, ConversionNotice::None, 500},
-                      GlyphCase{"points_4096", 0xAAA7, 4105, 4096, ConversionNotice::None, 500},
-                      GlyphCase{"points_4097", 0xAAA8, 4106, 0, ConversionNotice::TooManyContoursOrPoints, 500},
-                      GlyphCase{"duplicate_first_wins", 0xAAA9, 6, 3, ConversionNotice::None, 300},
-                      GlyphCase{"advance_0_is_em", 0xAAAA, 6, 3, ConversionNotice::None, 1000},
-                      GlyphCase{"empty", 0xAAAC, 0, 0, ConversionNotice::None, 400},
-                      GlyphCase{"not_eudc", 0xA1A1, 6, 3, ConversionNotice::None, 500}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Glyphs, EdgeCaseGlyphTest,
+                         ::testing::Values(GlyphCase{"square", 0xAAA1, 7, 4, ConversionNotice::None, 500},
+                                           GlyphCase{"one_curve", 0xAAA2, 4, 2, ConversionNotice::None, 500},
+                                           GlyphCase{"two_byte_count", 0xAAA3, 389, 386, ConversionNotice::None, 500},
+                                           GlyphCase{"opcode_85_c3", 0xAAA4, 5, 2, ConversionNotice::None, 500},
+                                           GlyphCase{"legs_of_7", 0xAAA5, 7, 4, ConversionNotice::None, 500},
+                                           GlyphCase{"points_4096", 0xAAA7, 4105, 4096, ConversionNotice::None, 500},
+                                           GlyphCase{"points_4097", 0xAAA8, 4106, 0,
+                                                     ConversionNotice::TooManyContoursOrPoints, 500},
+                                           GlyphCase{"duplicate_first_wins", 0xAAA9, 6, 3, ConversionNotice::None, 300},
+                                           GlyphCase{"advance_0_is_em", 0xAAAA, 6, 3, ConversionNotice::None, 1000},
+                                           GlyphCase{"empty", 0xAAAC, 0, 0, ConversionNotice::None, 400},
+                                           GlyphCase{"not_eudc", 0xA1A1, 6, 3, ConversionNotice::None, 500}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EdgeCaseFixtureTest, SquareAndCurvePoints) {
     const auto square = testing::ReadSimpleGlyph(Convert(0xAAA1, false).data);
@@ -91,8 +91,7 @@ TEST_F(EdgeCaseFixtureTest, SquareAndCurvePoints) {
                                     {{100, 100, true}, {100, 200, true}, {200, 200, true}, {200, 100, true}}}));
     const auto curve = testing::ReadSimpleGlyph(Convert(0xAAA2, false).data);
     ASSERT_TRUE(curve.has_value());
-    EXPECT_EQ(curve->contours,
-              (std::vector<std::vector<testing::GlyphPoint>>{{{10, 10, true}, {30, 40, false}}}));
+    EXPECT_EQ(curve->contours, (std::vector<std::vector<testing::GlyphPoint>>{{{10, 10, true}, {30, 40, false}}}));
 }
 
 TEST_F(EdgeCaseFixtureTest, Opcode85C3MovesBy11AndMinus124) {
@@ -117,9 +116,10 @@ TEST_F(EdgeCaseFixtureTest, LegsOf8AreRoundedLegsOf7AreNot) {
     EXPECT_EQ(offPoints(seven), 0);
     const ConvertedGlyph eight = Convert(0xAAA6, true);
     const auto contours = testing::ReadSimpleGlyph(eight.data)->contours;
-    EXPECT_EQ(contours, (std::vector<std::vector<testing::GlyphPoint>>{
-                            {{100, 50, true}, {104, 50, true}, {108, 50, false}, {112, 50, true},
-                             {116, 50, true}, {116, 250, true}}}));
+    EXPECT_EQ(
+        contours,
+        (std::vector<std::vector<testing::GlyphPoint>>{
+            {{100, 50, true}, {104, 50, true}, {108, 50, false}, {112, 50, true}, {116, 50, true}, {116, 250, true}}}));
     EXPECT_EQ(offPoints(eight), 1);
 }
 

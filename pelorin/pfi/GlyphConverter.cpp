@@ -119,10 +119,13 @@ bool OutsideBox(const GlyphBounds& b, std::int32_t em) {
 
 std::string_view NoticeText(ConversionNotice notice) {
     switch (notice) {
-        case ConversionNotice::TooManyContoursOrPoints: return pfi_messages::kTooManyContoursOrPoints;
+        case ConversionNotice::TooManyContoursOrPoints:
+            return pfi_messages::kTooManyContoursOrPoints;
         case ConversionNotice::OutlineTooLarge:
-        case ConversionNotice::OutlineOutOfRange: return pfi_messages::kOutlineTooLarge;
-        case ConversionNotice::None: break;
+        case ConversionNotice::OutlineOutOfRange:
+            return pfi_messages::kOutlineTooLarge;
+        case ConversionNotice::None:
+            break;
     }
     return {};
 }

@@ -15,14 +15,14 @@ namespace pelorin {
 
 // The destination font's figures the conversion needs.
 struct ConversionTarget {
-    std::uint16_t em = 0;        // head.unitsPerEm
-    std::int16_t ascender = 0;   // hhea.ascender
+    std::uint16_t em = 0;       // head.unitsPerEm
+    std::int16_t ascender = 0;  // hhea.ascender
 };
 
 // The library's figures for one glyph.
 struct LibraryGlyphMetrics {
-    std::uint16_t em = 0;        // the library's em size
-    std::int32_t advance = 0;    // the entry's advance, 0 already replaced by the em size
+    std::uint16_t em = 0;      // the library's em size
+    std::int32_t advance = 0;  // the entry's advance, 0 already replaced by the em size
 };
 
 // Why a conversion produced no glyph, or produced one with a warning.

@@ -35,8 +35,8 @@ protected:
 };
 
 TEST_F(GlyphConverterTest, SquareBytes) {
-    const auto glyph = Convert(PolygonOutline({{{100, 250}, {100, 350}, {200, 350}, {200, 250}}}), {1000, 1000},
-                               {1000, 800});
+    const auto glyph =
+        Convert(PolygonOutline({{{100, 250}, {100, 350}, {200, 350}, {200, 250}}}), {1000, 1000}, {1000, 800});
     EXPECT_EQ(Bytes(glyph.data.begin(), glyph.data.end()),
               (Bytes{0x00, 0x01, 0x00, 0x64, 0x00, 0x64, 0x00, 0xC8, 0x00, 0xC8,  // header
                      0x00, 0x03, 0x00, 0x00,                                      // end point 3, no instructions
@@ -61,19 +61,18 @@ class ScalingTest : public GlyphConverterTest, public ::testing::WithParamInterf
 TEST_P(ScalingTest, MapsLibraryBaselineAndTruncates) {
     const ScalingCase& c = GetParam();
     // A two-point contour: the point under test, then a far point.
-    const auto glyph = Convert(PolygonOutline({{c.point, {1000, 1000}}}), {c.libraryEm, c.libraryEm},
-                               {c.targetEm, 0});
+    const auto glyph = Convert(PolygonOutline({{c.point, {1000, 1000}}}), {c.libraryEm, c.libraryEm}, {c.targetEm, 0});
     EXPECT_EQ(OnlyContour(glyph).at(0), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Points, ScalingTest,
-    ::testing::Values(ScalingCase{"on_baseline", 1000, 256, {500, 150}, {128, 0, true}},
-                      ScalingCase{"negative_truncates_toward_zero", 1000, 256, {-3, 150}, {0, 0, true}},
-                      ScalingCase{"offset_153_for_em_1024", 1024, 2048, {0, 153}, {0, 0, true}},
-                      ScalingCase{"one_above", 1024, 2048, {1, 154}, {2, 2, true}},
-                      ScalingCase{"below_baseline", 1024, 2048, {-1, 0}, {-1, -305, true}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Points, ScalingTest,
+                         ::testing::Values(ScalingCase{"on_baseline", 1000, 256, {500, 150}, {128, 0, true}},
+                                           ScalingCase{
+                                               "negative_truncates_toward_zero", 1000, 256, {-3, 150}, {0, 0, true}},
+                                           ScalingCase{"offset_153_for_em_1024", 1024, 2048, {0, 153}, {0, 0, true}},
+                                           ScalingCase{"one_above", 1024, 2048, {1, 154}, {2, 2, true}},
+                                           ScalingCase{"below_baseline", 1024, 2048, {-1, 0}, {-1, -305, true}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GlyphConverterTest, OneCurveContourGivesStartAndOffPoint) {
     OutlineSegment curve;
@@ -91,8 +90,8 @@ std::vector<std::vector<OutlinePoint>> ZigZagContours(std::size_t contours, std:
     std::vector<std::vector<OutlinePoint>> polygons(contours);
     for (std::size_t c = 0; c < contours; ++c) {
         for (std::size_t i = 0; i < pointsEach; ++i) {
-            polygons[c].push_back({static_cast<std::int16_t>(i % 2 ? 200 + c : 100 + c),
-                                   static_cast<std::int16_t>(150 + i)});
+            polygons[c].push_back(
+                {static_cast<std::int16_t>(i % 2 ? 200 + c : 100 + c), static_cast<std::int16_t>(150 + i)});
         }
     }
     return polygons;
@@ -150,10 +149,10 @@ TEST_F(GlyphConverterTest, AdvanceWidths) {
 TEST_F(GlyphConverterTest, ConvertLooksTheCodeUp) {
     const Bytes square = {0x81, 0x04, 0x00, 0x48, 0x64, 0x64, 0x00, 0x32, 0x19, 0x00, 0x00, 0x4E, 0x27, 0x00, 0xEF};
     CPfiDoc doc;
-    ASSERT_TRUE(doc.OpenBytes(testing::LibraryBytes(0x83E8, {{0xAAA1, 0, square},
-                                                            {0xAAA2, 300, {0x00}},
-                                                            {0xAAA3, 0, {0x81, 0x01, 0x00, 0xEE}}}),
-                              "x.pfi", {}));
+    ASSERT_TRUE(
+        doc.OpenBytes(testing::LibraryBytes(
+                          0x83E8, {{0xAAA1, 0, square}, {0xAAA2, 300, {0x00}}, {0xAAA3, 0, {0x81, 0x01, 0x00, 0xEE}}}),
+                      "x.pfi", {}));
     const auto glyph = ConvertGlyph(doc, 0xAAA1, {256, 220}, false, out_);
     ASSERT_TRUE(glyph.ok());
     EXPECT_EQ(glyph->advanceWidth, 256);  // advance 0 is the em size

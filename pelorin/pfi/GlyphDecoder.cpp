@@ -85,7 +85,8 @@ private:
                 case StreamOpcode::Type::BrokenEnd:
                     return Reject("the record's stream ends with 0xEE");
                 case StreamOpcode::Type::End:
-                    return Reject("the stream ends before contour " + std::to_string(contoursDone_ + 1) + " is complete");
+                    return Reject("the stream ends before contour " + std::to_string(contoursDone_ + 1) +
+                                  " is complete");
                 case StreamOpcode::Type::Moves:
                     for (std::size_t i = 0; i < op.count; ++i) {
                         if (!ApplyMove(op.moves[i], pos)) return false;

@@ -46,9 +46,9 @@ TEST(GlyphDecoderTest, SquareGetsHeadAndTailCopies) {
     ASSERT_TRUE(segments.ok()) << segments.error().detail;
     const OutlineSegment s1 = Line({100, 100}, {100, 150});
     const OutlineSegment s4 = Line({150, 100}, {100, 100});
-    EXPECT_EQ(*segments, (std::vector<OutlineSegment>{
-                             WithRole(s4, SegmentRole::Head), s1, Line({100, 150}, {150, 150}),
-                             Line({150, 150}, {150, 100}), s4, WithRole(s1, SegmentRole::Tail), EndRecord()}));
+    EXPECT_EQ(*segments, (std::vector<OutlineSegment>{WithRole(s4, SegmentRole::Head), s1, Line({100, 150}, {150, 150}),
+                                                      Line({150, 150}, {150, 100}), s4, WithRole(s1, SegmentRole::Tail),
+                                                      EndRecord()}));
 }
 
 TEST(GlyphDecoderTest, ContourEndingAwayFromItsStartGetsClosingLine) {
@@ -76,9 +76,8 @@ TEST(GlyphDecoderTest, OneCurveContour) {
 TEST(GlyphDecoderTest, CurveBitsAreTakenOnlyByUnflaggedContoursOfUnflaggedGlyphs) {
     // Contour 1 is flagged all-lines (2 segments), contour 2 is not (2 segments):
     // S = 2, one bitmap byte 0b01 -> contour 2's first segment is a curve.
-    const Bytes mixed = {0x02, 0x82, 0x02, 0x01,
-                         0x42, 0x00, 0x10, 0x01,               // contour 1: (0,0) (1,0) (1,1)
-                         0x44, 0x11, 0x11, 0x11, 0x00, 0x11,  // contour 2: start, curve, line
+    const Bytes mixed = {0x02, 0x82, 0x02, 0x01, 0x42, 0x00, 0x10, 0x01,  // contour 1: (0,0) (1,0) (1,1)
+                         0x44, 0x11, 0x11, 0x11, 0x00, 0x11,              // contour 2: start, curve, line
                          0xEF};
     const auto segments = Decode(mixed);
     ASSERT_TRUE(segments.ok()) << segments.error().detail;
@@ -86,8 +85,8 @@ TEST(GlyphDecoderTest, CurveBitsAreTakenOnlyByUnflaggedContoursOfUnflaggedGlyphs
     for (const OutlineSegment& s : *segments) kinds.push_back(s.kind);
     using K = SegmentKind;
     // contour 1: head, 2 lines, closing, tail; contour 2: head, curve, line, closing, tail; end
-    EXPECT_EQ(kinds, (std::vector<K>{K::Line, K::Line, K::Line, K::Line, K::Line, K::Line, K::Curve, K::Line,
-                                     K::Line, K::Curve, K::None}));
+    EXPECT_EQ(kinds, (std::vector<K>{K::Line, K::Line, K::Line, K::Line, K::Line, K::Line, K::Curve, K::Line, K::Line,
+                                     K::Curve, K::None}));
 
     // Flagged all-lines, the glyph still skips its bitmap byte (0x01 would
     // otherwise be read as an opcode) and every segment is a line.
@@ -126,8 +125,8 @@ TEST(GlyphDecoderTest, GlyphWithoutContoursIsEmpty) {
 
 TEST(GlyphDecoderTest, RecordsWithMoreSegmentsThanBytesFitTheGuaranteedRoom) {
     // Four one-line contours from a single 8-move opcode: 17 records from 16 bytes.
-    const Bytes record = {0x84, 0x01, 0x01, 0x01, 0x01, 0x00, 0x47, 0x00, 0x11, 0x11, 0x11,
-                          0x11, 0x11, 0x11, 0x11, 0xEF};
+    const Bytes record = {0x84, 0x01, 0x01, 0x01, 0x01, 0x00, 0x47, 0x00,
+                          0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0xEF};
     const auto roomy = Decode(record);
     ASSERT_TRUE(roomy.ok()) << roomy.error().detail;
     EXPECT_EQ(roomy->size(), 17u);

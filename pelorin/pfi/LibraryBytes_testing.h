@@ -2,11 +2,11 @@
 
 // Test helper: lays out PFI library bytes from hand-written glyph records.
 
+#include <unistd.h>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace pelorin::testing {

@@ -22,7 +22,9 @@ public:
     // The library coordinate that X (or Y) maps to `font`, or the nearest
     // one when none maps to it exactly (possible only when the library em
     // is the smaller).
-    std::int32_t LibraryX(std::int32_t font) const { return Inverse(font, 0, [this](std::int32_t v) { return X(v); }); }
+    std::int32_t LibraryX(std::int32_t font) const {
+        return Inverse(font, 0, [this](std::int32_t v) { return X(v); });
+    }
     std::int32_t LibraryY(std::int32_t font) const {
         return Inverse(font, -baseline_, [this](std::int32_t v) { return Y(v); });
     }

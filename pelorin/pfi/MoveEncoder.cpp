@@ -24,9 +24,9 @@ std::uint8_t Low(std::int32_t v, int bits) { return static_cast<std::uint8_t>(v 
 // One move with a short component and a long one whose magnitude lies in
 // [offset, 2 offset): the long value is stored with the offset taken off.
 struct SplitForm {
-    std::uint8_t base;   // 0x80, 0xA0 or 0xC0
-    int shortBits;       // 5, 4, 3
-    std::int32_t offset; // 64, 128, 256
+    std::uint8_t base;    // 0x80, 0xA0 or 0xC0
+    int shortBits;        // 5, 4, 3
+    std::int32_t offset;  // 64, 128, 256
 };
 
 constexpr std::array<SplitForm, 3> kSplitForms = {{{0x80, 5, 64}, {0xA0, 4, 128}, {0xC0, 3, 256}}};
@@ -44,7 +44,18 @@ int SplitOrientation(const SplitForm& f, const OutlineMove& m) {
 
 // A way to encode moves starting at one position.
 struct Choice {
-    enum class Form { Nibbles, FiveBit, Bytes, ThreeAxis, ThreeLongAxis, TwoAxis, SevenBit, Split, TenBit, ThirteenBit };
+    enum class Form {
+        Nibbles,
+        FiveBit,
+        Bytes,
+        ThreeAxis,
+        ThreeLongAxis,
+        TwoAxis,
+        SevenBit,
+        Split,
+        TenBit,
+        ThirteenBit
+    };
     Form form;
     std::size_t moves;
     std::size_t bytes;
@@ -154,7 +165,9 @@ private:
                 Put(w);
                 break;
             }
-            case Choice::Form::Split: WriteSplit(*c.split, m); break;
+            case Choice::Form::Split:
+                WriteSplit(*c.split, m);
+                break;
             case Choice::Form::TenBit: {
                 const std::uint32_t v = std::uint32_t{Low10(m.dx)} << 10 | Low10(m.dy);
                 Put(0x60 | v >> 16);
@@ -163,8 +176,8 @@ private:
                 break;
             }
             case Choice::Form::ThirteenBit: {
-                const std::uint32_t v = (static_cast<std::uint32_t>(m.dx) & 0x1FFF) << 13 |
-                                        (static_cast<std::uint32_t>(m.dy) & 0x1FFF);
+                const std::uint32_t v =
+                    (static_cast<std::uint32_t>(m.dx) & 0x1FFF) << 13 | (static_cast<std::uint32_t>(m.dy) & 0x1FFF);
                 Put(0x70 | v >> 24);
                 Put(v >> 16);
                 Put(v >> 8);

@@ -15,8 +15,7 @@ constexpr std::string_view kSection = "FONTBASE";
 constexpr long kLargestEmSize = 0xFFFF;
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
                return std::tolower(x) == std::tolower(y);
            });
 }
@@ -66,7 +65,8 @@ std::optional<long> ReadProfileInteger(const std::filesystem::path& iniPath, std
         if (text.empty() || text.front() == ';') continue;
         if (text.front() == '[') {
             const std::size_t close = text.find(']');
-            inSection = close != std::string_view::npos && EqualsIgnoringCase(Trim(text.substr(1, close - 1)), kSection);
+            inSection =
+                close != std::string_view::npos && EqualsIgnoringCase(Trim(text.substr(1, close - 1)), kSection);
             continue;
         }
         if (!inSection) continue;

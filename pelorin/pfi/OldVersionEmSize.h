@@ -21,7 +21,6 @@ std::string OldVersionIniKey(const std::filesystem::path& libraryPath);
 // The em size for an old-version library: the integer under its key in
 // <iniDirectory>/DIRore.INI, 1000 when the file, the section or the key is
 // missing or the value is not a usable em size (0, negative, above 65535).
-std::uint16_t OldVersionEmSize(const std::filesystem::path& iniDirectory,
-                               const std::filesystem::path& libraryPath);
+std::uint16_t OldVersionEmSize(const std::filesystem::path& iniDirectory, const std::filesystem::path& libraryPath);
 
 }  // namespace pelorin

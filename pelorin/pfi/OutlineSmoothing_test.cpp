@@ -30,18 +30,17 @@ TEST_P(JoinTest, RoundsShallowLeftTurnsOnly) {
     EXPECT_EQ(ShouldSmoothJoin(LineSegment(c.p0, c.p1), LineSegment(c.p1, c.q1)), c.smoothed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Angles, JoinTest,
-    ::testing::Values(JoinCase{"straight_on", {0, 0}, {20, 0}, {40, 0}, true},
-                      JoinCase{"left_30", {0, 0}, {20, 0}, {37, 10}, true},
-                      JoinCase{"right_30", {0, 0}, {20, 0}, {37, -10}, false},
-                      JoinCase{"left_60", {0, 0}, {20, 0}, {30, 17}, false},
-                      JoinCase{"right_turning_back_150", {0, 0}, {20, 0}, {3, -10}, true},
-                      JoinCase{"legs_of_8", {0, 0}, {8, 0}, {16, 0}, true},
-                      JoinCase{"first_leg_of_7", {0, 0}, {7, 0}, {20, 0}, false},
-                      JoinCase{"second_leg_of_7", {0, 0}, {20, 0}, {27, 0}, false},
-                      JoinCase{"diagonal_leg_of_8", {0, 0}, {0, 8}, {0, 16}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Angles, JoinTest,
+                         ::testing::Values(JoinCase{"straight_on", {0, 0}, {20, 0}, {40, 0}, true},
+                                           JoinCase{"left_30", {0, 0}, {20, 0}, {37, 10}, true},
+                                           JoinCase{"right_30", {0, 0}, {20, 0}, {37, -10}, false},
+                                           JoinCase{"left_60", {0, 0}, {20, 0}, {30, 17}, false},
+                                           JoinCase{"right_turning_back_150", {0, 0}, {20, 0}, {3, -10}, true},
+                                           JoinCase{"legs_of_8", {0, 0}, {8, 0}, {16, 0}, true},
+                                           JoinCase{"first_leg_of_7", {0, 0}, {7, 0}, {20, 0}, false},
+                                           JoinCase{"second_leg_of_7", {0, 0}, {20, 0}, {27, 0}, false},
+                                           JoinCase{"diagonal_leg_of_8", {0, 0}, {0, 8}, {0, 16}, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 std::vector<GlyphPoint> SmoothedPoints(const std::vector<OutlineSegment>& outline) {
     GlyphConverter converter;

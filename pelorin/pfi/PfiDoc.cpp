@@ -66,9 +66,8 @@ lumenar::Status<PfiError> CPfiDoc::ReadHeader(const std::filesystem::path& path,
 
     const std::uint64_t indexEnd = std::uint64_t{indexOffset_} + std::uint64_t{entryCount} * kIndexEntrySize;
     if (indexEnd > bytes_.size()) {
-        return Failure(PfiErrorCode::BadLibrary, "the index of " + std::to_string(entryCount) +
-                                                     " entries at offset " + std::to_string(indexOffset_) +
-                                                     " runs past the end of the file");
+        return Failure(PfiErrorCode::BadLibrary, "the index of " + std::to_string(entryCount) + " entries at offset " +
+                                                     std::to_string(indexOffset_) + " runs past the end of the file");
     }
     entries_.resize(entryCount);
 
@@ -81,8 +80,12 @@ lumenar::Status<PfiError> CPfiDoc::ReadHeader(const std::filesystem::path& path,
     emSize_ = emWord & kEmSizeMask;
     if (emSize_ == 0) return Failure(PfiErrorCode::BadLibrary, "the library's em size is 0");
     switch (emWord & kTagMask) {
-        case kTag936: codePage_ = 936; break;
-        case kTag950: codePage_ = 950; break;
+        case kTag936:
+            codePage_ = 936;
+            break;
+        case kTag950:
+            codePage_ = 950;
+            break;
         default:
             codePage_ = options.systemCodePage;
             warnings_.push_back(pfi_messages::CodeSpaceMismatch(path.string()));
@@ -117,12 +120,12 @@ lumenar::Result<PfiGlyphRecord, PfiError> CPfiDoc::FindGlyph(std::uint16_t code)
     const std::size_t k = found->second;
     const PfiIndexEntry& entry = entries_[k];
     if (recordOffsets_[k] + entry.length > bytes_.size()) {
-        return R::failure({PfiErrorCode::Malformed, "the record of code " + std::to_string(code) +
-                                                        " runs past the end of the file"});
+        return R::failure(
+            {PfiErrorCode::Malformed, "the record of code " + std::to_string(code) + " runs past the end of the file"});
     }
     PfiGlyphRecord record;
-    record.bytes = std::span<const std::uint8_t>(bytes_).subspan(static_cast<std::size_t>(recordOffsets_[k]),
-                                                                 entry.length);
+    record.bytes =
+        std::span<const std::uint8_t>(bytes_).subspan(static_cast<std::size_t>(recordOffsets_[k]), entry.length);
     record.advance = entry.advance == 0 ? emSize_ : entry.advance;
     return record;
 }

@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "pelorin/pfi/CodeSpace.h"
+#include "pelorin/pfi/LibraryBytes_testing.h"
 #include "pelorin/pfi/OldVersionEmSize.h"
 #include "pelorin/pfi/PfiMessages.h"
-#include "pelorin/pfi/LibraryBytes_testing.h"
 
 namespace pelorin {
 namespace {
@@ -68,8 +68,8 @@ TEST(PfiDocTest, OldVersionTakesEmSizeFromIniBesideTheProgram) {
     ASSERT_TRUE(doc.Open(library, options));
     EXPECT_EQ(doc.EmSize(), 1000);  // no ini file yet
     EXPECT_EQ(doc.CodePage(), 936);
-    EXPECT_EQ(doc.Warnings(), std::vector<std::string>{"后端补字字库：" + library.string() +
-                                                       "是较旧的版本，请确认编码的正确性。"});
+    EXPECT_EQ(doc.Warnings(),
+              std::vector<std::string>{"后端补字字库：" + library.string() + "是较旧的版本，请确认编码的正确性。"});
 
     std::ofstream(dir / "DIRore.INI") << "[Other]\r\nSSF=2000\r\n[FONTBASE]\r\nXXL=900\r\nSSF=1024\r\n";
     ASSERT_TRUE(doc.Open(library, options));
@@ -92,10 +92,8 @@ TEST(PfiDocTest, OldVersionIniKeys) {
 TEST(PfiDocTest, IndexGivesRecordsAdvancesAndCodeLists) {
     const Bytes squareA = {0x81, 0x01, 0x00, 0x41, 0x00, 0x11, 0xEF};
     const Bytes squareB = {0x81, 0x01, 0x00, 0x41, 0x00, 0x22, 0xEF};
-    const Bytes bytes = LibraryBytes(0x83E8, {{0xA1A1, 500, kEmptyGlyph},
-                                              {0xAAA1, 0, squareA},
-                                              {0xF8A1, -3, kEmptyGlyph},
-                                              {0xAAA1, 700, squareB}});
+    const Bytes bytes = LibraryBytes(
+        0x83E8, {{0xA1A1, 500, kEmptyGlyph}, {0xAAA1, 0, squareA}, {0xF8A1, -3, kEmptyGlyph}, {0xAAA1, 700, squareB}});
     CPfiDoc doc;
     ASSERT_TRUE(doc.OpenBytes(bytes, "x.pfi", {}));
     EXPECT_EQ(doc.GlyphCount(), 4);
@@ -148,7 +146,8 @@ TEST(PfiDocTest, MissingFileCannotBeOpened) {
     const auto status = doc.Open("/nonexistent/dir/x.pfi", {});
     ASSERT_FALSE(status);
     EXPECT_EQ(status.error().code, PfiErrorCode::CannotOpen);
-    EXPECT_EQ(pfi_messages::CannotOpenLibrary("/nonexistent/dir/x.pfi"), "无法打开后端补字库文件：/nonexistent/dir/x.pfi");
+    EXPECT_EQ(pfi_messages::CannotOpenLibrary("/nonexistent/dir/x.pfi"),
+              "无法打开后端补字库文件：/nonexistent/dir/x.pfi");
 }
 
 struct EudcCase {
@@ -159,11 +158,10 @@ struct EudcCase {
 
 TEST(CodeSpaceTest, EudcAreas) {
     const std::vector<EudcCase> cases = {
-        {936, 0xAAA1, true},  {936, 0xA1A1, false}, {936, 0xFEFE, true},  {936, 0xF8A0, false},
-        {0, 0xE3A0, true},    {0, 0xF8FF, true},    {0, 0xF900, false},   {0, 0xDFFF, false},
-        {950, 0xFA40, true},  {950, 0xFA7F, false}, {950, 0xFAA1, true},  {950, 0x8140, true},
-        {950, 0xC6A1, true},  {950, 0xC640, false}, {932, 0xF040, true},  {932, 0xF07F, false},
-        {932, 0xF9FC, true},  {1361, 0xC9A1, true}, {949, 0xFEFE, true},  {949, 0xC8A1, false},
+        {936, 0xAAA1, true},  {936, 0xA1A1, false}, {936, 0xFEFE, true},  {936, 0xF8A0, false}, {0, 0xE3A0, true},
+        {0, 0xF8FF, true},    {0, 0xF900, false},   {0, 0xDFFF, false},   {950, 0xFA40, true},  {950, 0xFA7F, false},
+        {950, 0xFAA1, true},  {950, 0x8140, true},  {950, 0xC6A1, true},  {950, 0xC640, false}, {932, 0xF040, true},
+        {932, 0xF07F, false}, {932, 0xF9FC, true},  {1361, 0xC9A1, true}, {949, 0xFEFE, true},  {949, 0xC8A1, false},
         {1252, 0xE000, true}, {1252, 0xAAA1, false}};
     for (const EudcCase& c : cases) {
         EXPECT_EQ(IsEudcCode(c.codePage, c.code), c.eudc) << c.codePage << " " << std::hex << c.code;

@@ -9,11 +9,11 @@
 #include <sstream>
 #include <vector>
 
-#include "pelorin/pfi/GlyphConverter.h"
 #include "common/testing/ScratchDirectory.h"
+#include "pelorin/pfi/GlyphConverter.h"
+#include "pelorin/pfi/LibraryBytes_testing.h"
 #include "pelorin/pfi/PfiDoc.h"
 #include "pelorin/pfi/PfiWriter.h"
-#include "pelorin/pfi/LibraryBytes_testing.h"
 #include "pelorin/pfi/SimpleGlyphReader_testing.h"
 
 namespace pelorin {

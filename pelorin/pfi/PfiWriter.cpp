@@ -132,7 +132,8 @@ private:
     void WriteRecord(std::vector<std::uint8_t>& record) const {
         bool glyphAllLines = true;
         for (const EncodedContour& c : contours_) glyphAllLines = glyphAllLines && c.allLines;
-        record.push_back(static_cast<std::uint8_t>(contours_.size() | (glyphAllLines && !contours_.empty() ? kAllLines : 0)));
+        record.push_back(
+            static_cast<std::uint8_t>(contours_.size() | (glyphAllLines && !contours_.empty() ? kAllLines : 0)));
         for (const EncodedContour& c : contours_) {
             const std::uint8_t flag = c.allLines ? kAllLines : 0;
             if (c.segments <= kOneByteCountLimit) {

@@ -23,8 +23,8 @@ using SourceContour = std::vector<SourcePoint>;
 
 // One glyph to store in a library.
 struct SourceGlyph {
-    std::uint16_t code = 0;     // lead byte high; a UCS-2 code point for code page 0
-    std::int32_t advance = 0;   // source font units; 0 is stored as 0, which reads back as the em size
+    std::uint16_t code = 0;    // lead byte high; a UCS-2 code point for code page 0
+    std::int32_t advance = 0;  // source font units; 0 is stored as 0, which reads back as the em size
     std::vector<SourceContour> contours;
 };
 

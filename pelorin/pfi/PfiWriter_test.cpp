@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "pelorin/pfi/GlyphConverter.h"
-#include "pelorin/pfi/PfiDoc.h"
 #include "pelorin/pfi/LibraryBytes_testing.h"
+#include "pelorin/pfi/PfiDoc.h"
 #include "pelorin/pfi/SimpleGlyphReader_testing.h"
 
 namespace pelorin {
@@ -96,16 +96,16 @@ INSTANTIATE_TEST_SUITE_P(Ems, PfiWriterRoundTripTest,
 TEST(PfiWriterTest, ImpliedOnPointsBecomeExplicitAndContoursStartOnAnOnPoint) {
     const std::vector<SourceGlyph> glyphs = {
         {0xAAA1, 500, {{{0, 100, false}, {100, 100, false}, {100, 0, true}, {0, 0, true}}}},
-        {0xAAA2, 500, {{{10, 10, false}, {30, 30, false}}}},   // only off-points
-        {0xAAA3, 500, {{{40, 40, true}}, {{7, 9, false}}}},    // lone points
+        {0xAAA2, 500, {{{10, 10, false}, {30, 30, false}}}},            // only off-points
+        {0xAAA3, 500, {{{40, 40, true}}, {{7, 9, false}}}},             // lone points
         {0xAAA4, 500, {{{0, 0, true}, {50, 0, true}, {0, 0, true}}}}};  // ends on its start
     const auto packed = PackPfiLibrary({936, 1000, 1000}, glyphs);
     ASSERT_TRUE(packed.ok());
     const CPfiDoc doc = Open(*packed);
     EXPECT_EQ(doc.CodePage(), 936);
     EXPECT_EQ(RoundTrip(doc, 0xAAA1, 1000),
-              (std::vector<SourceContour>{{{50, 100, true}, {100, 100, false}, {100, 0, true}, {0, 0, true},
-                                           {0, 100, false}}}));
+              (std::vector<SourceContour>{
+                  {{50, 100, true}, {100, 100, false}, {100, 0, true}, {0, 0, true}, {0, 100, false}}}));
     EXPECT_EQ(RoundTrip(doc, 0xAAA2, 1000),
               (std::vector<SourceContour>{{{20, 20, true}, {30, 30, false}, {20, 20, true}, {10, 10, false}}}));
     EXPECT_EQ(RoundTrip(doc, 0xAAA3, 1000), (std::vector<SourceContour>{{{40, 40, true}}, {{7, 9, true}}}));
@@ -150,9 +150,12 @@ TEST(PfiWriterTest, GlyphsTheFormatCannotHoldAreSkippedWithAReason) {
 
 TEST(PfiWriterTest, RejectsImpossibleLayouts) {
     const std::vector<SourceGlyph> twice = {{0xAAA1, 0, {}}, {0xAAA1, 0, {}}};
-    for (const auto& [layout, glyphs] : std::vector<std::pair<PfiLibraryLayout, std::vector<SourceGlyph>>>{
-             {{932, 1000, 1000}, {}}, {{936, 0, 1000}, {}}, {{936, 16384, 1000}, {}}, {{936, 1000, 0}, {}},
-             {{936, 1000, 1000}, twice}}) {
+    for (const auto& [layout, glyphs] :
+         std::vector<std::pair<PfiLibraryLayout, std::vector<SourceGlyph>>>{{{932, 1000, 1000}, {}},
+                                                                            {{936, 0, 1000}, {}},
+                                                                            {{936, 16384, 1000}, {}},
+                                                                            {{936, 1000, 0}, {}},
+                                                                            {{936, 1000, 1000}, twice}}) {
         const auto packed = PackPfiLibrary(layout, glyphs);
         ASSERT_FALSE(packed.ok());
         EXPECT_EQ(packed.error().code, PfiErrorCode::BadArgument);

@@ -50,12 +50,24 @@ void Mutate(Bytes& bytes, std::mt19937& random) {
     for (int e = 0; e < edits && !bytes.empty(); ++e) {
         const std::size_t at = random() % bytes.size();
         switch (kind(random)) {
-            case 0: bytes[at] ^= static_cast<std::uint8_t>(1u << (random() % 8)); break;
-            case 1: bytes[at] = kInteresting[random() % std::size(kInteresting)]; break;
-            case 2: bytes[at] = static_cast<std::uint8_t>(random()); break;
-            case 3: bytes.resize(at); break;
-            case 4: bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at), static_cast<std::uint8_t>(random())); break;
-            case 5: bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(at)); break;
+            case 0:
+                bytes[at] ^= static_cast<std::uint8_t>(1u << (random() % 8));
+                break;
+            case 1:
+                bytes[at] = kInteresting[random() % std::size(kInteresting)];
+                break;
+            case 2:
+                bytes[at] = static_cast<std::uint8_t>(random());
+                break;
+            case 3:
+                bytes.resize(at);
+                break;
+            case 4:
+                bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at), static_cast<std::uint8_t>(random()));
+                break;
+            case 5:
+                bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(at));
+                break;
         }
     }
 }
@@ -95,8 +107,8 @@ TEST(RandomInputTest, MutatedLibrariesOpenDecodeAndConvertSafely) {
                 ASSERT_LE(*count, room.size());
             }
             const bool smooth = (round + k) % 2 == 0;
-            CheckGlyph(converter.Convert(doc, code, {static_cast<std::uint16_t>(256 << (round % 4)), 220}, smooth,
-                                         out));
+            CheckGlyph(
+                converter.Convert(doc, code, {static_cast<std::uint16_t>(256 << (round % 4)), 220}, smooth, out));
         }
     }
 }

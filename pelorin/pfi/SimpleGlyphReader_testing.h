@@ -87,8 +87,7 @@ inline std::optional<ReadGlyph> ReadSimpleGlyph(std::span<const std::uint8_t> b)
     }
     std::size_t first = 0;
     for (std::int32_t end : ends) {
-        g.contours.emplace_back(points.begin() + static_cast<std::ptrdiff_t>(first),
-                                points.begin() + end + 1);
+        g.contours.emplace_back(points.begin() + static_cast<std::ptrdiff_t>(first), points.begin() + end + 1);
         first = static_cast<std::size_t>(end + 1);
     }
     return g;

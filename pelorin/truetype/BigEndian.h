@@ -20,9 +20,7 @@ public:
     bool empty() const { return bytes_.empty(); }
     std::span<const uint8_t> bytes() const { return bytes_; }
 
-    bool Has(size_t offset, size_t length) const {
-        return offset <= bytes_.size() && length <= bytes_.size() - offset;
-    }
+    bool Has(size_t offset, size_t length) const { return offset <= bytes_.size() && length <= bytes_.size() - offset; }
     std::optional<uint8_t> U8(size_t offset) const {
         if (!Has(offset, 1)) return std::nullopt;
         return bytes_[offset];

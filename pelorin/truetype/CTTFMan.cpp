@@ -64,7 +64,9 @@ TrueTypeResult<CTTFMan> CTTFMan::OpenExisting(const std::filesystem::path& path)
     auto bytes = ReadWholeFile(path);
     if (!bytes) return TrueTypeResult<CTTFMan>::failure(bytes.error());
     auto font = Parse(*bytes);
-    if (!font) return TrueTypeResult<CTTFMan>::failure(MakeError(font.error().kind, path.string() + ": " + font.error().detail));
+    if (!font)
+        return TrueTypeResult<CTTFMan>::failure(
+            MakeError(font.error().kind, path.string() + ": " + font.error().detail));
     return font;
 }
 

@@ -9,8 +9,10 @@ namespace {
 
 // Keeps the first pair of each code.
 std::vector<CodeGlyph> AscendingEachCodeOnce(std::vector<CodeGlyph> pairs) {
-    std::stable_sort(pairs.begin(), pairs.end(), [](const CodeGlyph& a, const CodeGlyph& b) { return a.code < b.code; });
-    pairs.erase(std::unique(pairs.begin(), pairs.end(), [](const CodeGlyph& a, const CodeGlyph& b) { return a.code == b.code; }),
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const CodeGlyph& a, const CodeGlyph& b) { return a.code < b.code; });
+    pairs.erase(std::unique(pairs.begin(), pairs.end(),
+                            [](const CodeGlyph& a, const CodeGlyph& b) { return a.code == b.code; }),
                 pairs.end());
     return pairs;
 }
@@ -88,7 +90,8 @@ std::optional<Format12Subtable> Format12Subtable::Parse(ByteView subtable) {
 
 uint16_t Format12Subtable::Lookup(uint32_t code) const {
     if (sorted_) {
-        const auto g = std::partition_point(groups_.begin(), groups_.end(), [code](const Group& x) { return x.end < code; });
+        const auto g =
+            std::partition_point(groups_.begin(), groups_.end(), [code](const Group& x) { return x.end < code; });
         return g != groups_.end() && g->start <= code ? static_cast<uint16_t>(g->startGlyph + (code - g->start)) : 0;
     }
     for (const Group& g : groups_) {
@@ -128,7 +131,8 @@ std::optional<CharacterMap> CharacterMap::Parse(std::span<const uint8_t> cmapByt
         if (!chosen) {
             // Unicode-platform records count as the Windows Unicode encoding.
             const uint16_t windowsEncoding = platform == 0 ? 1 : encoding;
-            if (auto f4 = Format4Subtable::Parse(subtable)) chosen = CharacterMap{windowsEncoding, std::move(*f4), std::nullopt};
+            if (auto f4 = Format4Subtable::Parse(subtable))
+                chosen = CharacterMap{windowsEncoding, std::move(*f4), std::nullopt};
         }
         const bool unicode = platform == 0 || (platform == 3 && encoding == 10);
         if (!format12 && unicode) format12 = Format12Subtable::Parse(subtable);

@@ -53,12 +53,15 @@ TrueTypeResult<EudcFontFile> EudcFontFile::OpenForMerge(const std::filesystem::p
 // Splits glyf into per-slot glyphs and brings hmtx/vmtx to one full pair per
 // glyph, so that every later edit touches one slot only.
 TrueTypeStatus EudcFontFile::LoadGlyphs() {
-    auto fail = [](std::string what) { return TrueTypeStatus::failure(MakeError(TrueTypeErrorKind::Malformed, std::move(what))); };
+    auto fail = [](std::string what) {
+        return TrueTypeStatus::failure(MakeError(TrueTypeErrorKind::Malformed, std::move(what)));
+    };
     const auto head = font_.Table(tags::kHead);
     if (head.size() < HeadTable::kSize) return fail("no complete 'head' table");
     if (font_.TableLength(tags::kMaxp) < MaxpTable::maxContours.End()) return fail("no complete 'maxp' table");
     if (!font_.HasTable(tags::kGlyf) || !font_.HasTable(tags::kLoca)) return fail("no 'glyf' or 'loca' table");
-    if (!font_.HasTable(tags::kHmtx) || font_.TableLength(tags::kHhea) < HheaTable::kSize) return fail("no 'hmtx' or 'hhea' table");
+    if (!font_.HasTable(tags::kHmtx) || font_.TableLength(tags::kHhea) < HheaTable::kSize)
+        return fail("no 'hmtx' or 'hhea' table");
     em_ = font_.UnitsPerEm();
     const uint16_t numGlyphs = font_.NumGlyphs();
     if (numGlyphs == 0) return fail("no glyphs");
@@ -67,7 +70,8 @@ TrueTypeStatus EudcFontFile::LoadGlyphs() {
     const auto offsets = ReadLoca(font_.Table(tags::kLoca), HeadTable::HasLongLoca(head), numGlyphs, glyf.size());
     if (!offsets) return fail("'loca' does not fit 'glyf'");
     glyphs_.assign(numGlyphs, {});
-    for (uint32_t g = 0; g < numGlyphs; ++g) glyphs_[g].assign(glyf.begin() + (*offsets)[g], glyf.begin() + (*offsets)[g + 1]);
+    for (uint32_t g = 0; g < numGlyphs; ++g)
+        glyphs_[g].assign(glyf.begin() + (*offsets)[g], glyf.begin() + (*offsets)[g + 1]);
 
     auto hmtx = ExpandToFullPairs(font_.Table(tags::kHmtx), font_.NumberOfHMetrics(), numGlyphs);
     if (!hmtx) return fail("'hmtx' too short");
@@ -123,7 +127,8 @@ void EudcFontFile::StoreGlyphTables() {
         glyf.insert(glyf.end(), glyph.begin(), glyph.end());
     }
     AppendU32(loca, static_cast<uint32_t>(glyf.size()));
-    WriteField(std::span<uint8_t>(*font_.MutableTable(tags::kHead)), HeadTable::indexToLocFormat, HeadTable::kLongOffsets);
+    WriteField(std::span<uint8_t>(*font_.MutableTable(tags::kHead)), HeadTable::indexToLocFormat,
+               HeadTable::kLongOffsets);
     font_.SetMaxPoints(maxima_.maxPoints);
     font_.SetMaxContours(maxima_.maxContours);
 }

@@ -11,8 +11,8 @@
 namespace pelorin::truetype {
 namespace {
 
-using testing::FindRecord;
 using lumenar::testing::ScratchDirectory;
+using testing::FindRecord;
 using testing::SquareGlyph;
 using testing::TableBytes;
 
@@ -20,7 +20,9 @@ std::vector<uint8_t> ReadFile(const std::filesystem::path& path) { return ReadWh
 
 int16_t I16At(std::span<const uint8_t> t, size_t at) { return static_cast<int16_t>(GetU16(t, at)); }
 
-uint32_t LocaAt(std::span<const uint8_t> file, uint32_t index) { return GetU32(TableBytes(file, tags::kLoca), 4 * index); }
+uint32_t LocaAt(std::span<const uint8_t> file, uint32_t index) {
+    return GetU32(TableBytes(file, tags::kLoca), 4 * index);
+}
 
 EudcFontFile NewEudc(const ScratchDirectory& dir, const std::string& name = "new.tte") {
     return EudcFontFile::Create(dir / name, 2052, 1000).value();
@@ -31,7 +33,7 @@ TEST(EudcFontFile, NewFileHasTheFixedLayout) {
     EudcFontFile eudc = NewEudc(dir);
     const std::vector<uint8_t> file = eudc.Serialize();
 
-    const TableTag directoryOrder[] = {tags::kOS2, tags::kCmap, tags::kCvt, tags::kFpgm, tags::kGlyf,
+    const TableTag directoryOrder[] = {tags::kOS2,  tags::kCmap, tags::kCvt,  tags::kFpgm, tags::kGlyf,
                                        tags::kHead, tags::kHhea, tags::kHmtx, tags::kLoca, tags::kMaxp,
                                        tags::kName, tags::kPost, tags::kPrep, tags::kVhea, tags::kVmtx};
     EXPECT_EQ(GetU32(file, 0), 0x00010000u);
@@ -45,10 +47,10 @@ TEST(EudcFontFile, NewFileHasTheFixedLayout) {
         TableTag tag;
         uint32_t length;
     };
-    const Expected dataOrder[] = {{tags::kCvt, 2},     {tags::kFpgm, 4},     {tags::kPrep, 8},     {tags::kName, 152},
-                                  {tags::kCmap, 44},   {tags::kOS2, 86},     {tags::kPost, 32},    {tags::kHhea, 36},
-                                  {tags::kVhea, 36},   {tags::kVmtx, 25608}, {tags::kHead, 54},    {tags::kHmtx, 25608},
-                                  {tags::kLoca, 25612}, {tags::kMaxp, 32},   {tags::kGlyf, 24}};
+    const Expected dataOrder[] = {{tags::kCvt, 2},      {tags::kFpgm, 4},     {tags::kPrep, 8},  {tags::kName, 152},
+                                  {tags::kCmap, 44},    {tags::kOS2, 86},     {tags::kPost, 32}, {tags::kHhea, 36},
+                                  {tags::kVhea, 36},    {tags::kVmtx, 25608}, {tags::kHead, 54}, {tags::kHmtx, 25608},
+                                  {tags::kLoca, 25612}, {tags::kMaxp, 32},    {tags::kGlyf, 24}};
     uint32_t offset = 12 + 240;
     for (const Expected& e : dataOrder) {
         const auto record = FindRecord(file, e.tag);
@@ -65,10 +67,10 @@ TEST(EudcFontFile, NewFileHasTheFixedTableContents) {
     const std::vector<uint8_t> file = eudc.Serialize();
 
     const std::vector<uint8_t> cmap(TableBytes(file, tags::kCmap).begin(), TableBytes(file, tags::kCmap).end());
-    const std::vector<uint8_t> expectedCmap = {0, 0, 0, 1, 0, 3, 0, 1, 0, 0, 0, 12,  // header, (3,1) at 12
-                                               0, 4, 0, 32, 0, 0, 0, 4, 0, 4, 0, 1, 0, 0,
-                                               0xF8, 0xFF, 0xFF, 0xFF, 0, 0, 0xE0, 0x00, 0xFF, 0xFF,
-                                               0x20, 0x02, 0, 1, 0, 0, 0, 0};
+    const std::vector<uint8_t> expectedCmap = {
+        0,    0,    0, 1,  0,    3,    0,    1,    0,    0,    0, 12,  // header, (3,1) at 12
+        0,    4,    0, 32, 0,    0,    0,    4,    0,    4,    0, 1,  0, 0, 0xF8, 0xFF,
+        0xFF, 0xFF, 0, 0,  0xE0, 0x00, 0xFF, 0xFF, 0x20, 0x02, 0, 1,  0, 0, 0,    0};
     EXPECT_EQ(cmap, expectedCmap);
 
     const auto glyf = TableBytes(file, tags::kGlyf);
@@ -97,9 +99,9 @@ TEST(EudcFontFile, NewFileHasTheFixedTableContents) {
     EXPECT_EQ(I16At(post, 8), -25);
     EXPECT_EQ(I16At(post, 10), 11);
     const auto os2 = TableBytes(file, tags::kOS2);
-    EXPECT_EQ(I16At(os2, 16), 16);   // ySubscriptYOffset
-    EXPECT_EQ(I16At(os2, 26), 11);   // yStrikeoutSize
-    EXPECT_EQ(I16At(os2, 28), 64);   // yStrikeoutPosition
+    EXPECT_EQ(I16At(os2, 16), 16);     // ySubscriptYOffset
+    EXPECT_EQ(I16At(os2, 26), 11);     // yStrikeoutSize
+    EXPECT_EQ(I16At(os2, 28), 64);     // yStrikeoutPosition
     EXPECT_EQ(GetU16(os2, 74), 1000);  // usWinAscent of the base font
     EXPECT_EQ(GetU16(os2, 76), 35);    // usWinDescent
     EXPECT_EQ(GetU32(os2, 78), 0x00040000u);
@@ -203,7 +205,8 @@ TEST(EudcFontFile, CodesOutsideThePrivateUseAreaAreNotAdded) {
     EudcFontFile eudc = NewEudc(dir);
     const std::vector<uint8_t> before = eudc.Serialize();
     for (uint32_t code : {0x4E00u, 0xDFFFu, 0xF900u, 0x10000u}) {
-        EXPECT_EQ(eudc.AddGlyph(code, SquareGlyph(0, 0, 10), {1, 1}, {1, 1}, true).value(), GlyphSlotChange::OutsideFont)
+        EXPECT_EQ(eudc.AddGlyph(code, SquareGlyph(0, 0, 10), {1, 1}, {1, 1}, true).value(),
+                  GlyphSlotChange::OutsideFont)
             << std::hex << code;
     }
     EXPECT_EQ(eudc.AddGlyph(0xF8FF, SquareGlyph(0, 0, 10), {1, 1}, {1, 1}, true).value(), GlyphSlotChange::Stored);
@@ -233,7 +236,8 @@ TEST(EudcFontFile, MergingKeepsExistingGlyphsAndLayout) {
     EXPECT_EQ(opened->Serialize(), written);  // an untouched file is written back unchanged
 
     ASSERT_TRUE(opened->AddGlyph(0xE002, SquareGlyph(2, 2, 60), {120, 2}, {256, 3}, false).ok());
-    EXPECT_EQ(opened->AddGlyph(0xE001, SquareGlyph(9, 9, 9), {1, 1}, {1, 1}, false).value(), GlyphSlotChange::SlotTaken);
+    EXPECT_EQ(opened->AddGlyph(0xE001, SquareGlyph(9, 9, 9), {1, 1}, {1, 1}, false).value(),
+              GlyphSlotChange::SlotTaken);
     ASSERT_TRUE(opened->Close().ok());
     EXPECT_EQ(dir.entryCount(), 1u);  // no temporary file left beside it
 
@@ -297,8 +301,8 @@ TEST(EudcFontFile, OpenOrCreateFailuresAreReported) {
     std::vector<uint8_t> bytes = NewEudc(dir, "bad.tte").Serialize();
     const auto loca = FindRecord(bytes, tags::kLoca);
     PutU32(bytes, loca.offset + 4 * 6402, 0x7FFFFFFF);
-    std::ofstream(dir / "bad.tte", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                           static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(dir / "bad.tte", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     auto bad = EudcFontFile::OpenForMerge(dir / "bad.tte");
     ASSERT_FALSE(bad.ok());
     EXPECT_EQ(bad.error().kind, TrueTypeErrorKind::Malformed);

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "pelorin/truetype/EudcFontFile.h"
 #include "common/testing/ScratchDirectory.h"
+#include "pelorin/truetype/EudcFontFile.h"
 #include "pelorin/truetype/FreeTypeOutline.h"
 #include "pelorin/truetype/GlyphOutlineReader.h"
 #include "pelorin/truetype/OutsideTools_testing.h"

@@ -11,11 +11,11 @@ namespace {
 using namespace eudc;
 constexpr int kEm = kUnitsPerEm;
 // Vertical proportions are fractions of the em truncated toward zero.
-constexpr int16_t kAscent = static_cast<int16_t>(0.86 * kEm);              // 220
-constexpr int16_t kDescent = static_cast<int16_t>(0.86 * kEm - kEm);       // -35
-constexpr int16_t kLineGap = static_cast<int16_t>(kEm - 0.86 * kEm);       // 35
+constexpr int16_t kAscent = static_cast<int16_t>(0.86 * kEm);                  // 220
+constexpr int16_t kDescent = static_cast<int16_t>(0.86 * kEm - kEm);           // -35
+constexpr int16_t kLineGap = static_cast<int16_t>(kEm - 0.86 * kEm);           // 35
 constexpr int16_t kUnderlinePosition = static_cast<int16_t>(0.9 * kEm - kEm);  // -25
-constexpr int16_t kThinStroke = kEm / 22;                                  // 11
+constexpr int16_t kThinStroke = kEm / 22;                                      // 11
 
 std::vector<uint8_t> Cvt() { return {0, 0}; }
 std::vector<uint8_t> Fpgm() { return {0xB0, 0x00, 0x2C, 0x2D}; }
@@ -60,37 +60,41 @@ struct OS2Ranges {
 
 OS2Ranges RangesFor(uint16_t languageId) {
     switch (languageId) {
-    case 2052: return {{1, 0x080E0031, 0, 0}, {0x00040000, 0}};
-    case 1028: return {{1, 0x080E0031, 0, 0}, {0x00100000, 0}};
-    case 1042: return {{0x800002A7, 0x29D77CFB, 16, 0}, {0x00080000, 0}};
-    default: return {{0, 0, 0, 0}, {0, 1}};
+        case 2052:
+            return {{1, 0x080E0031, 0, 0}, {0x00040000, 0}};
+        case 1028:
+            return {{1, 0x080E0031, 0, 0}, {0x00100000, 0}};
+        case 1042:
+            return {{0x800002A7, 0x29D77CFB, 16, 0}, {0x00080000, 0}};
+        default:
+            return {{0, 0, 0, 0}, {0, 1}};
     }
 }
 
 std::vector<uint8_t> OS2(uint16_t languageId, uint16_t baseWinAscent) {
     std::vector<uint8_t> out;
-    AppendU16(out, 1);                                            // version
-    AppendI16(out, kEm / 2);                                      // xAvgCharWidth
-    AppendU16(out, 400);                                          // usWeightClass
-    AppendU16(out, 5);                                            // usWidthClass
-    AppendU16(out, 8);                                            // fsType
+    AppendU16(out, 1);                                                                      // version
+    AppendI16(out, kEm / 2);                                                                // xAvgCharWidth
+    AppendU16(out, 400);                                                                    // usWeightClass
+    AppendU16(out, 5);                                                                      // usWidthClass
+    AppendU16(out, 8);                                                                      // fsType
     for (int v : {kEm / 2, kEm / 2, 0, kEm / 16}) AppendI16(out, static_cast<int16_t>(v));  // subscript
     for (int v : {kEm / 2, kEm / 2, 0, kEm / 2}) AppendI16(out, static_cast<int16_t>(v));   // superscript
-    AppendI16(out, kThinStroke);                                  // yStrikeoutSize
-    AppendI16(out, kEm / 4);                                      // yStrikeoutPosition
-    AppendI16(out, 0);                                            // sFamilyClass
-    for (uint8_t b : {2, 1, 6, 9, 3, 1, 1, 1, 1, 1}) AppendU8(out, b);  // panose
+    AppendI16(out, kThinStroke);                                                            // yStrikeoutSize
+    AppendI16(out, kEm / 4);                                                                // yStrikeoutPosition
+    AppendI16(out, 0);                                                                      // sFamilyClass
+    for (uint8_t b : {2, 1, 6, 9, 3, 1, 1, 1, 1, 1}) AppendU8(out, b);                      // panose
     const OS2Ranges ranges = RangesFor(languageId);
     for (uint32_t v : ranges.unicode) AppendU32(out, v);
     for (char c : std::string_view("VEZI")) AppendU8(out, static_cast<uint8_t>(c));
-    AppendU16(out, 0x40);                                         // fsSelection
-    AppendU16(out, 0x20);                                         // usFirstCharIndex
-    AppendU16(out, 0xFFE5);                                       // usLastCharIndex
+    AppendU16(out, 0x40);    // fsSelection
+    AppendU16(out, 0x20);    // usFirstCharIndex
+    AppendU16(out, 0xFFE5);  // usLastCharIndex
     AppendI16(out, kAscent);
     AppendI16(out, kDescent);
     AppendI16(out, kLineGap);
     AppendU16(out, baseWinAscent);
-    AppendU16(out, static_cast<uint16_t>(kLineGap));              // usWinDescent
+    AppendU16(out, static_cast<uint16_t>(kLineGap));  // usWinDescent
     for (uint32_t v : ranges.codePage) AppendU32(out, v);
     return out;
 }
@@ -109,9 +113,9 @@ std::vector<uint8_t> Hhea() {
     std::vector<uint8_t> out;
     AppendU32(out, 0x00010000);
     for (int16_t v : {kAscent, kDescent, kLineGap}) AppendI16(out, v);
-    AppendU16(out, kEm);                                          // advanceWidthMax
+    AppendU16(out, kEm);  // advanceWidthMax
     for (int v : {0, 0, kEm, 1, 0, 0, 0, 0, 0, 0, 0}) AppendI16(out, static_cast<int16_t>(v));
-    AppendU16(out, kNumGlyphs);                                   // numberOfHMetrics
+    AppendU16(out, kNumGlyphs);  // numberOfHMetrics
     return out;
 }
 
@@ -119,9 +123,9 @@ std::vector<uint8_t> Vhea() {
     std::vector<uint8_t> out;
     AppendU32(out, 0x00010000);
     for (int v : {kEm / 2, -(kEm / 2), 0}) AppendI16(out, static_cast<int16_t>(v));
-    AppendU16(out, kEm);                                          // advanceHeightMax
+    AppendU16(out, kEm);  // advanceHeightMax
     for (int v : {0, 0, kEm, 0, 1, 0, 0, 0, 0, 0, 0}) AppendI16(out, static_cast<int16_t>(v));
-    AppendU16(out, kNumGlyphs);                                   // numOfLongVerMetrics
+    AppendU16(out, kNumGlyphs);  // numOfLongVerMetrics
     return out;
 }
 
@@ -139,11 +143,11 @@ std::vector<uint8_t> Head() {
     std::vector<uint8_t> out;
     AppendU32(out, 0x00010000);
     AppendU32(out, 0x00020000);
-    AppendU32(out, 0);                                            // checkSumAdjustment, set when written
+    AppendU32(out, 0);  // checkSumAdjustment, set when written
     AppendU32(out, 0x5F0F3CF5);
     AppendU16(out, 0x000B);
     AppendU16(out, kEm);
-    for (int i = 0; i < 4; ++i) AppendU32(out, 0);                // created, modified
+    for (int i = 0; i < 4; ++i) AppendU32(out, 0);  // created, modified
     for (int v : {0, int{kDescent}, kEm, int{kAscent}}) AppendI16(out, static_cast<int16_t>(v));
     for (int v : {0, 12, 2, 1, 0}) AppendI16(out, static_cast<int16_t>(v));
     return out;

@@ -27,7 +27,9 @@ double F2Dot14(uint16_t raw) { return static_cast<int16_t>(raw) / 16384.0; }
 // values stay inside int32 however deeply hostile components nest.
 constexpr double kCoordinateLimit = 1 << 24;
 
-int32_t Round(double v) { return static_cast<int32_t>(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit))); }
+int32_t Round(double v) {
+    return static_cast<int32_t>(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)));
+}
 
 int32_t Sum(int32_t a, int32_t b) { return Round(static_cast<double>(a) + b); }
 int32_t Difference(int32_t a, int32_t b) { return Round(static_cast<double>(a) - b); }
@@ -171,14 +173,16 @@ private:
 TrueTypeResult<GlyphOutline> ReadGlyphOutlineByIndex(const SourceFont& font, uint16_t glyphIndex) {
     using R = TrueTypeResult<GlyphOutline>;
     if (glyphIndex >= font.NumGlyphs()) {
-        return R::failure(MakeError(TrueTypeErrorKind::NotFound, "glyph " + std::to_string(glyphIndex) + " past the font"));
+        return R::failure(
+            MakeError(TrueTypeErrorKind::NotFound, "glyph " + std::to_string(glyphIndex) + " past the font"));
     }
     GlyphOutline outline;
     outline.glyphIndex = glyphIndex;
     outline.advanceWidth = font.GetMetrics(glyphIndex).horizontal.advance;
     OutlineFlattener flattener(font);
     if (!flattener.Append(glyphIndex, 0, outline.contours)) {
-        return R::failure(MakeError(TrueTypeErrorKind::Malformed, "glyph " + std::to_string(glyphIndex) + " is damaged"));
+        return R::failure(
+            MakeError(TrueTypeErrorKind::Malformed, "glyph " + std::to_string(glyphIndex) + " is damaged"));
     }
     return outline;
 }
@@ -188,7 +192,8 @@ TrueTypeResult<GlyphOutline> ReadGlyphOutline(const SourceFont& font, uint32_t c
     if (glyph == 0) {
         char text[16];
         std::snprintf(text, sizeof text, "U+%04X", codePoint);
-        return TrueTypeResult<GlyphOutline>::failure(MakeError(TrueTypeErrorKind::NotFound, std::string(text) + " has no glyph"));
+        return TrueTypeResult<GlyphOutline>::failure(
+            MakeError(TrueTypeErrorKind::NotFound, std::string(text) + " has no glyph"));
     }
     return ReadGlyphOutlineByIndex(font, glyph);
 }

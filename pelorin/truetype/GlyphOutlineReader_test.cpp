@@ -111,10 +111,15 @@ TEST(GlyphOutlineReader, BrokenGlyphsAreReportedNotFollowed) {
 }
 
 TEST(SimpleGlyphCodec, RoundTripsShortLongAndRepeatedDeltas) {
-    const std::vector<Contour> contours{
-        {{0, 0, true}, {255, 0, true}, {255, -256, false}, {-1000, -256, true}, {-1000, -256, true}, {-1000, -256, true},
-         {-1000, -256, true}, {20000, -20000, true}},
-        {{1, 1, false}, {2, 2, false}}};
+    const std::vector<Contour> contours{{{0, 0, true},
+                                         {255, 0, true},
+                                         {255, -256, false},
+                                         {-1000, -256, true},
+                                         {-1000, -256, true},
+                                         {-1000, -256, true},
+                                         {-1000, -256, true},
+                                         {20000, -20000, true}},
+                                        {{1, 1, false}, {2, 2, false}}};
     const std::vector<uint8_t> glyph = EncodeSimpleGlyph(contours);
     EXPECT_EQ(glyph.size() % 2, 0u);
     EXPECT_EQ(DecodeSimpleGlyph(glyph), contours);

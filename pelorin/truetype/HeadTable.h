@@ -18,7 +18,9 @@ struct HeadTable {
     static constexpr int16_t kLongOffsets = 1;  // indexToLocFormat of a long `loca`
 
     // True when `loca` holds 32-bit offsets (any format but the short one, 0).
-    static bool HasLongLoca(std::span<const uint8_t> head) { return ReadField(head, indexToLocFormat).value_or(0) != 0; }
+    static bool HasLongLoca(std::span<const uint8_t> head) {
+        return ReadField(head, indexToLocFormat).value_or(0) != 0;
+    }
 };
 
 }  // namespace pelorin::truetype

@@ -11,8 +11,8 @@ namespace {
 
 struct Segment {
     uint16_t start, end;
-    uint16_t delta;                 // used when glyphs is empty
-    std::vector<uint16_t> glyphs;   // glyph array entries, one per code
+    uint16_t delta;                // used when glyphs is empty
+    std::vector<uint16_t> glyphs;  // glyph array entries, one per code
 };
 
 constexpr size_t kFormat4Header = 16;  // up to and including reservedPad
@@ -28,8 +28,10 @@ std::vector<Segment> DeltaSegments(std::span<const CodeGlyph> pairs) {
     for (size_t i = 0; i < pairs.size();) {
         size_t j = i + 1;
         while (j < pairs.size() && RisesTogether(pairs[j - 1], pairs[j])) ++j;
-        segments.push_back({static_cast<uint16_t>(pairs[i].code), static_cast<uint16_t>(pairs[j - 1].code),
-                            static_cast<uint16_t>(pairs[i].glyph - pairs[i].code), {}});
+        segments.push_back({static_cast<uint16_t>(pairs[i].code),
+                            static_cast<uint16_t>(pairs[j - 1].code),
+                            static_cast<uint16_t>(pairs[i].glyph - pairs[i].code),
+                            {}});
         i = j;
     }
     return segments;
@@ -44,8 +46,10 @@ std::vector<Segment> ArraySegments(std::span<const CodeGlyph> pairs) {
             oneDelta = oneDelta && RisesTogether(pairs[j - 1], pairs[j]);
             ++j;
         }
-        Segment s{static_cast<uint16_t>(pairs[i].code), static_cast<uint16_t>(pairs[j - 1].code),
-                  static_cast<uint16_t>(pairs[i].glyph - pairs[i].code), {}};
+        Segment s{static_cast<uint16_t>(pairs[i].code),
+                  static_cast<uint16_t>(pairs[j - 1].code),
+                  static_cast<uint16_t>(pairs[i].glyph - pairs[i].code),
+                  {}};
         if (!oneDelta) {
             s.delta = 0;
             for (size_t k = i; k < j; ++k) s.glyphs.push_back(pairs[k].glyph);
@@ -117,7 +121,8 @@ std::vector<EncodingRecord> ReadEncodingRecords(std::span<const uint8_t> cmapByt
     for (size_t i = 0; i < count; ++i) {
         const auto record = ReadCmapRecord(cmap, i);
         if (!record) break;
-        const uint16_t format = cmap.U16(size_t{record->subtableOffset} + CmapSubtableHeader::format.offset).value_or(0);
+        const uint16_t format =
+            cmap.U16(size_t{record->subtableOffset} + CmapSubtableHeader::format.offset).value_or(0);
         records.push_back({record->platformId, record->encodingId, format});
     }
     return records;

@@ -20,12 +20,26 @@ TEST(MergedCmap, RunsRisingTogetherBecomeDeltaSegments) {
     const std::vector<CodeGlyph> list{{0x4E00, 100}, {0x4E01, 101}, {0x4E03, 102}};
     const auto format4 = BuildFormat4(list);
     ASSERT_TRUE(format4);
-    const std::vector<uint16_t> expected{
-        4, 40, 0, 6, 4, 1, 2,                                                      // header, segCount 3
-        0x4E01, 0x4E03, 0xFFFF, 0,                                                 // endCode, reservedPad
-        0x4E00, 0x4E03, 0xFFFF,                                                    // startCode
-        static_cast<uint16_t>(100 - 0x4E00), static_cast<uint16_t>(102 - 0x4E03), 1,  // idDelta
-        0, 0, 0};                                                                  // idRangeOffset
+    const std::vector<uint16_t> expected{4,
+                                         40,
+                                         0,
+                                         6,
+                                         4,
+                                         1,
+                                         2,  // header, segCount 3
+                                         0x4E01,
+                                         0x4E03,
+                                         0xFFFF,
+                                         0,  // endCode, reservedPad
+                                         0x4E00,
+                                         0x4E03,
+                                         0xFFFF,  // startCode
+                                         static_cast<uint16_t>(100 - 0x4E00),
+                                         static_cast<uint16_t>(102 - 0x4E03),
+                                         1,  // idDelta
+                                         0,
+                                         0,
+                                         0};  // idRangeOffset
     EXPECT_EQ(kWords(*format4), expected);
 }
 
@@ -52,7 +66,7 @@ TEST(MergedCmap, FirstRecordGetsFormat0AndTheRestShareFormat4) {
     const ByteView view(*cmap);
     EXPECT_EQ(view.U16(2), 3);
     EXPECT_EQ(ReadEncodingRecords(*cmap).size(), 3u);
-    EXPECT_EQ(view.U16(4 + 8), 1);   // second record platform
+    EXPECT_EQ(view.U16(4 + 8), 1);  // second record platform
     const uint32_t format0 = *view.U32(4 + 4), format4 = *view.U32(4 + 8 + 4);
     EXPECT_EQ(format0, 28u);
     EXPECT_EQ(*view.U32(4 + 16 + 4), format4);
@@ -84,7 +98,8 @@ TEST(MergedCmap, Format12GroupsRunsRisingTogether) {
 // What each merged record must point to, checked by parsing the subtable.
 enum class Expect { Format0, Format4, Format12 };
 
-void ExpectSubtable(const std::vector<uint8_t>& cmap, size_t record, Expect expect, const std::vector<CodeGlyph>& list) {
+void ExpectSubtable(const std::vector<uint8_t>& cmap, size_t record, Expect expect,
+                    const std::vector<CodeGlyph>& list) {
     const ByteView view(cmap);
     const uint32_t at = view.U32(4 + 8 * record + 4).value();
     const ByteView subtable = view.Sub(at, cmap.size() - at).value();

@@ -36,8 +36,8 @@ void ResizePostNames(std::vector<uint8_t>& post, uint16_t numGlyphs) {
     for (uint16_t g = 0; g < numGlyphs; ++g) {
         AppendU16(resized, g < *oldCount ? GetU16(post, PostTable::kGlyphNameIndex + 2u * g) : 0);
     }
-    resized.insert(resized.end(), post.begin() + static_cast<std::ptrdiff_t>(PostTable::kGlyphNameIndex + 2u * *oldCount),
-                   post.end());
+    resized.insert(resized.end(),
+                   post.begin() + static_cast<std::ptrdiff_t>(PostTable::kGlyphNameIndex + 2u * *oldCount), post.end());
     post = std::move(resized);
 }
 
@@ -77,7 +77,8 @@ TrueTypeStatus MergedFontFile::WriteCmap(const SourceFont& source, std::span<con
 
 TrueTypeStatus MergedFontFile::SetNumGlyphs(uint32_t numGlyphs) {
     if (numGlyphs == 0 || numGlyphs > 0xFFFF) {
-        return Failure(TrueTypeErrorKind::Unsupported, "a font holds 1 to 65535 glyphs, not " + std::to_string(numGlyphs));
+        return Failure(TrueTypeErrorKind::Unsupported,
+                       "a font holds 1 to 65535 glyphs, not " + std::to_string(numGlyphs));
     }
     numGlyphs_ = static_cast<uint16_t>(numGlyphs);
     font_.SetNumGlyphs(numGlyphs_);
@@ -126,7 +127,9 @@ TrueTypeStatus MergedFontFile::WriteMetrics(TableTag tag, std::span<const LongMe
     return {};
 }
 
-TrueTypeStatus MergedFontFile::WriteHmtx(std::span<const LongMetric> metrics) { return WriteMetrics(tags::kHmtx, metrics); }
+TrueTypeStatus MergedFontFile::WriteHmtx(std::span<const LongMetric> metrics) {
+    return WriteMetrics(tags::kHmtx, metrics);
+}
 
 TrueTypeStatus MergedFontFile::WriteVmtx(std::span<const LongMetric> metrics) {
     if (!font_.HasRecord(tags::kVmtx)) return {};
@@ -146,7 +149,8 @@ void MergedFontFile::FinishCounts() {
 
 TrueTypeStatus MergedFontFile::Close() {
     for (TableTag tag : {tags::kCmap, tags::kGlyf, tags::kLoca, tags::kHmtx}) {
-        if (!font_.HasTable(tag)) return Failure(TrueTypeErrorKind::Malformed, "'" + TagText(tag) + "' was never written");
+        if (!font_.HasTable(tag))
+            return Failure(TrueTypeErrorKind::Malformed, "'" + TagText(tag) + "' was never written");
     }
     if (font_.HasRecord(tags::kVmtx) && !font_.HasTable(tags::kVmtx)) font_.RemoveTable(tags::kVmtx);
     return CommitFontFile(file_, font_.Serialize());

@@ -7,9 +7,9 @@
 
 #include "pelorin/truetype/CTTFMan.h"
 #include "pelorin/truetype/CmapSubtable.h"
+#include "pelorin/truetype/FontFileReplacement.h"
 #include "pelorin/truetype/GlyphCounts.h"
 #include "pelorin/truetype/LongMetric.h"
-#include "pelorin/truetype/FontFileReplacement.h"
 #include "pelorin/truetype/SourceFont.h"
 
 namespace pelorin::truetype {

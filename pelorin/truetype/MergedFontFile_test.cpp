@@ -9,8 +9,8 @@
 namespace pelorin::truetype {
 namespace {
 
-using testing::BuildTinyFont;
 using lumenar::testing::ScratchDirectory;
+using testing::BuildTinyFont;
 using testing::SquareGlyph;
 using testing::TableBytes;
 using testing::TinyFontRecipe;
@@ -42,7 +42,8 @@ std::vector<uint8_t> Merge(const SourceFont& source, const std::filesystem::path
         horizontal.push_back(source.GetMetrics(g).horizontal);
         vertical.push_back(source.GetMetrics(g).vertical);
     }
-    const std::vector<Contour> big{testing::Square(0, 0, 500), testing::Square(600, 0, 100), testing::Square(0, 600, 100)};
+    const std::vector<Contour> big{testing::Square(0, 0, 500), testing::Square(600, 0, 100),
+                                   testing::Square(0, 600, 100)};
     EXPECT_EQ(out->AppendGlyph(EncodeSimpleGlyph(big)), EncodeSimpleGlyph(big).size());
     horizontal.push_back({1000, 0});
     vertical.push_back({1000, 100});
@@ -94,9 +95,9 @@ TEST(MergedFontFile, KeepsTheSourceAndAddsGlyphs) {
     EXPECT_EQ(merged->Table(tags::kOS2)[78], source.Table(tags::kOS2)[78] | 0x31);
     const auto post = merged->Table(tags::kPost);
     EXPECT_EQ(GetU16(post, 32), 4);
-    EXPECT_EQ(GetU16(post, 34 + 2 * 3), 0);     // the new glyph borrows .notdef's name
-    EXPECT_EQ(GetU16(post, 34 + 2 * 1), 258);   // old names keep their index
-    EXPECT_EQ(post[34 + 2 * 4], 4);             // then the name strings follow
+    EXPECT_EQ(GetU16(post, 34 + 2 * 3), 0);    // the new glyph borrows .notdef's name
+    EXPECT_EQ(GetU16(post, 34 + 2 * 1), 258);  // old names keep their index
+    EXPECT_EQ(post[34 + 2 * 4], 4);            // then the name strings follow
     EXPECT_EQ(TableChecksum(file), 0xB1B0AFBAu);
 }
 

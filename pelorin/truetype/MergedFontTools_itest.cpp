@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "pelorin/truetype/FreeTypeOutline.h"
 #include "common/testing/ScratchDirectory.h"
+#include "pelorin/truetype/FreeTypeOutline.h"
 #include "pelorin/truetype/MergedFontFile.h"
 #include "pelorin/truetype/OutsideTools_testing.h"
 #include "pelorin/truetype/RealFonts_testing.h"

@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace pelorin::truetype::testing {

@@ -57,8 +57,8 @@ void WriteDeltas(ByteWriter& w, std::span<const int32_t> values) {
 }
 
 // Reads count coordinates of one axis into the points' field.
-bool DecodeAxis(const ByteView& view, size_t& at, const std::vector<uint8_t>& flags, uint8_t shortBit,
-                uint8_t sameBit, std::vector<int32_t>& values) {
+bool DecodeAxis(const ByteView& view, size_t& at, const std::vector<uint8_t>& flags, uint8_t shortBit, uint8_t sameBit,
+                std::vector<int32_t>& values) {
     int32_t value = 0;
     for (size_t i = 0; i < flags.size(); ++i) {
         const uint8_t f = flags[i];

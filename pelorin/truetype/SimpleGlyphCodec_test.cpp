@@ -20,10 +20,10 @@ TEST(SimpleGlyphCodec, ShortAndLongDeltasAndOneFlagPerPoint) {
     ASSERT_EQ(EncodeSimpleGlyph(points, BoundsOf(points), out), out.size());
     EXPECT_EQ(out.size() % 2, 0u);
     const Bytes tail(out.begin() + 14, out.end());
-    EXPECT_EQ(tail, (Bytes{0x37, 0x24, 0x27, 0x37,    // flags
+    EXPECT_EQ(tail, (Bytes{0x37, 0x24, 0x27, 0x37,        // flags
                            0xFF, 0xFF, 0x00, 0xFF, 0x00,  // x: 255, -256 as 0xFF00, 255, 0
-                           0x00, 0x00, 0x00, 0x00,    // y
-                           0x00}));                   // pad to even length
+                           0x00, 0x00, 0x00, 0x00,        // y
+                           0x00}));                       // pad to even length
 }
 
 }  // namespace

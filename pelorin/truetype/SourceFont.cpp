@@ -40,7 +40,8 @@ TrueTypeResult<SourceFont> SourceFont::Open(const std::filesystem::path& path, u
     if (!bytes) return TrueTypeResult<SourceFont>::failure(bytes.error());
     auto font = FromBytes(std::move(*bytes), faceIndex);
     if (!font) {
-        return TrueTypeResult<SourceFont>::failure(MakeError(font.error().kind, path.string() + ": " + font.error().detail));
+        return TrueTypeResult<SourceFont>::failure(
+            MakeError(font.error().kind, path.string() + ": " + font.error().detail));
     }
     return font;
 }
@@ -73,7 +74,8 @@ TrueTypeResult<SourceFont> SourceFont::FromBytes(std::vector<uint8_t> bytes, uin
     if (!hasRecord(tags::kGlyf) || !hasRecord(tags::kLoca)) {
         return R::failure(Bad(TrueTypeErrorKind::NotTrueType, "no TrueType outlines ('glyf')"));
     }
-    if (font.Table(tags::kHead).size() < HeadTable::kSize || font.Table(tags::kMaxp).size() < MaxpTable::numGlyphs.End() ||
+    if (font.Table(tags::kHead).size() < HeadTable::kSize ||
+        font.Table(tags::kMaxp).size() < MaxpTable::numGlyphs.End() ||
         font.Table(tags::kHhea).size() < HheaTable::kSize) {
         return R::failure(Bad(TrueTypeErrorKind::Malformed, "'head', 'maxp' or 'hhea' missing or truncated"));
     }
@@ -93,7 +95,6 @@ std::span<const uint8_t> SourceFont::Table(TableTag tag) const {
 size_t SourceFont::ReadTable(TableTag tag, size_t offset, std::span<uint8_t> out) const {
     return CopyBytesAt(Table(tag), offset, out);
 }
-
 
 std::vector<CodeGlyph> SourceFont::EnumerateCodes() const {
     std::vector<CodeGlyph> pairs = cmap_.format4.Enumerate();

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <random>
 
-#include "pelorin/truetype/EudcFontFile.h"
 #include "common/testing/ScratchDirectory.h"
+#include "pelorin/truetype/EudcFontFile.h"
 #include "pelorin/truetype/GlyphOutlineReader.h"
 #include "pelorin/truetype/SourceFont.h"
 #include "pelorin/truetype/TestFonts_testing.h"
@@ -52,20 +52,28 @@ std::vector<std::vector<uint8_t>> Seeds() {
 }
 
 void Mutate(std::vector<uint8_t>& bytes, std::mt19937& rng) {
-    static constexpr uint32_t kInteresting[] = {0, 1, 2, 0x7F, 0x80, 0xFF, 0x7FFF, 0x8000, 0xFFFF, 0xFFFFFFFF, 0x7FFFFFFF};
+    static constexpr uint32_t kInteresting[] = {0,      1,      2,      0x7F,       0x80,      0xFF,
+                                                0x7FFF, 0x8000, 0xFFFF, 0xFFFFFFFF, 0x7FFFFFFF};
     const int edits = 1 + static_cast<int>(rng() % 4);
     for (int e = 0; e < edits && !bytes.empty(); ++e) {
         const size_t at = rng() % bytes.size();
         switch (rng() % 5) {
-        case 0: bytes[at] ^= static_cast<uint8_t>(1u << (rng() % 8)); break;
-        case 1: bytes[at] = static_cast<uint8_t>(rng()); break;
-        case 2:
-            if (at + 2 <= bytes.size()) PutU16(bytes, at, static_cast<uint16_t>(kInteresting[rng() % std::size(kInteresting)]));
-            break;
-        case 3:
-            if (at + 4 <= bytes.size()) PutU32(bytes, at, kInteresting[rng() % std::size(kInteresting)]);
-            break;
-        case 4: bytes.resize(at); break;
+            case 0:
+                bytes[at] ^= static_cast<uint8_t>(1u << (rng() % 8));
+                break;
+            case 1:
+                bytes[at] = static_cast<uint8_t>(rng());
+                break;
+            case 2:
+                if (at + 2 <= bytes.size())
+                    PutU16(bytes, at, static_cast<uint16_t>(kInteresting[rng() % std::size(kInteresting)]));
+                break;
+            case 3:
+                if (at + 4 <= bytes.size()) PutU32(bytes, at, kInteresting[rng() % std::size(kInteresting)]);
+                break;
+            case 4:
+                bytes.resize(at);
+                break;
         }
     }
 }
@@ -128,7 +136,8 @@ TEST(EudcFontFileFuzz, DamagedEudcFilesAreRefusedOrReadSafely) {
         Mutate(head, rng);
         std::copy(head.begin(), head.end(), bytes.begin());
         if (head.size() < 1024) bytes.resize(head.size());
-        if (rng() % 2 && bytes.size() > loca.offset + 64) PutU32(bytes, loca.offset + 4 * (rng() % 16), rng() % 0x40000);
+        if (rng() % 2 && bytes.size() > loca.offset + 64)
+            PutU32(bytes, loca.offset + 4 * (rng() % 16), rng() % 0x40000);
         const auto path = dir / "damaged.tte";
         std::ofstream(path, std::ios::binary | std::ios::trunc)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

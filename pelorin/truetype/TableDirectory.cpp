@@ -18,14 +18,14 @@ TrueTypeResult<TableDirectory> ParseTableDirectory(const ByteView& file, size_t 
         return R::failure(MakeError(TrueTypeErrorKind::NotTrueType, "not a TrueType-outline font"));
     }
     const auto records = file.Sub(at + OffsetTable::kSize, DirectoryRecordLayout::kSize * numTables);
-    if (!records) return R::failure(MakeError(TrueTypeErrorKind::Malformed, "table directory runs past the end of the file"));
+    if (!records)
+        return R::failure(MakeError(TrueTypeErrorKind::Malformed, "table directory runs past the end of the file"));
 
     for (size_t i = 0; i < numTables; ++i) {
         const auto bytes = records->bytes().subspan(DirectoryRecordLayout::kSize * i, DirectoryRecordLayout::kSize);
-        const DirectoryRecord record{*ReadField(bytes, DirectoryRecordLayout::tag),
-                                     *ReadField(bytes, DirectoryRecordLayout::checkSum),
-                                     *ReadField(bytes, DirectoryRecordLayout::offset),
-                                     *ReadField(bytes, DirectoryRecordLayout::length)};
+        const DirectoryRecord record{
+            *ReadField(bytes, DirectoryRecordLayout::tag), *ReadField(bytes, DirectoryRecordLayout::checkSum),
+            *ReadField(bytes, DirectoryRecordLayout::offset), *ReadField(bytes, DirectoryRecordLayout::length)};
         const std::string name = "table '" + TagText(record.tag) + "'";
         if (!file.Has(record.offset, record.length)) {
             return R::failure(MakeError(TrueTypeErrorKind::Malformed, name + " lies outside the file"));
@@ -47,7 +47,8 @@ void WriteTableDirectory(std::span<uint8_t> out, std::span<const DirectoryRecord
     WriteField(out, OffsetTable::entrySelector, search.entrySelector);
     WriteField(out, OffsetTable::rangeShift, search.rangeShift);
     for (size_t i = 0; i < records.size(); ++i) {
-        const auto bytes = out.subspan(OffsetTable::kSize + DirectoryRecordLayout::kSize * i, DirectoryRecordLayout::kSize);
+        const auto bytes =
+            out.subspan(OffsetTable::kSize + DirectoryRecordLayout::kSize * i, DirectoryRecordLayout::kSize);
         WriteField(bytes, DirectoryRecordLayout::tag, records[i].tag);
         WriteField(bytes, DirectoryRecordLayout::checkSum, records[i].checkSum);
         WriteField(bytes, DirectoryRecordLayout::offset, records[i].offset);

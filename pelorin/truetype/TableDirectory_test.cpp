@@ -62,7 +62,8 @@ TEST(TableDirectory, RefusesWhatDoesNotHold) {
         {"more tables than the directory holds", tooManyTables, TrueTypeErrorKind::Malformed},
         {"table starts past the end", FileWith({{tags::kHead, 0, 60, 4}}, 4), TrueTypeErrorKind::Malformed},
         {"table ends past the end", FileWith({{tags::kHead, 0, 28, 5}}, 4), TrueTypeErrorKind::Malformed},
-        {"offset and length wrap around", FileWith({{tags::kHead, 0, 28, 0xFFFFFFF0}}, 4), TrueTypeErrorKind::Malformed},
+        {"offset and length wrap around", FileWith({{tags::kHead, 0, 28, 0xFFFFFFF0}}, 4),
+         TrueTypeErrorKind::Malformed},
         {"tag listed twice", FileWith({{tags::kHead, 0, 44, 4}, {tags::kHead, 0, 48, 4}}, 8),
          TrueTypeErrorKind::Malformed},
     };

@@ -15,8 +15,8 @@
 #include "pelorin/truetype/BigEndian.h"
 #include "pelorin/truetype/CTTFMan.h"
 #include "pelorin/truetype/EudcLayout.h"
-#include "pelorin/truetype/MergedCmap.h"
 #include "pelorin/truetype/GlyphOutline.h"
+#include "pelorin/truetype/MergedCmap.h"
 #include "pelorin/truetype/SimpleGlyphCodec.h"
 #include "pelorin/truetype/TableDirectory.h"
 #include "pelorin/truetype/TableTag.h"
@@ -42,8 +42,8 @@ inline Contour Ring(int32_t cx, int32_t cy, int32_t radius, int n, uint32_t seed
         const int k = i % 8;
         static constexpr int dx[8] = {100, 71, 0, -71, -100, -71, 0, 71};
         static constexpr int dy[8] = {0, 71, 100, 71, 0, -71, -100, -71};
-        c.push_back({cx + dx[k] * (radius - wobble - i / 8) / 100, cy + dy[k] * (radius - wobble - i / 8) / 100,
-                     i % 2 == 0});
+        c.push_back(
+            {cx + dx[k] * (radius - wobble - i / 8) / 100, cy + dy[k] * (radius - wobble - i / 8) / 100, i % 2 == 0});
     }
     return c;
 }
@@ -80,7 +80,7 @@ struct TinyFontRecipe {
     bool longLoca = true;
     bool format12 = false;
     bool postFormat2 = false;
-    uint16_t numberOfHMetrics = 0;  // 0: one long metric per glyph
+    uint16_t numberOfHMetrics = 0;      // 0: one long metric per glyph
     std::vector<TableTag> extraTables;  // added with 8 zero bytes each
 };
 

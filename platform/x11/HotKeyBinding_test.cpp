@@ -29,8 +29,8 @@ TEST(HotKeyBinding, StoredKeyAndFlagToKeysymAndMask) {
         {'Q', 0, std::nullopt},
         {'Q', kHotKeyExtended, std::nullopt},
         {0, kHotKeyControl, std::nullopt},
-        {'a', kHotKeyControl, std::nullopt},     // not a virtual key of a letter
-        {0x70, kHotKeyControl, std::nullopt},    // F1
+        {'a', kHotKeyControl, std::nullopt},   // not a virtual key of a letter
+        {0x70, kHotKeyControl, std::nullopt},  // F1
         {'@', kHotKeyControl, std::nullopt},
         {'[', kHotKeyControl, std::nullopt},
     };

@@ -207,8 +207,8 @@ private:
         unsigned long remaining = 0;
         unsigned char* data = nullptr;
         X11ErrorTrap trap(display_);
-        const int status = XGetWindowProperty(display_, root_, netActiveWindow_, 0, 1, False, XA_WINDOW, &type,
-                                              &format, &count, &remaining, &data);
+        const int status = XGetWindowProperty(display_, root_, netActiveWindow_, 0, 1, False, XA_WINDOW, &type, &format,
+                                              &count, &remaining, &data);
         std::optional<Window> result;
         if (status == Success && !trap.failed() && type == XA_WINDOW && format == 32 && count == 1 && data)
             result = static_cast<Window>(*reinterpret_cast<unsigned long*>(data));
@@ -333,8 +333,9 @@ private:
             if (bindings_.empty()) return std::nullopt;
             // Every spare key is lent: take back the one lent longest ago,
             // once its receiver has had its time to read the map.
-            auto oldest = std::min_element(bindings_.begin(), bindings_.end(),
-                                           [](const Binding& a, const Binding& b) { return a.restoreAt < b.restoreAt; });
+            auto oldest = std::min_element(bindings_.begin(), bindings_.end(), [](const Binding& a, const Binding& b) {
+                return a.restoreAt < b.restoreAt;
+            });
             std::this_thread::sleep_until(std::min(oldest->restoreAt, Clock::now() + kBindingLifetime));
             keycode = oldest->keycode;
             bindings_.erase(oldest);
@@ -359,8 +360,8 @@ private:
         for (int i = 0; i < count; ++i) {
             const int keycode = first + (start + i) % count;
             if (keycode > 255) continue;
-            const bool lent = std::any_of(bindings_.begin(), bindings_.end(),
-                                          [&](const Binding& b) { return b.keycode == keycode; });
+            const bool lent =
+                std::any_of(bindings_.begin(), bindings_.end(), [&](const Binding& b) { return b.keycode == keycode; });
             if (!lent && map.isUnbound(keycode) && !map.isModifier(keycode)) return static_cast<KeyCode>(keycode);
         }
         return std::nullopt;

@@ -10,7 +10,6 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
-
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -30,9 +29,7 @@ protected:
         session_ = nullptr;
     }
 
-    void SetUp() override {
-        ASSERT_TRUE(session_->ready()) << "Xvfb with openbox did not start";
-    }
+    void SetUp() override { ASSERT_TRUE(session_->ready()) << "Xvfb with openbox did not start"; }
     void TearDown() override {
         for (pid_t pid : started_) session_->stop(pid);
     }
@@ -47,11 +44,10 @@ protected:
         Terminal terminal;
         terminal.received = scratch_ / (name + ".bytes");
         const std::filesystem::path idFile = scratch_ / (name + ".id");
-        const std::string script = "echo $WINDOWID > " + idFile.string() + ".tmp && mv " + idFile.string() +
-                                   ".tmp " + idFile.string() + "; stty raw -echo; exec cat > " +
-                                   terminal.received.string();
-        started_.push_back(session_->start({"env", "LC_ALL=C.UTF-8", "xterm", "-u8", "-title", name, "-e", "sh",
-                                            "-c", script}));
+        const std::string script = "echo $WINDOWID > " + idFile.string() + ".tmp && mv " + idFile.string() + ".tmp " +
+                                   idFile.string() + "; stty raw -echo; exec cat > " + terminal.received.string();
+        started_.push_back(
+            session_->start({"env", "LC_ALL=C.UTF-8", "xterm", "-u8", "-title", name, "-e", "sh", "-c", script}));
         if (!waitFor([&] { return std::filesystem::exists(idFile); })) {
             ADD_FAILURE() << name << " did not start";
             return terminal;
@@ -102,8 +98,7 @@ protected:
 
     static bool isViewable(Window window) {
         XWindowAttributes attributes;
-        return XGetWindowAttributes(session_->connection(), window, &attributes) &&
-               attributes.map_state == IsViewable;
+        return XGetWindowAttributes(session_->connection(), window, &attributes) && attributes.map_state == IsViewable;
     }
 
     static Window focusWindow() {

@@ -1,7 +1,7 @@
 #include "platform/x11/X11HotKey.h"
 
-#include "platform/x11/X11ErrorTrap.h"
 #include "platform/x11/HotKeyBinding.h"
+#include "platform/x11/X11ErrorTrap.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -23,8 +23,7 @@ unsigned numLockMask(Display* display) {
     if (XModifierKeymap* modifiers = XGetModifierMapping(display)) {
         for (int modifier = 0; modifier < 8; ++modifier)
             for (int i = 0; i < modifiers->max_keypermod; ++i)
-                if (modifiers->modifiermap[modifier * modifiers->max_keypermod + i] == numLock)
-                    mask = 1u << modifier;
+                if (modifiers->modifiermap[modifier * modifiers->max_keypermod + i] == numLock) mask = 1u << modifier;
         XFreeModifiermap(modifiers);
     }
     return mask;

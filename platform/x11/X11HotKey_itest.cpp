@@ -8,7 +8,6 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
-
 #include <poll.h>
 
 namespace platform {

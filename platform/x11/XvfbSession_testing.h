@@ -5,6 +5,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -12,9 +14,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace platform::testing {
@@ -70,8 +70,8 @@ public:
     XvfbSession() {
         int fds[2];
         if (::pipe(fds) != 0) return;
-        server_ = spawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-noreset", "-nolisten", "tcp",
-                                "-screen", "0", "1024x768x24"},
+        server_ = spawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-noreset", "-nolisten", "tcp", "-screen",
+                                "0", "1024x768x24"},
                                fds[1]);
         ::close(fds[1]);
         std::string number;

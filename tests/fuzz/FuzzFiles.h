@@ -3,12 +3,12 @@
 // Helpers for the fuzz targets: a scratch folder and a way to cut one input
 // into several files.
 
+#include <unistd.h>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <span>
 #include <string>
-#include <unistd.h>
 
 namespace fuzz {
 

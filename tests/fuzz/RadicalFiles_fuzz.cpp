@@ -1,11 +1,11 @@
 // The radical directory and radical lookup over arbitrary radical files.
 
+#include "tests/fuzz/FuzzFiles.h"
 #include "tesvik/lookup/radical/RadicalCharSearch.h"
 #include "tesvik/lookup/radical/RadicalFileNames.h"
 #include "tesvik/lookup/radical/RadicalGrid.h"
 #include "tesvik/lookup/radical/RadicalSearch.h"
 #include "tesvik/lookup/radical/RadicalSelection.h"
-#include "tests/fuzz/FuzzFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::InputPieces input({data, size});

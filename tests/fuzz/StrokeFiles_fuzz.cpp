@@ -1,8 +1,8 @@
 // The stroke-order lookup over arbitrary index and record files, shipped and user.
 
+#include "tests/fuzz/FuzzFiles.h"
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeSearch.h"
-#include "tests/fuzz/FuzzFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::InputPieces input({data, size});

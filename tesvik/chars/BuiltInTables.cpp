@@ -15,13 +15,9 @@ std::optional<std::uint32_t> findTo(const std::array<CodePair, N>& table, std::u
 
 }  // namespace
 
-std::optional<std::uint32_t> compatRadicalOf(std::uint32_t compat) {
-    return findTo(CompatRadicalMap, compat);
-}
+std::optional<std::uint32_t> compatRadicalOf(std::uint32_t compat) { return findTo(CompatRadicalMap, compat); }
 
-std::optional<std::uint32_t> unifiedTwinOfCompat(std::uint32_t compat) {
-    return findTo(CompatUnifiedMap, compat);
-}
+std::optional<std::uint32_t> unifiedTwinOfCompat(std::uint32_t compat) { return findTo(CompatUnifiedMap, compat); }
 
 std::optional<std::uint32_t> compatTwinOfUnified(std::uint32_t unified) {
     for (const CodePair& row : CompatUnifiedMap) {
@@ -48,13 +44,10 @@ std::optional<std::string_view> radicalKeyAlias(std::string_view key) {
     return std::nullopt;
 }
 
-std::string_view filedRadicalKey(std::string_view key) {
-    return radicalKeyAlias(key).value_or(key);
-}
+std::string_view filedRadicalKey(std::string_view key) { return radicalKeyAlias(key).value_or(key); }
 
 bool isPrivateUseSymbol(std::uint32_t code) {
-    return std::find(PrivateUseSymbolList.begin(), PrivateUseSymbolList.end(), code) !=
-           PrivateUseSymbolList.end();
+    return std::find(PrivateUseSymbolList.begin(), PrivateUseSymbolList.end(), code) != PrivateUseSymbolList.end();
 }
 
 }  // namespace tesvik::chars

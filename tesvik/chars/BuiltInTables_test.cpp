@@ -66,10 +66,9 @@ TEST(PrivateUseSymbolList, RangesInTheProgramsOrder) {
         bool listed;
     };
     const Case cases[] = {
-        {0xE76C, true},  {0xE76D, false}, {0xE78C, false}, {0xE796, true}, {0xE797, false},
-        {0xE7C7, true},  {0xE7C8, true},  {0xE7E7, true},  {0xE7F3, true}, {0xE814, false},
-        {0xE815, true},  {0xE864, true},  {0xE865, false}, {0xF87F, false}, {0xF880, true},
-        {0xF88F, true},  {0xF890, false},
+        {0xE76C, true},  {0xE76D, false}, {0xE78C, false}, {0xE796, true},  {0xE797, false}, {0xE7C7, true},
+        {0xE7C8, true},  {0xE7E7, true},  {0xE7F3, true},  {0xE814, false}, {0xE815, true},  {0xE864, true},
+        {0xE865, false}, {0xF87F, false}, {0xF880, true},  {0xF88F, true},  {0xF890, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(isPrivateUseSymbol(c.code), c.listed) << std::hex << c.code;

@@ -15,12 +15,18 @@ CodeSpaceColour codeSpaceColourOf(std::uint32_t v) {
 
 std::string_view codeSpaceColourName(CodeSpaceColour colour) {
     switch (colour) {
-    case CodeSpaceColour::GBKColor: return "GBKColor";
-    case CodeSpaceColour::GBKEUDCColor: return "GBKEUDCColor";
-    case CodeSpaceColour::GB13000EUDCColor: return "GB13000EUDCColor";
-    case CodeSpaceColour::CJKZACOLOR: return "CJKZACOLOR";
-    case CodeSpaceColour::CJKKZBCOLOR: return "CJKKZBCOLOR";
-    case CodeSpaceColour::Black: return "black";
+        case CodeSpaceColour::GBKColor:
+            return "GBKColor";
+        case CodeSpaceColour::GBKEUDCColor:
+            return "GBKEUDCColor";
+        case CodeSpaceColour::GB13000EUDCColor:
+            return "GB13000EUDCColor";
+        case CodeSpaceColour::CJKZACOLOR:
+            return "CJKZACOLOR";
+        case CodeSpaceColour::CJKKZBCOLOR:
+            return "CJKKZBCOLOR";
+        case CodeSpaceColour::Black:
+            return "black";
     }
     return "black";
 }

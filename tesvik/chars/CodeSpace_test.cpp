@@ -11,21 +11,32 @@ TEST(CodeSpaceColour, ClassOfEachValue) {
         const char* colour;
     };
     const Case cases[] = {
-        {0x4E00, "GBKColor"},          {0x9FBB, "GBKColor"},
-        {0x9FBC, "black"},             {0x4DFF, "black"},
-        {0x3400, "CJKZACOLOR"},        {0x4DB5, "CJKZACOLOR"},
-        {0x4DB6, "black"},             {0x33FF, "black"},
-        {0xDFFF, "black"},             {0xE000, "GBKEUDCColor"},
-        {0xE864, "GBKEUDCColor"},      {0xE865, "GB13000EUDCColor"},
-        {0xF8FF, "GB13000EUDCColor"},  {0xF900, "black"},
-        {0xF92C, "black"},             {0x0041, "black"},
-        {0x2E80, "black"},             {0x0000, "black"},
-        {0xD840DC00, "CJKKZBCOLOR"},   // every packed pair
+        {0x4E00, "GBKColor"},
+        {0x9FBB, "GBKColor"},
+        {0x9FBC, "black"},
+        {0x4DFF, "black"},
+        {0x3400, "CJKZACOLOR"},
+        {0x4DB5, "CJKZACOLOR"},
+        {0x4DB6, "black"},
+        {0x33FF, "black"},
+        {0xDFFF, "black"},
+        {0xE000, "GBKEUDCColor"},
+        {0xE864, "GBKEUDCColor"},
+        {0xE865, "GB13000EUDCColor"},
+        {0xF8FF, "GB13000EUDCColor"},
+        {0xF900, "black"},
+        {0xF92C, "black"},
+        {0x0041, "black"},
+        {0x2E80, "black"},
+        {0x0000, "black"},
+        {0xD840DC00, "CJKKZBCOLOR"},  // every packed pair
         {0xD86EDC20, "CJKKZBCOLOR"},
-        {0x2A6D6, "CJKKZBCOLOR"},      {0x2B740, "CJKKZBCOLOR"},
+        {0x2A6D6, "CJKKZBCOLOR"},
+        {0x2B740, "CJKKZBCOLOR"},
         // Extension B scalars on the radical and stroke-order pages take the
         // colour of their packed pairs.
-        {0x20000, "CJKKZBCOLOR"},      {0x2A6D5, "CJKKZBCOLOR"},
+        {0x20000, "CJKKZBCOLOR"},
+        {0x2A6D5, "CJKKZBCOLOR"},
         {0x1FFFF, "black"},
     };
     for (const Case& c : cases) {
@@ -57,8 +68,8 @@ TEST(BlockName, NamesOnOrdinaryAndRadicalPages) {
         {0x2B740, P::Other, M::BlockCjkExtensionD},
         {0xD86DDF40, P::Other, M::BlockCjkExtensionD},  // U+2B740 packed
         {0x2B820, P::Other, M::BlockCjkExtensionE},
-        {0x2CEB0, P::Other, M::BlockCjkExtensionE},     // the last range is open-ended
-        {0x110000, P::Other, std::nullopt},             // but not past the last code point
+        {0x2CEB0, P::Other, M::BlockCjkExtensionE},  // the last range is open-ended
+        {0x110000, P::Other, std::nullopt},          // but not past the last code point
         {0xE000, P::Other, M::BlockPrivateUse},
         {0xF8FF, P::Other, M::BlockPrivateUse},
         {0xF92C, P::Other, M::BlockCjkCompatibility},

@@ -31,8 +31,8 @@ std::string padded(std::string text) {
 // A GB18030 code written as one number: two bytes below 0x10000, else four.
 std::vector<std::uint8_t> bytesOfNumber(std::uint32_t n) {
     if (n < 0x10000) return {static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n)};
-    return {static_cast<std::uint8_t>(n >> 24), static_cast<std::uint8_t>(n >> 16),
-            static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n)};
+    return {static_cast<std::uint8_t>(n >> 24), static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 8),
+            static_cast<std::uint8_t>(n)};
 }
 
 }  // namespace
@@ -41,9 +41,7 @@ MessageId codeFormatName(CodeFormat format) {
     return format == CodeFormat::Gb18030 ? MessageId::CodeFormatGb18030 : MessageId::CodeFormatUnicode;
 }
 
-std::string unicodeCodeText(std::uint32_t value) {
-    return padded(hexText(displayedScalarOf(value)));
-}
+std::string unicodeCodeText(std::uint32_t value) { return padded(hexText(displayedScalarOf(value))); }
 
 std::string gb18030CodeText(std::uint32_t value) {
     const auto code = encodeGb18030(displayedScalarOf(value)).value_or(*encodeGb18030(kSubstitute));

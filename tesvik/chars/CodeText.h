@@ -40,7 +40,6 @@ struct CodeDisplay {
     CodeSpaceColour colour;
 };
 
-CodeDisplay describeCode(std::uint32_t value, CodeFormat format,
-                         BlockNamePage page = BlockNamePage::Other);
+CodeDisplay describeCode(std::uint32_t value, CodeFormat format, BlockNamePage page = BlockNamePage::Other);
 
 }  // namespace tesvik::chars

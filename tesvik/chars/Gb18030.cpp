@@ -32,8 +32,8 @@ Gb18030Code fourByteCode(std::uint32_t linear) {
 }
 
 std::optional<std::uint32_t> fourByteLinear(std::span<const std::uint8_t> b) {
-    const bool valid = b[0] >= 0x81 && b[0] <= 0xFE && b[1] >= 0x30 && b[1] <= 0x39 &&
-                       b[2] >= 0x81 && b[2] <= 0xFE && b[3] >= 0x30 && b[3] <= 0x39;
+    const bool valid = b[0] >= 0x81 && b[0] <= 0xFE && b[1] >= 0x30 && b[1] <= 0x39 && b[2] >= 0x81 && b[2] <= 0xFE &&
+                       b[3] >= 0x30 && b[3] <= 0x39;
     if (!valid) return std::nullopt;
     return ((b[0] - 0x81u) * 10 + (b[1] - 0x30u)) * 1260 + (b[2] - 0x81u) * 10 + (b[3] - 0x30u);
 }
@@ -49,9 +49,9 @@ std::optional<std::size_t> twoByteIndex(std::uint8_t lead, std::uint8_t trail) {
 // The BMP beyond ASCII is covered by the two-byte table; every code point it
 // leaves out (surrogates excepted) takes the next four-byte code in order.
 struct BmpIndex {
-    std::array<std::uint16_t, 0x10000> twoByteCodeOf{};      // 0: none
-    std::array<std::uint16_t, 0x10000> fourByteLinearOf{};   // for code points without a two-byte code
-    std::vector<std::uint16_t> fourByteCodePoints;           // by linear number
+    std::array<std::uint16_t, 0x10000> twoByteCodeOf{};     // 0: none
+    std::array<std::uint16_t, 0x10000> fourByteLinearOf{};  // for code points without a two-byte code
+    std::vector<std::uint16_t> fourByteCodePoints;          // by linear number
 
     BmpIndex() {
         for (std::size_t i = 0; i < kTwoByteToBmp.size(); ++i) {
@@ -88,24 +88,24 @@ std::optional<Gb18030Code> encodeGb18030(char32_t scalar) {
 
 std::optional<char32_t> decodeGb18030(std::span<const std::uint8_t> bytes) {
     switch (bytes.size()) {
-    case 1:
-        if (bytes[0] < 0x80) return bytes[0];
-        return std::nullopt;
-    case 2:
-        if (const auto i = twoByteIndex(bytes[0], bytes[1])) return kTwoByteToBmp[*i];
-        return std::nullopt;
-    case 4: {
-        const auto linear = fourByteLinear(bytes);
-        if (!linear) return std::nullopt;
-        const auto& bmp = bmpIndex().fourByteCodePoints;
-        if (*linear < bmp.size()) return bmp[*linear];
-        if (*linear >= kSupplementaryBase && *linear - kSupplementaryBase < 0x100000) {
-            return 0x10000 + (*linear - kSupplementaryBase);
+        case 1:
+            if (bytes[0] < 0x80) return bytes[0];
+            return std::nullopt;
+        case 2:
+            if (const auto i = twoByteIndex(bytes[0], bytes[1])) return kTwoByteToBmp[*i];
+            return std::nullopt;
+        case 4: {
+            const auto linear = fourByteLinear(bytes);
+            if (!linear) return std::nullopt;
+            const auto& bmp = bmpIndex().fourByteCodePoints;
+            if (*linear < bmp.size()) return bmp[*linear];
+            if (*linear >= kSupplementaryBase && *linear - kSupplementaryBase < 0x100000) {
+                return 0x10000 + (*linear - kSupplementaryBase);
+            }
+            return std::nullopt;
         }
-        return std::nullopt;
-    }
-    default:
-        return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 

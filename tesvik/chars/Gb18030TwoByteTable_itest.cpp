@@ -25,8 +25,8 @@ TEST(Gb18030TwoByteTable, RegeneratesFromTheSystemCharmap) {
     if (!fs::exists(charmap)) GTEST_SKIP() << "no GB18030 charmap (Debian package locales)";
     const fs::path source = fs::path(LUMENAR_SOURCE_DIR);
     const fs::path output = fs::path(LUMENAR_BINARY_DIR) / "Gb18030TwoByteTable.regenerated.cpp";
-    const std::string command = "python3 '" + (source / "tools/gen_gb18030_table.py").string() +
-                                "' --charmap '" + charmap.string() + "' --output '" + output.string() + "'";
+    const std::string command = "python3 '" + (source / "tools/gen_gb18030_table.py").string() + "' --charmap '" +
+                                charmap.string() + "' --output '" + output.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     const auto committed = tableLines(source / "tesvik/chars/generated/Gb18030TwoByteTable.cpp");
     ASSERT_FALSE(committed.empty());

@@ -34,22 +34,49 @@ TEST(Gb18030, CodePage54936Bytes) {
         const char* bytes;
     };
     const Case cases[] = {
-        {0x0000, "00"},          {0x0041, "41"},          {0x007F, "7F"},
-        {0x0080, "81308130"},    {0x4E00, "D2BB"},        {0x3400, "8139EE39"},
-        {0x9FA5, "FD9B"},        {0x9FA6, "82358F33"},    {0x9FBB, "82359134"},
-        {0xE000, "AAA1"},        {0xE650, "A54A"},        {0xE5E5, "A3A0"},
-        {0xE76C, "8336C739"},    {0xE864, "FEA0"},        {0xE865, "8336D030"},
-        {0xF92C, "FD9C"},        {0xFA29, "FE4F"},        {0x20AC, "A2E3"},
-        {0x00B7, "A1A4"},        {0x2014, "A1AA"},        {0xFFFF, "8431A439"},
+        {0x0000, "00"},
+        {0x0041, "41"},
+        {0x007F, "7F"},
+        {0x0080, "81308130"},
+        {0x4E00, "D2BB"},
+        {0x3400, "8139EE39"},
+        {0x9FA5, "FD9B"},
+        {0x9FA6, "82358F33"},
+        {0x9FBB, "82359134"},
+        {0xE000, "AAA1"},
+        {0xE650, "A54A"},
+        {0xE5E5, "A3A0"},
+        {0xE76C, "8336C739"},
+        {0xE864, "FEA0"},
+        {0xE865, "8336D030"},
+        {0xF92C, "FD9C"},
+        {0xFA29, "FE4F"},
+        {0x20AC, "A2E3"},
+        {0x00B7, "A1A4"},
+        {0x2014, "A1AA"},
+        {0xFFFF, "8431A439"},
         // The mappings later editions changed.
-        {0xE78D, "A6D9"},        {0xE796, "A6F3"},        {0xFE10, "84318236"},
-        {0xE816, "FE51"},        {0xE855, "FE91"},        {0x9FB4, "82359037"},
-        {0xE7C7, "A8BC"},        {0x1E3F, "8135F437"},    {0x01F9, "A8BF"},
-        {0xE7C8, "8336C830"},    {0x303E, "A989"},        {0x2FF0, "A98A"},
-        {0x2FFB, "A995"},        {0xE7E7, "8336C831"},
+        {0xE78D, "A6D9"},
+        {0xE796, "A6F3"},
+        {0xFE10, "84318236"},
+        {0xE816, "FE51"},
+        {0xE855, "FE91"},
+        {0x9FB4, "82359037"},
+        {0xE7C7, "A8BC"},
+        {0x1E3F, "8135F437"},
+        {0x01F9, "A8BF"},
+        {0xE7C8, "8336C830"},
+        {0x303E, "A989"},
+        {0x2FF0, "A98A"},
+        {0x2FFB, "A995"},
+        {0xE7E7, "8336C831"},
         // Supplementary planes are linear from 90308130.
-        {0x10000, "90308130"},   {0x20000, "95328236"},   {0x20087, "95329031"},
-        {0x2A6D6, "9835F336"},   {0x2B740, "98399F38"},   {0x10FFFF, "E3329A35"},
+        {0x10000, "90308130"},
+        {0x20000, "95328236"},
+        {0x20087, "95329031"},
+        {0x2A6D6, "9835F336"},
+        {0x2B740, "98399F38"},
+        {0x10FFFF, "E3329A35"},
     };
     for (const Case& c : cases) {
         const auto code = encodeGb18030(c.scalar);
@@ -60,8 +87,8 @@ TEST(Gb18030, CodePage54936Bytes) {
 }
 
 TEST(Gb18030, ScalarsWithoutCode) {
-    for (char32_t c : {char32_t{0xD800}, char32_t{0xDBFF}, char32_t{0xDC00}, char32_t{0xDFFF},
-                       char32_t{0x110000}, char32_t{0xD840DC00}}) {
+    for (char32_t c : {char32_t{0xD800}, char32_t{0xDBFF}, char32_t{0xDC00}, char32_t{0xDFFF}, char32_t{0x110000},
+                       char32_t{0xD840DC00}}) {
         EXPECT_FALSE(encodeGb18030(c)) << std::hex << static_cast<std::uint32_t>(c);
     }
 }
@@ -69,13 +96,13 @@ TEST(Gb18030, ScalarsWithoutCode) {
 TEST(Gb18030, BytesThatAreNotOneCode) {
     const std::vector<std::vector<std::uint8_t>> cases = {
         {},
-        {0x80},                    // no single-byte code
+        {0x80},  // no single-byte code
         {0xFF},
-        {0x81},                    // lead byte alone
-        {0x81, 0x7F},              // trail 7F is not used
+        {0x81},        // lead byte alone
+        {0x81, 0x7F},  // trail 7F is not used
         {0x81, 0x3F},
         {0xFF, 0xA1},
-        {0x41, 0x42},              // two characters
+        {0x41, 0x42},  // two characters
         {0x81, 0x30, 0x81},
         {0x84, 0x31, 0xA5, 0x30},  // just past U+FFFF
         {0x8F, 0x39, 0xFE, 0x39},  // just before U+10000

@@ -33,13 +33,9 @@ constexpr PackedChar packCodePoint(std::uint32_t c) {
 
 // The scalar of a packed pair, by the program's formula
 // hi * 1024 + lo - 0x35FDC00 (= ((hi - 0xD800) << 10) + (lo - 0xDC00) + 0x10000).
-constexpr std::uint32_t scalarOfPackedPair(PackedChar v) {
-    return (v >> 16) * 1024 + (v & 0xFFFF) - 0x35FDC00u;
-}
+constexpr std::uint32_t scalarOfPackedPair(PackedChar v) { return (v >> 16) * 1024 + (v & 0xFFFF) - 0x35FDC00u; }
 
-constexpr std::uint32_t codePointOf(PackedChar v) {
-    return isPackedPair(v) ? scalarOfPackedPair(v) : v;
-}
+constexpr std::uint32_t codePointOf(PackedChar v) { return isPackedPair(v) ? scalarOfPackedPair(v) : v; }
 
 // The two halves of a packed value, as record files store them: unit 0 is
 // the high half (0 for a BMP character), unit 1 the low half.

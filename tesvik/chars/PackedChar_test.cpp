@@ -11,9 +11,9 @@ TEST(PackedChar, ScalarsAndPackedPairs) {
         PackedChar packed;
     };
     const Case cases[] = {
-        {0x0041, 0x0041},          {0x4E00, 0x4E00},          {0xFFFF, 0xFFFF},
-        {0x10000, 0xD800DC00},     {0x20000, 0xD840DC00},     {0x26951, 0xD85ADD51},
-        {0x2B820, 0xD86EDC20},     {0xFFFFF, 0xDBBFDFFF},     {0x10FFFF, 0xDBFFDFFF},
+        {0x0041, 0x0041},      {0x4E00, 0x4E00},      {0xFFFF, 0xFFFF},
+        {0x10000, 0xD800DC00}, {0x20000, 0xD840DC00}, {0x26951, 0xD85ADD51},
+        {0x2B820, 0xD86EDC20}, {0xFFFFF, 0xDBBFDFFF}, {0x10FFFF, 0xDBFFDFFF},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(packCodePoint(c.scalar), c.packed) << std::hex << c.scalar;

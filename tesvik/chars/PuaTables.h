@@ -17,15 +17,13 @@ std::span<const PuaStandardPair> puaStandardMap();
 std::span<const PuaRadicalPair> puaRadicalMap();
 
 // The standard character a Private Use Area character stands for.
-std::optional<std::uint32_t> standardOfPua(std::uint32_t pua,
-                                           std::span<const PuaStandardPair> map = puaStandardMap());
+std::optional<std::uint32_t> standardOfPua(std::uint32_t pua, std::span<const PuaStandardPair> map = puaStandardMap());
 
 // The Private Use Area character that stands for a standard scalar.
 std::optional<std::uint32_t> puaOfStandard(std::uint32_t standard,
                                            std::span<const PuaStandardPair> map = puaStandardMap());
 
 // The radical of a Private Use Area character or GBK compatibility ideograph.
-std::optional<std::uint32_t> radicalOfPua(std::uint32_t code,
-                                          std::span<const PuaRadicalPair> map = puaRadicalMap());
+std::optional<std::uint32_t> radicalOfPua(std::uint32_t code, std::span<const PuaRadicalPair> map = puaRadicalMap());
 
 }  // namespace tesvik::chars

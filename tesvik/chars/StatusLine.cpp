@@ -2,8 +2,8 @@
 
 namespace tesvik::chars {
 
-StatusLine statusLineAfterSelection(StatusLine current, std::optional<std::uint32_t> selected,
-                                    CodeFormat format, BlockNamePage page) {
+StatusLine statusLineAfterSelection(StatusLine current, std::optional<std::uint32_t> selected, CodeFormat format,
+                                    BlockNamePage page) {
     if (!selected) {
         current.codeText.clear();
         return current;

@@ -22,7 +22,7 @@ struct StatusLine {
 // The fields after the list's selection changed to `selected` (none when the
 // list has no selection): without a selection the code is emptied and the
 // block name kept; a value in no named block also keeps the block name.
-StatusLine statusLineAfterSelection(StatusLine current, std::optional<std::uint32_t> selected,
-                                    CodeFormat format, BlockNamePage page = BlockNamePage::Other);
+StatusLine statusLineAfterSelection(StatusLine current, std::optional<std::uint32_t> selected, CodeFormat format,
+                                    BlockNamePage page = BlockNamePage::Other);
 
 }  // namespace tesvik::chars

@@ -1,8 +1,8 @@
 #include "tesvik/program/Autostart.h"
 
+#include "common/AsciiCase.h"
 #include "platform/XdgAutostart.h"
 #include "tesvik/messages/Messages.h"
-#include "common/AsciiCase.h"
 
 namespace tesvik::program {
 

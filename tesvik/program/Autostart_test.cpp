@@ -1,9 +1,9 @@
 #include "tesvik/program/Autostart.h"
 
+#include "common/testing/ScratchDirectory.h"
 #include "platform/MemoryRegistryStore.h"
 #include "platform/XdgAutostart.h"
 #include "tesvik/messages/Messages.h"
-#include "common/testing/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 

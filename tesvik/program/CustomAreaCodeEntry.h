@@ -35,7 +35,7 @@ bool isOutputtableCodeEntry(chars::PackedChar preview);
 // What the entry and its preview show after one change of the text.
 struct CodeEntryOutcome {
     std::string text;                   // the entry's text from now on
-    chars::PackedChar preview = 0;             // the preview item
+    chars::PackedChar preview = 0;      // the preview item
     std::optional<MessageId> rejected;  // the message to show when the text was refused
     bool operator==(const CodeEntryOutcome&) const = default;
 };

@@ -5,9 +5,7 @@
 namespace tesvik::program {
 namespace {
 
-bool isScalable(const platform::InstalledFont& font) {
-    return font.format == "TrueType" || font.format == "CFF";
-}
+bool isScalable(const platform::InstalledFont& font) { return font.format == "TrueType" || font.format == "CFF"; }
 
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 

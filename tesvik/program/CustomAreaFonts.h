@@ -19,7 +19,6 @@ struct CustomAreaFontChoice {
 // One name per scalable face (TrueType or CFF outlines): the family under
 // which the face is listed first, or `gridFont` when the face also carries
 // that family, so that a font chosen by another of its names is found.
-CustomAreaFontChoice customAreaFontChoice(const std::vector<platform::InstalledFont>& fonts,
-                                          std::string_view gridFont);
+CustomAreaFontChoice customAreaFontChoice(const std::vector<platform::InstalledFont>& fonts, std::string_view gridFont);
 
 }  // namespace tesvik::program

@@ -11,8 +11,8 @@ platform::InstalledFont face(std::vector<std::string> families, std::string form
 
 TEST(CustomAreaFonts, ScalableFacesSortedOnceEach) {
     const std::vector<platform::InstalledFont> fonts = {
-        face({"zeta"}), face({"Alpha"}), face({"Beta Sans"}, "CFF"), face({"Alpha"}),
-        face({"Fixed"}, "PCF"), face({"Old"}, "Type 1"), face({}),
+        face({"zeta"}),          face({"Alpha"}), face({"Beta Sans"}, "CFF"), face({"Alpha"}), face({"Fixed"}, "PCF"),
+        face({"Old"}, "Type 1"), face({}),
     };
     const CustomAreaFontChoice choice = customAreaFontChoice(fonts, "Beta Sans");
     EXPECT_EQ(choice.names, (std::vector<std::string>{"Alpha", "Beta Sans", "zeta"}));
@@ -21,7 +21,8 @@ TEST(CustomAreaFonts, ScalableFacesSortedOnceEach) {
 
 TEST(CustomAreaFonts, GridFontIsFoundUnderAnyOfItsFamilies) {
     const std::vector<platform::InstalledFont> fonts = {
-        face({"Lumenar Song T", "Lumenar宋体T"}), face({"Other"}),
+        face({"Lumenar Song T", "Lumenar宋体T"}),
+        face({"Other"}),
     };
     const CustomAreaFontChoice choice = customAreaFontChoice(fonts, "Lumenar宋体T");
     EXPECT_EQ(choice.names, (std::vector<std::string>{"Lumenar宋体T", "Other"}));

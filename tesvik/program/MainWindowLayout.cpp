@@ -7,9 +7,15 @@ namespace tesvik::program {
 MainWindowLayout mainWindowLayout(bool showAllPages) {
     MainWindowLayout layout;
     layout.pages = {MainPage::RadicalDirectory, MainPage::RadicalLookup, MainPage::StrokeOrder, MainPage::CustomArea};
-    layout.buttons = {MainButton::Radicals,           MainButton::StrokeOrder,         MainButton::Pinyin,
-                      MainButton::CustomArea,         MainButton::Symbols,             MainButton::StrokeRegistration,
-                      MainButton::RadicalRegistration, MainButton::Settings,           MainButton::Help,
+    layout.buttons = {MainButton::Radicals,
+                      MainButton::StrokeOrder,
+                      MainButton::Pinyin,
+                      MainButton::CustomArea,
+                      MainButton::Symbols,
+                      MainButton::StrokeRegistration,
+                      MainButton::RadicalRegistration,
+                      MainButton::Settings,
+                      MainButton::Help,
                       MainButton::About};
     if (showAllPages) {
         layout.pages.push_back(MainPage::Pinyin);
@@ -24,24 +30,35 @@ MainWindowLayout mainWindowLayout(bool showAllPages) {
 
 std::optional<int> pageIndexOfButton(MainButton button) {
     switch (button) {
-    case MainButton::Radicals: return 0;
-    case MainButton::StrokeOrder: return 2;
-    case MainButton::CustomArea: return 3;
-    case MainButton::Pinyin: return 4;
-    case MainButton::Symbols: return 5;
-    default: return std::nullopt;
+        case MainButton::Radicals:
+            return 0;
+        case MainButton::StrokeOrder:
+            return 2;
+        case MainButton::CustomArea:
+            return 3;
+        case MainButton::Pinyin:
+            return 4;
+        case MainButton::Symbols:
+            return 5;
+        default:
+            return std::nullopt;
     }
 }
 
 std::optional<MainButton> buttonOfPage(const MainWindowLayout& layout, int index) {
     if (index < 0 || index >= static_cast<int>(layout.pages.size())) return std::nullopt;
     switch (layout.pages[static_cast<std::size_t>(index)]) {
-    case MainPage::RadicalDirectory:
-    case MainPage::RadicalLookup: return MainButton::Radicals;
-    case MainPage::StrokeOrder: return MainButton::StrokeOrder;
-    case MainPage::CustomArea: return MainButton::CustomArea;
-    case MainPage::Pinyin: return MainButton::Pinyin;
-    case MainPage::Symbol: return MainButton::Symbols;
+        case MainPage::RadicalDirectory:
+        case MainPage::RadicalLookup:
+            return MainButton::Radicals;
+        case MainPage::StrokeOrder:
+            return MainButton::StrokeOrder;
+        case MainPage::CustomArea:
+            return MainButton::CustomArea;
+        case MainPage::Pinyin:
+            return MainButton::Pinyin;
+        case MainPage::Symbol:
+            return MainButton::Symbols;
     }
     return std::nullopt;
 }

@@ -12,22 +12,22 @@ namespace tesvik::program {
 enum class MainPage { RadicalDirectory, RadicalLookup, StrokeOrder, CustomArea, Pinyin, Symbol };
 
 enum class MainButton {
-    Radicals,              // "部首检字": the radical directory
-    StrokeOrder,           // "笔顺检字"
-    Pinyin,                // "拼音检字"
-    CustomArea,            // "自定义区" (the button that first read "符号检字")
-    Symbols,               // "符号检字"
-    StrokeRegistration,    // "补字按笔顺管理"
-    RadicalRegistration,   // "补字按部首管理"
-    Settings,              // "设置"
-    Help,                  // "帮助"
-    About,                 // "关于"
+    Radicals,             // "部首检字": the radical directory
+    StrokeOrder,          // "笔顺检字"
+    Pinyin,               // "拼音检字"
+    CustomArea,           // "自定义区" (the button that first read "符号检字")
+    Symbols,              // "符号检字"
+    StrokeRegistration,   // "补字按笔顺管理"
+    RadicalRegistration,  // "补字按部首管理"
+    Settings,             // "设置"
+    Help,                 // "帮助"
+    About,                // "关于"
 };
 
 struct MainWindowLayout {
-    std::vector<MainPage> pages;         // container order
-    std::vector<MainButton> buttons;     // every button in row order
-    std::vector<MainButton> visible;     // the buttons shown
+    std::vector<MainPage> pages;      // container order
+    std::vector<MainButton> buttons;  // every button in row order
+    std::vector<MainButton> visible;  // the buttons shown
 };
 
 MainWindowLayout mainWindowLayout(bool showAllPages);

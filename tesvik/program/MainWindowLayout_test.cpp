@@ -50,8 +50,8 @@ TEST(MainWindowLayout, CyclingWrapsAtBothEnds) {
         bool forward;
         int next;
     };
-    const Case cases[] = {{0, 4, true, 1}, {3, 4, true, 0}, {0, 4, false, 3}, {2, 4, false, 1},
-                          {5, 6, true, 0}, {0, 6, false, 5}, {0, 1, true, 0}, {0, 0, true, 0}};
+    const Case cases[] = {{0, 4, true, 1}, {3, 4, true, 0},  {0, 4, false, 3}, {2, 4, false, 1},
+                          {5, 6, true, 0}, {0, 6, false, 5}, {0, 1, true, 0},  {0, 0, true, 0}};
     for (const Case& c : cases) {
         EXPECT_EQ(cycledPage(c.current, c.count, c.forward), c.next) << c.current << "/" << c.count << " " << c.forward;
     }

@@ -9,10 +9,14 @@ std::uint32_t ntClass(const VersionInfo& v) {
     if (v.major == 6) return v.productType == kProductWorkstation ? 1 : 2;
     if (v.major == 5) {
         switch (v.minor) {
-        case 2: return v.productType == kProductWorkstation && v.processorArchitecture == kProcessorAmd64 ? 3 : 4;
-        case 1: return 5;
-        case 0: return 6;
-        default: return v.minor;
+            case 2:
+                return v.productType == kProductWorkstation && v.processorArchitecture == kProcessorAmd64 ? 3 : 4;
+            case 1:
+                return 5;
+            case 0:
+                return 6;
+            default:
+                return v.minor;
         }
     }
     return 7;
@@ -21,10 +25,14 @@ std::uint32_t ntClass(const VersionInfo& v) {
 std::uint32_t windows9xClass(const VersionInfo& v) {
     if (v.major != 4) return 1;
     switch (v.minor) {
-    case 0: return 8;
-    case 10: return 9;
-    case 90: return 10;
-    default: return v.minor;
+        case 0:
+            return 8;
+        case 10:
+            return 9;
+        case 90:
+            return 10;
+        default:
+            return v.minor;
     }
 }
 
@@ -32,9 +40,12 @@ std::uint32_t windows9xClass(const VersionInfo& v) {
 
 std::uint32_t operatingSystemClass(const VersionInfo& version) {
     switch (version.platformId) {
-    case kPlatformNt: return ntClass(version);
-    case kPlatformWindows: return windows9xClass(version);
-    default: return version.platformId;
+        case kPlatformNt:
+            return ntClass(version);
+        case kPlatformWindows:
+            return windows9xClass(version);
+        default:
+            return version.platformId;
     }
 }
 

@@ -7,10 +7,10 @@ namespace tesvik::program {
 
 // The version information the operating-system class is computed from.
 struct VersionInfo {
-    std::uint32_t platformId = 0;   // kPlatformWin32s, kPlatformWindows (9x) or kPlatformNt
+    std::uint32_t platformId = 0;  // kPlatformWin32s, kPlatformWindows (9x) or kPlatformNt
     std::uint32_t major = 0;
     std::uint32_t minor = 0;
-    std::uint8_t productType = 0;   // kProductWorkstation, or a server type
+    std::uint8_t productType = 0;  // kProductWorkstation, or a server type
     std::uint16_t processorArchitecture = 0;
 };
 

@@ -9,11 +9,16 @@ namespace tesvik::program {
 std::optional<MessageId> deliveryNotice(const DeliveryOutcome& outcome) {
     if (!outcome.copiedInstead) return std::nullopt;
     switch (outcome.problem) {
-    case DeliveryProblem::NoDesktop: return MessageId::CopiedNoDesktop;
-    case DeliveryProblem::NoTarget: return MessageId::CopiedNoTarget;
-    case DeliveryProblem::TargetNotActivated: return MessageId::CopiedTargetNotActivated;
-    case DeliveryProblem::TypingFailed: return MessageId::CopiedTypingFailed;
-    case DeliveryProblem::None: break;
+        case DeliveryProblem::NoDesktop:
+            return MessageId::CopiedNoDesktop;
+        case DeliveryProblem::NoTarget:
+            return MessageId::CopiedNoTarget;
+        case DeliveryProblem::TargetNotActivated:
+            return MessageId::CopiedTargetNotActivated;
+        case DeliveryProblem::TypingFailed:
+            return MessageId::CopiedTypingFailed;
+        case DeliveryProblem::None:
+            break;
     }
     return std::nullopt;
 }
@@ -102,8 +107,6 @@ DeliveryOutcome OutputService::copyInstead(char32_t scalar, DeliveryProblem prob
     return outcome;
 }
 
-bool OutputService::hideAfterOutput() const {
-    return readProfileInt(store_, application_, ProfileValue::Hide, 1) != 0;
-}
+bool OutputService::hideAfterOutput() const { return readProfileInt(store_, application_, ProfileValue::Hide, 1) != 0; }
 
 }  // namespace tesvik::program

@@ -22,10 +22,10 @@ public:
 // Why a character was copied instead of typed.
 enum class DeliveryProblem {
     None,
-    NoDesktop,         // no X display: typing into other programs is impossible
-    NoTarget,          // no other program's window was active since the start, or it is gone
+    NoDesktop,           // no X display: typing into other programs is impossible
+    NoTarget,            // no other program's window was active since the start, or it is gone
     TargetNotActivated,  // the target did not become active with the focus in time
-    TypingFailed,      // the character could not be typed (no spare key)
+    TypingFailed,        // the character could not be typed (no spare key)
 };
 
 struct DeliveryOutcome {

@@ -16,9 +16,9 @@ std::string_view trimBlanks(std::string_view s) {
 
 // One line of the text, with where it lies.
 struct Line {
-    std::size_t begin = 0;    // first byte
-    std::size_t end = 0;      // one past the last byte before the line end
-    std::size_t next = 0;     // first byte of the next line
+    std::size_t begin = 0;  // first byte
+    std::size_t end = 0;    // one past the last byte before the line end
+    std::size_t next = 0;   // first byte of the next line
     std::string_view content;
 };
 
@@ -105,7 +105,8 @@ std::optional<std::string> checkAssignment(std::string_view section, std::string
 }
 
 // Sets one key in `text`, returning the new text.
-std::string withProfileString(std::string text, std::string_view section, std::string_view key, std::string_view value) {
+std::string withProfileString(std::string text, std::string_view section, std::string_view key,
+                              std::string_view value) {
     const std::vector<Line> lines = splitLines(text);
     const std::string newline = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
     const std::string assignment = std::string(key) + '=' + std::string(value);
@@ -140,7 +141,8 @@ std::optional<std::string> profileString(std::string_view text, std::string_view
     return std::string(withoutQuotes(keyLine(lines[*at].content)->value));
 }
 
-std::uint32_t profileInt(std::string_view text, std::string_view section, std::string_view key, std::uint32_t fallback) {
+std::uint32_t profileInt(std::string_view text, std::string_view section, std::string_view key,
+                         std::uint32_t fallback) {
     const auto value = profileString(text, section, key);
     if (!value || value->empty()) return fallback;
     std::string_view digits = trimBlanks(*value);

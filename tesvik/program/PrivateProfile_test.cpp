@@ -45,8 +45,8 @@ TEST(PrivateProfile, ReadsIntegersAsTheProfileIntegerReader) {
         {"[Config]\nN=5350912\n", 5350912},
         {"[Config]\nN=12abc\n", 12},
         {"[Config]\nN=abc\n", 0},
-        {"[Config]\nN=\n", 77},   // empty: the default
-        {"[Config]\n", 77},       // absent: the default
+        {"[Config]\nN=\n", 77},  // empty: the default
+        {"[Config]\n", 77},      // absent: the default
         {"[Config]\nN=-1\n", 0xFFFFFFFFu},
         {"[Config]\nN=+8\n", 8},
         {"[Config]\nN=4294967297\n", 1},  // wraps
@@ -63,9 +63,13 @@ TEST(PrivateProfile, UpdatesOneKeyInPlaceKeepingEverythingElse) {
     };
     const Case cases[] = {
         {"new file", "", {{"Hide", "1"}}, "[Config]\nHide=1\n"},
-        {"replace first match in place", "; mine\n[config]\n  hide = 0 ; x\nHide=9\n[Other]\nHide=3\n",
-         {{"Hide", "1"}}, "; mine\n[config]\nHide=1\nHide=9\n[Other]\nHide=3\n"},
-        {"add after the section's last key", "[Config]\nA=1\n\n[Other]\nB=2\n", {{"Vk", "65"}},
+        {"replace first match in place",
+         "; mine\n[config]\n  hide = 0 ; x\nHide=9\n[Other]\nHide=3\n",
+         {{"Hide", "1"}},
+         "; mine\n[config]\nHide=1\nHide=9\n[Other]\nHide=3\n"},
+        {"add after the section's last key",
+         "[Config]\nA=1\n\n[Other]\nB=2\n",
+         {{"Vk", "65"}},
          "[Config]\nA=1\nVk=65\n\n[Other]\nB=2\n"},
         {"section added at the end", "[Other]\nB=2", {{"Vk", "65"}}, "[Other]\nB=2\n[Config]\nVk=65\n"},
         {"CR LF kept", "[Config]\r\nA=1\r\n", {{"B", "2"}, {"A", "3"}}, "[Config]\r\nA=3\r\nB=2\r\n"},
@@ -82,7 +86,7 @@ TEST(PrivateProfile, UpdatesOneKeyInPlaceKeepingEverythingElse) {
 
 TEST(PrivateProfile, RefusesWhatCannotBeStoredOnOneLine) {
     const ProfileAssignments refused[] = {
-        {{"Key", "two\nlines"}}, {{"Key", "cr\r"}}, {{"a=b", "1"}}, {{"", "1"}},
+        {{"Key", "two\nlines"}}, {{"Key", "cr\r"}}, {{"a=b", "1"}},  {{"", "1"}},
         {{" Key", "1"}},         {{"[Key", "1"}},   {{";Key", "1"}},
     };
     for (const auto& assignments : refused) {
@@ -100,8 +104,9 @@ TEST(PrivateProfile, TruncatesByCharacters) {
 // read back exactly while every other section reads as before.
 TEST(PrivateProfile, RandomTextKeepsReadWriteConsistent) {
     std::mt19937 random(4242);
-    const std::vector<std::string> tokens = {"[Config]", "[Other]", " [config ] ", "Key", "key", "=", "\n", "\r\n",
-                                             "\r", " ", "\t", ";", "\"", "'", "1", "楷", "\xEF\xBB\xBF", "]", "["};
+    const std::vector<std::string> tokens = {
+        "[Config]", "[Other]", " [config ] ", "Key", "key", "=",  "\n",           "\r\n", "\r", " ",
+        "\t",       ";",       "\"",          "'",   "1",   "楷", "\xEF\xBB\xBF", "]",    "["};
     for (int i = 0; i < 5000; ++i) {
         std::string text;
         const int length = static_cast<int>(random() % 30);

@@ -11,15 +11,20 @@ std::string profileSectionKey(std::string_view application, std::string_view sec
 
 std::string_view profileValueName(ProfileValue value) {
     switch (value) {
-    case ProfileValue::AutoMinimize: return "AutoMinimize";
-    case ProfileValue::Hide: return "Hide";
-    case ProfileValue::Vk: return "Vk";
-    case ProfileValue::Flag: return "Flag";
+        case ProfileValue::AutoMinimize:
+            return "AutoMinimize";
+        case ProfileValue::Hide:
+            return "Hide";
+        case ProfileValue::Vk:
+            return "Vk";
+        case ProfileValue::Flag:
+            return "Flag";
     }
     return {};
 }
 
-int readProfileInt(const platform::RegistryStore& store, std::string_view application, ProfileValue value, int fallback) {
+int readProfileInt(const platform::RegistryStore& store, std::string_view application, ProfileValue value,
+                   int fallback) {
     const auto number = platform::dwordValue(store, profileSectionKey(application, kSettingsSection),
                                              std::string(profileValueName(value)));
     return number ? static_cast<int>(*number) : fallback;

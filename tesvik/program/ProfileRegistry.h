@@ -25,7 +25,8 @@ std::string_view profileValueName(ProfileValue value);
 
 // A REG_DWORD profile value, or `fallback` when it is absent or of another type.
 // AutoMinimize and Hide default to 1.
-int readProfileInt(const platform::RegistryStore& store, std::string_view application, ProfileValue value, int fallback);
+int readProfileInt(const platform::RegistryStore& store, std::string_view application, ProfileValue value,
+                   int fallback);
 bool writeProfileInt(platform::RegistryStore& store, std::string_view application, ProfileValue value, int number);
 
 }  // namespace tesvik::program

@@ -16,9 +16,9 @@ constexpr ColorRef rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) 
 
 // Text colours of the candidate grid, one per code space.
 struct CodeSpaceColors {
-    ColorRef gbk = 0;                         // GBKColor
-    ColorRef gbkEudc = 0;                     // GBKEUDCColor
-    ColorRef gb13000Eudc = 0;                 // GB13000EUDCColor
+    ColorRef gbk = 0;                                // GBKColor
+    ColorRef gbkEudc = 0;                            // GBKEUDCColor
+    ColorRef gb13000Eudc = 0;                        // GB13000EUDCColor
     ColorRef cjkExtensionA = rgb(0, 166, 81);        // CJKZACOLOR, 5350912
     ColorRef cjkExtensionsBToE = rgb(146, 39, 143);  // CJKKZBCOLOR, 9381778
     ColorRef radicals = rgb(25, 150, 160);           // BUSHOUColor, 10524185
@@ -39,7 +39,7 @@ struct Settings {
     int flag = 0;          // show/hide hot key: modifiers in hot key control form
     int showAllPages = 0;  // non-zero: the main window shows every page
     std::string currentFontName;
-    std::array<std::string, 4> fontNames;  // the selectable fonts
+    std::array<std::string, 4> fontNames;         // the selectable fonts
     std::string strokeKeys = kDefaultStrokeKeys;  // characters for 一 丨 丿 丶 乙
     std::filesystem::path programPath;
     bool autostart = false;

@@ -14,9 +14,7 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
     return end - at;
 }
 
-bool isAllowedHotKeyKey(std::uint8_t vk) {
-    return vk == 0 || (vk >= 0x41 && vk <= 0x5A) || (vk >= 0x30 && vk <= 0x39);
-}
+bool isAllowedHotKeyKey(std::uint8_t vk) { return vk == 0 || (vk >= 0x41 && vk <= 0x5A) || (vk >= 0x30 && vk <= 0x39); }
 
 }  // namespace
 

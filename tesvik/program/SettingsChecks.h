@@ -55,7 +55,7 @@ enum class SettingsField { HotKey, StrokeKeys };
 
 struct SettingsRefusal {
     Message message;
-    std::optional<SettingsField> focus;  // none: no field takes the focus
+    std::optional<SettingsField> focus;          // none: no field takes the focus
     std::optional<StrokeKeysRefusal> selection;  // for a refused character
 
     bool operator==(const SettingsRefusal&) const = default;

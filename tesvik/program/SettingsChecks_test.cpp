@@ -31,14 +31,8 @@ TEST(StrokeKeysEdit, TheFirstOffendingCharacterIsSelected) {
         std::optional<std::size_t> characterIndex, byteOffset, byteLength;
     };
     const Case cases[] = {
-        {"12345", {}, {}, {}},
-        {"ABCDE", {}, {}, {}},
-        {"", {}, {}, {}},
-        {"1,2,3", 1, 1, 1},
-        {"ab横cd!", 2, 2, 3},
-        {"横,", 0, 0, 3},
-        {"abc d", 3, 3, 1},
-        {"a\xFF", 1, 1, 1},  // a stray byte is one character
+        {"12345", {}, {}, {}}, {"ABCDE", {}, {}, {}}, {"", {}, {}, {}},   {"1,2,3", 1, 1, 1}, {"ab横cd!", 2, 2, 3},
+        {"横,", 0, 0, 3},      {"abc d", 3, 3, 1},    {"a\xFF", 1, 1, 1},  // a stray byte is one character
     };
     for (const Case& c : cases) {
         const auto refused = checkStrokeKeyCharacters(c.text);

@@ -47,8 +47,7 @@ lumenar::Result<ConfirmedSettings, SettingsRefusal> confirmSettings(const Settin
     s.strokeKeys = checked->strokeKeys;
     if (input.showAllPages) s.showAllPages = *input.showAllPages;
     const AlsoStored also{.showAllPages = input.showAllPages.has_value()};
-    if (auto saved = saveConfirmedSettings(stores.settingsFile, stores.registry, stores.application, s, also);
-        !saved) {
+    if (auto saved = saveConfirmedSettings(stores.settingsFile, stores.registry, stores.application, s, also); !saved) {
         confirmed.storeProblem = saved.error();
     }
     confirmed.notices.push_back(message(MessageId::SettingsChanged));

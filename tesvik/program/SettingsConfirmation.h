@@ -29,15 +29,15 @@ struct SettingsDialogInput {
     HotKey hotKey;
     std::string strokeKeys;
     CodeSpaceColors colors;
-    int autoMinimize = 0;  // the check box "程序启动自动最小化"
-    int hide = 0;          // the check box "输出汉字后窗口隐藏"
-    std::string fontName;  // the selected font entry
+    int autoMinimize = 0;               // the check box "程序启动自动最小化"
+    int hide = 0;                       // the check box "输出汉字后窗口隐藏"
+    std::string fontName;               // the selected font entry
     std::optional<int> showAllPages{};  // the check box "显示全部功能"; none: the current value stays
 };
 
 struct ConfirmedSettings {
-    Settings settings;              // the new process-wide settings
-    std::vector<Message> notices;   // to show in order; the last is the success message
+    Settings settings;                        // the new process-wide settings
+    std::vector<Message> notices;             // to show in order; the last is the success message
     std::optional<std::string> storeProblem;  // what could not be written, if anything
 };
 

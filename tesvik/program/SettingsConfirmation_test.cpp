@@ -1,8 +1,8 @@
 #include "tesvik/program/SettingsConfirmation.h"
 
+#include "common/testing/ScratchDirectory.h"
 #include "platform/MemoryRegistryStore.h"
 #include "tesvik/program/ProfileRegistry.h"
-#include "common/testing/ScratchDirectory.h"
 #include "tesvik/program/SettingsLoad.h"
 
 #include <gtest/gtest.h>

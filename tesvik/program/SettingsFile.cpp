@@ -11,7 +11,8 @@ lumenar::Result<std::string, SettingsFileError> readSettingsText(const std::file
     return content->value_or(std::string());
 }
 
-lumenar::Status<SettingsFileError> writeSettings(const std::filesystem::path& file, const ProfileAssignments& assignments) {
+lumenar::Status<SettingsFileError> writeSettings(const std::filesystem::path& file,
+                                                 const ProfileAssignments& assignments) {
     using Status = lumenar::Status<SettingsFileError>;
     auto text = readSettingsText(file);
     if (!text) return Status::failure(text.error());

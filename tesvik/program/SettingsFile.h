@@ -20,6 +20,7 @@ lumenar::Result<std::string, SettingsFileError> readSettingsText(const std::file
 
 // Sets the keys of section Config in the file, keeping every other line, and
 // replaces the file in one atomic step; writes nothing when nothing changes.
-lumenar::Status<SettingsFileError> writeSettings(const std::filesystem::path& file, const ProfileAssignments& assignments);
+lumenar::Status<SettingsFileError> writeSettings(const std::filesystem::path& file,
+                                                 const ProfileAssignments& assignments);
 
 }  // namespace tesvik::program

@@ -20,7 +20,8 @@ int readInt(std::string_view text, const char* key) {
 }
 
 std::string readText(std::string_view text, const char* key, std::string_view fallback) {
-    return truncateCharacters(profileString(text, kConfigSection, key).value_or(std::string(fallback)), kMaxSettingText);
+    return truncateCharacters(profileString(text, kConfigSection, key).value_or(std::string(fallback)),
+                              kMaxSettingText);
 }
 
 void writeOrNote(LoadedSettings& loaded, const std::filesystem::path& file, const ProfileAssignments& assignments) {
@@ -62,7 +63,8 @@ LoadedSettings loadSettings(const SettingsStores& stores) {
 
     s.fontNames = selectableFontNames();
     ProfileAssignments writes;
-    for (std::size_t i = 0; i < s.fontNames.size(); ++i) writes.emplace_back(keys::kSelectableFontNames[i], s.fontNames[i]);
+    for (std::size_t i = 0; i < s.fontNames.size(); ++i)
+        writes.emplace_back(keys::kSelectableFontNames[i], s.fontNames[i]);
     if (std::find(s.fontNames.begin(), s.fontNames.end(), s.currentFontName) == s.fontNames.end()) {
         s.currentFontName = s.fontNames[3];
         writes.emplace_back(keys::kCurrentFontName, s.currentFontName);

@@ -21,8 +21,8 @@ struct SettingsStores {
 
 struct LoadedSettings {
     Settings settings;
-    bool hideAtStart = false;       // AutoMinimize is on: hide the main window now
-    std::vector<Message> notices;   // to show in information boxes, in order
+    bool hideAtStart = false;               // AutoMinimize is on: hide the main window now
+    std::vector<Message> notices;           // to show in information boxes, in order
     std::vector<std::string> fileProblems;  // settings file errors; the defaults were used
 };
 

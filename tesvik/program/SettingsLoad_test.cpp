@@ -1,8 +1,8 @@
 #include "tesvik/program/SettingsLoad.h"
 
+#include "common/testing/ScratchDirectory.h"
 #include "platform/MemoryRegistryStore.h"
 #include "tesvik/program/PrivateProfile.h"
-#include "common/testing/ScratchDirectory.h"
 #include "tesvik/program/SurrogateSupport.h"
 
 #include <gtest/gtest.h>

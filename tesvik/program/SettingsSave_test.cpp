@@ -1,8 +1,8 @@
 #include "tesvik/program/SettingsSave.h"
 
+#include "common/testing/ScratchDirectory.h"
 #include "platform/MemoryRegistryStore.h"
 #include "tesvik/program/ProfileRegistry.h"
-#include "common/testing/ScratchDirectory.h"
 #include "tesvik/program/SettingsLoad.h"
 
 #include <gtest/gtest.h>
@@ -61,10 +61,10 @@ TEST(ProfileRegistry, CheckBoxValuesDefaultToOneAndLiveUnderTheApplication) {
     EXPECT_EQ(readProfileInt(registry, "Tesvik", ProfileValue::Hide, 1), 1);
     ASSERT_TRUE(writeProfileInt(registry, "Tesvik", ProfileValue::Hide, 0));
     EXPECT_EQ(readProfileInt(registry, "Tesvik", ProfileValue::Hide, 1), 0);
-    EXPECT_EQ(platform::dwordValue(registry,
-                                   "HKEY_CURRENT_USER\\Software\\Lumenar CIVIC GB13000 V1.7 Unicode\\Tesvik\\Settings",
-                                   "Hide"),
-              0u);
+    EXPECT_EQ(
+        platform::dwordValue(
+            registry, "HKEY_CURRENT_USER\\Software\\Lumenar CIVIC GB13000 V1.7 Unicode\\Tesvik\\Settings", "Hide"),
+        0u);
     // A value of another type reads as absent.
     ASSERT_TRUE(registry.setValue(profileSectionKey("Tesvik", kSettingsSection), "AutoMinimize", std::string("0")));
     EXPECT_EQ(readProfileInt(registry, "Tesvik", ProfileValue::AutoMinimize, 1), 1);

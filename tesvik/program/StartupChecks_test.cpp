@@ -14,9 +14,7 @@ std::vector<MessageId> idsOf(const std::vector<Message>& messages) {
     return ids;
 }
 
-TEST(StartupChecks, ShippedDataGivesNoWarning) {
-    EXPECT_TRUE(startupWarnings(LUMENAR_DATA_DIR).empty());
-}
+TEST(StartupChecks, ShippedDataGivesNoWarning) { EXPECT_TRUE(startupWarnings(LUMENAR_DATA_DIR).empty()); }
 
 TEST(StartupChecks, MissingPinyinFileWarnsWithTheReinstallAdvice) {
     lumenar::testing::ScratchDirectory dir;

@@ -1,7 +1,7 @@
 #include "tesvik/program/SurrogateList.h"
 
-#include "platform/FileReading.h"
 #include "common/AsciiCase.h"
+#include "platform/FileReading.h"
 
 #include <fstream>
 
@@ -30,7 +30,7 @@ std::optional<chars::PackedChar> parseRecord(std::string_view raw) {
         if (!isRecordCharacter(c)) return std::nullopt;
     }
     const chars::PackedChar entry = parseSurrogateGroup(std::string_view(record).substr(0, 4)) * 65536u +
-                             parseSurrogateGroup(std::string_view(record).substr(4, 4));
+                                    parseSurrogateGroup(std::string_view(record).substr(4, 4));
     if (entry < kFirstListedPair || entry > kLastListedPair) return std::nullopt;
     return entry;
 }
@@ -70,7 +70,8 @@ SurrogateListLoad parseSurrogateList(std::string_view bytes) {
     load.table.reserve(count);
     std::size_t at = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const auto entry = at + kRecordBytes <= bytes.size() ? parseRecord(bytes.substr(at, kRecordBytes)) : std::nullopt;
+        const auto entry =
+            at + kRecordBytes <= bytes.size() ? parseRecord(bytes.substr(at, kRecordBytes)) : std::nullopt;
         if (!entry) {
             load.warnings.push_back(damagedWarning());
             return load;

@@ -21,7 +21,7 @@ inline constexpr chars::PackedChar kLastListedPair = 0xD869DED6u;
 
 struct SurrogateListLoad {
     std::vector<chars::PackedChar> table;  // the entries up to the first fault
-    std::vector<Message> warnings;  // at most one: the list is missing or damaged
+    std::vector<Message> warnings;         // at most one: the list is missing or damaged
 };
 
 struct SurrogateListCount {

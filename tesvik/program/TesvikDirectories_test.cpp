@@ -16,9 +16,9 @@ TEST(SettingsDirectory, ParentOfTheInstallFolderElseTheConfigDirectory) {
     };
     const Case cases[] = {
         {"/opt/Tesvik-gb13000/tesvik", kHomeOnly, "/opt/"},
-        {"/opt/apps/TESVIK-GB13000/bin/tesvik", kHomeOnly, "/opt/apps/"},  // any case, spelling kept
-        {"\"/opt/Tesvik-gb13000/tesvik", kHomeOnly, "/opt/"},              // a leading quote is dropped
-        {"/a/Tesvik-gb13000/b/Tesvik-gb13000/tesvik", kHomeOnly, "/a/"},   // the first one counts
+        {"/opt/apps/TESVIK-GB13000/bin/tesvik", kHomeOnly, "/opt/apps/"},          // any case, spelling kept
+        {"\"/opt/Tesvik-gb13000/tesvik", kHomeOnly, "/opt/"},                      // a leading quote is dropped
+        {"/a/Tesvik-gb13000/b/Tesvik-gb13000/tesvik", kHomeOnly, "/a/"},           // the first one counts
         {"/opt/Tesvik-gb13000-old/tesvik", kHomeOnly, "/home/u/.config/tesvik/"},  // a folder of another name
         {"/opt/tesvik/Tesvik-gb13000", kHomeOnly, "/home/u/.config/tesvik/"},      // the program, not a folder
         {"/usr/bin/tesvik", kHomeOnly, "/home/u/.config/tesvik/"},
@@ -36,12 +36,17 @@ TEST(ResolveDirectories, PortableLayoutInstalledLayoutAndOverrides) {
         TesvikDirectories expected;
     };
     const Case cases[] = {
-        {"portable", "/home/u/Tesvik-gb13000/tesvik", true, {},
+        {"portable",
+         "/home/u/Tesvik-gb13000/tesvik",
+         true,
+         {},
          {"/home/u/", "/home/u/Tesvik-gb13000/", "/home/u/Tesvik-gb13000/", true}},
-        {"installed", "/usr/local/bin/tesvik", false, {},
+        {"installed",
+         "/usr/local/bin/tesvik",
+         false,
+         {},
          {"/cfg/tesvik/", "/usr/local/share/tesvik/", "/dat/tesvik/", false}},
-        {"overridden", "/usr/local/bin/tesvik", false, {"/d", "/u/"},
-         {"/cfg/tesvik/", "/d/", "/u/", false}},
+        {"overridden", "/usr/local/bin/tesvik", false, {"/d", "/u/"}, {"/cfg/tesvik/", "/d/", "/u/", false}},
         {"portable overridden", "/p/tesvik", true, {std::nullopt, "/u"}, {"/cfg/tesvik/", "/p/", "/u/", true}},
     };
     for (const Case& c : cases) {

@@ -25,9 +25,9 @@ struct Command {
     int (*run)(const CommandLine& line, QueryContext& context);
 };
 
-std::vector<Command> lookupCommands();     // strokes, radicals, by-radical
-std::vector<Command> codeCommands();       // code, convert
-std::vector<Command> userTableCommands();  // add-/modify-/delete-stroke, -radical
+std::vector<Command> lookupCommands();        // strokes, radicals, by-radical
+std::vector<Command> codeCommands();          // code, convert
+std::vector<Command> userTableCommands();     // add-/modify-/delete-stroke, -radical
 std::vector<Command> pinyinSymbolCommands();  // pinyin, readings, symbols, symbol-row
 
 // Shared output rules.

@@ -70,8 +70,8 @@ int runRadicals(const CommandLine& line, QueryContext& context) {
         query.pinyin = checked.value();
     }
     for (const lookup::RadicalCandidate& candidate : lookup::searchRadicals(context.dataDir, query)) {
-        context.terminal.out << chars::unicodeCodeText(candidate.radical) << '\t' << characterText(candidate.radical) << '\t'
-                             << candidate.key.text() << '\n';
+        context.terminal.out << chars::unicodeCodeText(candidate.radical) << '\t' << characterText(candidate.radical)
+                             << '\t' << candidate.key.text() << '\n';
     }
     return kExitSuccess;
 }
@@ -82,10 +82,11 @@ int runByRadical(const CommandLine& line, QueryContext& context) {
 
     // The radical character comes from the first radical table record with
     // the key; none when no record has it.
-    const lookup::RadicalCandidate candidate = lookup::radicalWithKey(context.dataDir, *key).value_or(lookup::RadicalCandidate{0, *key});
+    const lookup::RadicalCandidate candidate =
+        lookup::radicalWithKey(context.dataDir, *key).value_or(lookup::RadicalCandidate{0, *key});
     lookup::CurrentRadical current;
     lookup::confirmRadical(current, candidate,
-                   line.has("alias") ? lookup::KeyAliasing::UpperCasedAndAliased : lookup::KeyAliasing::None);
+                           line.has("alias") ? lookup::KeyAliasing::UpperCasedAndAliased : lookup::KeyAliasing::None);
 
     lookup::RadicalCharQuery query;
     if (const auto remaining = line.option("remaining")) {
@@ -129,12 +130,18 @@ int runByRadical(const CommandLine& line, QueryContext& context) {
 
 std::vector<Command> lookupCommands() {
     return {
-        {"strokes", "[--count N] [--strokes DIGITS] [--tolerance] [--outside-gbk]",
-         {{"count", "strokes"}, {"tolerance", "outside-gbk"}}, runStrokes},
-        {"radicals", "[--strokes DIGITS] [--count TEXT] [--pinyin TEXT]",
-         {{"strokes", "count", "pinyin"}, {}}, runRadicals},
-        {"by-radical", "--key KEY [--alias] [--remaining N] [--strokes DIGITS] [--outside-gbk]",
-         {{"key", "remaining", "strokes"}, {"alias", "outside-gbk"}}, runByRadical},
+        {"strokes",
+         "[--count N] [--strokes DIGITS] [--tolerance] [--outside-gbk]",
+         {{"count", "strokes"}, {"tolerance", "outside-gbk"}},
+         runStrokes},
+        {"radicals",
+         "[--strokes DIGITS] [--count TEXT] [--pinyin TEXT]",
+         {{"strokes", "count", "pinyin"}, {}},
+         runRadicals},
+        {"by-radical",
+         "--key KEY [--alias] [--remaining N] [--strokes DIGITS] [--outside-gbk]",
+         {{"key", "remaining", "strokes"}, {"alias", "outside-gbk"}},
+         runByRadical},
     };
 }
 

@@ -16,13 +16,19 @@ std::optional<lookup::PinyinTone> toneNamed(const std::string& text) {
     if (text == "any") return lookup::PinyinTone::Any;
     if (text.size() != 1) return std::nullopt;
     switch (text[0]) {
-    case '1': return lookup::PinyinTone::First;
-    case '2': return lookup::PinyinTone::Second;
-    case '3': return lookup::PinyinTone::Third;
-    case '4': return lookup::PinyinTone::Fourth;
-    case '5':
-    case '0': return lookup::PinyinTone::Neutral;
-    default: return std::nullopt;
+        case '1':
+            return lookup::PinyinTone::First;
+        case '2':
+            return lookup::PinyinTone::Second;
+        case '3':
+            return lookup::PinyinTone::Third;
+        case '4':
+            return lookup::PinyinTone::Fourth;
+        case '5':
+        case '0':
+            return lookup::PinyinTone::Neutral;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -72,10 +78,11 @@ int runSymbols(const CommandLine& line, QueryContext& context) {
     if (line.positional.size() != 1 || line.positional.front().empty() ||
         line.positional.front().find_first_not_of("0123456789") != std::string::npos ||
         (index = std::stoul(line.positional.front())) >= lookup::SymbolSubsetTable.size()) {
-        return usageError(context, "symbols needs a subset INDEX from 0 to " +
-                                       std::to_string(lookup::SymbolSubsetTable.size() - 1));
+        return usageError(
+            context, "symbols needs a subset INDEX from 0 to " + std::to_string(lookup::SymbolSubsetTable.size() - 1));
     }
-    for (const std::uint32_t value : lookup::symbolSubsetCharacters(index)) printCandidate(context, value, std::nullopt);
+    for (const std::uint32_t value : lookup::symbolSubsetCharacters(index))
+        printCandidate(context, value, std::nullopt);
     return kExitSuccess;
 }
 

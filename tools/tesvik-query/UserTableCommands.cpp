@@ -1,8 +1,8 @@
-#include "tesvik/lookup/radical/RadicalPageInput.h"
-#include "tesvik/lookup/stroke/StrokePageInput.h"
 #include "tesvik/lookup/files/UserCode.h"
+#include "tesvik/lookup/radical/RadicalPageInput.h"
 #include "tesvik/lookup/radical/UserRadicalFields.h"
 #include "tesvik/lookup/radical/UserRadicalTable.h"
+#include "tesvik/lookup/stroke/StrokePageInput.h"
 #include "tesvik/lookup/stroke/UserStrokeFields.h"
 #include "tesvik/lookup/stroke/UserStrokeTable.h"
 #include "tools/tesvik-query/Commands.h"
@@ -48,7 +48,8 @@ int runStrokeOperation(const CommandLine& line, QueryContext& context, StrokeOpe
     lookup::UserStrokeFields fields;
     fields.codeText = line.option("code").value_or("");
     fields.total = line.option("total").value_or("1");  // the dialog's initial total
-    if (const auto checked = lookup::checkTotalEdit(fields.total); !checked) return reportMessage(context, checked.error());
+    if (const auto checked = lookup::checkTotalEdit(fields.total); !checked)
+        return reportMessage(context, checked.error());
     const auto strokes = enteredStrokes(line, lookup::pressStrokeButton);
     if (!strokes) return reportMessage(context, strokes.error());
     fields.strokes = strokes.value();
@@ -56,10 +57,11 @@ int runStrokeOperation(const CommandLine& line, QueryContext& context, StrokeOpe
     const auto entry = lookup::checkUserStrokeFields(fields);
     if (!entry) return reportMessage(context, entry.error().message);
 
-    return reportEdit(context,
-        operation == StrokeOperation::Add      ? lookup::addStrokeEntry(context.userDir, entry.value())
-        : operation == StrokeOperation::Modify ? lookup::modifyStrokeEntry(context.userDir, entry.value(), confirmation(line, context))
-                                               : lookup::deleteStrokeEntry(context.userDir, entry.value().code, confirmation(line, context)));
+    return reportEdit(
+        context, operation == StrokeOperation::Add ? lookup::addStrokeEntry(context.userDir, entry.value())
+                 : operation == StrokeOperation::Modify
+                     ? lookup::modifyStrokeEntry(context.userDir, entry.value(), confirmation(line, context))
+                     : lookup::deleteStrokeEntry(context.userDir, entry.value().code, confirmation(line, context)));
 }
 
 int runAddStroke(const CommandLine& l, QueryContext& c) { return runStrokeOperation(l, c, StrokeOperation::Add); }
@@ -74,7 +76,8 @@ lumenar::Result<lookup::UserRadicalFields, int> radicalFields(const CommandLine&
     fields.codeText = line.option("code").value_or("");
     if (const auto key = line.option("key")) {
         fields.chosenKey = lookup::RadicalKey::fromText(*key);
-        if (!fields.chosenKey) return Fields::failure(usageError(context, "--key needs a radical key of four characters"));
+        if (!fields.chosenKey)
+            return Fields::failure(usageError(context, "--key needs a radical key of four characters"));
     }
     if (const auto remaining = line.option("remaining")) {
         const auto checked = lookup::checkUserRadicalRemainingField(*remaining);

@@ -65,8 +65,8 @@ inline StrokeRecord toStrokeRecord(const StrokeLine& line) {
 
 // The record file bytes of the lines, scrambled.
 inline std::vector<std::uint8_t> strokeRecordFileBytes(std::span<const StrokeLine> lines) {
-    return fileBytes(lines, [](const StrokeLine& line) { return encodeStrokeRecord(toStrokeRecord(line)); },
-                     Scrambled::Yes);
+    return fileBytes(
+        lines, [](const StrokeLine& line) { return encodeStrokeRecord(toStrokeRecord(line)); }, Scrambled::Yes);
 }
 
 inline std::vector<std::uint8_t> strokeIndexFileBytes(std::span<const StrokeIndexEntry> entries) {

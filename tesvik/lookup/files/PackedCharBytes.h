@@ -22,8 +22,8 @@ constexpr std::uint32_t readUint32Le(std::span<const std::uint8_t, 4> b) {
 }
 
 constexpr std::array<std::uint8_t, 4> uint32LeBytes(std::uint32_t v) {
-    return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-            static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
+    return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
+            static_cast<std::uint8_t>(v >> 24)};
 }
 
 constexpr chars::PackedChar readPackedChar(std::span<const std::uint8_t, 4> b) {
@@ -33,8 +33,8 @@ constexpr chars::PackedChar readPackedChar(std::span<const std::uint8_t, 4> b) {
 }
 
 constexpr std::array<std::uint8_t, 4> packedCharBytes(chars::PackedChar v) {
-    return {static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24),
-            static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)};
+    return {static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v),
+            static_cast<std::uint8_t>(v >> 8)};
 }
 
 }  // namespace tesvik::lookup

@@ -39,8 +39,7 @@ std::optional<std::uint64_t> regularFileLength(std::FILE* file, int& err) {
 
 }  // namespace
 
-lumenar::Result<RecordFile, RecordFileError> RecordFile::open(const std::filesystem::path& path,
-                                                              std::size_t recordSize,
+lumenar::Result<RecordFile, RecordFileError> RecordFile::open(const std::filesystem::path& path, std::size_t recordSize,
                                                               Scrambled scrambled) {
     using R = lumenar::Result<RecordFile, RecordFileError>;
     errno = 0;
@@ -73,8 +72,7 @@ bool RecordFile::readRecord(std::uint64_t n, std::span<std::uint8_t> out) {
     return true;
 }
 
-std::optional<std::vector<std::uint8_t>> RecordFile::readRecords(std::uint64_t first,
-                                                                 std::uint64_t count) {
+std::optional<std::vector<std::uint8_t>> RecordFile::readRecords(std::uint64_t first, std::uint64_t count) {
     if (first > recordCount_ || count > recordCount_ - first) return std::nullopt;
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count * recordSize_));
     if (!readRecordsInto(first, count, bytes)) return std::nullopt;
@@ -89,8 +87,7 @@ bool RecordFile::readRecordsInto(std::uint64_t first, std::uint64_t count, std::
     return true;
 }
 
-lumenar::Result<std::vector<std::uint8_t>, RecordFileError> readFileBytes(
-    const std::filesystem::path& path) {
+lumenar::Result<std::vector<std::uint8_t>, RecordFileError> readFileBytes(const std::filesystem::path& path) {
     using R = lumenar::Result<std::vector<std::uint8_t>, RecordFileError>;
     auto file = RecordFile::open(path, 1, Scrambled::No);
     if (!file) return R::failure(file.error());

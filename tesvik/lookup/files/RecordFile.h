@@ -31,8 +31,7 @@ struct RecordFileError {
 // Scrambled files are unscrambled as they are read.
 class RecordFile {
 public:
-    static lumenar::Result<RecordFile, RecordFileError> open(const std::filesystem::path& path,
-                                                             std::size_t recordSize,
+    static lumenar::Result<RecordFile, RecordFileError> open(const std::filesystem::path& path, std::size_t recordSize,
                                                              Scrambled scrambled);
 
     std::size_t recordSize() const { return recordSize_; }
@@ -66,10 +65,9 @@ private:
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
 
-    RecordFile(std::unique_ptr<std::FILE, FileCloser> file, std::size_t recordSize,
-               std::uint64_t recordCount, Scrambled scrambled)
-        : file_(std::move(file)), recordSize_(recordSize), recordCount_(recordCount),
-          scrambled_(scrambled) {}
+    RecordFile(std::unique_ptr<std::FILE, FileCloser> file, std::size_t recordSize, std::uint64_t recordCount,
+               Scrambled scrambled)
+        : file_(std::move(file)), recordSize_(recordSize), recordCount_(recordCount), scrambled_(scrambled) {}
 
     bool readAt(std::uint64_t offset, std::span<std::uint8_t> out);
 
@@ -85,8 +83,7 @@ private:
 // The whole byte content of a file (for the source tables, which are edited
 // as a whole). Missing is reported as such, so that callers can tell it from
 // an empty file.
-lumenar::Result<std::vector<std::uint8_t>, RecordFileError> readFileBytes(
-    const std::filesystem::path& path);
+lumenar::Result<std::vector<std::uint8_t>, RecordFileError> readFileBytes(const std::filesystem::path& path);
 
 // Replaces the file's content with bytes through a temporary file beside it,
 // synced and renamed over the old one, so a failure part-way leaves the old

@@ -52,8 +52,7 @@ lumenar::Status<Message> writeIndexPair(const UserTableFiles& files, const Index
     return {};
 }
 
-UserTableEdit storeUserTable(const UserTableFiles& files, std::span<const std::uint8_t> changedTable,
-                             Message success) {
+UserTableEdit storeUserTable(const UserTableFiles& files, std::span<const std::uint8_t> changedTable, Message success) {
     const FileSnapshot before[] = {FileSnapshot::of(files.table), FileSnapshot::of(files.index),
                                    FileSnapshot::of(files.records)};
     auto failed = [&](Message failure) {

@@ -40,9 +40,7 @@ struct UserTableFiles {
     std::function<IndexPairBytes(std::span<const std::uint8_t> table)> derive;
 };
 
-inline UserTableEdit refusedEdit(std::vector<Message> messages) {
-    return UserTableEdit::failure(std::move(messages));
-}
+inline UserTableEdit refusedEdit(std::vector<Message> messages) { return UserTableEdit::failure(std::move(messages)); }
 
 // The table's bytes, created empty on disk when it is missing. A table that
 // cannot be read or created refuses with "内部文件错误！", followed by
@@ -56,8 +54,7 @@ lumenar::Status<Message> writeIndexPair(const UserTableFiles& files, const Index
 
 // Writes changedTable and the pair derived from it, then returns success. On
 // a failure the table and pair are restored and the failure returned.
-UserTableEdit storeUserTable(const UserTableFiles& files, std::span<const std::uint8_t> changedTable,
-                             Message success);
+UserTableEdit storeUserTable(const UserTableFiles& files, std::span<const std::uint8_t> changedTable, Message success);
 
 // Rebuilds the pair from the table on disk. A missing table is reported as
 // its full path followed by "文件不存在，请先找到该文件！".

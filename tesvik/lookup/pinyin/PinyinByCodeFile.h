@@ -21,7 +21,7 @@
 namespace tesvik::lookup {
 
 struct PinyinCodeRecord {
-    chars::PackedChar radical = 0;             // 0 when the field does not hold a code
+    chars::PackedChar radical = 0;  // 0 when the field does not hold a code
     bool hasReadings = false;
     std::vector<std::string> readings;  // as written, e.g. "zhang1"
 };

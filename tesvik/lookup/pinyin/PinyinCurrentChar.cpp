@@ -1,8 +1,8 @@
 #include "tesvik/lookup/pinyin/PinyinCurrentChar.h"
 
 #include "tesvik/chars/BuiltInTables.h"
-#include "tesvik/lookup/pinyin/PinyinSearch.h"
 #include "tesvik/chars/PuaTables.h"
+#include "tesvik/lookup/pinyin/PinyinSearch.h"
 
 #include <optional>
 

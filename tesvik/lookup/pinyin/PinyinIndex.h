@@ -52,7 +52,9 @@ private:
     explicit PinyinIndex(std::string bytes) : bytes_(std::move(bytes)) {}
 
     std::size_t recordCount() const { return bytes_.size() / kRecordSize; }
-    std::string_view record(std::size_t n) const { return std::string_view(bytes_).substr(n * kRecordSize, kRecordSize); }
+    std::string_view record(std::size_t n) const {
+        return std::string_view(bytes_).substr(n * kRecordSize, kRecordSize);
+    }
     void buildLetterTable(std::uint32_t bound);
     std::uint32_t endCounterAfter(char letter) const;
     std::uint32_t cumulativeEnd(std::size_t n) const;

@@ -30,12 +30,18 @@ std::string_view trimmed(std::string_view text) {
 
 std::string_view toneDigits(PinyinTone tone) {
     switch (tone) {
-        case PinyinTone::First: return "1";
-        case PinyinTone::Second: return "2";
-        case PinyinTone::Third: return "3";
-        case PinyinTone::Fourth: return "4";
-        case PinyinTone::Neutral: return "0";
-        case PinyinTone::Any: return "01234";
+        case PinyinTone::First:
+            return "1";
+        case PinyinTone::Second:
+            return "2";
+        case PinyinTone::Third:
+            return "3";
+        case PinyinTone::Fourth:
+            return "4";
+        case PinyinTone::Neutral:
+            return "0";
+        case PinyinTone::Any:
+            return "01234";
     }
     return "";
 }

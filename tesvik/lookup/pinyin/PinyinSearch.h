@@ -23,9 +23,9 @@ enum class PinyinTone { First = 0, Second, Third, Fourth, Neutral, Any };
 
 // The query text as typed, checked before a query runs.
 struct PinyinTextCheck {
-    std::string lowered;                   // the text lower-cased
-    std::optional<std::size_t> badAt;      // first character outside a-z
-    std::optional<Message> error;          // InvalidPinyin with the text
+    std::string lowered;               // the text lower-cased
+    std::optional<std::size_t> badAt;  // first character outside a-z
+    std::optional<Message> error;      // InvalidPinyin with the text
 };
 PinyinTextCheck checkPinyinText(std::string_view text);
 

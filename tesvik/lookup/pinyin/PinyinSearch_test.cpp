@@ -82,15 +82,15 @@ TEST(PinyinSearch, ZhangWithTheFirstToneListsZhang1) {
 }
 
 TEST(PinyinSearch, LvAndJvSearchTheirOwnKeys) {
-    EXPECT_TRUE(lists(search("lv", PinyinTone::Fourth), 0x7EFF));   // 绿
-    EXPECT_TRUE(lists(search("jv", PinyinTone::Second), 0x5C40));   // 局
+    EXPECT_TRUE(lists(search("lv", PinyinTone::Fourth), 0x7EFF));  // 绿
+    EXPECT_TRUE(lists(search("jv", PinyinTone::Second), 0x5C40));  // 局
     EXPECT_EQ(search("jv", PinyinTone::Second), search("ju", PinyinTone::Second));
 }
 
 TEST(PinyinSearch, AnyToneListsTonesZeroToFourInOrderEachCharacterOnce) {
     std::vector<std::vector<PinyinResult>> byTone;
-    for (PinyinTone t : {PinyinTone::Neutral, PinyinTone::First, PinyinTone::Second, PinyinTone::Third,
-                         PinyinTone::Fourth}) {
+    for (PinyinTone t :
+         {PinyinTone::Neutral, PinyinTone::First, PinyinTone::Second, PinyinTone::Third, PinyinTone::Fourth}) {
         byTone.push_back(search("ma", t));
     }
     const auto any = search("ma", PinyinTone::Any);
@@ -124,11 +124,12 @@ TEST(PinyinSearch, SupplementaryReadingsAreListedThroughThePrivateUseArea) {
     // the set are left out.
     const auto results = search("shao", PinyinTone::Fourth);
     EXPECT_TRUE(lists(results, 0xE05C));
-    EXPECT_FALSE(std::any_of(results.begin(), results.end(), [](const PinyinResult& r) { return chars::isPackedPair(r.value); }));
+    EXPECT_FALSE(std::any_of(results.begin(), results.end(),
+                             [](const PinyinResult& r) { return chars::isPackedPair(r.value); }));
 }
 
 TEST(PinyinGrid, CompatibilityTwinFollowsItsUnifiedIdeograph) {
-    const std::vector<PinyinResult> du = {{0x90FD, '0'}};   // 都
+    const std::vector<PinyinResult> du = {{0x90FD, '0'}};    // 都
     const std::vector<PinyinResult> lang = {{0x90DE, '0'}};  // 郎
     EXPECT_EQ(pinyinGridItems(du, false), du);
     EXPECT_EQ(pinyinGridItems(lang, false), (std::vector<PinyinResult>{{0x90DE, '0'}, {0xF92C, 0}}));
@@ -142,9 +143,9 @@ TEST(PinyinGrid, CompatibilityTwinFollowsItsUnifiedIdeograph) {
 }
 
 TEST(PinyinGrid, OutsideGbkKeepsExtensionAAndPrivateUseCharacters) {
-    const std::vector<PinyinResult> results = {{0x4E00, '0'}, {0x3405, '1'}, {0xE05C, '3'}, {0x9FBB, '0'}, {0x9FBC, '0'}};
-    EXPECT_EQ(pinyinGridItems(results, true),
-              (std::vector<PinyinResult>{{0x3405, '1'}, {0xE05C, '3'}, {0x9FBC, '0'}}));
+    const std::vector<PinyinResult> results = {
+        {0x4E00, '0'}, {0x3405, '1'}, {0xE05C, '3'}, {0x9FBB, '0'}, {0x9FBC, '0'}};
+    EXPECT_EQ(pinyinGridItems(results, true), (std::vector<PinyinResult>{{0x3405, '1'}, {0xE05C, '3'}, {0x9FBC, '0'}}));
     EXPECT_EQ(pinyinGridItems(results, false), results);
 }
 

@@ -24,15 +24,18 @@ public:
     explicit StoredCharQuery(const RadicalCharQuery& query) {
         const std::string remainingText = std::to_string(query.remaining);
         const bool anyRemaining = remainingText == "0" && !query.strokes.empty();
-        const std::string remaining =
-            anyRemaining ? "" : remainingText.size() == 1 ? "0" + remainingText : remainingText;
+        const std::string remaining = anyRemaining                ? ""
+                                      : remainingText.size() == 1 ? "0" + remainingText
+                                                                  : remainingText;
         impossible_ = remaining.size() > 2 || query.strokes.size() > kStrokesLength;
         if (impossible_) return;
         pattern_.require(0, storedForm(remaining));
         pattern_.require(kStrokesOffset - kRemainingOffset, storedForm(query.strokes));
     }
 
-    bool accepts(StoredRecord stored) const { return !impossible_ && pattern_.matches(stored.data() + kRemainingOffset); }
+    bool accepts(StoredRecord stored) const {
+        return !impossible_ && pattern_.matches(stored.data() + kRemainingOffset);
+    }
 
 private:
     StoredPattern<kStrokesOffset + kStrokesLength - kRemainingOffset> pattern_;
@@ -46,9 +49,8 @@ Message readFailure(const std::filesystem::path& path) {
 
 // Appends the matching records of one index pair. Returns the message that
 // stops the search, if any; whether a missing file is one depends on the pair.
-std::optional<Message> appendMatches(const RadicalIndexPair& pair, const RadicalKey& key,
-                                     const StoredCharQuery& query, bool shipped,
-                                     std::vector<RadicalCharCandidate>& out) {
+std::optional<Message> appendMatches(const RadicalIndexPair& pair, const RadicalKey& key, const StoredCharQuery& query,
+                                     bool shipped, std::vector<RadicalCharCandidate>& out) {
     auto indexFile = RecordFile::open(pair.index, kRadicalIndexEntrySize, Scrambled::No);
     if (!indexFile) return shipped ? std::optional(message(MessageId::DataFilesMissing)) : std::nullopt;
     const auto indexBytes = indexFile->readAllRecords();

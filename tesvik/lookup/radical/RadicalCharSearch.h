@@ -18,9 +18,9 @@ namespace tesvik::lookup {
 
 // The radical lookup page's fields.
 struct RadicalCharQuery {
-    unsigned remaining = 0;      // strokes outside the radical; 0 means not given
-    std::string strokes;         // up to three first strokes, then the last one
-    bool outsideGbkOnly = false; // show only characters outside 0x4E00..0x9FBB
+    unsigned remaining = 0;       // strokes outside the radical; 0 means not given
+    std::string strokes;          // up to three first strokes, then the last one
+    bool outsideGbkOnly = false;  // show only characters outside 0x4E00..0x9FBB
 };
 
 struct RadicalCharCandidate {
@@ -49,8 +49,7 @@ struct RadicalCharSearchResult {
 // missing shipped file stops the search with "内部文件丢失，请重新安装本软件。" and
 // nothing kept; a user pair that is missing or empty adds nothing. Ranges
 // that reach past the end of a record file stop at its last whole record.
-RadicalCharSearchResult searchByRadical(
-    const std::filesystem::path& dataDir, const std::filesystem::path& userDir,
-    const std::optional<RadicalKey>& key, const RadicalCharQuery& query);
+RadicalCharSearchResult searchByRadical(const std::filesystem::path& dataDir, const std::filesystem::path& userDir,
+                                        const std::optional<RadicalKey>& key, const RadicalCharQuery& query);
 
 }  // namespace tesvik::lookup

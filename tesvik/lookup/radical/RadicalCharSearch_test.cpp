@@ -15,15 +15,9 @@ namespace {
 using namespace fixtures;
 
 const std::vector<RadicalCharLine> kShipped{
-    {"01B1", 0x4E01, "01", "5"},
-    {"03AA", 0x6C35, "00", ""},
-    {"03AA", 0x6C40, "02", "12"},
-    {"03AA", 0x6C49, "02", "54"},
-    {"03AA", 0x6C5F, "03", "121"},
-    {"03AA", 0x6C60, "03", "525"},
-    {"03AA", 0x6F22, "12", "2514"},
-    {"03AA", 0xD840DC00, "12", "2513"},
-    {"04E1", 0x706B, "00", ""},
+    {"01B1", 0x4E01, "01", "5"},    {"03AA", 0x6C35, "00", ""},         {"03AA", 0x6C40, "02", "12"},
+    {"03AA", 0x6C49, "02", "54"},   {"03AA", 0x6C5F, "03", "121"},      {"03AA", 0x6C60, "03", "525"},
+    {"03AA", 0x6F22, "12", "2514"}, {"03AA", 0xD840DC00, "12", "2513"}, {"04E1", 0x706B, "00", ""},
 };
 
 const std::vector<RadicalCharLine> kUser{
@@ -67,17 +61,17 @@ TEST_P(RadicalCharSearchTest, ListsShippedThenUserCharacters) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RadicalCharSearchTest,
-    ::testing::Values(
-        CharSearchCase{"remaining_0_without_strokes_lists_count_00", "03AA", 0, "", {0x6C35, 0xE235}},
-        CharSearchCase{"remaining_0_with_strokes_takes_any_count", "03AA", 0, "1", {0x6C40, 0x6C5F, 0xE234}},
-        CharSearchCase{"one_digit_remaining_matches_0d", "03AA", 3, "", {0x6C5F, 0x6C60, 0xE234}},
-        CharSearchCase{"remaining_and_strokes_together", "03AA", 3, "12", {0x6C5F, 0xE234}},
-        CharSearchCase{"four_strokes_must_all_be_equal", "03AA", 12, "2514", {0x6F22}},
-        CharSearchCase{"strokes_are_a_prefix", "03AA", 12, "251", {0x6F22, 0xD840DC00}},
-        CharSearchCase{"other_radicals_are_not_listed", "04E1", 0, "", {0x706B}},
-        CharSearchCase{"unknown_key_lists_nothing", "05A1", 0, "", {}},
-        CharSearchCase{"three_digit_remaining_lists_nothing", "03AA", 123, "", {}},
-        CharSearchCase{"five_strokes_list_nothing", "03AA", 0, "25141", {}}),
+    ::testing::Values(CharSearchCase{"remaining_0_without_strokes_lists_count_00", "03AA", 0, "", {0x6C35, 0xE235}},
+                      CharSearchCase{
+                          "remaining_0_with_strokes_takes_any_count", "03AA", 0, "1", {0x6C40, 0x6C5F, 0xE234}},
+                      CharSearchCase{"one_digit_remaining_matches_0d", "03AA", 3, "", {0x6C5F, 0x6C60, 0xE234}},
+                      CharSearchCase{"remaining_and_strokes_together", "03AA", 3, "12", {0x6C5F, 0xE234}},
+                      CharSearchCase{"four_strokes_must_all_be_equal", "03AA", 12, "2514", {0x6F22}},
+                      CharSearchCase{"strokes_are_a_prefix", "03AA", 12, "251", {0x6F22, 0xD840DC00}},
+                      CharSearchCase{"other_radicals_are_not_listed", "04E1", 0, "", {0x706B}},
+                      CharSearchCase{"unknown_key_lists_nothing", "05A1", 0, "", {}},
+                      CharSearchCase{"three_digit_remaining_lists_nothing", "03AA", 123, "", {}},
+                      CharSearchCase{"five_strokes_list_nothing", "03AA", 0, "25141", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RadicalPairs, NoCurrentRadicalListsNothing) { EXPECT_TRUE(search(std::nullopt, {}).empty()); }
@@ -114,7 +108,8 @@ TEST_F(RadicalPairs, MissingOrEmptyUserPairAddsNothing) {
 
 TEST_F(RadicalPairs, RangePastTheEndStopsAtTheLastWholeRecord) {
     // The index promises records 1..20 for 03AA; the file holds 9 and a half.
-    const std::vector<RadicalIndexEntry> index{{radicalKey("01B1"), 0}, {radicalKey("03AA"), 1}, {kRadicalIndexEndKey, 20}};
+    const std::vector<RadicalIndexEntry> index{
+        {radicalKey("01B1"), 0}, {radicalKey("03AA"), 1}, {kRadicalIndexEndKey, 20}};
     writeBytes(data.path() / ShippedRadicalIndexFileName, radicalIndexBytes(index));
     auto records = radicalRecordFileBytes(kShipped);
     records.resize(records.size() + 5, 0);

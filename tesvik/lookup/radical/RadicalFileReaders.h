@@ -11,18 +11,16 @@
 #include <vector>
 
 #include "common/Result.h"
-#include "tesvik/lookup/radical/RadicalRecords.h"
 #include "tesvik/lookup/files/RecordFile.h"
+#include "tesvik/lookup/radical/RadicalRecords.h"
 
 namespace tesvik::lookup {
 
 // Every whole record of newmb.dat, unscrambled, in file order.
-lumenar::Result<std::vector<RadicalTableRecord>, RecordFileError> readRadicalTable(
-    const std::filesystem::path& path);
+lumenar::Result<std::vector<RadicalTableRecord>, RecordFileError> readRadicalTable(const std::filesystem::path& path);
 
 // Every whole entry of a radical-key index, in file order.
-lumenar::Result<std::vector<RadicalIndexEntry>, RecordFileError> readRadicalIndex(
-    const std::filesystem::path& path);
+lumenar::Result<std::vector<RadicalIndexEntry>, RecordFileError> readRadicalIndex(const std::filesystem::path& path);
 
 // The whole entries of a radical-key index's bytes.
 std::vector<RadicalIndexEntry> decodeRadicalIndex(std::span<const std::uint8_t> bytes);

@@ -75,15 +75,18 @@ const std::vector<RadicalIndexEntry> kThreeKeys{
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RadicalKeyRangeTest,
-    ::testing::Values(
-        RangeCase{"first", kThreeKeys, "01B1", 12, {0, 4}},
-        RangeCase{"middle", kThreeKeys, "03AA", 12, {4, 9}},
-        RangeCase{"last_before_terminator", kThreeKeys, "03AB", 12, {9, 12}},
-        RangeCase{"unknown_key_is_empty", kThreeKeys, "05A1", 12, {0, 0}},
-        RangeCase{"range_past_end_stops_at_last_whole_record", kThreeKeys, "03AB", 10, {9, 10}},
-        RangeCase{"range_wholly_past_end_is_empty", kThreeKeys, "03AB", 7, {7, 7}},
-        RangeCase{"truncated_index_runs_to_file_end", {{radicalKey("03AA"), 2}}, "03AA", 6, {2, 6}},
-        RangeCase{"first_key_wins", {{radicalKey("03AA"), 0}, {radicalKey("03AA"), 3}, {kRadicalIndexEndKey, 5}}, "03AA", 5, {0, 3}}),
+    ::testing::Values(RangeCase{"first", kThreeKeys, "01B1", 12, {0, 4}},
+                      RangeCase{"middle", kThreeKeys, "03AA", 12, {4, 9}},
+                      RangeCase{"last_before_terminator", kThreeKeys, "03AB", 12, {9, 12}},
+                      RangeCase{"unknown_key_is_empty", kThreeKeys, "05A1", 12, {0, 0}},
+                      RangeCase{"range_past_end_stops_at_last_whole_record", kThreeKeys, "03AB", 10, {9, 10}},
+                      RangeCase{"range_wholly_past_end_is_empty", kThreeKeys, "03AB", 7, {7, 7}},
+                      RangeCase{"truncated_index_runs_to_file_end", {{radicalKey("03AA"), 2}}, "03AA", 6, {2, 6}},
+                      RangeCase{"first_key_wins",
+                                {{radicalKey("03AA"), 0}, {radicalKey("03AA"), 3}, {kRadicalIndexEndKey, 5}},
+                                "03AA",
+                                5,
+                                {0, 3}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RadicalKeyRange, BackwardsRangeHasNoRecords) {
@@ -115,11 +118,10 @@ TEST(UserRadicalRegeneration, GroupsRunsOfKeysAndCountsTheTotal) {
                                             {0xE003, "03AA", "05", "25"},
                                             {0xE004, "03ab", "01", "4"}};
     const auto pair = buildUserRadicalPair(userRadicalTableBytes(rows));
-    EXPECT_EQ(decodeRadicalIndex(pair.index),
-              (std::vector<RadicalIndexEntry>{{radicalKey("01B1"), 0},
-                                              {radicalKey("03AA"), 1},
-                                              {radicalKey("03ab"), 3},
-                                              {kRadicalIndexEndKey, 4}}));
+    EXPECT_EQ(
+        decodeRadicalIndex(pair.index),
+        (std::vector<RadicalIndexEntry>{
+            {radicalKey("01B1"), 0}, {radicalKey("03AA"), 1}, {radicalKey("03ab"), 3}, {kRadicalIndexEndKey, 4}}));
     EXPECT_EQ(pair.records.size(), 4 * kRadicalRecordSize);
 }
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "tesvik/lookup/files/IndexFixtures_testing.h"
+#include "tesvik/lookup/files/Scrambling.h"
 #include "tesvik/lookup/radical/RadicalFileNames.h"
 #include "tesvik/lookup/radical/RadicalRecords.h"
-#include "tesvik/lookup/files/Scrambling.h"
 
 namespace tesvik::lookup::fixtures {
 
@@ -93,8 +93,8 @@ struct UserRadicalLine {
 
 inline std::vector<std::uint8_t> userRadicalTableBytes(std::span<const UserRadicalLine> lines) {
     return fileBytes(lines, [](const UserRadicalLine& line) {
-        return encodeUserRadicalRow(UserRadicalRow{line.character, '0', radicalKey(line.key),
-                                                   padded<2>(line.remaining), padded<4>(line.strokes)});
+        return encodeUserRadicalRow(UserRadicalRow{line.character, '0', radicalKey(line.key), padded<2>(line.remaining),
+                                                   padded<4>(line.strokes)});
     });
 }
 

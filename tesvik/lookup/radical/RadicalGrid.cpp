@@ -12,7 +12,7 @@ bool isInitialState(const RadicalCharQuery& query) { return query.remaining == 0
 }  // namespace
 
 std::vector<chars::PackedChar> radicalGridItems(const CurrentRadical& current, const RadicalCharQuery& query,
-                                         const std::vector<RadicalCharCandidate>& kept) {
+                                                const std::vector<RadicalCharCandidate>& kept) {
     std::vector<chars::PackedChar> items;
     if (isInitialState(query) && current.radical != 0) {
         items.push_back(current.radical);

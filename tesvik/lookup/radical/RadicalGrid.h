@@ -18,6 +18,6 @@ namespace tesvik::lookup {
 // - in that state with no candidate at all, the radical followed by the
 //   ideograph of the same shape when the radical has one.
 std::vector<chars::PackedChar> radicalGridItems(const CurrentRadical& current, const RadicalCharQuery& query,
-                                         const std::vector<RadicalCharCandidate>& kept);
+                                                const std::vector<RadicalCharCandidate>& kept);
 
 }  // namespace tesvik::lookup

@@ -37,8 +37,8 @@ lumenar::Result<std::string, RadicalFieldRefusal> checkRadicalPinyinField(std::s
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
     const auto bad = std::find_if(lowered.begin(), lowered.end(), [](char c) { return c < 'a' || c > 'z'; });
     if (bad != lowered.end()) {
-        return R::failure({radicalMessageWith(MessageId::InvalidPinyin, lowered),
-                           static_cast<std::size_t>(bad - lowered.begin())});
+        return R::failure(
+            {radicalMessageWith(MessageId::InvalidPinyin, lowered), static_cast<std::size_t>(bad - lowered.begin())});
     }
     return lowered;
 }

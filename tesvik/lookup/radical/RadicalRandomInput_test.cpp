@@ -46,7 +46,8 @@ public:
         std::vector<RadicalIndexEntry> entries(below(maxEntries + 1));
         for (auto& e : entries) {
             e.key = radicalKey(text(4) + "    ");
-            e.firstRecord = below(4) == 0 ? static_cast<std::uint32_t>(random_()) : static_cast<std::uint32_t>(below(40));
+            e.firstRecord =
+                below(4) == 0 ? static_cast<std::uint32_t>(random_()) : static_cast<std::uint32_t>(below(40));
         }
         auto out = radicalIndexBytes(entries);
         out.resize(out.size() + below(kRadicalIndexEntrySize), 0x30);
@@ -80,12 +81,14 @@ TEST(RadicalRandomInput, ReadersAndSearchesStayInsideTheFiles) {
 
         const RadicalQuery radicalQuery{random.text(3), random.text(2), random.text(3)};
         const auto radicals = searchRadicals(dir.path(), radicalQuery);
-        EXPECT_LE(radicals.size(), std::filesystem::file_size(dir.path() / RadicalTableFileName) / kRadicalTableRecordSize);
+        EXPECT_LE(radicals.size(),
+                  std::filesystem::file_size(dir.path() / RadicalTableFileName) / kRadicalTableRecordSize);
 
         const RadicalCharQuery charQuery{static_cast<unsigned>(random.below(15)), random.text(2), random.below(2) == 0};
         const auto found = searchByRadical(dir.path(), dir.path(), radicalKey(random.text(4) + "    "), charQuery);
         const std::size_t wholeRecords =
-            (std::filesystem::exists(shipped.records) ? std::filesystem::file_size(shipped.records) : 0) / kRadicalRecordSize +
+            (std::filesystem::exists(shipped.records) ? std::filesystem::file_size(shipped.records) : 0) /
+                kRadicalRecordSize +
             (std::filesystem::exists(user.records) ? std::filesystem::file_size(user.records) : 0) / kRadicalRecordSize;
         EXPECT_LE(found.kept.size(), wholeRecords);
     }
@@ -103,8 +106,8 @@ TEST(RadicalRandomInput, TableEditsAndRegenerationKeepWholeRows) {
         const UserRadicalEntry entry{code, "E000", radicalKey(random.text(4) + "    "),
                                      static_cast<unsigned>(random.below(100)), random.text(4)};
         const bool done = random.below(3) == 0   ? addRadicalEntry(dir.path(), entry).ok()
-                             : random.below(2) == 0 ? modifyRadicalEntry(dir.path(), entry, yes).ok()
-                                                    : deleteRadicalEntry(dir.path(), code, yes).ok();
+                          : random.below(2) == 0 ? modifyRadicalEntry(dir.path(), entry, yes).ok()
+                                                 : deleteRadicalEntry(dir.path(), code, yes).ok();
         const auto after = readBytes(tablePath);
         if (done) {
             EXPECT_EQ(after.size() % kUserRadicalRowSize, before.size() % kUserRadicalRowSize);

@@ -28,8 +28,7 @@ std::string UserRadicalRow::sortText() const {
     return text;
 }
 
-std::string userRadicalInsertText(const RadicalKey& key, std::array<char, 2> remaining,
-                                  std::string_view strokes) {
+std::string userRadicalInsertText(const RadicalKey& key, std::array<char, 2> remaining, std::string_view strokes) {
     std::string text(key.text());
     text.append(remaining.data(), remaining.size());
     text.append(strokes);

@@ -40,9 +40,9 @@ inline constexpr RadicalKey kRadicalIndexEndKey{{'f', 'e', 'n', 'd'}};
 // One radical of newmb.dat.
 struct RadicalTableRecord {
     chars::PackedChar radical = 0;
-    std::array<char, 2> count{};      // the radical's own stroke count, two digits
-    std::array<char, 20> strokes{};   // its stroke order, "1".."5"
-    std::array<char, 6> pinyin{};     // lower-case letters
+    std::array<char, 2> count{};     // the radical's own stroke count, two digits
+    std::array<char, 20> strokes{};  // its stroke order, "1".."5"
+    std::array<char, 6> pinyin{};    // lower-case letters
     std::array<char, 2> identifier{};
 
     RadicalKey key() const { return RadicalKey{{count[0], count[1], identifier[0], identifier[1]}}; }
@@ -68,11 +68,11 @@ struct RadicalRecord {
 
 // One row of the user radical source table buzibuzishoumb.txt.
 struct UserRadicalRow {
-    chars::PackedChar character = 0;          // 00 00 lo hi for the user's characters
+    chars::PackedChar character = 0;  // 00 00 lo hi for the user's characters
     char marker = '0';
     RadicalKey key;
-    std::array<char, 2> remaining{};   // two digits
-    std::array<char, 4> strokes{};     // as entered, "0"-padded
+    std::array<char, 2> remaining{};  // two digits
+    std::array<char, 4> strokes{};    // as entered, "0"-padded
 
     bool operator==(const UserRadicalRow&) const = default;
 
@@ -83,8 +83,7 @@ struct UserRadicalRow {
 // The text a new row is placed by: its key, its two-digit remaining count and
 // its stroke digits as entered, unpadded. It goes in front of the first row
 // whose sortText() compares greater.
-std::string userRadicalInsertText(const RadicalKey& key, std::array<char, 2> remaining,
-                                  std::string_view strokes);
+std::string userRadicalInsertText(const RadicalKey& key, std::array<char, 2> remaining, std::string_view strokes);
 
 RadicalTableRecord decodeRadicalTableRecord(std::span<const std::uint8_t, kRadicalTableRecordSize> plain);
 std::array<std::uint8_t, kRadicalTableRecordSize> encodeRadicalTableRecord(const RadicalTableRecord& record);

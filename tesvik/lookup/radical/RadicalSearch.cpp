@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string_view>
 
+#include "tesvik/lookup/files/RecordFile.h"
 #include "tesvik/lookup/radical/RadicalFileNames.h"
 #include "tesvik/lookup/radical/RadicalFileReaders.h"
 #include "tesvik/lookup/radical/RadicalStoredField.h"
-#include "tesvik/lookup/files/RecordFile.h"
 
 namespace tesvik::lookup {
 namespace {
@@ -59,7 +59,8 @@ std::vector<RadicalCandidate> searchRadicals(const std::filesystem::path& dataDi
     if (!bytes) return found;
     const StoredRadicalQuery stored(query);
     for (std::size_t offset = 0; offset + kRadicalTableRecordSize <= bytes->size(); offset += kRadicalTableRecordSize) {
-        const std::span<const std::uint8_t, kRadicalTableRecordSize> record(bytes->data() + offset, kRadicalTableRecordSize);
+        const std::span<const std::uint8_t, kRadicalTableRecordSize> record(bytes->data() + offset,
+                                                                            kRadicalTableRecordSize);
         if (stored.matches(record)) found.push_back(candidateOf(record));
     }
     return found;

@@ -31,8 +31,7 @@ struct RadicalCandidate {
 // order. A criterion longer than its field (strokes over 20, pinyin over 6,
 // count over 2) matches nothing. An all-empty query, or a radical table that
 // cannot be read, gives an empty list.
-std::vector<RadicalCandidate> searchRadicals(const std::filesystem::path& dataDir,
-                                             const RadicalQuery& query);
+std::vector<RadicalCandidate> searchRadicals(const std::filesystem::path& dataDir, const RadicalQuery& query);
 
 // The first radical of dataDir/newmb.dat whose key is key, if any.
 std::optional<RadicalCandidate> radicalWithKey(const std::filesystem::path& dataDir, const RadicalKey& key);

@@ -37,8 +37,9 @@ public:
         std::mt19937 random(1);
         std::vector<RadicalLine> radicals;
         for (std::size_t i = 0; i < kRecordCount; ++i) {
-            radicals.push_back({static_cast<chars::PackedChar>(0x2E80 + i % 0x160), "0" + std::to_string(1 + random() % 9),
-                                randomStrokes(random, 1 + random() % 12), std::string(1 + random() % 6, 'a' + random() % 26),
+            radicals.push_back({static_cast<chars::PackedChar>(0x2E80 + i % 0x160),
+                                "0" + std::to_string(1 + random() % 9), randomStrokes(random, 1 + random() % 12),
+                                std::string(1 + random() % 6, 'a' + random() % 26),
                                 "A" + std::to_string(random() % 10)});
         }
         std::filesystem::create_directories(oneRadical());
@@ -54,8 +55,8 @@ public:
 
 private:
     static RadicalCharLine record(std::mt19937& random, std::string key, std::size_t i) {
-        return {std::move(key), static_cast<chars::PackedChar>(0x4E00 + i % 0x5000), "0" + std::to_string(random() % 10),
-                randomStrokes(random, 4)};
+        return {std::move(key), static_cast<chars::PackedChar>(0x4E00 + i % 0x5000),
+                "0" + std::to_string(random() % 10), randomStrokes(random, 4)};
     }
 
     // Group k of 300 gets a share proportional to 1 / (k + 1), "03AA" first.
@@ -66,10 +67,12 @@ private:
         std::vector<RadicalCharLine> records;
         for (std::size_t k = 0; k < kKeys && records.size() < kRecordCount; ++k) {
             char key[8];
-            std::snprintf(key, sizeof key, "%02zu%c%c", 1 + k % 17, 'A' + static_cast<char>(k / 17 % 26), 'A' + static_cast<char>(k % 26));
+            std::snprintf(key, sizeof key, "%02zu%c%c", 1 + k % 17, 'A' + static_cast<char>(k / 17 % 26),
+                          'A' + static_cast<char>(k % 26));
             const std::string name = k == 0 ? "03AA" : key;
             const auto share = static_cast<std::size_t>(kRecordCount / harmonic / static_cast<double>(k + 1)) + 1;
-            for (std::size_t i = 0; i < share && records.size() < kRecordCount; ++i) records.push_back(record(random, name, i));
+            for (std::size_t i = 0; i < share && records.size() < kRecordCount; ++i)
+                records.push_back(record(random, name, i));
         }
         while (records.size() < kRecordCount) records.push_back(record(random, "17ZZ", records.size()));
         return records;

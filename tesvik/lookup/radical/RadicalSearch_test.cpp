@@ -18,10 +18,8 @@ const std::vector<RadicalLine> kRadicals{
     {0x2F54, "04", "2534", "shui", "A1"},  // 水
     {0x6C35, "03", "441", "shui", "AA"},   // 氵
     {0x2EA1, "04", "4134", "shui", "AB"},  // ⺡
-    {0x2F73, "05", "44534", "xue", "A2"},
-    {0x2F2D, "03", "445", "mian", "AC"},
-    {0x2ED3, "04", "3154", "chang", "C1"},
-    {0x2F00, "01", "1", "yi", "B0"},
+    {0x2F73, "05", "44534", "xue", "A2"},  {0x2F2D, "03", "445", "mian", "AC"},
+    {0x2ED3, "04", "3154", "chang", "C1"}, {0x2F00, "01", "1", "yi", "B0"},
 };
 
 struct RadicalSearchCase {
@@ -42,18 +40,18 @@ TEST_P(RadicalSearchTest, ListsMatchingRadicalsInFileOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RadicalSearchTest,
-    ::testing::Values(
-        RadicalSearchCase{"nothing_given_lists_nothing", {}, {}},
-        RadicalSearchCase{"one_digit_count_matches_0d", {"", "3", ""}, {0x6C35, 0x2F2D}},
-        RadicalSearchCase{"two_digit_count", {"", "03", ""}, {0x6C35, 0x2F2D}},
-        RadicalSearchCase{"strokes_are_a_prefix", {"44", "", ""}, {0x6C35, 0x2F73, 0x2F2D}},
-        RadicalSearchCase{"pinyin_is_a_prefix", {"", "", "shu"}, {0x2F54, 0x6C35, 0x2EA1}},
-        RadicalSearchCase{"strokes_and_pinyin_together", {"44", "", "shui"}, {0x6C35}},
-        RadicalSearchCase{"all_three_together", {"4", "04", "shui"}, {0x2EA1}},
-        RadicalSearchCase{"pinyin_compares_as_given", {"", "", "Shui"}, {}},
-        RadicalSearchCase{"strokes_longer_than_the_field_match_nothing", {"111111111111111111111", "", ""}, {}},
-        RadicalSearchCase{"pinyin_longer_than_the_field_matches_nothing", {"", "", "shuiaaaa"}, {}},
-        RadicalSearchCase{"count_of_three_characters_matches_nothing", {"", "030", ""}, {}}),
+    ::testing::Values(RadicalSearchCase{"nothing_given_lists_nothing", {}, {}},
+                      RadicalSearchCase{"one_digit_count_matches_0d", {"", "3", ""}, {0x6C35, 0x2F2D}},
+                      RadicalSearchCase{"two_digit_count", {"", "03", ""}, {0x6C35, 0x2F2D}},
+                      RadicalSearchCase{"strokes_are_a_prefix", {"44", "", ""}, {0x6C35, 0x2F73, 0x2F2D}},
+                      RadicalSearchCase{"pinyin_is_a_prefix", {"", "", "shu"}, {0x2F54, 0x6C35, 0x2EA1}},
+                      RadicalSearchCase{"strokes_and_pinyin_together", {"44", "", "shui"}, {0x6C35}},
+                      RadicalSearchCase{"all_three_together", {"4", "04", "shui"}, {0x2EA1}},
+                      RadicalSearchCase{"pinyin_compares_as_given", {"", "", "Shui"}, {}},
+                      RadicalSearchCase{
+                          "strokes_longer_than_the_field_match_nothing", {"111111111111111111111", "", ""}, {}},
+                      RadicalSearchCase{"pinyin_longer_than_the_field_matches_nothing", {"", "", "shuiaaaa"}, {}},
+                      RadicalSearchCase{"count_of_three_characters_matches_nothing", {"", "030", ""}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RadicalSearch, CarriesTheRadicalKey) {

@@ -13,8 +13,8 @@ namespace tesvik::lookup {
 
 // The radical the radical lookup page searches under. Starts empty.
 struct CurrentRadical {
-    chars::PackedChar radical = 0;          // 0 when none
-    std::optional<RadicalKey> key;   // empty when none
+    chars::PackedChar radical = 0;  // 0 when none
+    std::optional<RadicalKey> key;  // empty when none
 
     bool operator==(const CurrentRadical&) const = default;
 };

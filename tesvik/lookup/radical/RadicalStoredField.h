@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -23,9 +23,8 @@ namespace tesvik::lookup {
 // The bytes plain is stored as in a record file.
 inline std::string storedForm(std::string_view plain) {
     std::string stored(plain);
-    std::transform(stored.begin(), stored.end(), stored.begin(), [](char c) {
-        return static_cast<char>(scrambleByte(static_cast<std::uint8_t>(c)));
-    });
+    std::transform(stored.begin(), stored.end(), stored.begin(),
+                   [](char c) { return static_cast<char>(scrambleByte(static_cast<std::uint8_t>(c))); });
     return stored;
 }
 

@@ -33,7 +33,8 @@ lumenar::Result<UserRadicalEntry, Refusal> entryOf(const UserRadicalFields& f, C
     const auto code = checkInOrder(f, completeness, RadicalNeed::Required);
     if (!code) return R::failure(code.error());
     // The row holds the count in two digits; a larger one would be filed wrongly.
-    if (f.remaining > 99) return R::failure({message(MessageId::RemainingCountRange), UserRadicalField::RemainingCount});
+    if (f.remaining > 99)
+        return R::failure({message(MessageId::RemainingCountRange), UserRadicalField::RemainingCount});
     return UserRadicalEntry{*code, f.codeText, *f.chosenKey, static_cast<unsigned>(f.remaining), f.strokes};
 }
 

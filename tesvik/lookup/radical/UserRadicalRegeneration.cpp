@@ -8,7 +8,9 @@ namespace tesvik::lookup {
 IndexPairBytes buildUserRadicalPair(std::span<const std::uint8_t> sourceTable) {
     return deriveIndexPair<kUserRadicalRowSize>(
         sourceTable, decodeUserRadicalRow, [](const UserRadicalRow& row) { return row.key; },
-        [](const RadicalKey& key, std::uint32_t first) { return encodeRadicalIndexEntry({key, first}); },
+        [](const RadicalKey& key, std::uint32_t first) {
+            return encodeRadicalIndexEntry({key, first});
+        },
         [](const UserRadicalRow& row) { return encodeRadicalRecord(radicalRecordOf(row)); }, kRadicalIndexEndKey);
 }
 

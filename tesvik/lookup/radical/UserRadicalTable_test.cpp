@@ -69,8 +69,8 @@ TEST_F(UserRadicalTableTest, AddKeepsTheTableInKeyCountStrokeOrder) {
         ASSERT_TRUE(added.ok());
         EXPECT_EQ(shown(added).back().text, "补字按部首管理添加成功！");
     }
-    EXPECT_EQ(rows(), (std::vector<std::string>{"E002 01B1000000", "E004 03AA052500", "E003 03AA052514",
-                                                "E001 03AA120000"}));
+    EXPECT_EQ(rows(),
+              (std::vector<std::string>{"E002 01B1000000", "E004 03AA052500", "E003 03AA052514", "E001 03AA120000"}));
 }
 
 TEST_F(UserRadicalTableTest, AddedCharacterIsFoundInTheInitialStateOfItsRadical) {
@@ -122,7 +122,8 @@ TEST_F(UserRadicalTableTest, DeletingTheOnlyRowLeavesAnEmptyTableAndPair) {
         return true;
     });
     ASSERT_TRUE(deleted.ok());
-    EXPECT_EQ(asked, (std::vector<std::string>{"删除这个字后，您以后将不能再输入这个字，您确认要删除这个字符吗?", "修改提示！"}));
+    EXPECT_EQ(asked, (std::vector<std::string>{"删除这个字后，您以后将不能再输入这个字，您确认要删除这个字符吗?",
+                                               "修改提示！"}));
     EXPECT_EQ(shown(deleted).back().text, "删除该字成功，你将无法用笔顺输入该字！");
     EXPECT_TRUE(readBytes(tablePath()).empty());
     EXPECT_TRUE(readBytes(dir.path() / UserRadicalRecordFileName).empty());
@@ -222,7 +223,7 @@ TEST_F(UserRadicalTableTest, FailedRegenerationPutsTheTableAndItsPairBack) {
 struct FieldCase {
     const char* name;
     UserRadicalFields fields;
-    std::optional<MessageId> add;     // nullopt: accepted
+    std::optional<MessageId> add;  // nullopt: accepted
     std::optional<MessageId> modify;
     std::optional<MessageId> remove;
 };
@@ -259,7 +260,8 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"code_above_private_use", {"F900", kKey, 0, ""}, kCode, kCode, kCode},
         FieldCase{"negative_remaining", {"E234", kKey, -1, ""}, kIncomplete, kBelow, kBelow},
         FieldCase{"no_radical_chosen", {"E234", std::nullopt, 0, ""}, kNoRadical, kNoRadical, {}},
-        FieldCase{"no_radical_comes_before_the_count", {"E234", std::nullopt, 3, "2514"}, kNoRadical, kNoRadical, kBelow},
+        FieldCase{
+            "no_radical_comes_before_the_count", {"E234", std::nullopt, 3, "2514"}, kNoRadical, kNoRadical, kBelow},
         FieldCase{"fewer_remaining_than_strokes", {"E234", kKey, 3, "2514"}, kBelow, kBelow, kBelow},
         FieldCase{"code_comes_first", {"XYZ1", std::nullopt, 3, "2514"}, kCode, kCode, kCode}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -268,7 +270,8 @@ TEST(UserRadicalFieldsEntry, BuildsTheRowFromTheFields) {
     const auto e = checkAddRadicalFields({"e234", kKey, 5, "25"});
     ASSERT_TRUE(e);
     const auto row = encodeUserRadicalRow(userRadicalRowOf(*e));
-    const std::array<std::uint8_t, 16> expected{0, 0, 0x34, 0xE2, '0', '0', '3', 'A', 'A', '0', '5', '2', '5', '0', '0', '\n'};
+    const std::array<std::uint8_t, 16> expected{0,   0,   0x34, 0xE2, '0', '0', '3', 'A',
+                                                'A', '0', '5',  '2',  '5', '0', '0', '\n'};
     EXPECT_EQ(row, expected);
 }
 

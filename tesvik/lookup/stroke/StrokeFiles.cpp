@@ -4,8 +4,7 @@
 
 namespace tesvik::lookup {
 
-lumenar::Result<std::vector<StrokeIndexEntry>, RecordFileError> readStrokeIndex(
-    const std::filesystem::path& path) {
+lumenar::Result<std::vector<StrokeIndexEntry>, RecordFileError> readStrokeIndex(const std::filesystem::path& path) {
     return readWholeRecords<kStrokeIndexEntrySize>(path, Scrambled::No, decodeStrokeIndexEntry);
 }
 

@@ -23,8 +23,7 @@ inline constexpr std::string_view kUserStrokeRecordFileName = "buzinanjianzi.dat
 
 // The entries of a stroke-count index in file order; a trailing partial
 // entry is ignored.
-lumenar::Result<std::vector<StrokeIndexEntry>, RecordFileError> readStrokeIndex(
-    const std::filesystem::path& path);
+lumenar::Result<std::vector<StrokeIndexEntry>, RecordFileError> readStrokeIndex(const std::filesystem::path& path);
 
 // A stroke record file, opened for reading with unscrambling.
 lumenar::Result<RecordFile, RecordFileError> openStrokeRecords(const std::filesystem::path& path);

@@ -21,7 +21,9 @@ class Mutator {
 public:
     explicit Mutator(std::uint32_t seed) : random_(seed) {}
 
-    std::size_t below(std::size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+    std::size_t below(std::size_t n) {
+        return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+    }
     std::uint8_t byte() { return static_cast<std::uint8_t>(below(256)); }
 
     Bytes randomBytes(std::size_t maxLength) {
@@ -36,11 +38,14 @@ public:
             case 0:
                 for (std::size_t i = below(4) + 1; i > 0 && !bytes.empty(); --i) bytes[below(bytes.size())] = byte();
                 break;
-            case 1: bytes.resize(below(bytes.size() + 1)); break;
+            case 1:
+                bytes.resize(below(bytes.size() + 1));
+                break;
             case 2:
                 for (std::size_t i = below(20); i > 0; --i) bytes.push_back(byte());
                 break;
-            default: return randomBytes(bytes.size() + 20);
+            default:
+                return randomBytes(bytes.size() + 20);
         }
         return bytes;
     }
@@ -50,7 +55,8 @@ public:
         std::vector<StrokeIndexEntry> entries(below(60));
         for (auto& entry : entries) {
             const char tens = static_cast<char>('0' + below(8));
-            entry.key = below(10) == 0 ? kStrokeIndexEndKey : StrokeCountKey{{tens, static_cast<char>('0' + below(10))}};
+            entry.key =
+                below(10) == 0 ? kStrokeIndexEndKey : StrokeCountKey{{tens, static_cast<char>('0' + below(10))}};
             entry.firstRecord = static_cast<std::uint32_t>(below(recordCount + 4));
         }
         return fixtures::strokeIndexFileBytes(entries);
@@ -73,7 +79,8 @@ std::vector<fixtures::StrokeLine> validLines() {
     std::vector<fixtures::StrokeLine> lines;
     for (int count = 1; count <= 64; count += (count < 50 ? 1 : 14)) {
         const std::string key = (count < 10 ? "0" : "") + std::to_string(count);
-        for (int i = 0; i < 2; ++i) lines.push_back({static_cast<chars::PackedChar>(0x4E00 + count * 2 + i), key, "25"});
+        for (int i = 0; i < 2; ++i)
+            lines.push_back({static_cast<chars::PackedChar>(0x4E00 + count * 2 + i), key, "25"});
     }
     return lines;
 }

@@ -85,8 +85,7 @@ lumenar::Result<char, Message> strokeDigitForKey(char32_t key, std::string_view 
     return lumenar::Result<char, Message>::failure(withArgument(MessageId::InvalidStrokeKey, strokeKeys));
 }
 
-StrokeFieldUpdate afterStrokeFieldChange(std::string strokes, std::optional<char> typedDigit,
-                                         std::size_t glyphCount) {
+StrokeFieldUpdate afterStrokeFieldChange(std::string strokes, std::optional<char> typedDigit, std::size_t glyphCount) {
     if (glyphCount > kMaxEnteredStrokes) {
         return {std::move(strokes), false, message(MessageId::TenStrokesOnly)};
     }

@@ -42,7 +42,7 @@ void removeLastStroke(std::string& strokes);
 lumenar::Result<char, Message> strokeDigitForKey(char32_t key, std::string_view strokeKeys);
 
 struct StrokeFieldUpdate {
-    std::string strokes;             // the query's strokes after the change
+    std::string strokes;  // the query's strokes after the change
     bool runSearch = false;
     std::optional<Message> message;  // shown instead of searching
 };
@@ -51,11 +51,10 @@ struct StrokeFieldUpdate {
 // typed (if any), cuts strokes to the field's glyph count, and searches when
 // strokes are not empty. More than ten glyphs refuse with "仅限于输入十个笔画信息"
 // and leave strokes unchanged (the page takes the extra glyph out again).
-StrokeFieldUpdate afterStrokeFieldChange(std::string strokes, std::optional<char> typedDigit,
-                                         std::size_t glyphCount);
+StrokeFieldUpdate afterStrokeFieldChange(std::string strokes, std::optional<char> typedDigit, std::size_t glyphCount);
 
 struct CountFieldRefusal {
-    Message message;         // "“%s”不是合法的笔画数，请输入合法的笔画0-9！" with the field's text
+    Message message;  // "“%s”不是合法的笔画数，请输入合法的笔画0-9！" with the field's text
     std::size_t selectFrom;  // the first non-digit, in characters: select from there to the end
 };
 

@@ -70,7 +70,7 @@ TEST(StrokeField, ChangeAppendsTheTypedDigitAndFollowsTheGlyphCount) {
     const std::vector<Case> cases = {
         {"12", '3', 3, "123", true, false},
         {"123", std::nullopt, 2, "12", true, false},  // backspace
-        {"1", std::nullopt, 0, "", false, false},      // emptied: no search
+        {"1", std::nullopt, 0, "", false, false},     // emptied: no search
         {"1234512345", '1', 11, "1234512345", false, true},
     };
     for (const Case& c : cases) {

@@ -78,8 +78,7 @@ RecordRange selectStrokeRange(std::span<const StrokeIndexEntry> entries, const S
     const IndexView index(entries);
     const auto k = index.find(request.key);
     if (!k) return {};
-    const auto range = request.tolerance ? tolerantRange(index, *k, request.kind)
-                                         : exactRange(index, *k, request.kind);
+    const auto range = request.tolerance ? tolerantRange(index, *k, request.kind) : exactRange(index, *k, request.kind);
     if (!range || range->end > recordCount || range->empty()) return {};
     return *range;
 }

@@ -47,7 +47,7 @@ struct StrokeIndexEntry {
 struct StrokeRecord {
     chars::PackedChar character = 0;
     StrokeCountKey count;
-    char marker = kUserStrokeMarker;         // source marker, carried along uninterpreted
+    char marker = kUserStrokeMarker;                 // source marker, carried along uninterpreted
     std::array<char, kStrokeFieldLength> strokes{};  // "1".."5", padded with "0"
 
     bool operator==(const StrokeRecord&) const = default;

@@ -39,8 +39,8 @@ TEST(PackedCharBytes, HighWordFirstEachLittleEndian) {
 TEST(StrokeRecords, StoredRecordLayout) {
     const StrokeRecord record{0xE234, fixtures::countKey("07"), '2', fixtures::padded<10>("125")};
     const auto bytes = encodeStrokeRecord(record);
-    const std::vector<std::uint8_t> expected = {0x00, 0x00, 0x34, 0xE2, '0', '7', '2', '1', '2', '5',
-                                                '0',  '0',  '0',  '0',  '0', '0', '0'};
+    const std::vector<std::uint8_t> expected = {0x00, 0x00, 0x34, 0xE2, '0', '7', '2', '1', '2',
+                                                '5',  '0',  '0',  '0',  '0', '0', '0', '0'};
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), expected);
     EXPECT_EQ(decodeStrokeRecord(bytes), record);
 }

@@ -76,8 +76,7 @@ private:
 StrokeCandidate candidateFromStored(const std::uint8_t* storedRecord) {
     std::array<std::uint8_t, 4> character{};
     std::transform(storedRecord, storedRecord + 4, character.begin(), unscrambleByte);
-    return StrokeCandidate{readPackedChar(character),
-                           static_cast<char>(unscrambleByte(storedRecord[kMarkerOffset]))};
+    return StrokeCandidate{readPackedChar(character), static_cast<char>(unscrambleByte(storedRecord[kMarkerOffset]))};
 }
 
 // Appends the matching records of range; false when the file could not be
@@ -150,9 +149,7 @@ lumenar::Result<std::vector<StrokeCandidate>, std::vector<Message>> searchByStro
     return candidates;
 }
 
-bool isOutsideGbk(chars::PackedChar character) {
-    return character != 0 && (character < 0x4E00 || character > 0x9FBB);
-}
+bool isOutsideGbk(chars::PackedChar character) { return character != 0 && (character < 0x4E00 || character > 0x9FBB); }
 
 std::vector<chars::PackedChar> visibleCandidates(std::span<const StrokeCandidate> candidates, bool outsideGbkOnly) {
     std::vector<chars::PackedChar> shown;

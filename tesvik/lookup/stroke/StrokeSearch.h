@@ -16,9 +16,9 @@
 namespace tesvik::lookup {
 
 struct StrokeQuery {
-    std::uint32_t count = 0;  // total stroke count; 0 means none given
-    std::string strokes;      // first strokes, ASCII "1".."5", at most ten
-    bool tolerance = false;   // "±1": also the neighbouring counts
+    std::uint32_t count = 0;      // total stroke count; 0 means none given
+    std::string strokes;          // first strokes, ASCII "1".."5", at most ten
+    bool tolerance = false;       // "±1": also the neighbouring counts
     bool outsideGbkOnly = false;  // used by visibleCandidates, not by the search
 };
 

@@ -57,15 +57,15 @@ struct SearchCase {
 TEST_F(StrokeSearchTest, ListsShippedThenUserCandidatesOfTheSelectedRange) {
     const std::vector<SearchCase> cases = {
         // count, strokes, tolerance: expected characters
-        {0, "", false, {}},  // nothing given: nothing listed
+        {0, "", false, {}},                                                      // nothing given: nothing listed
         {0, "25", false, {0x4E04, 0x4E05, 0x4E06, 0xD840DC00, 0xE234, 0xE400}},  // whole files
         {0, "12345", false, {0x4E15}},
         {5, "", false, {0x4E05, 0x4E15, 0xE234}},  // user after shipped
         {5, "25", false, {0x4E05, 0xE234}},
         {5, "251", false, {0x4E05}},
         {4, "", false, {0x4E04, 0x3404}},
-        {7, "", false, {0xE300}},       // no shipped group 07
-        {7, "1", true, {0xE300}},       // missing group stays missing with tolerance
+        {7, "", false, {0xE300}},          // no shipped group 07
+        {7, "1", true, {0xE300}},          // missing group stays missing with tolerance
         {8, "", false, {0x4E08, 0xE064}},  // the group below 64 takes the first 64 record
         {64, "", false, {0xE064, 0xD840DC00}},
         {63, "", false, {0xE064, 0xD840DC00}},
@@ -76,13 +76,12 @@ TEST_F(StrokeSearchTest, ListsShippedThenUserCandidatesOfTheSelectedRange) {
         {8, "", true, {0x4E08}},                          // no extra 64 record with tolerance
         {64, "", true, {0xE064, 0xD840DC00}},             // 64 then the terminator
         {7, "", true, {0xE300}},
-        {12, "25", true, {0xE400}},                       // user group before the terminator
-        {5, "12345123451", false, {}},                    // more than ten strokes match nothing
-        {123, "", false, {0xE400}},                       // key "12": the first two digits
+        {12, "25", true, {0xE400}},     // user group before the terminator
+        {5, "12345123451", false, {}},  // more than ten strokes match nothing
+        {123, "", false, {0xE400}},     // key "12": the first two digits
     };
     for (const SearchCase& c : cases) {
-        SCOPED_TRACE("count " + std::to_string(c.count) + " strokes '" + c.strokes + "'" +
-                     (c.tolerance ? " ±1" : ""));
+        SCOPED_TRACE("count " + std::to_string(c.count) + " strokes '" + c.strokes + "'" + (c.tolerance ? " ±1" : ""));
         EXPECT_EQ(search({c.count, c.strokes, c.tolerance, false}), c.expected);
     }
 }
@@ -164,8 +163,8 @@ TEST(StrokeSearchRanges, ToleranceOnEntryFortyNineEndsAtEntryFifty) {
 }
 
 TEST(StrokeCandidateFilter, OutsideGbkKeepsOnlyCharactersBeyondTheUnifiedIdeographs) {
-    const std::vector<StrokeCandidate> kept = {
-        {0x4E00, '1'}, {0x9FBB, '1'}, {0x9FBC, '1'}, {0x3400, '1'}, {0, '1'}, {0xD840DC00, '1'}, {0xE234, '2'}};
+    const std::vector<StrokeCandidate> kept = {{0x4E00, '1'}, {0x9FBB, '1'},     {0x9FBC, '1'}, {0x3400, '1'},
+                                               {0, '1'},      {0xD840DC00, '1'}, {0xE234, '2'}};
     EXPECT_EQ(visibleCandidates(kept, true), (std::vector<chars::PackedChar>{0x9FBC, 0x3400, 0xD840DC00, 0xE234}));
     EXPECT_EQ(visibleCandidates(kept, false).size(), kept.size());
 }

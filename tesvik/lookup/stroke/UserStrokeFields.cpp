@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "tesvik/lookup/stroke/StrokePageInput.h"
 #include "tesvik/lookup/files/UserCode.h"
+#include "tesvik/lookup/stroke/StrokePageInput.h"
 
 namespace tesvik::lookup {
 namespace {

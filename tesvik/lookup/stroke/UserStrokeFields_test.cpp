@@ -16,7 +16,7 @@ TEST(UserCode, FourHexDigitsOfThePrivateUseArea) {
         std::optional<std::uint16_t> code;
     };
     const std::vector<Case> cases = {
-        {"E234", 0xE234}, {"e234", 0xE234}, {"E000", 0xE000}, {"f8ff", 0xF8FF},
+        {"E234", 0xE234},       {"e234", 0xE234},       {"E000", 0xE000},        {"f8ff", 0xF8FF},
         {"D800", std::nullopt}, {"F900", std::nullopt}, {"E0001", std::nullopt}, {"E23", std::nullopt},
         {"E2G4", std::nullopt}, {"+E23", std::nullopt}, {"", std::nullopt},
     };

@@ -9,7 +9,9 @@ namespace tesvik::lookup {
 IndexPairBytes deriveUserStrokeFiles(std::span<const std::uint8_t> table) {
     return deriveIndexPair<kUserStrokeRowSize>(
         table, decodeUserStrokeRow, [](const UserStrokeRow& row) { return row.count; },
-        [](StrokeCountKey key, std::uint32_t first) { return encodeStrokeIndexEntry({key, first}); },
+        [](StrokeCountKey key, std::uint32_t first) {
+            return encodeStrokeIndexEntry({key, first});
+        },
         [](const UserStrokeRow& row) { return encodeStrokeRecord(strokeRecordFromRow(row)); }, kStrokeIndexEndKey);
 }
 

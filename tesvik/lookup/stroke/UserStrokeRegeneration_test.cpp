@@ -55,8 +55,8 @@ TEST(UserStrokeRegeneration, MissingTableIsNamedByItsFullPath) {
 
 TEST(UserStrokeRegeneration, UnwritableDerivedFileIsReported) {
     lumenar::testing::ScratchDirectory dir;
-    fixtures::writeBytes(dir.path() / kUserStrokeTableFileName, fixtures::userStrokeTableBytes(
-                                                                 std::vector<fixtures::UserStrokeLine>{{"05", "1", 0xE001}}));
+    fixtures::writeBytes(dir.path() / kUserStrokeTableFileName,
+                         fixtures::userStrokeTableBytes(std::vector<fixtures::UserStrokeLine>{{"05", "1", 0xE001}}));
     std::filesystem::create_directory(dir.path() / kUserStrokeIndexFileName);
     const auto status = regenerateUserStrokeFiles(dir.path());
     ASSERT_FALSE(status.ok());

@@ -30,8 +30,8 @@ struct TableBytes {
     std::size_t insertionRow(const StrokeCountKey& total) const {
         const int newTotal = total.numericValue();
         for (std::size_t row = 0; row < rowCount(); ++row) {
-            const StrokeCountKey rowTotal{{static_cast<char>(bytes[rowOffset(row)]),
-                                           static_cast<char>(bytes[rowOffset(row) + 1])}};
+            const StrokeCountKey rowTotal{
+                {static_cast<char>(bytes[rowOffset(row)]), static_cast<char>(bytes[rowOffset(row) + 1])}};
             if (rowTotal.numericValue() > newTotal) return row;
         }
         return rowCount();

@@ -33,7 +33,8 @@ protected:
         const auto bytes = fixtures::readBytes(tablePath());
         std::vector<std::string> out;
         for (std::size_t at = 0; at + kUserStrokeRowSize <= bytes.size(); at += kUserStrokeRowSize) {
-            const auto row = decodeUserStrokeRow(std::span<const std::uint8_t, kUserStrokeRowSize>(bytes.data() + at, kUserStrokeRowSize));
+            const auto row = decodeUserStrokeRow(
+                std::span<const std::uint8_t, kUserStrokeRowSize>(bytes.data() + at, kUserStrokeRowSize));
             char code[8];
             std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(row.character));
             out.push_back(std::string(row.count.text()) + ":" + code);
@@ -84,7 +85,8 @@ TEST_F(UserStrokeTableTest, ModifyingMovesTheRowToItsNewTotalAfterConfirmation) 
     const auto result = modifyStrokeEntry(dir.path(), entryFor("E001", "9", "12"), answer(true, &asked));
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.value()->text, "修改成功，你现在可以用新的方式录入该字！");
-    EXPECT_EQ(asked, (std::vector<std::string>{"修改提示！ 修改这个字后，原有的检索方式将无效，您确认要修改这个字符吗?"}));
+    EXPECT_EQ(asked,
+              (std::vector<std::string>{"修改提示！ 修改这个字后，原有的检索方式将无效，您确认要修改这个字符吗?"}));
     EXPECT_EQ(rows(), (std::vector<std::string>{"05:E002", "08:E003", "09:E001"}));
     EXPECT_EQ(userSearch(3), std::vector<chars::PackedChar>{});
     EXPECT_EQ(userSearch(9), std::vector<chars::PackedChar>{0xE001});
@@ -108,7 +110,8 @@ TEST_F(UserStrokeTableTest, DeletingTheOnlyRowLeavesAnEmptyTableAndPair) {
     const auto result = deleteStrokeEntry(dir.path(), 0xE001, answer(true, &asked));
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.value()->text, "删除该字成功，你将无法用笔顺输入该字！");
-    EXPECT_EQ(asked, (std::vector<std::string>{"修改提示！ 删除这个字后，您以后将不能再输入这个字，您确认要删除这个字符吗?"}));
+    EXPECT_EQ(asked,
+              (std::vector<std::string>{"修改提示！ 删除这个字后，您以后将不能再输入这个字，您确认要删除这个字符吗?"}));
     EXPECT_TRUE(fixtures::readBytes(tablePath()).empty());
     EXPECT_TRUE(fixtures::readBytes(dir.path() / kUserStrokeRecordFileName).empty());
     EXPECT_EQ(readStrokeIndex(dir.path() / kUserStrokeIndexFileName).value(),

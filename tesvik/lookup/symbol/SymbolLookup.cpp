@@ -13,8 +13,15 @@ constexpr std::uint32_t kSkippedRadical = 0x2E9A;  // unassigned in the radicals
 
 bool listsEveryCodePoint(std::uint32_t first) {
     switch (first) {
-        case 0x00A0: case 0x2E80: case 0x2F00: case 0x3400: case 0x4DC0: case 0x4E00: return true;
-        default: return false;
+        case 0x00A0:
+        case 0x2E80:
+        case 0x2F00:
+        case 0x3400:
+        case 0x4DC0:
+        case 0x4E00:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -60,7 +67,8 @@ std::optional<std::size_t> symbolSubsetOf(std::uint32_t value) {
     for (std::size_t row = 0; row < SymbolSubsetTable.size(); ++row) {
         const SymbolSubset& subset = SymbolSubsetTable[row];
         if (c < subset.first || c > subset.last) continue;
-        if (c >= 0xE76C && c <= 0xF88F && chars::isPrivateUseSymbol(c) && row + 1 < SymbolSubsetTable.size()) return row + 1;
+        if (c >= 0xE76C && c <= 0xF88F && chars::isPrivateUseSymbol(c) && row + 1 < SymbolSubsetTable.size())
+            return row + 1;
         return row;
     }
     return std::nullopt;

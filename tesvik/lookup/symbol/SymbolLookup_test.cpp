@@ -10,9 +10,9 @@ namespace tesvik::lookup {
 namespace {
 
 TEST(SymbolSubsets, EverySubsetListsItsCount) {
-    const std::size_t counts[] = {95, 96, 8, 9, 2, 5, 48, 66, 16, 1, 5, 22, 8, 37, 1, 50, 112, 18, 15,
-                                  13, 115, 214, 12, 34, 87, 89, 37, 12, 11, 6582, 64, 20924, 4823, 122,
-                                  21, 27, 25, 100};
+    const std::size_t counts[] = {95, 96, 8,  9,    2,  5,     48,   66,  16,  1,  5,  22, 8,
+                                  37, 1,  50, 112,  18, 15,    13,   115, 214, 12, 34, 87, 89,
+                                  37, 12, 11, 6582, 64, 20924, 4823, 122, 21,  27, 25, 100};
     ASSERT_EQ(std::size(counts), SymbolSubsetTable.size());
     for (std::size_t i = 0; i < SymbolSubsetTable.size(); ++i) {
         EXPECT_EQ(symbolSubsetCharacters(i).size(), counts[i]) << SymbolSubsetTable[i].name;
@@ -27,7 +27,7 @@ TEST(SymbolSubsets, SourcesOfTheTellingSubsets) {
     EXPECT_EQ(radicals.back(), 0x2EF3u);
 
     EXPECT_EQ(symbolSubsetCharacters(9), std::vector<std::uint32_t>{0x20AC});
-    EXPECT_EQ(symbolSubsetCharacters(32).front(), 0xE000u);        // PuaRadicalMap order
+    EXPECT_EQ(symbolSubsetCharacters(32).front(), 0xE000u);  // PuaRadicalMap order
     EXPECT_EQ(symbolSubsetCharacters(32).back(), 0xFA29u);
     EXPECT_EQ(symbolSubsetCharacters(33).front(), 0xE76Cu);
     EXPECT_EQ(symbolSubsetCharacters(34).front(), 0xF92Cu);
@@ -39,9 +39,9 @@ TEST(SymbolFollowUp, TheListFollowsTheSelectedCharacter) {
         std::optional<std::size_t> row;
     };
     const Case cases[] = {
-        {0x0041, 0},  {0x20AC, 9},  {0x2E9A, 20}, {0xE000, 32}, {0xE815, 33},
-        {0xE864, 33}, {0xE865, 32}, {0xF880, 33}, {0xFA0C, 34}, {0xFFE5, 37},
-        {0x0100, std::nullopt}, {0xD840DC00, std::nullopt},  // 0xDC00 lies in no row
+        {0x0041, 0},  {0x20AC, 9},  {0x2E9A, 20},           {0xE000, 32},
+        {0xE815, 33}, {0xE864, 33}, {0xE865, 32},           {0xF880, 33},
+        {0xFA0C, 34}, {0xFFE5, 37}, {0x0100, std::nullopt}, {0xD840DC00, std::nullopt},  // 0xDC00 lies in no row
     };
     for (const Case& c : cases) EXPECT_EQ(symbolSubsetOf(c.value), c.row) << std::hex << c.value;
 }

@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
         informAlone(tesvik::ui::uiText(tesvik::MessageId::AlreadyRunning));
         return 0;
     }
-    if (!lock->problem().empty()) std::fprintf(stderr, "tesvik: no single-instance lock: %s\n", lock->problem().c_str());
+    if (!lock->problem().empty())
+        std::fprintf(stderr, "tesvik: no single-instance lock: %s\n", lock->problem().c_str());
 
     const tesvik::program::TesvikDirectories dirs =
         tesvik::program::resolveDirectories({programPath, env, tesvik::program::defaultInstallPrefix(), *overrides});
@@ -130,7 +131,8 @@ int main(int argc, char** argv) {
         notices.push_back(tesvik::message(tesvik::MessageId::RegistryStoreDamaged, {}, opened.error().file.string()));
         registry = std::make_unique<platform::MemoryRegistryStore>();
     }
-    tesvik::program::SessionAutostart autostart(platform::xdgAutostartFile(env, tesvik::program::kAutostartEntryId), programPath);
+    tesvik::program::SessionAutostart autostart(platform::xdgAutostartFile(env, tesvik::program::kAutostartEntryId),
+                                                programPath);
 
     tesvik::program::LoadedSettings loaded =
         tesvik::program::loadSettings({tesvik::program::settingsFile(dirs), programPath, *registry, autostart});

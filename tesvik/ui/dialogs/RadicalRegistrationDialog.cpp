@@ -1,7 +1,7 @@
 #include "tesvik/ui/dialogs/RadicalRegistrationDialog.h"
 
-#include "tesvik/lookup/radical/RadicalPageInput.h"
 #include "tesvik/lookup/files/UserCode.h"
+#include "tesvik/lookup/radical/RadicalPageInput.h"
 #include "tesvik/lookup/radical/UserRadicalTable.h"
 #include "tesvik/ui/widgets/StrokeButtons.h"
 #include "tesvik/ui/widgets/UiText.h"
@@ -153,14 +153,12 @@ void RadicalRegistrationDialog::buildLayout() {
     radicalLayout->addWidget(radicalBox_, 4, 1, Qt::AlignLeft);
 
     auto* remainingButtons = new StrokeButtons("radicalRegistrationRemainingStroke", this);
-    connect(remainingButtons, &StrokeButtons::strokePressed, this,
-            &RadicalRegistrationDialog::pressRemainingStroke);
-    connect(remainingButtons, &StrokeButtons::backPressed, this,
-            &RadicalRegistrationDialog::pressRemainingBack);
+    connect(remainingButtons, &StrokeButtons::strokePressed, this, &RadicalRegistrationDialog::pressRemainingStroke);
+    connect(remainingButtons, &StrokeButtons::backPressed, this, &RadicalRegistrationDialog::pressRemainingBack);
     auto* remainingStep = new QGroupBox(uiText(tesvik::MessageId::RadicalRegistrationRemainingStep), this);
     auto* remainingLayout = new QGridLayout(remainingStep);
-    remainingLayout->addWidget(labelFor(tesvik::MessageId::RadicalRegistrationRemainingLabel, remainingField_, this),
-                               0, 0);
+    remainingLayout->addWidget(labelFor(tesvik::MessageId::RadicalRegistrationRemainingLabel, remainingField_, this), 0,
+                               0);
     remainingLayout->addWidget(remainingField_, 0, 1);
     remainingLayout->addWidget(
         labelFor(tesvik::MessageId::RadicalRegistrationStrokesLabel, remainingStrokesField_, this), 1, 0);
@@ -178,13 +176,11 @@ void RadicalRegistrationDialog::buildLayout() {
     layout->addLayout(buttons);
 }
 
-void RadicalRegistrationDialog::setNotifier(std::unique_ptr<PageNotifier> notifier) {
-    notifier_ = std::move(notifier);
-}
+void RadicalRegistrationDialog::setNotifier(std::unique_ptr<PageNotifier> notifier) { notifier_ = std::move(notifier); }
 
 tesvik::lookup::UserRadicalFields RadicalRegistrationDialog::fields() const {
     return tesvik::lookup::UserRadicalFields{codeField_->text().toStdString(), chosenKey_, static_cast<int>(remaining_),
-                                     remainingStrokes_};
+                                             remainingStrokes_};
 }
 
 void RadicalRegistrationDialog::setText(QLineEdit* field, const QString& text) {
@@ -228,7 +224,7 @@ void RadicalRegistrationDialog::pressRadicalBack() {
 // chooses a radical.
 void RadicalRegistrationDialog::searchRadicals() {
     const tesvik::lookup::RadicalQuery query{radicalStrokes_, radicalCountField_->text().toStdString(),
-                                     radicalPinyinField_->text().toStdString()};
+                                             radicalPinyinField_->text().toStdString()};
     radicals_ = tesvik::lookup::searchRadicals(context_.directories.data, query);
     std::vector<std::uint32_t> values;
     values.reserve(radicals_.size());
@@ -288,12 +284,13 @@ bool RadicalRegistrationDialog::prepareUserDirectory() {
 }
 
 void RadicalRegistrationDialog::showResult(const tesvik::lookup::UserTableEdit& result) {
-    const std::vector<tesvik::Message> messages =
-        !result ? result.error() : result.value() ? std::vector{*result.value()} : std::vector<tesvik::Message>{};
+    const std::vector<tesvik::Message> messages = !result          ? result.error()
+                                                  : result.value() ? std::vector{*result.value()}
+                                                                   : std::vector<tesvik::Message>{};
     for (const tesvik::Message& message : messages) {
         // A code already filed is named in a plain message box.
-        const auto icon =
-            message.id == tesvik::MessageId::CodeAlreadyExists ? PageNotifier::Icon::None : PageNotifier::Icon::Information;
+        const auto icon = message.id == tesvik::MessageId::CodeAlreadyExists ? PageNotifier::Icon::None
+                                                                             : PageNotifier::Icon::Information;
         notifier_->show(message, icon);
     }
 }
@@ -319,11 +316,11 @@ void RadicalRegistrationDialog::modify() {
     }
     preview_->setValue(checked.value().code);
     prepareUserDirectory();
-    const auto result = tesvik::lookup::modifyRadicalEntry(
-        context_.directories.user, checked.value(),
-        [this](const tesvik::Message& question, const tesvik::Message& caption) {
-            return notifier_->ask(question, caption);
-        });
+    const auto result =
+        tesvik::lookup::modifyRadicalEntry(context_.directories.user, checked.value(),
+                                           [this](const tesvik::Message& question, const tesvik::Message& caption) {
+                                               return notifier_->ask(question, caption);
+                                           });
     if (result && result.value()) clearAfterEdit();
     showResult(result);
 }
@@ -336,11 +333,11 @@ void RadicalRegistrationDialog::remove() {
     }
     preview_->setValue(checked.value());
     prepareUserDirectory();
-    const auto result = tesvik::lookup::deleteRadicalEntry(
-        context_.directories.user, checked.value(),
-        [this](const tesvik::Message& question, const tesvik::Message& caption) {
-            return notifier_->ask(question, caption);
-        });
+    const auto result =
+        tesvik::lookup::deleteRadicalEntry(context_.directories.user, checked.value(),
+                                           [this](const tesvik::Message& question, const tesvik::Message& caption) {
+                                               return notifier_->ask(question, caption);
+                                           });
     if (!result || !result.value()) {
         showResult(result);
         return;

@@ -7,8 +7,8 @@
 
 #include "tesvik/lookup/radical/RadicalCharSearch.h"
 #include "tesvik/lookup/radical/RadicalFileNames.h"
-#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 namespace tesvik::ui {
@@ -64,9 +64,10 @@ protected:
     std::size_t rows() const { return table().size() / 16; }
 
     std::vector<tesvik::lookup::RadicalCharCandidate> filedUnder(const char* key, unsigned remainingCount,
-                                                         std::string strokes = {}) const {
-        const auto found = tesvik::lookup::searchByRadical(LUMENAR_DATA_DIR, userDir(), tesvik::lookup::RadicalKey::fromText(key),
-                                                   {remainingCount, std::move(strokes), true});
+                                                                 std::string strokes = {}) const {
+        const auto found =
+            tesvik::lookup::searchByRadical(LUMENAR_DATA_DIR, userDir(), tesvik::lookup::RadicalKey::fromText(key),
+                                            {remainingCount, std::move(strokes), true});
         EXPECT_FALSE(found.stoppedBy);
         std::vector<tesvik::lookup::RadicalCharCandidate> user;
         for (const auto& c : found.kept)
@@ -157,7 +158,8 @@ TEST_F(RadicalRegistrationDialogTest, AddChecksInOrder) {
         fresh.findChild<QLineEdit*>("radicalRegistrationCodeEdit")->setText(c.code);
         fresh.findChild<QLineEdit*>("radicalRegistrationRemainingEdit")->setText(c.remaining);
         for (char d : c.strokes)
-            fresh.findChild<QPushButton*>(("radicalRegistrationRemainingStrokeButton" + std::string(1, d)).c_str())->click();
+            fresh.findChild<QPushButton*>(("radicalRegistrationRemainingStrokeButton" + std::string(1, d)).c_str())
+                ->click();
         fresh.add();
         EXPECT_EQ(seen->ids(), std::vector{c.message}) << c.code << " " << c.remaining;
     }
@@ -269,8 +271,8 @@ TEST_F(RadicalRegistrationDialogTest, RemainingCountRestoresTheLastAcceptedValue
         const char* text;
         Id message;
     };
-    for (const Case& c : {Case{"1a", Id::EnterAnInteger}, Case{"", Id::RemainingCountRange},
-                          Case{"123", Id::RemainingCountRange}}) {
+    for (const Case& c :
+         {Case{"1a", Id::EnterAnInteger}, Case{"", Id::RemainingCountRange}, Case{"123", Id::RemainingCountRange}}) {
         notices->clear();
         remaining()->setText(c.text);
         EXPECT_EQ(notices->ids(), std::vector{c.message}) << c.text;

@@ -75,15 +75,18 @@ MessageId captionOf(MessageId message) {
     switch (message) {
         case MessageId::LostContactWithMainWindow:
         case MessageId::HotKeyRegistrationFailed:
-        case MessageId::SettingsNotStored: return MessageId::MainWindowCaption;
-        default: return MessageId::InputErrorCaption;
+        case MessageId::SettingsNotStored:
+            return MessageId::MainWindowCaption;
+        default:
+            return MessageId::InputErrorCaption;
     }
 }
 
 }  // namespace
 
 SettingsDialog::SettingsDialog(const tesvik::program::Settings& current, tesvik::program::SettingsStoreTargets stores,
-                               tesvik::program::HotKeyControl* hotKeys, tesvik::program::AutostartEntry& autostart, QWidget* parent)
+                               tesvik::program::HotKeyControl* hotKeys, tesvik::program::AutostartEntry& autostart,
+                               QWidget* parent)
     : QDialog(parent),
       current_(current),
       stores_(std::move(stores)),
@@ -184,16 +187,19 @@ QWidget* SettingsDialog::buildButtons() {
 
 void SettingsDialog::loadValues() {
     const auto& app = stores_.application;
-    autoMinimizeCheck_->setChecked(program::readProfileInt(stores_.registry, app, tesvik::program::ProfileValue::AutoMinimize, 1) != 0);
+    autoMinimizeCheck_->setChecked(
+        program::readProfileInt(stores_.registry, app, tesvik::program::ProfileValue::AutoMinimize, 1) != 0);
     hideCheck_->setChecked(program::readProfileInt(stores_.registry, app, tesvik::program::ProfileValue::Hide, 1) != 0);
     autostartCheck_->setChecked(autostart_.isEnabled());
     showAllPagesCheck_->setChecked(current_.showAllPages != 0);
-    hotKeyEdit_->setHotKey({static_cast<std::uint8_t>(current_.vk & 0xFF), static_cast<std::uint8_t>(current_.flag & 0xFF)});
+    hotKeyEdit_->setHotKey(
+        {static_cast<std::uint8_t>(current_.vk & 0xFF), static_cast<std::uint8_t>(current_.flag & 0xFF)});
     for (std::size_t i = 0; i < kColourRows.size(); ++i) {
         colourRows_[i].sample->setColour(current_.colors.*kColourRows[i].colour);
     }
     strokeKeysEdit_->setText(QString::fromStdString(current_.strokeKeys));
-    for (const std::string& name : tesvik::program::settingsFontChoices(current_)) fontList_->addItem(QString::fromStdString(name));
+    for (const std::string& name : tesvik::program::settingsFontChoices(current_))
+        fontList_->addItem(QString::fromStdString(name));
     fontList_->setCurrentIndex(fontList_->count() > 0 ? 0 : -1);
 }
 

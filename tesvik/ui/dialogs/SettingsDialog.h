@@ -34,8 +34,8 @@ public:
     using ColourChooser = std::function<std::optional<QColor>(QWidget*, const QColor&)>;
 
     SettingsDialog(const tesvik::program::Settings& current, tesvik::program::SettingsStoreTargets stores,
-                   tesvik::program::HotKeyControl* hotKeys /* null: main window lost */, tesvik::program::AutostartEntry& autostart,
-                   QWidget* parent = nullptr);
+                   tesvik::program::HotKeyControl* hotKeys /* null: main window lost */,
+                   tesvik::program::AutostartEntry& autostart, QWidget* parent = nullptr);
 
     std::optional<tesvik::program::Settings> confirmedSettings() const { return confirmed_; }
 

@@ -1,21 +1,21 @@
 #include "tesvik/ui/dialogs/SettingsDialog.h"
 
+#include "common/testing/ScratchDirectory.h"
 #include "platform/MemoryRegistryStore.h"
 #include "tesvik/messages/Messages.h"
 #include "tesvik/program/ProfileRegistry.h"
-#include "common/testing/ScratchDirectory.h"
 #include "tesvik/program/SettingsLoad.h"
 #include "tesvik/ui/widgets/ColourSample.h"
 #include "tesvik/ui/widgets/HotKeyEdit.h"
 #include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/TestApplication_testing.h"
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -68,8 +68,8 @@ protected:
     }
 
     SettingsDialog& open(program::HotKeyControl* control) {
-        dialog = std::make_unique<SettingsDialog>(current, program::SettingsStoreTargets{settingsFile, registry, "Tesvik"},
-                                                  control, autostart);
+        dialog = std::make_unique<SettingsDialog>(
+            current, program::SettingsStoreTargets{settingsFile, registry, "Tesvik"}, control, autostart);
         notices = testing::recordNotices(*dialog);
         dialog->show();
         dialog->activateWindow();

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "tesvik/lookup/stroke/StrokePageInput.h"
 #include "tesvik/lookup/files/UserCode.h"
+#include "tesvik/lookup/stroke/StrokePageInput.h"
 #include "tesvik/lookup/stroke/UserStrokeFields.h"
 #include "tesvik/program/Settings.h"
 #include "tesvik/ui/widgets/CaptionLabel.h"
@@ -106,9 +106,7 @@ void StrokeRegistrationDialog::buildControls() {
     layout->addLayout(commands);
 }
 
-void StrokeRegistrationDialog::setNotifier(std::unique_ptr<PageNotifier> notifier) {
-    notifier_ = std::move(notifier);
-}
+void StrokeRegistrationDialog::setNotifier(std::unique_ptr<PageNotifier> notifier) { notifier_ = std::move(notifier); }
 
 std::uint32_t StrokeRegistrationDialog::previewValue() const { return preview_->value(); }
 
@@ -146,7 +144,9 @@ void StrokeRegistrationDialog::removeStroke() {
     showStrokes();
 }
 
-void StrokeRegistrationDialog::showStrokes() { strokeField_->setText(QString::fromUtf8(tesvik::lookup::strokeGlyphs(strokes_))); }
+void StrokeRegistrationDialog::showStrokes() {
+    strokeField_->setText(QString::fromUtf8(tesvik::lookup::strokeGlyphs(strokes_)));
+}
 
 void StrokeRegistrationDialog::run(Operation operation) {
     const std::string codeText = code_->text().toStdString();
@@ -155,7 +155,7 @@ void StrokeRegistrationDialog::run(Operation operation) {
     const auto checked = tesvik::lookup::checkUserStrokeFields({codeText, total_->text().toStdString(), strokes_});
     if (!checked) {
         notify(checked.error().message,
-             operation == Operation::Add ? PageNotifier::Icon::Warning : PageNotifier::Icon::Information);
+               operation == Operation::Add ? PageNotifier::Icon::Warning : PageNotifier::Icon::Information);
         if (checked.error().focus == tesvik::lookup::FieldFocus::CodeField) code_->setFocus();
         if (checked.error().focus == tesvik::lookup::FieldFocus::TotalField) total_->setFocus();
         return;
@@ -165,13 +165,15 @@ void StrokeRegistrationDialog::run(Operation operation) {
     std::error_code ignored;
     std::filesystem::create_directories(context_.directories.user, ignored);
 
-    const tesvik::lookup::ConfirmQuestion confirm = [this](const tesvik::Message& question, const tesvik::Message& caption) {
+    const tesvik::lookup::ConfirmQuestion confirm = [this](const tesvik::Message& question,
+                                                           const tesvik::Message& caption) {
         return notifier_->ask(question, caption);
     };
     const tesvik::lookup::UserTableEdit change =
-        operation == Operation::Add      ? tesvik::lookup::addStrokeEntry(context_.directories.user, *checked)
-        : operation == Operation::Modify ? tesvik::lookup::modifyStrokeEntry(context_.directories.user, *checked, confirm)
-                                         : tesvik::lookup::deleteStrokeEntry(context_.directories.user, checked->code, confirm);
+        operation == Operation::Add ? tesvik::lookup::addStrokeEntry(context_.directories.user, *checked)
+        : operation == Operation::Modify
+            ? tesvik::lookup::modifyStrokeEntry(context_.directories.user, *checked, confirm)
+            : tesvik::lookup::deleteStrokeEntry(context_.directories.user, checked->code, confirm);
     if (!change) {
         for (const tesvik::Message& refusal : change.error()) {
             const bool warning = refusal.id == MessageId::CodeAlreadyExists;

@@ -10,19 +10,19 @@
 
 #include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/lookup/stroke/StrokeSearch.h"
-#include "tesvik/ui/widgets/CandidateGrid.h"
-#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/pages/StrokeOrderPage.h"
+#include "tesvik/ui/widgets/CandidateGrid.h"
 #include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 namespace tesvik::ui {
 namespace {
 
 namespace fs = std::filesystem;
-using tesvik::MessageId;
 using testing::pressBackspace;
 using testing::typeText;
+using tesvik::MessageId;
 
 const std::string Table(tesvik::lookup::kUserStrokeTableFileName);
 

@@ -18,7 +18,8 @@ bool openWithDesktop(const QUrl& url);
 
 class HelpLauncher {
 public:
-    HelpLauncher(tesvik::program::TesvikDirectories dirs, std::filesystem::path programPath, UrlOpener opener = openWithDesktop);
+    HelpLauncher(tesvik::program::TesvikDirectories dirs, std::filesystem::path programPath,
+                 UrlOpener opener = openWithDesktop);
 
     // The document that open() hands to the handler; empty when there is none.
     QUrl document() const;

@@ -42,8 +42,8 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
         ownClipboard_ = std::make_unique<QtClipboardWriter>();
         services_.clipboard = ownClipboard_.get();
     }
-    output_ = std::make_unique<tesvik::program::OutputService>(services_.desktop, *services_.registry, *services_.clipboard,
-                                                      services_.application);
+    output_ = std::make_unique<tesvik::program::OutputService>(services_.desktop, *services_.registry,
+                                                               *services_.clipboard, services_.application);
     context_.settings = &settings_;
     context_.directories = services_.directories;
     context_.output = this;
@@ -134,22 +134,40 @@ void MainWindow::pressButton(tesvik::program::MainButton which) {
         return;
     }
     switch (which) {
-    case tesvik::program::MainButton::Settings: openSettings(); break;
-    case tesvik::program::MainButton::Help: openHelp(); break;
-    case tesvik::program::MainButton::About: openAbout(); break;
-    case tesvik::program::MainButton::StrokeRegistration:
-    case tesvik::program::MainButton::RadicalRegistration: openRegistrationDialog(which); break;
-    default: break;
+        case tesvik::program::MainButton::Settings:
+            openSettings();
+            break;
+        case tesvik::program::MainButton::Help:
+            openHelp();
+            break;
+        case tesvik::program::MainButton::About:
+            openAbout();
+            break;
+        case tesvik::program::MainButton::StrokeRegistration:
+        case tesvik::program::MainButton::RadicalRegistration:
+            openRegistrationDialog(which);
+            break;
+        default:
+            break;
     }
 }
 
 void MainWindow::carryOut(tesvik::program::TrayCommand command) {
     switch (command) {
-    case tesvik::program::TrayCommand::Hide: hide(); break;
-    case tesvik::program::TrayCommand::Show: showFromTray(); break;
-    case tesvik::program::TrayCommand::Exit: exitProgram(); break;
-    case tesvik::program::TrayCommand::Settings: openSettings(); break;
-    case tesvik::program::TrayCommand::Help: break;
+        case tesvik::program::TrayCommand::Hide:
+            hide();
+            break;
+        case tesvik::program::TrayCommand::Show:
+            showFromTray();
+            break;
+        case tesvik::program::TrayCommand::Exit:
+            exitProgram();
+            break;
+        case tesvik::program::TrayCommand::Settings:
+            openSettings();
+            break;
+        case tesvik::program::TrayCommand::Help:
+            break;
     }
 }
 
@@ -160,8 +178,8 @@ void MainWindow::showFromTray() {
 }
 
 void MainWindow::openSettings() {
-    const tesvik::program::SettingsStoreTargets stores{tesvik::program::settingsFile(services_.directories), *services_.registry,
-                                              services_.application};
+    const tesvik::program::SettingsStoreTargets stores{tesvik::program::settingsFile(services_.directories),
+                                                       *services_.registry, services_.application};
     SettingsDialogHandle handle = makeSettingsDialog(settings_, stores, this, *services_.autostart, this);
     if (!handle.dialog) return;
     runDialog(*handle.dialog);

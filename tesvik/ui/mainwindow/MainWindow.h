@@ -37,7 +37,8 @@ class TrayIcon;
 
 using InformationBox = std::function<void(const QString& text)>;
 using DialogRunner = std::function<int(QDialog& dialog)>;
-using PageFactory = std::function<MadePage(tesvik::program::MainPage kind, const PageContext& context, QWidget* parent)>;
+using PageFactory =
+    std::function<MadePage(tesvik::program::MainPage kind, const PageContext& context, QWidget* parent)>;
 
 // What the main window works with. Registry and autostart are required; the
 // rest may stay empty: no desktop means typing is impossible (characters are

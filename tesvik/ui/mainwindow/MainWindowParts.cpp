@@ -16,18 +16,26 @@ namespace tesvik::ui {
 
 namespace {
 
-MadePage made(CandidatePage* page) { return {page, [page] { return page->firstFocusWidget(); }}; }
+MadePage made(CandidatePage* page) {
+    return {page, [page] { return page->firstFocusWidget(); }};
+}
 
 }  // namespace
 
 MadePage makeProgramPage(tesvik::program::MainPage kind, const PageContext& context, QWidget* parent) {
     switch (kind) {
-    case tesvik::program::MainPage::RadicalDirectory: return made(new RadicalDirectoryPage(context, parent));
-    case tesvik::program::MainPage::RadicalLookup: return made(new RadicalLookupPage(context, parent));
-    case tesvik::program::MainPage::StrokeOrder: return made(new StrokeOrderPage(context, parent));
-    case tesvik::program::MainPage::CustomArea: return made(new CustomAreaPage(context, parent));
-    case tesvik::program::MainPage::Pinyin: return made(new PinyinPage(context, parent));
-    case tesvik::program::MainPage::Symbol: return made(new SymbolPage(context, parent));
+        case tesvik::program::MainPage::RadicalDirectory:
+            return made(new RadicalDirectoryPage(context, parent));
+        case tesvik::program::MainPage::RadicalLookup:
+            return made(new RadicalLookupPage(context, parent));
+        case tesvik::program::MainPage::StrokeOrder:
+            return made(new StrokeOrderPage(context, parent));
+        case tesvik::program::MainPage::CustomArea:
+            return made(new CustomAreaPage(context, parent));
+        case tesvik::program::MainPage::Pinyin:
+            return made(new PinyinPage(context, parent));
+        case tesvik::program::MainPage::Symbol:
+            return made(new SymbolPage(context, parent));
     }
     Q_UNREACHABLE();
     return {};
@@ -41,7 +49,8 @@ void connectPages(const std::vector<QWidget*>& pages) {
         if (auto* l = qobject_cast<RadicalLookupPage*>(page)) lookup = l;
     }
     if (directory && lookup) {
-        QObject::connect(directory, &RadicalDirectoryPage::radicalChosen, lookup, &RadicalLookupPage::setCurrentRadical);
+        QObject::connect(directory, &RadicalDirectoryPage::radicalChosen, lookup,
+                         &RadicalLookupPage::setCurrentRadical);
     }
 }
 
@@ -49,11 +58,15 @@ void applySettingsTo(QWidget* page) {
     if (auto* p = qobject_cast<CandidatePage*>(page)) p->applySettings();
 }
 
-std::unique_ptr<QDialog> makeRegistrationDialog(tesvik::program::MainButton button, const PageContext& context, QWidget* parent) {
+std::unique_ptr<QDialog> makeRegistrationDialog(tesvik::program::MainButton button, const PageContext& context,
+                                                QWidget* parent) {
     switch (button) {
-    case tesvik::program::MainButton::StrokeRegistration: return std::make_unique<StrokeRegistrationDialog>(context, parent);
-    case tesvik::program::MainButton::RadicalRegistration: return std::make_unique<RadicalRegistrationDialog>(context, parent);
-    default: return nullptr;
+        case tesvik::program::MainButton::StrokeRegistration:
+            return std::make_unique<StrokeRegistrationDialog>(context, parent);
+        case tesvik::program::MainButton::RadicalRegistration:
+            return std::make_unique<RadicalRegistrationDialog>(context, parent);
+        default:
+            return nullptr;
     }
 }
 
@@ -61,9 +74,10 @@ std::unique_ptr<QDialog> makeAboutBox(const std::filesystem::path& settingsDirec
     return std::make_unique<AboutBox>(settingsDirectory, parent);
 }
 
-SettingsDialogHandle makeSettingsDialog(const tesvik::program::Settings& current, tesvik::program::SettingsStoreTargets stores,
-                                        tesvik::program::HotKeyControl* hotKeys, tesvik::program::AutostartEntry& autostart,
-                                        QWidget* parent) {
+SettingsDialogHandle makeSettingsDialog(const tesvik::program::Settings& current,
+                                        tesvik::program::SettingsStoreTargets stores,
+                                        tesvik::program::HotKeyControl* hotKeys,
+                                        tesvik::program::AutostartEntry& autostart, QWidget* parent) {
     auto dialog = std::make_unique<SettingsDialog>(current, stores, hotKeys, autostart, parent);
     SettingsDialog* d = dialog.get();
     return {std::move(dialog), [d] { return d->confirmedSettings(); }};

@@ -32,7 +32,8 @@ void connectPages(const std::vector<QWidget*>& pages);
 void applySettingsTo(QWidget* page);
 
 // The registration dialog a button opens; null for other buttons.
-std::unique_ptr<QDialog> makeRegistrationDialog(tesvik::program::MainButton button, const PageContext& context, QWidget* parent);
+std::unique_ptr<QDialog> makeRegistrationDialog(tesvik::program::MainButton button, const PageContext& context,
+                                                QWidget* parent);
 
 std::unique_ptr<QDialog> makeAboutBox(const std::filesystem::path& settingsDirectory, QWidget* parent);
 
@@ -41,8 +42,9 @@ struct SettingsDialogHandle {
     std::unique_ptr<QDialog> dialog;
     std::function<std::optional<tesvik::program::Settings>()> confirmed;
 };
-SettingsDialogHandle makeSettingsDialog(const tesvik::program::Settings& current, tesvik::program::SettingsStoreTargets stores,
-                                        tesvik::program::HotKeyControl* hotKeys, tesvik::program::AutostartEntry& autostart,
-                                        QWidget* parent);
+SettingsDialogHandle makeSettingsDialog(const tesvik::program::Settings& current,
+                                        tesvik::program::SettingsStoreTargets stores,
+                                        tesvik::program::HotKeyControl* hotKeys,
+                                        tesvik::program::AutostartEntry& autostart, QWidget* parent);
 
 }  // namespace tesvik::ui

@@ -1,12 +1,12 @@
 #include "tesvik/ui/mainwindow/MainWindow.h"
 
+#include "common/testing/ScratchDirectory.h"
 #include "platform/MemoryRegistryStore.h"
 #include "tesvik/program/ProfileRegistry.h"
-#include "common/testing/ScratchDirectory.h"
 #include "tesvik/ui/mainwindow/PageButtonRow.h"
 #include "tesvik/ui/mainwindow/PageContainer.h"
-#include "tesvik/ui/widgets/TestApplication_testing.h"
 #include "tesvik/ui/mainwindow/TrayIcon.h"
+#include "tesvik/ui/widgets/TestApplication_testing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,8 +61,7 @@ public:
     int takePresses() override {
         const int n = pending_;
         char buffer[16];
-        for (int left = pending_; left > 0; left -= static_cast<int>(::read(ends_[0], buffer, 1))) {
-        }
+        for (int left = pending_; left > 0; left -= static_cast<int>(::read(ends_[0], buffer, 1))) {}
         pending_ = 0;
         return n;
     }
@@ -166,11 +165,16 @@ TEST_F(MainWindowTest, CarriesItsCaptionAndTheDefaultButtons) {
         bool visible;
     };
     const Expect buttons[] = {
-        {"radicalButton", "部首检字", true},     {"strokeOrderButton", "笔顺检字", true},
-        {"pinyinButton", "拼音检字", false},     {"customAreaButton", "自定义区", false},
-        {"symbolButton", "符号检字", false},     {"strokeRegistrationButton", "补字按笔顺管理", false},
-        {"radicalRegistrationButton", "补字按部首管理", false}, {"settingsButton", "设置", true},
-        {"helpButton", "帮助", true},            {"aboutButton", "关于", true},
+        {"radicalButton", "部首检字", true},
+        {"strokeOrderButton", "笔顺检字", true},
+        {"pinyinButton", "拼音检字", false},
+        {"customAreaButton", "自定义区", false},
+        {"symbolButton", "符号检字", false},
+        {"strokeRegistrationButton", "补字按笔顺管理", false},
+        {"radicalRegistrationButton", "补字按部首管理", false},
+        {"settingsButton", "设置", true},
+        {"helpButton", "帮助", true},
+        {"aboutButton", "关于", true},
     };
     for (const Expect& e : buttons) {
         auto* b = w->findChild<PageButton*>(QString::fromLatin1(e.name));
@@ -235,8 +239,9 @@ TEST_F(MainWindowTest, ShowAllPagesHostsPinyinAndSymbolPagesAndTheRegistrationBu
     auto w = makeWindow(settings);
     w->show();
     ASSERT_EQ(w->pageContainer()->count(), 6);
-    for (program::MainButton b : {program::MainButton::Pinyin, program::MainButton::Symbols, program::MainButton::CustomArea,
-                         program::MainButton::StrokeRegistration, program::MainButton::RadicalRegistration}) {
+    for (program::MainButton b :
+         {program::MainButton::Pinyin, program::MainButton::Symbols, program::MainButton::CustomArea,
+          program::MainButton::StrokeRegistration, program::MainButton::RadicalRegistration}) {
         EXPECT_TRUE(w->buttonRow()->button(b)->isVisible()) << static_cast<int>(b);
     }
     w->buttonRow()->button(program::MainButton::Pinyin)->click();
@@ -425,8 +430,8 @@ TEST_F(MainWindowTest, ForegroundIsTrackedEveryQuarterSecond) {
 TEST_F(MainWindowTest, StartUpShowsNoticesAndHidesWhenAskedTo) {
     auto w = makeWindow();
     w->startUp(true, {message(MessageId::SurrogateListDamaged), message(MessageId::PinyinFilesDamaged)});
-    EXPECT_EQ(informed, (std::vector<QString>{text(MessageId::SurrogateListDamaged),
-                                              text(MessageId::PinyinFilesDamaged)}));
+    EXPECT_EQ(informed,
+              (std::vector<QString>{text(MessageId::SurrogateListDamaged), text(MessageId::PinyinFilesDamaged)}));
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(w->trayIcon()->defaultCommand(), program::TrayCommand::Show);
 
@@ -440,7 +445,8 @@ TEST_F(MainWindowTest, HelpOpensTheUsersHelpFileBeforeTheShippedHelp) {
     scratch.write("bin/help/index.html", "<html></html>");
     w->buttonRow()->button(program::MainButton::Help)->click();
     ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], QUrl::fromLocalFile(QString::fromStdString((scratch.path() / "bin/help/index.html").string())));
+    EXPECT_EQ(opened[0],
+              QUrl::fromLocalFile(QString::fromStdString((scratch.path() / "bin/help/index.html").string())));
     scratch.write("settings/TSV.chm", "chm");
     w->openHelp();
     ASSERT_EQ(opened.size(), 2u);

@@ -13,8 +13,8 @@ namespace tesvik::ui {
 
 namespace {
 
-using tesvik::program::MainButton;
 using tesvik::MessageId;
+using tesvik::program::MainButton;
 
 QString text(MessageId id) {
     const std::string_view t = tesvik::messageText(id);
@@ -23,43 +23,65 @@ QString text(MessageId id) {
 
 MessageId captionOf(program::MainButton b) {
     switch (b) {
-    case program::MainButton::Radicals: return MessageId::MainRadicalButton;
-    case program::MainButton::StrokeOrder: return MessageId::MainStrokeOrderButton;
-    case program::MainButton::Pinyin: return MessageId::MainPinyinButton;
-    case program::MainButton::CustomArea: return MessageId::MainCustomAreaButton;
-    case program::MainButton::Symbols: return MessageId::MainSymbolButton;
-    case program::MainButton::StrokeRegistration: return MessageId::MainStrokeRegistrationButton;
-    case program::MainButton::RadicalRegistration: return MessageId::MainRadicalRegistrationButton;
-    case program::MainButton::Settings: return MessageId::MainSettingsButton;
-    case program::MainButton::Help: return MessageId::MainHelpButton;
-    case program::MainButton::About: return MessageId::MainAboutButton;
+        case program::MainButton::Radicals:
+            return MessageId::MainRadicalButton;
+        case program::MainButton::StrokeOrder:
+            return MessageId::MainStrokeOrderButton;
+        case program::MainButton::Pinyin:
+            return MessageId::MainPinyinButton;
+        case program::MainButton::CustomArea:
+            return MessageId::MainCustomAreaButton;
+        case program::MainButton::Symbols:
+            return MessageId::MainSymbolButton;
+        case program::MainButton::StrokeRegistration:
+            return MessageId::MainStrokeRegistrationButton;
+        case program::MainButton::RadicalRegistration:
+            return MessageId::MainRadicalRegistrationButton;
+        case program::MainButton::Settings:
+            return MessageId::MainSettingsButton;
+        case program::MainButton::Help:
+            return MessageId::MainHelpButton;
+        case program::MainButton::About:
+            return MessageId::MainAboutButton;
     }
     return MessageId::MainAboutButton;
 }
 
 std::optional<MessageId> tooltipOf(program::MainButton b, bool symbolPageHosted) {
     switch (b) {
-    case program::MainButton::Radicals: return MessageId::MainRadicalTooltip;
-    case program::MainButton::StrokeOrder: return MessageId::MainStrokeOrderTooltip;
-    case program::MainButton::Pinyin: return MessageId::MainPinyinTooltip;
-    // The custom-area button began as the symbol button and keeps its
-    // tooltip, unless a symbol button of its own stands beside it.
-    case program::MainButton::CustomArea:
-        return symbolPageHosted ? MessageId::MainCustomAreaTooltip : MessageId::MainSymbolTooltip;
-    case program::MainButton::Symbols: return MessageId::MainSymbolTooltip;
-    case program::MainButton::Settings: return MessageId::MainSettingsTooltip;
-    case program::MainButton::Help: return MessageId::MainHelpTooltip;
-    case program::MainButton::About: return MessageId::MainAboutTooltip;
-    default: return std::nullopt;
+        case program::MainButton::Radicals:
+            return MessageId::MainRadicalTooltip;
+        case program::MainButton::StrokeOrder:
+            return MessageId::MainStrokeOrderTooltip;
+        case program::MainButton::Pinyin:
+            return MessageId::MainPinyinTooltip;
+        // The custom-area button began as the symbol button and keeps its
+        // tooltip, unless a symbol button of its own stands beside it.
+        case program::MainButton::CustomArea:
+            return symbolPageHosted ? MessageId::MainCustomAreaTooltip : MessageId::MainSymbolTooltip;
+        case program::MainButton::Symbols:
+            return MessageId::MainSymbolTooltip;
+        case program::MainButton::Settings:
+            return MessageId::MainSettingsTooltip;
+        case program::MainButton::Help:
+            return MessageId::MainHelpTooltip;
+        case program::MainButton::About:
+            return MessageId::MainAboutTooltip;
+        default:
+            return std::nullopt;
     }
 }
 
 std::optional<QStyle::StandardPixmap> iconOf(program::MainButton b) {
     switch (b) {
-    case program::MainButton::Settings: return QStyle::SP_FileDialogDetailedView;
-    case program::MainButton::Help: return QStyle::SP_DialogHelpButton;
-    case program::MainButton::About: return QStyle::SP_MessageBoxInformation;
-    default: return std::nullopt;
+        case program::MainButton::Settings:
+            return QStyle::SP_FileDialogDetailedView;
+        case program::MainButton::Help:
+            return QStyle::SP_DialogHelpButton;
+        case program::MainButton::About:
+            return QStyle::SP_MessageBoxInformation;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -73,16 +95,26 @@ const QColor kFrame(128, 128, 128);
 
 QString objectNameOf(program::MainButton which) {
     switch (which) {
-    case program::MainButton::Radicals: return QStringLiteral("radicalButton");
-    case program::MainButton::StrokeOrder: return QStringLiteral("strokeOrderButton");
-    case program::MainButton::Pinyin: return QStringLiteral("pinyinButton");
-    case program::MainButton::CustomArea: return QStringLiteral("customAreaButton");
-    case program::MainButton::Symbols: return QStringLiteral("symbolButton");
-    case program::MainButton::StrokeRegistration: return QStringLiteral("strokeRegistrationButton");
-    case program::MainButton::RadicalRegistration: return QStringLiteral("radicalRegistrationButton");
-    case program::MainButton::Settings: return QStringLiteral("settingsButton");
-    case program::MainButton::Help: return QStringLiteral("helpButton");
-    case program::MainButton::About: return QStringLiteral("aboutButton");
+        case program::MainButton::Radicals:
+            return QStringLiteral("radicalButton");
+        case program::MainButton::StrokeOrder:
+            return QStringLiteral("strokeOrderButton");
+        case program::MainButton::Pinyin:
+            return QStringLiteral("pinyinButton");
+        case program::MainButton::CustomArea:
+            return QStringLiteral("customAreaButton");
+        case program::MainButton::Symbols:
+            return QStringLiteral("symbolButton");
+        case program::MainButton::StrokeRegistration:
+            return QStringLiteral("strokeRegistrationButton");
+        case program::MainButton::RadicalRegistration:
+            return QStringLiteral("radicalRegistrationButton");
+        case program::MainButton::Settings:
+            return QStringLiteral("settingsButton");
+        case program::MainButton::Help:
+            return QStringLiteral("helpButton");
+        case program::MainButton::About:
+            return QStringLiteral("aboutButton");
     }
     return {};
 }
@@ -138,8 +170,8 @@ PageButtonRow::PageButtonRow(const tesvik::program::MainWindowLayout& layout, QW
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    const bool symbolPageHosted = std::find(layout.pages.begin(), layout.pages.end(), tesvik::program::MainPage::Symbol) !=
-                                  layout.pages.end();
+    const bool symbolPageHosted =
+        std::find(layout.pages.begin(), layout.pages.end(), tesvik::program::MainPage::Symbol) != layout.pages.end();
     for (program::MainButton which : layout.buttons) {
         auto* b = new PageButton(text(captionOf(which)), this);
         b->setObjectName(objectNameOf(which));

@@ -17,17 +17,22 @@ QString text(tesvik::MessageId id) {
     return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
 }
 
-constexpr tesvik::program::TrayCommand kMenuOrder[] = {tesvik::program::TrayCommand::Hide, tesvik::program::TrayCommand::Show,
-                                              tesvik::program::TrayCommand::Exit, tesvik::program::TrayCommand::Settings,
-                                              tesvik::program::TrayCommand::Help};
+constexpr tesvik::program::TrayCommand kMenuOrder[] = {
+    tesvik::program::TrayCommand::Hide, tesvik::program::TrayCommand::Show, tesvik::program::TrayCommand::Exit,
+    tesvik::program::TrayCommand::Settings, tesvik::program::TrayCommand::Help};
 
 tesvik::MessageId captionOf(tesvik::program::TrayCommand command) {
     switch (command) {
-    case tesvik::program::TrayCommand::Hide: return tesvik::MessageId::TrayHide;
-    case tesvik::program::TrayCommand::Show: return tesvik::MessageId::TrayShow;
-    case tesvik::program::TrayCommand::Exit: return tesvik::MessageId::TrayExit;
-    case tesvik::program::TrayCommand::Settings: return tesvik::MessageId::TraySettings;
-    case tesvik::program::TrayCommand::Help: return tesvik::MessageId::TrayHelp;
+        case tesvik::program::TrayCommand::Hide:
+            return tesvik::MessageId::TrayHide;
+        case tesvik::program::TrayCommand::Show:
+            return tesvik::MessageId::TrayShow;
+        case tesvik::program::TrayCommand::Exit:
+            return tesvik::MessageId::TrayExit;
+        case tesvik::program::TrayCommand::Settings:
+            return tesvik::MessageId::TraySettings;
+        case tesvik::program::TrayCommand::Help:
+            return tesvik::MessageId::TrayHelp;
     }
     return tesvik::MessageId::TrayHelp;
 }

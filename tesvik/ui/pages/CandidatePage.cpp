@@ -17,9 +17,12 @@ tesvik::program::CodeSpaceColors coloursOf(const tesvik::program::Settings* sett
 bool keyWanted(int key, const OutputKeys& keys) {
     switch (key) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return keys.enter;
-        case Qt::Key_Space: return keys.space;
-        default: return false;
+        case Qt::Key_Enter:
+            return keys.enter;
+        case Qt::Key_Space:
+            return keys.space;
+        default:
+            return false;
     }
 }
 }  // namespace

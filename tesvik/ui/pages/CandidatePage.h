@@ -38,7 +38,7 @@ protected:
     // Esc moves the focus to the page and is consumed; double click outputs;
     // "复制" copies.
     void attachGrid(CandidateGrid* grid, OutputKeys keys = {});
-    void attachBox(OneCellBox* box);  // re-styled by applySettings()
+    void attachBox(OneCellBox* box);   // re-styled by applySettings()
     virtual void beforeKeyOutput() {}  // e.g. the pinyin page remembers the selected index
     virtual void afterOutput() {}      // after a key or a double click sent a character
 

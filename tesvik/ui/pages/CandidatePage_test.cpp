@@ -16,8 +16,8 @@ namespace {
 using testing::focusOn;
 using testing::pressOnly;
 using tesvik::program::testing::copyOf;
-using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
+using tesvik::program::testing::OutputRequest;
 
 // A page with a query field inside a group box, a grid and a box.
 class TestPage : public CandidatePage {
@@ -57,7 +57,6 @@ protected:
         testing::showActive(page.get());
         return page;
     }
-
 };
 
 TEST_F(CandidatePageTest, EnterOrSpaceInAnyControlOutputsTheSelectedItemOnce) {
@@ -67,11 +66,8 @@ TEST_F(CandidatePageTest, EnterOrSpaceInAnyControlOutputsTheSelectedItemOnce) {
         bool inGrid;
     };
     const Case cases[] = {
-        {Qt::Key_Return, {}, false},
-        {Qt::Key_Enter, {}, false},
-        {Qt::Key_Space, " ", false},
-        {Qt::Key_Return, {}, true},
-        {Qt::Key_Space, " ", true},
+        {Qt::Key_Return, {}, false}, {Qt::Key_Enter, {}, false}, {Qt::Key_Space, " ", false},
+        {Qt::Key_Return, {}, true},  {Qt::Key_Space, " ", true},
     };
     for (const Case& c : cases) {
         output.requests.clear();

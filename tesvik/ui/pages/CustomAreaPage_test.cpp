@@ -1,8 +1,8 @@
 #include "tesvik/ui/pages/CustomAreaPage.h"
 
 #include "tesvik/ui/widgets/CustomAreaGrid.h"
-#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +18,8 @@ namespace {
 
 using testing::focusOn;
 using testing::pressOnly;
-using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
+using tesvik::program::testing::OutputRequest;
 
 class CustomAreaPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
@@ -100,8 +100,8 @@ TEST_F(CustomAreaPageTest, EnteredCodeValuePreviewsAndOutputsItsCharacter) {
         chars::PackedChar value;
     };
     const Case cases[] = {
-        {"41", 0x41},           {"4e00", 0x4E00},       {"4E00", 0x4E00},       {"e815", 0xE815},
-        {"10000", 0xD800DC00},  {"20000", 0xD840DC00},  {"FFFFF", 0xDBBFDFFF},
+        {"41", 0x41},          {"4e00", 0x4E00},      {"4E00", 0x4E00},      {"e815", 0xE815},
+        {"10000", 0xD800DC00}, {"20000", 0xD840DC00}, {"FFFFF", 0xDBBFDFFF},
     };
     for (const Case& c : cases) {
         output.requests.clear();

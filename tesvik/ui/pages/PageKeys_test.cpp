@@ -54,7 +54,9 @@ std::unique_ptr<CandidatePage> pinyinPage(PageContext context) {
     return page;
 }
 
-std::unique_ptr<CandidatePage> symbolPage(PageContext context) { return std::make_unique<SymbolPage>(std::move(context)); }
+std::unique_ptr<CandidatePage> symbolPage(PageContext context) {
+    return std::make_unique<SymbolPage>(std::move(context));
+}
 
 std::unique_ptr<CandidatePage> customAreaPage(PageContext context) {
     auto page = std::make_unique<CustomAreaPage>(std::move(context));
@@ -71,20 +73,25 @@ struct PageKeys {
 
 const std::vector<PageKeys>& everyPage() {
     static const std::vector<PageKeys> pages = {
-        {"stroke order", strokeOrderPage,
+        {"stroke order",
+         strokeOrderPage,
          {"strokeCountEdit", "strokeEdit", "strokeToleranceCheck", "strokeOutsideGbkCheck", "strokeGrid"},
          {Qt::Key_Return, Qt::Key_Space}},
-        {"radical lookup", radicalLookupPage,
+        {"radical lookup",
+         radicalLookupPage,
          {"remainingStrokesSpin", "radicalCharStrokeEdit", "radicalOutsideGbkCheck", "radicalCharGrid"},
          {Qt::Key_Return, Qt::Key_Space}},
-        {"radical directory", radicalDirectoryPage,
+        {"radical directory",
+         radicalDirectoryPage,
          {"radicalCountEdit", "radicalPinyinEdit", "radicalStrokeEdit", "radicalGrid"},
          {Qt::Key_Return, Qt::Key_Space}},
-        {"pinyin", pinyinPage,
+        {"pinyin",
+         pinyinPage,
          {"pinyinEdit", "pinyinToneList", "pinyinOutsideGbkCheck", "pinyinGrid"},
          {Qt::Key_Return, Qt::Key_Space}},
         {"symbol", symbolPage, {"symbolSubsetList", "symbolGrid"}, {Qt::Key_Return, Qt::Key_Space}},
-        {"custom area", customAreaPage,
+        {"custom area",
+         customAreaPage,
          {"customAreaGrid", "customAreaCodeEdit", "customAreaFormatList", "customAreaFontList", "codeValueEdit"},
          {Qt::Key_Space}},
     };

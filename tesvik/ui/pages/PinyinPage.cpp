@@ -25,8 +25,8 @@ namespace {
 using tesvik::MessageId;
 
 constexpr int kMaxPinyinLength = 7;
-constexpr MessageId kToneNames[] = {MessageId::PinyinToneFirst,  MessageId::PinyinToneSecond,
-                                    MessageId::PinyinToneThird,  MessageId::PinyinToneFourth,
+constexpr MessageId kToneNames[] = {MessageId::PinyinToneFirst,   MessageId::PinyinToneSecond,
+                                    MessageId::PinyinToneThird,   MessageId::PinyinToneFourth,
                                     MessageId::PinyinToneNeutral, MessageId::PinyinToneAny};
 
 QGroupBox* groupAround(MessageId caption, QWidget* inner, QWidget* parent) {

@@ -18,8 +18,8 @@
 namespace tesvik::ui {
 namespace {
 
-using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
+using tesvik::program::testing::OutputRequest;
 
 class PinyinPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
@@ -150,7 +150,7 @@ TEST_F(PinyinPageTest, EnterOnAnEmptyGridRunsTheQueryOnly) {
 TEST_F(PinyinPageTest, SpecialQueryListsTheBuiltInCharacters) {
     page->findChild<QComboBox*>("pinyinToneList")->setCurrentIndex(3);
     type("zzzz");
-    EXPECT_EQ(grid->count(), 855 + 1);  // one of them is followed by its compatibility twin
+    EXPECT_EQ(grid->count(), 855 + 1);               // one of them is followed by its compatibility twin
     EXPECT_EQ(grid->candidates().front(), 0x4E5Bu);  // 乛
 }
 

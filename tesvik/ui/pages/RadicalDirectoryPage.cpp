@@ -189,8 +189,8 @@ void RadicalDirectoryPage::pinyinFieldEdited(const QString& text) {
     }
     query_.pinyin = lowered.toStdString();
     if (!checked) {
-        const auto from = QString::fromUtf8(query_.pinyin.data(),
-                                            static_cast<qsizetype>(checked.error().selectFrom)).size();
+        const auto from =
+            QString::fromUtf8(query_.pinyin.data(), static_cast<qsizetype>(checked.error().selectFrom)).size();
         refuse(pinyinField_, checked.error().message, static_cast<int>(from), inputErrorCaption());
         return;
     }
@@ -216,7 +216,8 @@ void RadicalDirectoryPage::selectionChanged() {
     const int index = grid_->selectedIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= candidates_.size()) return;
     tesvik::lookup::CurrentRadical next = current_;
-    tesvik::lookup::confirmRadical(next, candidates_[static_cast<std::size_t>(index)], tesvik::lookup::KeyAliasing::None);
+    tesvik::lookup::confirmRadical(next, candidates_[static_cast<std::size_t>(index)],
+                                   tesvik::lookup::KeyAliasing::None);
     setCurrent(next);
 }
 

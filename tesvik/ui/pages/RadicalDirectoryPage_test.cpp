@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 namespace tesvik::ui {
@@ -23,9 +23,8 @@ protected:
     }
 
     void connect() {
-        QObject::connect(page.get(), &RadicalDirectoryPage::radicalChosen, [this](quint32 radical, const QString& key) {
-            chosen.emplace_back(radical, key);
-        });
+        QObject::connect(page.get(), &RadicalDirectoryPage::radicalChosen,
+                         [this](quint32 radical, const QString& key) { chosen.emplace_back(radical, key); });
         QObject::connect(page.get(), &CandidatePage::requestPage, [this](int index) { requested.push_back(index); });
     }
 
@@ -75,7 +74,8 @@ TEST_F(RadicalDirectoryPageTest, CountFieldRefusals) {
         const char* text;
         tesvik::MessageId message;
     };
-    for (const Case& c : {Case{"030", tesvik::MessageId::TotalStrokesRange}, Case{"a", tesvik::MessageId::EnterAnInteger}}) {
+    for (const Case& c :
+         {Case{"030", tesvik::MessageId::TotalStrokesRange}, Case{"a", tesvik::MessageId::EnterAnInteger}}) {
         notices->clear();
         count()->setText(c.text);
         ASSERT_EQ(notices->ids(), std::vector{c.message}) << c.text;
@@ -169,8 +169,8 @@ TEST_F(RadicalDirectoryPageTest, ConfirmButtonWithoutAnyRadicalAsksForOne) {
 
 TEST_F(RadicalDirectoryPageTest, ConfirmButtonKeepsTheCurrentRadicalWhenNothingIsListed) {
     pinyin()->setText("shui");
-    pinyin()->clear();          // no search: the list stays
-    count()->setText("99");     // matches nothing: the current radical stays
+    pinyin()->clear();       // no search: the list stays
+    count()->setText("99");  // matches nothing: the current radical stays
     EXPECT_EQ(grid()->count(), 0);
     EXPECT_EQ(currentKey(), "03D4");
     child<QPushButton>("radicalConfirmButton")->click();

@@ -31,8 +31,7 @@ RadicalLookupPage::RadicalLookupPage(PageContext context, QWidget* parent)
     attachGrid(grid_);
     attachBox(radicalBox_);
 
-    connect(grid_, &CandidateGrid::selectionChanged, this,
-            [this] { status_->showSelection(grid_->selectedValue()); });
+    connect(grid_, &CandidateGrid::selectionChanged, this, [this] { status_->showSelection(grid_->selectedValue()); });
     connect(remaining_, &RadicalRemainingSpinBox::fieldChanged, this, &RadicalLookupPage::remainingEdited);
     connect(strokeField_, &QLineEdit::textChanged, this, [this] {
         if (!updatingFields_) strokeFieldEdited();
@@ -137,7 +136,8 @@ void RadicalLookupPage::resetAndSearch() {
 }
 
 void RadicalLookupPage::search() {
-    auto found = tesvik::lookup::searchByRadical(context().directories.data, context().directories.user, current_.key, query_);
+    auto found =
+        tesvik::lookup::searchByRadical(context().directories.data, context().directories.user, current_.key, query_);
     kept_ = std::move(found.kept);
     if (found.stoppedBy) notifier_->show(*found.stoppedBy, PageNotifier::Icon::Information);
     fillGrid();
@@ -174,7 +174,8 @@ void RadicalLookupPage::pressBack() {
 // The strokes are read back from the glyphs shown, wherever the caret was; a
 // fifth glyph is taken out again.
 void RadicalLookupPage::strokeFieldEdited() {
-    const auto checked = tesvik::lookup::checkRadicalCharStrokeCount(static_cast<std::size_t>(strokeField_->glyphCount()));
+    const auto checked =
+        tesvik::lookup::checkRadicalCharStrokeCount(static_cast<std::size_t>(strokeField_->glyphCount()));
     if (!checked) {
         showStrokes();
         notifier_->show(checked.error(), PageNotifier::Icon::Information);

@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "tesvik/chars/PackedChar.h"
 #include "common/testing/ScratchDirectory.h"
+#include "tesvik/chars/PackedChar.h"
 #include "tesvik/ui/pages/RadicalDirectoryPage.h"
-#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/PageTestBed_testing.h"
 
 namespace tesvik::ui {
@@ -43,7 +43,9 @@ protected:
     QAbstractSpinBox* remaining() { return child<QAbstractSpinBox>("remainingStrokesSpin"); }
     QLineEdit* remainingText() { return remaining()->findChild<QLineEdit*>(); }
     QLineEdit* strokes() { return child<QLineEdit>("radicalCharStrokeEdit"); }
-    void pressStroke(char digit) { child<QPushButton>(("radicalCharStrokeButton" + std::string(1, digit)).c_str())->click(); }
+    void pressStroke(char digit) {
+        child<QPushButton>(("radicalCharStrokeButton" + std::string(1, digit)).c_str())->click();
+    }
 
     std::unique_ptr<RadicalLookupPage> page;
     RecordingNotifier* notices = nullptr;

@@ -10,13 +10,13 @@
 
 #include "tesvik/lookup/stroke/StrokePageInput.h"
 #include "tesvik/program/Settings.h"
+#include "tesvik/ui/dialogs/StrokeRegistrationDialog.h"
 #include "tesvik/ui/widgets/CandidateGrid.h"
 #include "tesvik/ui/widgets/CaptionLabel.h"
 #include "tesvik/ui/widgets/CodeStatusLine.h"
-#include "tesvik/ui/widgets/StrokeCountSpin.h"
 #include "tesvik/ui/widgets/StrokeButtons.h"
+#include "tesvik/ui/widgets/StrokeCountSpin.h"
 #include "tesvik/ui/widgets/StrokeKeyEdit.h"
-#include "tesvik/ui/dialogs/StrokeRegistrationDialog.h"
 #include "tesvik/ui/widgets/UiText.h"
 
 namespace tesvik::ui {
@@ -159,7 +159,8 @@ void StrokeOrderPage::strokeFieldChanged(const QString& text) {
         setStrokeFieldText(strokeFieldText_);
         return;
     }
-    const tesvik::lookup::StrokeFieldUpdate update = tesvik::lookup::afterStrokeFieldChange(digits, std::nullopt, digits.size());
+    const tesvik::lookup::StrokeFieldUpdate update =
+        tesvik::lookup::afterStrokeFieldChange(digits, std::nullopt, digits.size());
     if (update.message) {
         const int caret = strokeField_->cursorPosition();
         setStrokeFieldText(strokeFieldText_);
@@ -198,7 +199,8 @@ void StrokeOrderPage::search() {
 }
 
 void StrokeOrderPage::fillGrid() {
-    const std::vector<tesvik::chars::PackedChar> visible = tesvik::lookup::visibleCandidates(kept_, query_.outsideGbkOnly);
+    const std::vector<tesvik::chars::PackedChar> visible =
+        tesvik::lookup::visibleCandidates(kept_, query_.outsideGbkOnly);
     const int select = rememberedIndex_.value_or(0);
     rememberedIndex_.reset();
     grid_->setCandidates(std::vector<std::uint32_t>(visible.begin(), visible.end()), select);

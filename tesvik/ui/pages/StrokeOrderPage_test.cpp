@@ -10,32 +10,30 @@
 #include <string>
 #include <vector>
 
-#include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "common/testing/ScratchDirectory.h"
+#include "tesvik/lookup/stroke/StrokeFiles.h"
 #include "tesvik/ui/widgets/CandidateGrid.h"
-#include "tesvik/ui/widgets/StrokeCountSpin.h"
-#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/KeyPresses_testing.h"
+#include "tesvik/ui/widgets/PageNotifier_testing.h"
 #include "tesvik/ui/widgets/PageTestBed_testing.h"
+#include "tesvik/ui/widgets/StrokeCountSpin.h"
 
 namespace tesvik::ui {
 namespace {
 
 namespace fs = std::filesystem;
-using tesvik::MessageId;
-using tesvik::program::testing::outputOf;
 using testing::pressBackspace;
 using testing::pressEnter;
 using testing::pressKey;
 using testing::typeText;
+using tesvik::MessageId;
+using tesvik::program::testing::outputOf;
 
 const fs::path kShippedData = LUMENAR_DATA_DIR;
 
 class StrokeOrderPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:
-    void SetUp() override {
-        makePage(kShippedData);
-    }
+    void SetUp() override { makePage(kShippedData); }
 
     void makePage(const fs::path& data) {
         page = std::make_unique<StrokeOrderPage>(pageContext(data));
@@ -89,9 +87,9 @@ TEST_F(StrokeOrderPageTest, KeyboardSequencesReachRareCharactersFirst) {
         std::uint32_t first;
     };
     const std::vector<Case> cases = {
-        {"1", "", 0x4E00},          // 一
-        {"1", "21", 0xD840DCCE},    // U+200CE, filed under one stroke too
-        {"2", "31", 0xE01E},        // a Private Use Area character
+        {"1", "", 0x4E00},        // 一
+        {"1", "21", 0xD840DCCE},  // U+200CE, filed under one stroke too
+        {"2", "31", 0xE01E},      // a Private Use Area character
     };
     for (const Case& c : cases) {
         makePage(kShippedData);
@@ -99,7 +97,8 @@ TEST_F(StrokeOrderPageTest, KeyboardSequencesReachRareCharactersFirst) {
         typeText(count, c.count);
         typeText(strokes, c.strokes);
         pressEnter(strokes);
-        EXPECT_EQ(output.requests, (std::vector{outputOf(c.first)})) << c.count.toStdString() << " " << c.strokes.toStdString();
+        EXPECT_EQ(output.requests, (std::vector{outputOf(c.first)}))
+            << c.count.toStdString() << " " << c.strokes.toStdString();
     }
 }
 
@@ -268,7 +267,8 @@ TEST_F(StrokeOrderPageTest, EnterWithAnEmptyGridOutputsNothing) {
 
 TEST_F(StrokeOrderPageTest, MissingShippedRecordsReportBothMessagesAndEmptyTheGrid) {
     lumenar::testing::ScratchDirectory data;
-    fs::copy_file(kShippedData / tesvik::lookup::kShippedStrokeIndexFileName, data.path() / tesvik::lookup::kShippedStrokeIndexFileName);
+    fs::copy_file(kShippedData / tesvik::lookup::kShippedStrokeIndexFileName,
+                  data.path() / tesvik::lookup::kShippedStrokeIndexFileName);
     makePage(data.path());
     typeText(count, "1");
     ASSERT_EQ(notices->ids(), (std::vector{MessageId::SystemFileError, MessageId::DataFilesMissing}));

@@ -17,8 +17,8 @@ namespace tesvik::ui {
 namespace {
 using tesvik::MessageId;
 
-constexpr GridLook kSymbolLook{.cellWidth = 35, .cellHeight = 35, .colours = CellColours::Symbols,
-                               .scalarsAccepted = false};
+constexpr GridLook kSymbolLook{
+    .cellWidth = 35, .cellHeight = 35, .colours = CellColours::Symbols, .scalarsAccepted = false};
 }  // namespace
 
 SymbolPage::SymbolPage(PageContext context, QWidget* parent) : CandidatePage(std::move(context), parent) {

@@ -13,14 +13,14 @@
 namespace tesvik::ui {
 namespace {
 
-using tesvik::program::testing::OutputRequest;
 using tesvik::program::testing::outputOf;
+using tesvik::program::testing::OutputRequest;
 
 constexpr int kCurrency = 9;
 constexpr int kRadicalsSupplement = 20;
-constexpr int kSupplementArea = 32;    // 补字区
-constexpr int kPrivateUse = 33;        // 专用区
-constexpr int kCompatibility = 34;     // CJK兼容汉字
+constexpr int kSupplementArea = 32;  // 补字区
+constexpr int kPrivateUse = 33;      // 专用区
+constexpr int kCompatibility = 34;   // CJK兼容汉字
 
 class SymbolPageTest : public ::testing::Test, protected testing::PageTestBed {
 protected:

@@ -154,11 +154,11 @@ TEST_F(CandidateGridTest, UnselectedCellIsFilledSelectedCellOnlyOutlinedInRed) {
     EXPECT_EQ(pixelsOf(unselected, QColor(255, 0, 0)), 0);
 
     const QImage selected = cellImage(0x4E00, true);
-    EXPECT_GT(pixelsOf(selected, Qt::green), 0);     // not filled
+    EXPECT_GT(pixelsOf(selected, Qt::green), 0);  // not filled
     EXPECT_EQ(pixelsOf(selected, Qt::white), 0);
     const int red = pixelsOf(selected, QColor(255, 0, 0));
-    EXPECT_GT(red, 20);       // a dotted outline ...
-    EXPECT_LT(red, 4 * 30);   // ... not a solid one
+    EXPECT_GT(red, 20);      // a dotted outline ...
+    EXPECT_LT(red, 4 * 30);  // ... not a solid one
     EXPECT_EQ(selected.pixelColor(15, 0).red() == 255 || selected.pixelColor(16, 0).red() == 255, true);
 }
 

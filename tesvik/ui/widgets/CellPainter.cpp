@@ -16,15 +16,22 @@ QColor qColorOf(tesvik::program::ColorRef colour) {
 
 namespace {
 
-tesvik::program::ColorRef codeSpaceColour(std::uint32_t value, const tesvik::program::CodeSpaceColors& settings, bool& plain) {
+tesvik::program::ColorRef codeSpaceColour(std::uint32_t value, const tesvik::program::CodeSpaceColors& settings,
+                                          bool& plain) {
     plain = false;
     switch (tesvik::chars::codeSpaceColourOf(value)) {
-        case tesvik::chars::CodeSpaceColour::GBKColor: return settings.gbk;
-        case tesvik::chars::CodeSpaceColour::GBKEUDCColor: return settings.gbkEudc;
-        case tesvik::chars::CodeSpaceColour::GB13000EUDCColor: return settings.gb13000Eudc;
-        case tesvik::chars::CodeSpaceColour::CJKZACOLOR: return settings.cjkExtensionA;
-        case tesvik::chars::CodeSpaceColour::CJKKZBCOLOR: return settings.cjkExtensionsBToE;
-        case tesvik::chars::CodeSpaceColour::Black: return 0;
+        case tesvik::chars::CodeSpaceColour::GBKColor:
+            return settings.gbk;
+        case tesvik::chars::CodeSpaceColour::GBKEUDCColor:
+            return settings.gbkEudc;
+        case tesvik::chars::CodeSpaceColour::GB13000EUDCColor:
+            return settings.gb13000Eudc;
+        case tesvik::chars::CodeSpaceColour::CJKZACOLOR:
+            return settings.cjkExtensionA;
+        case tesvik::chars::CodeSpaceColour::CJKKZBCOLOR:
+            return settings.cjkExtensionsBToE;
+        case tesvik::chars::CodeSpaceColour::Black:
+            return 0;
     }
     plain = true;
     return 0;
@@ -35,12 +42,14 @@ tesvik::program::ColorRef codeSpaceColour(std::uint32_t value, const tesvik::pro
 QColor cellTextColour(std::uint32_t value, CellColours colours, const tesvik::program::CodeSpaceColors& settings,
                       const QColor& plain) {
     switch (colours) {
-        case CellColours::Radicals: return qColorOf(settings.radicals);
+        case CellColours::Radicals:
+            return qColorOf(settings.radicals);
         case CellColours::Symbols:
             if (value >= 0x3400 && value <= 0x4DB5) return qColorOf(kSymbolExtensionAColour);
             if (value > 0x20000) return qColorOf(kSymbolSupplementaryColour);
             return plain;
-        case CellColours::CodeSpace: break;
+        case CellColours::CodeSpace:
+            break;
     }
     bool isPlain = false;
     const tesvik::program::ColorRef colour = codeSpaceColour(value, settings, isPlain);

@@ -40,7 +40,7 @@ struct CellStyle {
     QColor text;
     QColor background;
     QFont font;
-    bool fillBackground = true;   // unselected grid cells
+    bool fillBackground = true;     // unselected grid cells
     bool selectionOutline = false;  // selected grid cells: red dotted outline, no fill
     bool scalarsAccepted = false;
 };

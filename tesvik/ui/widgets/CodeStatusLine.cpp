@@ -56,8 +56,9 @@ void CodeStatusLine::showSelection(std::optional<std::uint32_t> value) {
 }
 
 tesvik::chars::CodeFormat CodeStatusLine::format() const {
-    return formats_->currentIndex() == static_cast<int>(tesvik::chars::CodeFormat::Gb18030) ? tesvik::chars::CodeFormat::Gb18030
-                                                                                     : tesvik::chars::CodeFormat::Unicode;
+    return formats_->currentIndex() == static_cast<int>(tesvik::chars::CodeFormat::Gb18030)
+               ? tesvik::chars::CodeFormat::Gb18030
+               : tesvik::chars::CodeFormat::Unicode;
 }
 
 QString CodeStatusLine::blockText() const { return block_->text(); }

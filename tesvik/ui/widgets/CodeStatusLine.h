@@ -16,14 +16,15 @@ namespace tesvik::ui {
 class CodeStatusLine : public QWidget {
     Q_OBJECT
 public:
-    explicit CodeStatusLine(tesvik::chars::BlockNamePage page = tesvik::chars::BlockNamePage::Other, QWidget* parent = nullptr);
+    explicit CodeStatusLine(tesvik::chars::BlockNamePage page = tesvik::chars::BlockNamePage::Other,
+                            QWidget* parent = nullptr);
     // The grid's selection changed to `value` (none: no selection).
     void showSelection(std::optional<std::uint32_t> value);
     tesvik::chars::CodeFormat format() const;
     QString blockText() const;
     QString codeText() const;
     void setBlockFieldVisible(bool visible);  // the symbol page has no block field
-    void clear();  // both fields empty
+    void clear();                             // both fields empty
 
 private:
     void switchFormat(int index);

@@ -7,7 +7,7 @@ namespace tesvik::ui {
 tesvik::program::ColorRef colorRefOf(const QColor& colour) {
     const QColor rgb = colour.toRgb();
     return tesvik::program::rgb(static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
-                       static_cast<std::uint8_t>(rgb.blue()));
+                                static_cast<std::uint8_t>(rgb.blue()));
 }
 
 ColourSample::ColourSample(QWidget* parent) : QFrame(parent) {

@@ -22,8 +22,7 @@ public:
         if (value == 0) return;
         const bool selected = (option.state & QStyle::State_Selected) != 0;
         painter->save();
-        painter->fillRect(option.rect,
-                          selected ? kCustomAreaSelectionColour : option.palette.color(QPalette::Base));
+        painter->fillRect(option.rect, selected ? kCustomAreaSelectionColour : option.palette.color(QPalette::Base));
         painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(cellFont(grid_->gridFont()));
         painter->drawText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, cellText(value, false));

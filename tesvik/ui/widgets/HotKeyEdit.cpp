@@ -20,25 +20,25 @@ struct KeyPair {
 // virtual key is the key it is shown as; shifted symbols follow their keys
 // as a US layout places them.
 constexpr std::array kMainKeys = {
-    KeyPair{Qt::Key_Backspace, 0x08},    KeyPair{Qt::Key_Tab, 0x09},          KeyPair{Qt::Key_Backtab, 0x09},
-    KeyPair{Qt::Key_Clear, 0x0C},        KeyPair{Qt::Key_Return, 0x0D},       KeyPair{Qt::Key_Enter, 0x0D},
-    KeyPair{Qt::Key_Pause, 0x13},        KeyPair{Qt::Key_CapsLock, 0x14},     KeyPair{Qt::Key_Escape, 0x1B},
-    KeyPair{Qt::Key_Space, 0x20},        KeyPair{Qt::Key_PageUp, 0x21},       KeyPair{Qt::Key_PageDown, 0x22},
-    KeyPair{Qt::Key_End, 0x23},          KeyPair{Qt::Key_Home, 0x24},         KeyPair{Qt::Key_Left, 0x25},
-    KeyPair{Qt::Key_Up, 0x26},           KeyPair{Qt::Key_Right, 0x27},        KeyPair{Qt::Key_Down, 0x28},
-    KeyPair{Qt::Key_Print, 0x2C},        KeyPair{Qt::Key_Insert, 0x2D},       KeyPair{Qt::Key_Delete, 0x2E},
-    KeyPair{Qt::Key_Help, 0x2F},         KeyPair{Qt::Key_ParenRight, 0x30},   KeyPair{Qt::Key_Exclam, 0x31},
-    KeyPair{Qt::Key_At, 0x32},           KeyPair{Qt::Key_NumberSign, 0x33},   KeyPair{Qt::Key_Dollar, 0x34},
-    KeyPair{Qt::Key_Percent, 0x35},      KeyPair{Qt::Key_AsciiCircum, 0x36},  KeyPair{Qt::Key_Ampersand, 0x37},
-    KeyPair{Qt::Key_Asterisk, 0x38},     KeyPair{Qt::Key_ParenLeft, 0x39},    KeyPair{Qt::Key_Menu, 0x5D},
-    KeyPair{Qt::Key_NumLock, 0x90},      KeyPair{Qt::Key_ScrollLock, 0x91},   KeyPair{Qt::Key_Semicolon, 0xBA},
-    KeyPair{Qt::Key_Colon, 0xBA},        KeyPair{Qt::Key_Equal, 0xBB},        KeyPair{Qt::Key_Plus, 0xBB},
-    KeyPair{Qt::Key_Comma, 0xBC},        KeyPair{Qt::Key_Less, 0xBC},         KeyPair{Qt::Key_Minus, 0xBD},
-    KeyPair{Qt::Key_Underscore, 0xBD},   KeyPair{Qt::Key_Period, 0xBE},       KeyPair{Qt::Key_Greater, 0xBE},
-    KeyPair{Qt::Key_Slash, 0xBF},        KeyPair{Qt::Key_Question, 0xBF},     KeyPair{Qt::Key_QuoteLeft, 0xC0},
-    KeyPair{Qt::Key_AsciiTilde, 0xC0},   KeyPair{Qt::Key_BracketLeft, 0xDB},  KeyPair{Qt::Key_BraceLeft, 0xDB},
-    KeyPair{Qt::Key_Backslash, 0xDC},    KeyPair{Qt::Key_Bar, 0xDC},          KeyPair{Qt::Key_BracketRight, 0xDD},
-    KeyPair{Qt::Key_BraceRight, 0xDD},   KeyPair{Qt::Key_Apostrophe, 0xDE},   KeyPair{Qt::Key_QuoteDbl, 0xDE},
+    KeyPair{Qt::Key_Backspace, 0x08},  KeyPair{Qt::Key_Tab, 0x09},         KeyPair{Qt::Key_Backtab, 0x09},
+    KeyPair{Qt::Key_Clear, 0x0C},      KeyPair{Qt::Key_Return, 0x0D},      KeyPair{Qt::Key_Enter, 0x0D},
+    KeyPair{Qt::Key_Pause, 0x13},      KeyPair{Qt::Key_CapsLock, 0x14},    KeyPair{Qt::Key_Escape, 0x1B},
+    KeyPair{Qt::Key_Space, 0x20},      KeyPair{Qt::Key_PageUp, 0x21},      KeyPair{Qt::Key_PageDown, 0x22},
+    KeyPair{Qt::Key_End, 0x23},        KeyPair{Qt::Key_Home, 0x24},        KeyPair{Qt::Key_Left, 0x25},
+    KeyPair{Qt::Key_Up, 0x26},         KeyPair{Qt::Key_Right, 0x27},       KeyPair{Qt::Key_Down, 0x28},
+    KeyPair{Qt::Key_Print, 0x2C},      KeyPair{Qt::Key_Insert, 0x2D},      KeyPair{Qt::Key_Delete, 0x2E},
+    KeyPair{Qt::Key_Help, 0x2F},       KeyPair{Qt::Key_ParenRight, 0x30},  KeyPair{Qt::Key_Exclam, 0x31},
+    KeyPair{Qt::Key_At, 0x32},         KeyPair{Qt::Key_NumberSign, 0x33},  KeyPair{Qt::Key_Dollar, 0x34},
+    KeyPair{Qt::Key_Percent, 0x35},    KeyPair{Qt::Key_AsciiCircum, 0x36}, KeyPair{Qt::Key_Ampersand, 0x37},
+    KeyPair{Qt::Key_Asterisk, 0x38},   KeyPair{Qt::Key_ParenLeft, 0x39},   KeyPair{Qt::Key_Menu, 0x5D},
+    KeyPair{Qt::Key_NumLock, 0x90},    KeyPair{Qt::Key_ScrollLock, 0x91},  KeyPair{Qt::Key_Semicolon, 0xBA},
+    KeyPair{Qt::Key_Colon, 0xBA},      KeyPair{Qt::Key_Equal, 0xBB},       KeyPair{Qt::Key_Plus, 0xBB},
+    KeyPair{Qt::Key_Comma, 0xBC},      KeyPair{Qt::Key_Less, 0xBC},        KeyPair{Qt::Key_Minus, 0xBD},
+    KeyPair{Qt::Key_Underscore, 0xBD}, KeyPair{Qt::Key_Period, 0xBE},      KeyPair{Qt::Key_Greater, 0xBE},
+    KeyPair{Qt::Key_Slash, 0xBF},      KeyPair{Qt::Key_Question, 0xBF},    KeyPair{Qt::Key_QuoteLeft, 0xC0},
+    KeyPair{Qt::Key_AsciiTilde, 0xC0}, KeyPair{Qt::Key_BracketLeft, 0xDB}, KeyPair{Qt::Key_BraceLeft, 0xDB},
+    KeyPair{Qt::Key_Backslash, 0xDC},  KeyPair{Qt::Key_Bar, 0xDC},         KeyPair{Qt::Key_BracketRight, 0xDD},
+    KeyPair{Qt::Key_BraceRight, 0xDD}, KeyPair{Qt::Key_Apostrophe, 0xDE},  KeyPair{Qt::Key_QuoteDbl, 0xDE},
 };
 
 // The keypad's operator keys; its digits are 0x60 to 0x69.
@@ -74,8 +74,9 @@ bool isModifierKey(int qtKey) {
 
 QString modifiersText(std::uint8_t modifiers) {
     QString text;
-    const std::pair<std::uint8_t, Qt::Key> names[] = {
-        {tesvik::program::kHotKeyControl, Qt::Key_Control}, {tesvik::program::kHotKeyShift, Qt::Key_Shift}, {tesvik::program::kHotKeyAlt, Qt::Key_Alt}};
+    const std::pair<std::uint8_t, Qt::Key> names[] = {{tesvik::program::kHotKeyControl, Qt::Key_Control},
+                                                      {tesvik::program::kHotKeyShift, Qt::Key_Shift},
+                                                      {tesvik::program::kHotKeyAlt, Qt::Key_Alt}};
     for (const auto& [bit, key] : names) {
         if (modifiers & bit) text += QKeySequence(key).toString(QKeySequence::NativeText) + QLatin1Char('+');
     }

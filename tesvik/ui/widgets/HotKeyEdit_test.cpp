@@ -2,8 +2,8 @@
 
 #include "tesvik/ui/widgets/TestApplication_testing.h"
 
-#include <QKeyEvent>
 #include <gtest/gtest.h>
+#include <QKeyEvent>
 
 namespace tesvik::ui {
 namespace {
@@ -21,11 +21,21 @@ TEST(HotKeyEdit, QtKeysBecomeVirtualKeys) {
         std::optional<std::uint8_t> virtualKey;
     };
     const Case cases[] = {
-        {Qt::Key_A, false, 0x41},     {Qt::Key_Z, false, 0x5A},      {Qt::Key_0, false, 0x30},
-        {Qt::Key_9, false, 0x39},     {Qt::Key_9, true, 0x69},       {Qt::Key_F1, false, 0x70},
-        {Qt::Key_F5, false, 0x74},    {Qt::Key_F24, false, 0x87},    {Qt::Key_Exclam, false, 0x31},
-        {Qt::Key_ParenRight, false, 0x30}, {Qt::Key_Comma, false, 0xBC}, {Qt::Key_Plus, true, 0x6B},
-        {Qt::Key_Plus, false, 0xBB},  {Qt::Key_Home, false, 0x24},   {Qt::Key_Shift, false, std::nullopt},
+        {Qt::Key_A, false, 0x41},
+        {Qt::Key_Z, false, 0x5A},
+        {Qt::Key_0, false, 0x30},
+        {Qt::Key_9, false, 0x39},
+        {Qt::Key_9, true, 0x69},
+        {Qt::Key_F1, false, 0x70},
+        {Qt::Key_F5, false, 0x74},
+        {Qt::Key_F24, false, 0x87},
+        {Qt::Key_Exclam, false, 0x31},
+        {Qt::Key_ParenRight, false, 0x30},
+        {Qt::Key_Comma, false, 0xBC},
+        {Qt::Key_Plus, true, 0x6B},
+        {Qt::Key_Plus, false, 0xBB},
+        {Qt::Key_Home, false, 0x24},
+        {Qt::Key_Shift, false, std::nullopt},
         {Qt::Key_Control, false, std::nullopt},
     };
     for (const Case& c : cases) {
@@ -47,13 +57,14 @@ TEST(HotKeyEdit, KeyPressesFollowTheControlsRules) {
     };
     const Case cases[] = {
         {Qt::Key_A, Qt::ControlModifier, {0x41, program::kHotKeyControl}},
-        {Qt::Key_A, Qt::NoModifier, {0x41, program::kHotKeyControl}},   // no modifier: Ctrl
+        {Qt::Key_A, Qt::NoModifier, {0x41, program::kHotKeyControl}},  // no modifier: Ctrl
         {Qt::Key_B, Qt::ShiftModifier, {0x42, program::kHotKeyControl}},
         {Qt::Key_C, Qt::AltModifier, {0x43, program::kHotKeyControl}},
         {Qt::Key_D, Qt::ShiftModifier | Qt::ControlModifier, {0x44, program::kHotKeyControl}},
         {Qt::Key_E, Qt::ControlModifier | Qt::AltModifier, {0x45, program::kHotKeyControl}},
         {Qt::Key_F, Qt::ShiftModifier | Qt::AltModifier, {0x46, program::kHotKeyShift | program::kHotKeyAlt}},
-        {Qt::Key_Exclam, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier,
+        {Qt::Key_Exclam,
+         Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier,
          {0x31, program::kHotKeyShift | program::kHotKeyControl | program::kHotKeyAlt}},
         {Qt::Key_F5, Qt::NoModifier, {0x74, program::kHotKeyControl}},
     };

@@ -11,7 +11,7 @@ struct PageContext {
     // Process-wide; the main window replaces it in place after the settings
     // dialog, then calls CandidatePage::applySettings().
     const tesvik::program::Settings* settings = nullptr;
-    tesvik::program::TesvikDirectories directories;  // data / user / settings folders
+    tesvik::program::TesvikDirectories directories;      // data / user / settings folders
     tesvik::program::CharacterOutput* output = nullptr;  // where picked characters go
 };
 

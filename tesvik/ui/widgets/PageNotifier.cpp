@@ -10,10 +10,14 @@ namespace {
 
 QMessageBox::Icon boxIcon(PageNotifier::Icon icon) {
     switch (icon) {
-        case PageNotifier::Icon::Information: return QMessageBox::Information;
-        case PageNotifier::Icon::Warning: return QMessageBox::Warning;
-        case PageNotifier::Icon::Question: return QMessageBox::Question;
-        case PageNotifier::Icon::None: break;
+        case PageNotifier::Icon::Information:
+            return QMessageBox::Information;
+        case PageNotifier::Icon::Warning:
+            return QMessageBox::Warning;
+        case PageNotifier::Icon::Question:
+            return QMessageBox::Question;
+        case PageNotifier::Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -41,6 +45,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<PageNotifier> messageBoxNotifier(QWidget* parent) { return std::make_unique<MessageBoxNotifier>(parent); }
+std::unique_ptr<PageNotifier> messageBoxNotifier(QWidget* parent) {
+    return std::make_unique<MessageBoxNotifier>(parent);
+}
 
 }  // namespace tesvik::ui

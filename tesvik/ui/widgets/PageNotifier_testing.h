@@ -14,7 +14,7 @@ struct Notice {
     tesvik::MessageId id;
     std::string text;
     PageNotifier::Icon icon = PageNotifier::Icon::Information;
-    std::string caption;  // empty: the application's name
+    std::string caption;    // empty: the application's name
     bool question = false;  // asked Yes/No
 };
 
