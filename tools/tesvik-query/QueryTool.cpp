@@ -95,11 +95,11 @@ int runQueryTool(const std::vector<std::string>& args, Terminal& terminal) {
         printUsage(terminal.out);
         terminal.out << "exit status: 0 success, 1 the operation reported one of the program's messages, "
                         "2 a usage error\n";
-        return ExitSuccess;
+        return kExitSuccess;
     }
     if (args.size() == 1 && args[0] == "--version") {
         terminal.out << "tesvik-query " << lumenar::kVersion << '\n';
-        return ExitSuccess;
+        return kExitSuccess;
     }
     std::string error;
     const auto global = takeGlobalOptions(args, error);
