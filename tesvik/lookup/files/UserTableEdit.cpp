@@ -30,6 +30,14 @@ struct FileSnapshot {
     }
 };
 
+// Writes both derived files; "文件生成错误,请重新操作。" when one cannot be written.
+lumenar::Status<Message> writeIndexPair(const UserTableFiles& files, const IndexPairBytes& pair) {
+    if (!replaceFileContents(files.records, pair.records) || !replaceFileContents(files.index, pair.index)) {
+        return lumenar::Status<Message>::failure(message(MessageId::TableWriteFailed));
+    }
+    return {};
+}
+
 }  // namespace
 
 lumenar::Result<std::vector<std::uint8_t>, std::vector<Message>> openUserTable(const std::filesystem::path& path,
@@ -43,13 +51,6 @@ lumenar::Result<std::vector<std::uint8_t>, std::vector<Message>> openUserTable(c
     std::vector<Message> refusal{message(MessageId::SourceTableError)};
     if (use == TableUse::Adding) refusal.push_back(message(MessageId::TableWriteFailed));
     return R::failure(std::move(refusal));
-}
-
-lumenar::Status<Message> writeIndexPair(const UserTableFiles& files, const IndexPairBytes& pair) {
-    if (!replaceFileContents(files.records, pair.records) || !replaceFileContents(files.index, pair.index)) {
-        return lumenar::Status<Message>::failure(message(MessageId::TableWriteFailed));
-    }
-    return {};
 }
 
 UserTableEdit storeUserTable(const UserTableFiles& files, std::span<const std::uint8_t> changedTable, Message success) {

@@ -49,9 +49,6 @@ enum class TableUse { Adding, Changing };
 lumenar::Result<std::vector<std::uint8_t>, std::vector<Message>> openUserTable(const std::filesystem::path& path,
                                                                                TableUse use);
 
-// Writes both derived files; "文件生成错误,请重新操作。" when one cannot be written.
-lumenar::Status<Message> writeIndexPair(const UserTableFiles& files, const IndexPairBytes& pair);
-
 // Writes changedTable and the pair derived from it, then returns success. On
 // a failure the table and pair are restored and the failure returned.
 UserTableEdit storeUserTable(const UserTableFiles& files, std::span<const std::uint8_t> changedTable, Message success);
