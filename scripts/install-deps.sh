@@ -12,6 +12,8 @@ packages=(
   xvfb xauth openbox tint2 xterm xclip xdotool x11-xkb-utils x11-utils imagemagick
   fonts-hanazono
   lintian desktop-file-utils appstream dpkg-dev
+  fcitx5 fcitx5-modules-dev libfcitx5core-dev fcitx5-frontend-gtk3 fcitx5-frontend-qt6
+  sway wtype grim qt6-wayland zenity chromium dbus-x11 libsystemd-dev chise-db
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -34,7 +34,8 @@ std::string faceNameOf(const std::string& fontName) {
 
 std::vector<FontEntry> buildFontList(const std::filesystem::path& fontsFolder,
                                      const std::optional<std::vector<platform::InstalledFont>>& installed,
-                                     std::uint16_t codePage, const EudcLinks& links, MessageSink& messages) {
+                                     std::uint16_t codePage, const EudcLinks& links, MessageSink& messages,
+                                     FontListScope /*scope*/) {
     std::vector<FontEntry> list;
     if (fontsFolder.empty()) {
         messages.show(std::string(message::kNoFontsFolder));
