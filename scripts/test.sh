@@ -34,5 +34,5 @@ for fuzzer in "${fuzzers[@]}"; do
 done
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMENAR_SANITIZE=ON -DLUMENAR_WERROR=ON -DLUMENAR_BENCHMARKS=OFF -DLUMENAR_INTEGRATION_TESTS=OFF
-cmake --build build-sanitize -j"$jobs"
+cmake --build build-sanitize --target unit_tests -j"$jobs"
 ctest --test-dir build-sanitize -L unit --output-on-failure -j"$jobs"
