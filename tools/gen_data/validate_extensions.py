@@ -29,11 +29,9 @@ PINYIN_ENTRY = 8
 
 def record_fields(data, size, fields):
     """[(code point, bytes of fields)] of every scrambled record."""
-    out = []
-    for at in range(0, len(data) - size + 1, size):
-        plain = unscramble(data[at:at + size])
-        out.append((unpacked_code_point(plain[0:4]), plain[fields]))
-    return out
+    plain = unscramble(data)
+    records = (plain[at:at + size] for at in range(0, len(plain) - size + 1, size))
+    return [(unpacked_code_point(record[0:4]), record[fields]) for record in records]
 
 
 def pinyin_codes(data):

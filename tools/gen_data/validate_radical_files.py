@@ -70,8 +70,9 @@ def radical_file_problems(index, records):
         return [f"{RECORD_FILE}: length {len(records)} is not a multiple of {RECORD_SIZE}"]
     _, problems = index_problems(index, len(records) // RECORD_SIZE)
     seen = set()
+    plain = unscramble(records)
     for n in range(len(records) // RECORD_SIZE):
-        record = unscramble(records[n * RECORD_SIZE:(n + 1) * RECORD_SIZE])
+        record = plain[n * RECORD_SIZE:(n + 1) * RECORD_SIZE]
         problem = record_problem(record)
         if problem:
             problems.append(f"{RECORD_FILE} record {n}: {problem}")
