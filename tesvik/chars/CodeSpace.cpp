@@ -45,9 +45,11 @@ std::optional<MessageId> blockNameOf(std::uint32_t value, BlockNamePage page) {
     if (c >= 0x20000 && c <= 0x2A6D6) return MessageId::BlockCjkExtensionB;
     if (c >= 0x2A700 && c <= 0x2B73F) return MessageId::BlockCjkExtensionC;
     if (c >= 0x2B740 && c <= 0x2B81F) return MessageId::BlockCjkExtensionD;
-    // Extension E is open-ended, but a value past the last code point names
-    // no character at all.
-    if (c >= 0x2B820 && c <= 0x10FFFF) return MessageId::BlockCjkExtensionE;
+    if (c >= 0x2B820 && c <= 0x2CEAF) return MessageId::BlockCjkExtensionE;
+    if (c >= 0x2CEB0 && c <= 0x2EBEF) return MessageId::BlockCjkExtensionF;
+    if (c >= 0x2F800 && c <= 0x2FA1F) return MessageId::BlockCjkCompatibilitySupplement;
+    if (c >= 0x30000 && c <= 0x3134F) return MessageId::BlockCjkExtensionG;
+    if (c >= 0x31350 && c <= 0x323AF) return MessageId::BlockCjkExtensionH;
     if (c >= 0xE000 && c <= 0xF8FF) return MessageId::BlockPrivateUse;
     return std::nullopt;
 }

@@ -17,7 +17,7 @@ enum class CodeSpaceColour {
     GBKEUDCColor,      // GBK user-defined area E000-E864
     GB13000EUDCColor,  // GB13000 user-defined area E865-F8FF
     CJKZACOLOR,        // CJK Extension A
-    CJKKZBCOLOR,       // CJK Extensions B to E
+    CJKKZBCOLOR,       // CJK Extensions B to H and every other supplementary character
     Black,             // everything else
 };
 

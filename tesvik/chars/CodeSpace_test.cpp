@@ -33,6 +33,8 @@ TEST(CodeSpaceColour, ClassOfEachValue) {
         {0xD86EDC20, "CJKKZBCOLOR"},
         {0x2A6D6, "CJKKZBCOLOR"},
         {0x2B740, "CJKKZBCOLOR"},
+        {0x2CEB0, "CJKKZBCOLOR"},     // Extensions C to H draw like B to E
+        {0xD888DFAF, "CJKKZBCOLOR"},  // U+323AF, the last of Extension H
         // Extension B scalars on the radical and stroke-order pages take the
         // colour of their packed pairs.
         {0x20000, "CJKKZBCOLOR"},
@@ -68,8 +70,21 @@ TEST(BlockName, NamesOnOrdinaryAndRadicalPages) {
         {0x2B740, P::Other, M::BlockCjkExtensionD},
         {0xD86DDF40, P::Other, M::BlockCjkExtensionD},  // U+2B740 packed
         {0x2B820, P::Other, M::BlockCjkExtensionE},
-        {0x2CEB0, P::Other, M::BlockCjkExtensionE},  // the last range is open-ended
-        {0x110000, P::Other, std::nullopt},          // but not past the last code point
+        {0x2CEAF, P::Other, M::BlockCjkExtensionE},
+        {0x2CEB0, P::Other, M::BlockCjkExtensionF},
+        {0xD873DEB0, P::Other, M::BlockCjkExtensionF},  // U+2CEB0 packed
+        {0x2EBEF, P::Other, M::BlockCjkExtensionF},
+        {0x2EBF0, P::Other, std::nullopt},
+        {0x2F7FF, P::Other, std::nullopt},
+        {0x2F800, P::Other, M::BlockCjkCompatibilitySupplement},
+        {0x2FA1F, P::RadicalLookup, M::BlockCjkCompatibilitySupplement},
+        {0x2FA20, P::Other, std::nullopt},
+        {0x30000, P::Other, M::BlockCjkExtensionG},
+        {0x3134F, P::Other, M::BlockCjkExtensionG},
+        {0x31350, P::Other, M::BlockCjkExtensionH},
+        {0xD888DFAF, P::Other, M::BlockCjkExtensionH},  // U+323AF packed
+        {0x323B0, P::Other, std::nullopt},
+        {0x110000, P::Other, std::nullopt},
         {0xE000, P::Other, M::BlockPrivateUse},
         {0xF8FF, P::Other, M::BlockPrivateUse},
         {0xF92C, P::Other, M::BlockCjkCompatibility},
@@ -94,6 +109,8 @@ TEST(BlockName, TextsAsShown) {
     EXPECT_EQ(messageText(*blockNameOf(0x4E00)), "CJK统一汉字区");
     EXPECT_EQ(messageText(*blockNameOf(0xF92C, BlockNamePage::RadicalLookup)), "CJK兼容汉字区");
     EXPECT_EQ(messageText(*blockNameOf(0xE000)), "CJK补字区");
+    EXPECT_EQ(messageText(*blockNameOf(0x31350)), "CJK统一汉字扩展H区");
+    EXPECT_EQ(messageText(*blockNameOf(0x2F800)), "CJK兼容汉字补充区");
 }
 
 }  // namespace

@@ -3,9 +3,13 @@
 import struct
 
 
+_SCRAMBLED = bytes(((b >> 2) | (b << 6)) & 0xFF for b in range(256))
+_UNSCRAMBLED = bytes(((b << 2) | (b >> 6)) & 0xFF for b in range(256))
+
+
 def scramble(data):
     """Every byte rotated right by two bits, as the record files store it."""
-    return bytes(((b >> 2) | (b << 6)) & 0xFF for b in data)
+    return bytes(data).translate(_SCRAMBLED)
 
 
 def packed_bytes(code_point):
@@ -30,7 +34,7 @@ def pad(text, width, fill="0"):
 
 def unscramble(data):
     """The inverse of scramble: every byte rotated left by two bits."""
-    return bytes(((b << 2) | (b >> 6)) & 0xFF for b in data)
+    return bytes(data).translate(_UNSCRAMBLED)
 
 
 def unpacked_code_point(data):

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Validates the shipped stroke records, then regenerates every generated file
+# Validates the shipped stroke and radical records and the listing of
+# Extensions C to H, then regenerates every generated file
 # into a temporary folder and compares it byte for byte with the committed one.
 # Skips the regeneration (exit 0) when the source packages unicode-data and
 # rime-data-stroke are not installed.
@@ -15,9 +16,11 @@ if ! unit_output="$("$python" -B -m unittest discover -s "$here" -p 'test_*.py' 
 fi
 
 # The shipped records are checked against their format even without the sources.
-if ! "$python" -B "$here/validate_stroke_files.py" "$repo/data"; then
-    exit 1
-fi
+for validator in validate_stroke_files.py validate_radical_files.py validate_extensions.py; do
+    if ! "$python" -B "$here/$validator" "$repo/data"; then
+        exit 1
+    fi
+done
 
 if ! "$python" -B -c "import sys; sys.path.insert(0, '$here'); import sources; sys.exit(0 if sources.sources_present() else 1)"; then
     echo "gen_data check skipped: unicode-data and rime-data-stroke are not installed"

@@ -61,7 +61,8 @@ def generate(src, pua_rows):
         "data/SOURCES": sources_note(src.versions),
     }
     files.update(pua_tables(src.versions, pua_rows))
-    files.update(pinyin_data(src, filer))
+    later_in_set = {std for _, std, _ in pua_rows if characters.later_extension_of(std)}
+    files.update(pinyin_data(src, filer, later_in_set))
     files.update(cpp_tables.code_list(
         src.versions, "SymbolCodeList", symbols.symbol_code_list(),
         "// The symbols of the GB18030 two-byte set (and the eight trigrams), ascending."))
@@ -72,9 +73,11 @@ def generate(src, pua_rows):
     return files
 
 
-def pinyin_data(src, filer):
+def pinyin_data(src, filer, later_in_set):
+    """later_in_set: the set's characters of Extensions C to H, listed under
+    their Private Use Area codes only."""
     readings = pinyin_files.character_readings(src)
-    index, data = pinyin_files.pinyin_index_and_data(readings)
+    index, data = pinyin_files.pinyin_index_and_data(readings, later_in_set)
     by_code = pinyin_files.by_code_file(readings, lambda c: filer.file_standard(c).form.code)
     return {"data/pinyin.idx": index, "data/pinyin.data": data, "data/pinyindataorderbycode.data": by_code}
 

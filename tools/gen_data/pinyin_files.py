@@ -1,26 +1,30 @@
 """pinyin.idx, pinyin.data and pinyindataorderbycode.data."""
 
 from binary import pad
-from characters import EXTENSION_A, EXTENSION_B, UNIFIED, marker_of, require
+from characters import EXTENSION_A, EXTENSION_B, LATER_EXTENSIONS, UNIFIED, marker_of, require
 from pinyin_text import readings_of
 
 INDEX_RECORD = 15
 ENTRY_LINE_END = "\r\n"
 BY_CODE_RECORD = 124
+# The blocks of pinyindataorderbycode.data, in file order: the first three as
+# the pinyin page reads them, then Extensions C to H.
+BY_CODE_BLOCKS = (EXTENSION_A, UNIFIED, EXTENSION_B) + tuple(LATER_EXTENSIONS.values())
 READINGS_CHARS = 50
 HAS_READINGS, NO_READINGS, END = "@", "#", "#"
 
 
 def _list_order(code_point):
-    """Within one key: unified ideographs, then Extension A, then B."""
-    block = 0 if code_point in UNIFIED else 1 if code_point in EXTENSION_A else 2
+    """Within one key: unified ideographs, then Extension A, then B, then C to H."""
+    order = (UNIFIED, EXTENSION_A, EXTENSION_B)
+    block = next((i for i, b in enumerate(order) if code_point in b), len(order))
     return (block, code_point)
 
 
 def character_readings(src):
     """{code point: [readings]} of every standard character that has any."""
     result = {}
-    for block in (EXTENSION_A, UNIFIED, EXTENSION_B):
+    for block in BY_CODE_BLOCKS:
         for c in block:
             readings = readings_of(src.unihan.get(c, {}))
             if readings:
@@ -28,10 +32,13 @@ def character_readings(src):
     return result
 
 
-def pinyin_index_and_data(readings):
-    """(pinyin.idx bytes, pinyin.data bytes)."""
+def pinyin_index_and_data(readings, excluded=frozenset()):
+    """(pinyin.idx bytes, pinyin.data bytes) of every character with readings
+    but those in excluded (found through their Private Use Area code instead)."""
     by_key = {}
     for c, keys in readings.items():
+        if c in excluded:
+            continue
         for key in keys:
             by_key.setdefault(key, []).append(c)
     keys = sorted(by_key, key=lambda k: k.encode())
@@ -71,11 +78,12 @@ def by_code_record(code_point, radical, readings):
 
 
 def by_code_file(readings, radical_of):
-    """pinyindataorderbycode.data: Extension A, unified, Extension B records."""
+    """pinyindataorderbycode.data: Extension A, unified, Extension B, then
+    Extensions C to H records."""
     out = bytearray()
-    for block in (EXTENSION_A, UNIFIED, EXTENSION_B):
+    for block in BY_CODE_BLOCKS:
         for c in block:
             out += by_code_record(c, radical_of(c), readings.get(c, []))
-    require(len(out) == BY_CODE_RECORD * (len(EXTENSION_A) + len(UNIFIED) + len(EXTENSION_B)),
+    require(len(out) == BY_CODE_RECORD * sum(len(block) for block in BY_CODE_BLOCKS),
             "pinyindataorderbycode.data must hold one record per character")
     return bytes(out)

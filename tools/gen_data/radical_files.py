@@ -1,7 +1,7 @@
 """Filing characters under radicals: bs64-gb18030.idx and charmb614-gb18030.dat."""
 
 from binary import pad, packed_bytes, scramble, u32
-from characters import Character, require, stroke_data
+from characters import Character, later_extension_character, later_extension_of, require, stroke_data
 from radical_table import ALIASES
 
 ENCLOSURE_FIRST = {31}  # 囗: its strokes would otherwise match as a plain prefix
@@ -110,6 +110,8 @@ class Filer:
         return filing
 
     def file_standard(self, code_point):
+        if later_extension_of(code_point):
+            return self.file(later_extension_character(self._src, code_point))
         data = stroke_data(self._src, code_point)
         require(data is not None, f"U+{code_point:04X} has no stroke data")
         return self.file(Character(code_point, code_point, *data))

@@ -3,15 +3,16 @@
 from binary import pad, packed_bytes, scramble, u32
 from characters import EXTENSION_B, require
 
-EXPECTED_STROKE_KEYS = [f"{n:02d}" for n in list(range(1, 47)) + [48, 49, 52, 64]]
+EXPECTED_STROKE_KEYS = [f"{n:02d}" for n in list(range(1, 47)) + [48, 49, 52, 53, 58, 64, 76, 84]]
 
 
 def stroke_groups(characters):
     """{count: [characters]}: each character under its total stroke count and,
-    when its sequence is longer or shorter, under the sequence's length too."""
+    when its sequence is longer or shorter, under the sequence's length too
+    (a character known by its count only: under its count)."""
     groups = {}
     for ch in characters:
-        counts = {ch.total, len(ch.strokes)}
+        counts = {ch.total, len(ch.strokes)} if ch.strokes else {ch.total}
         for count in counts:
             groups.setdefault(count, []).append(ch)
     for members in groups.values():
@@ -37,7 +38,8 @@ def stroke_files(characters):
             records += scramble(plain)
         first += len(groups[key])
     index += b"fe" + u32(first)
-    require(len(index) // 6 == 51, "the stroke-count index must hold 50 groups and a terminator")
+    require(len(index) // 6 == len(EXPECTED_STROKE_KEYS) + 1,
+            f"the stroke-count index must hold {len(EXPECTED_STROKE_KEYS)} groups and a terminator")
     return bytes(index), bytes(records)
 
 

@@ -12,8 +12,10 @@ import pua_set
 import radical_files
 import sources
 import stroke_files
+import validate_extensions
+import validate_radical_files
 import validate_stroke_files
-from characters import Character, stroke_sequence
+from characters import Character, marker_of, stroke_sequence
 
 
 class Form:
@@ -53,6 +55,11 @@ class FilingTest(unittest.TestCase):
         enclosure = Form(0x2F1E, "251", kangxi=31)
         filing = self.file("25112141", [enclosure], rs="31.5")
         self.assertEqual((filing.remaining, filing.info), (5, "1124"))
+
+    def test_a_character_without_sequence_takes_the_residual_and_no_strokes(self):
+        filing = self.file("", [Form(0x2F00, "1")], rs="1.7")
+        self.assertEqual((filing.remaining, filing.info), (7, "0000"))
+        self.assertEqual(self.file("", [Form(0x2F00, "1")], rs="1.-1").remaining, 0)
 
     def test_fallback_takes_the_residual(self):
         form = Form(0x2F00, "1")
@@ -162,6 +169,14 @@ class StrokeFileValidationTest(unittest.TestCase):
         self.assertEqual(len(problems), 1)
         self.assertIn("out of code point order", problems[0])
 
+    def test_a_later_extension_character_may_have_its_count_only(self):
+        count_only = Character(0x30000, 0x30000, 2, "")
+        index, records = self.files(count_only)
+        self.assertEqual(validate_stroke_files.stroke_file_problems(index, records), [])
+        self.assertEqual(marker_of(0x30000), "5")
+        groups = stroke_files.stroke_groups([count_only, Character(0x2A700, 0x2A700, 5, "1234")])
+        self.assertEqual({k: [c.code for c in v] for k, v in groups.items()}, {2: [0x30000], 4: [0x2A700], 5: [0x2A700]})
+
     def test_index_that_does_not_match_the_records_is_rejected(self):
         index, records = self.files()
         for name, (i, r) in {"a record short": (index, records[:-17]),
@@ -169,6 +184,60 @@ class StrokeFileValidationTest(unittest.TestCase):
                              "no terminator": (index[:-6], records),
                              "a partial entry": (index[:-1], records)}.items():
             self.assertEqual(len(validate_stroke_files.stroke_file_problems(i, r)), 1, name)
+
+class RadicalFileValidationTest(unittest.TestCase):
+    def files(self, *records):
+        plain = b"".join(records)
+        scrambled = binary.scramble(plain)
+        index = b"01A0" + binary.u32(0) + b"fend" + binary.u32(len(plain) // 11)
+        return index, scrambled
+
+    def test_records_of_the_format_pass_and_others_are_named(self):
+        good = [binary.packed_bytes(0x4E01) + b"011000", binary.packed_bytes(0x30000) + b"010000" + b"5"]
+        good[0] += b"0"
+        self.assertEqual(validate_radical_files.radical_file_problems(*self.files(*good)), [])
+        cases = {
+            "remaining not digits": binary.packed_bytes(0x4E02) + b"0a1000" + b"0",
+            "stroke 6": binary.packed_bytes(0x4E02) + b"016000" + b"0",
+            "padding inside": binary.packed_bytes(0x4E02) + b"010100" + b"0",
+            "marker of another block": binary.packed_bytes(0x30001) + b"010000" + b"3",
+            "listed twice": good[0],
+        }
+        for name, record in cases.items():
+            problems = validate_radical_files.radical_file_problems(*self.files(*good, record))
+            self.assertEqual(len(problems), 1, name)
+            self.assertIn("record 2:", problems[0], name)
+
+    def test_an_index_that_does_not_count_the_records_is_rejected(self):
+        index, records = self.files(binary.packed_bytes(0x4E01) + b"011000" + b"0")
+        self.assertEqual(len(validate_radical_files.radical_file_problems(index[:-4] + binary.u32(2), records)), 1)
+
+
+class ExtensionListingTest(unittest.TestCase):
+    """A listing of Extension H alone (the other extensions left empty)."""
+
+    def listing(self, stroke_codes, radical_codes, pinyin_codes):
+        listing = validate_extensions.Listing(b"", b"", b"")
+        listing.stroke_count.update(stroke_codes)
+        listing.radical_count.update(radical_codes)
+        listing.with_readings = set(pinyin_codes)
+        return listing
+
+    def problems(self, listing, set_standards=frozenset()):
+        problems, counts = validate_extensions.extension_problems(listing, set_standards)
+        return [p for p in problems if "U+31350" in p or "U+31351" in p], counts
+
+    def test_each_character_once_and_set_characters_not_at_all(self):
+        h = list(validate_extensions.LATER_EXTENSIONS["H"])
+        listing = self.listing(h, h, [0x31351])
+        problems, counts = self.problems(listing)
+        self.assertEqual(problems, [])
+        self.assertEqual(counts["H"], (len(h), 0, 1))
+        problems, _ = self.problems(listing, {0x31350})
+        self.assertEqual(len(problems), 2)  # listed in both record files
+        problems, _ = self.problems(self.listing(h + [0x31350, 0x31350], h[1:], []))
+        self.assertEqual(len(problems), 2)  # three times by strokes, never by radical
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -6,7 +6,8 @@
 Reads bihuashu-gb18030.idx and nanjianzi-gb18030.dat, unscrambles every
 record and checks it against the file format: the stroke field holds the
 strokes 1 to 5 padded with 0, the stroke count is the record's group key,
-the character and its source marker agree.  Needs only the data files, not
+the character and its source marker agree.  A character of Extensions C to
+H may be known by its stroke count only: its stroke field is all "0".  Needs only the data files, not
 the source packages.  Prints every problem and exits with status 1 when there
 is one.
 """
@@ -17,7 +18,7 @@ import struct
 import sys
 
 from binary import unpacked_code_point, unscramble
-from characters import EXTENSION_A, EXTENSION_B, UNIFIED, marker_of
+from characters import EXTENSION_A, EXTENSION_B, LATER_EXTENSIONS, UNIFIED, later_extension_of, marker_of
 from pua_set import FIRST_CODE, LAST_CODE
 from stroke_files import EXPECTED_STROKE_KEYS
 
@@ -25,7 +26,9 @@ INDEX_FILE, RECORD_FILE = "bihuashu-gb18030.idx", "nanjianzi-gb18030.dat"
 INDEX_ENTRY_SIZE, RECORD_SIZE = 6, 17
 TERMINATOR_KEY = b"fe"
 STROKE_FIELD = re.compile(rb"[1-5]+0*")
-SHIPPED_BLOCKS = (UNIFIED, EXTENSION_A, EXTENSION_B, range(FIRST_CODE, LAST_CODE + 1))
+COUNT_ONLY_FIELD = b"0" * 10
+SHIPPED_BLOCKS = ((UNIFIED, EXTENSION_A, EXTENSION_B, range(FIRST_CODE, LAST_CODE + 1))
+                  + tuple(LATER_EXTENSIONS.values()))
 DATA_DIR = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", "..", "data"))
 
 
@@ -60,7 +63,8 @@ def record_problem(record, key):
         return f"U+{code:04X}: stroke count {record[4:6]!r} is not the group key {key!r}"
     if record[6:7] != marker_of(code).encode():
         return f"U+{code:04X}: source marker {record[6:7]!r}, expected {marker_of(code)!r}"
-    if not STROKE_FIELD.fullmatch(record[7:17]):
+    count_only = later_extension_of(code) and record[7:17] == COUNT_ONLY_FIELD
+    if not count_only and not STROKE_FIELD.fullmatch(record[7:17]):
         return f"U+{code:04X}: stroke field {record[7:17]!r} is not strokes 1-5 padded with 0"
     return None
 

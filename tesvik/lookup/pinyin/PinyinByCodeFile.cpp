@@ -71,9 +71,20 @@ lumenar::Result<PinyinByCodeFile, Message> PinyinByCodeFile::open(const std::fil
 }
 
 std::optional<std::uint64_t> PinyinByCodeFile::recordIndexOf(std::uint32_t c) {
-    if (c >= 0x3400 && c <= 0x4DB5) return c - 0x3400;
-    if (c >= 0x4E00 && c <= 0x9FBB) return 6582 + (c - 0x4E00);
-    if (c >= 0x20000 && c <= 0x2A6D6) return 27506 + std::uint64_t{c - 0x20000};
+    struct Range {
+        std::uint32_t first;
+        std::uint32_t last;
+    };
+    // Extension A, the unified ideographs, Extensions B, C, D, E, F, G, H.
+    static constexpr Range kRanges[] = {
+        {0x3400, 0x4DB5},   {0x4E00, 0x9FBB},   {0x20000, 0x2A6D6}, {0x2A700, 0x2B739}, {0x2B740, 0x2B81D},
+        {0x2B820, 0x2CEA1}, {0x2CEB0, 0x2EBE0}, {0x30000, 0x3134A}, {0x31350, 0x323AF},
+    };
+    std::uint64_t before = 0;
+    for (const Range& range : kRanges) {
+        if (c >= range.first && c <= range.last) return before + (c - range.first);
+        before += range.last - range.first + 1;
+    }
     return std::nullopt;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // pinyindataorderbycode.data: one 124-byte UTF-16LE record per character of
-// Extension A, the unified ideographs 4E00-9FBB and Extension B, in code
+// Extension A, the unified ideographs 4E00-9FBB and Extension B, then of
+// Extensions C to H (the characters of the Unicode 15.0 data), in code
 // point order. Bytes 12-21 hold the radical's code point as 5 hexadecimal
 // digits; bytes 22-23 are "#" when the character has no reading; from byte
 // 24 the readings follow, separated by ";" and ended by "#".
@@ -34,7 +35,7 @@ public:
     // A missing file reports PinyinFilesDamaged.
     static lumenar::Result<PinyinByCodeFile, Message> open(const std::filesystem::path& path);
 
-    // The record index of a code point, nullopt outside the three ranges.
+    // The record index of a code point, nullopt outside the ranges.
     static std::optional<std::uint64_t> recordIndexOf(std::uint32_t codePoint);
 
     // The record of a code point; nullopt outside the ranges or past the end

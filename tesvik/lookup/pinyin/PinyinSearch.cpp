@@ -56,12 +56,16 @@ std::vector<PinyinResult> specialQueryResults() {
     return results;
 }
 
+// Extensions C to H: the data lists none of them that the Private Use Area
+// set stands for, so they are listed as they are.
+bool isBeyondExtensionB(std::uint32_t codePoint) { return codePoint >= 0x2A700; }
+
 // Adds one entry as read: each character once (judged by the value as read),
-// a supplementary character through its Private Use Area code point or not
-// at all.
+// an Extension B character through its Private Use Area code point or not at
+// all.
 void addResult(PinyinResult read, std::unordered_set<chars::PackedChar>& seen, std::vector<PinyinResult>& results) {
     if (!seen.insert(read.value).second) return;
-    if (!chars::isPackedPair(read.value)) {
+    if (!chars::isPackedPair(read.value) || isBeyondExtensionB(chars::codePointOf(read.value))) {
         results.push_back(read);
         return;
     }

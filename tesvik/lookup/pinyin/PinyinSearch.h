@@ -1,8 +1,9 @@
 #pragma once
 
 // The pinyin query: a syllable and a tone give every character with that
-// reading; supplementary characters are listed through the Private Use Area
-// code points of the population-register font.
+// reading; Extension B characters are listed through the Private Use Area
+// code points of the population-register font, characters of Extensions C
+// to H as they are.
 
 #include "common/Result.h"
 #include "tesvik/lookup/pinyin/PinyinEntries.h"

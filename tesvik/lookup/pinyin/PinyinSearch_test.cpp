@@ -128,6 +128,12 @@ TEST(PinyinSearch, SupplementaryReadingsAreListedThroughThePrivateUseArea) {
                              [](const PinyinResult& r) { return chars::isPackedPair(r.value); }));
 }
 
+TEST(PinyinSearch, LaterExtensionCharactersAreListedAsThemselves) {
+    EXPECT_TRUE(lists(search("lun", PinyinTone::Second), chars::packCodePoint(0x2CB2D)));     // Extension E
+    EXPECT_TRUE(lists(search("biang", PinyinTone::Second), chars::packCodePoint(0x30EDD)));  // Extension G
+    EXPECT_TRUE(lists(search("nu", PinyinTone::Third), chars::packCodePoint(0x2AEB9)));      // Extension C
+}
+
 TEST(PinyinGrid, CompatibilityTwinFollowsItsUnifiedIdeograph) {
     const std::vector<PinyinResult> du = {{0x90FD, '0'}};    // 都
     const std::vector<PinyinResult> lang = {{0x90DE, '0'}};  // 郎
@@ -168,6 +174,20 @@ TEST_F(PinyinCurrentCharTest, ACharacterWithoutReadingsShowsTheQueryTextExceptFo
     const chars::PackedChar silent = chars::packCodePoint(0x20018);  // no reading in the sources
     EXPECT_EQ(pinyinReadingsOf(silent, file, "abc"), std::vector<std::string>{"abc"});
     EXPECT_TRUE(pinyinReadingsOf(silent, file, "zzzz").empty());
+}
+
+TEST_F(PinyinCurrentCharTest, LaterExtensionsFollowExtensionBInTheFile) {
+    const auto after = [](std::uint32_t c) { return PinyinByCodeFile::recordIndexOf(c); };
+    EXPECT_EQ(after(0x2A6D6), 70216u);  // the last of Extension B
+    EXPECT_EQ(after(0x2A700), 70217u);  // Extension C follows it
+    EXPECT_EQ(after(0x2B740), 70217u + 4154);
+    EXPECT_EQ(after(0x323AF), 96958u);  // the last of Extension H, the file's last record
+    EXPECT_FALSE(after(0x2B73A));       // between C and D
+    EXPECT_FALSE(after(0x2F800));       // the compatibility supplement
+    EXPECT_FALSE(after(0x323B0));
+    EXPECT_EQ(pinyinReadingsOf(chars::packCodePoint(0x2CB2D), file, "x"), std::vector<std::string>{"lun2"});
+    EXPECT_EQ(pinyinReadingsOf(chars::packCodePoint(0x323AF), file, "x"), std::vector<std::string>{"x"});
+    EXPECT_NE(pinyinRadicalOf(chars::packCodePoint(0x323AF), file), 0u);
 }
 
 TEST_F(PinyinCurrentCharTest, RadicalFromTheTablesOrTheFile) {

@@ -6,8 +6,10 @@
 namespace tesvik::lookup {
 namespace {
 
-// The shipped index holds fifty groups; with tolerance the last of them
-// (entry 49) ends at entry 50, the terminator.
+// With tolerance, entry 49 ends at entry 50 whatever follows it: the last
+// group of an index of fifty groups. The shipped index now holds more, and
+// its group 49 ("53") has no neighbour above it, so the rule changes nothing
+// there.
 constexpr std::size_t kLastShippedGroup = 49;
 
 class IndexView {
@@ -31,15 +33,11 @@ private:
     std::span<const StrokeIndexEntry> entries_;
 };
 
+// A "64" group ends at the next entry like any other: the shipped index has
+// groups above it (76, 84), which a 64-stroke query must not list.
 std::optional<RecordRange> exactRange(const IndexView& index, std::size_t k, StrokeIndexKind kind) {
     const bool shipped = kind == StrokeIndexKind::Shipped;
     if (!index.has(k + 1)) return std::nullopt;
-    if (shipped && index.isSixtyFour(k) && !index.isTerminator(k + 1)) {
-        // The group after "64" is read along with it, plus its first record
-        // when that next group is again "64".
-        if (!index.has(k + 2)) return std::nullopt;
-        return RecordRange{index.first(k), index.first(k + 2) + (index.isSixtyFour(k + 2) ? 1 : 0)};
-    }
     const bool plusOne = shipped && index.isSixtyFour(k + 1);
     return RecordRange{index.first(k), index.first(k + 1) + (plusOne ? 1 : 0)};
 }
