@@ -2,8 +2,8 @@
 // record through the decoder, and the conversion to TrueType glyph data,
 // plain and with curve optimisation.
 
-#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "pelorin/pfi/GlyphConverter.h"
@@ -13,9 +13,9 @@
 namespace {
 
 // Enough glyphs to reach deep into any index, few enough to keep a run short.
-constexpr std::size_t kMaxGlyphsPerInput = 64;
+constexpr std::size_t kMaxGlyphsPerInput = 16;
 
-void convertEach(const CPfiDoc& library, std::span<const std::uint16_t> codes, std::size_t& budget) {
+void convertEach(const pelorin::CPfiDoc& library, std::span<const std::uint16_t> codes, std::size_t& budget) {
     static pelorin::GlyphConverter converter;
     static std::vector<std::uint8_t> out(pelorin::kGlyphDataRoom);
     for (const std::uint16_t code : codes) {
@@ -38,8 +38,8 @@ void convertEach(const CPfiDoc& library, std::span<const std::uint16_t> codes, s
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    CPfiDoc library;
-    const PfiOpenOptions options{static_cast<std::uint16_t>(size % 2 ? 936 : 0), {}};
+    pelorin::CPfiDoc library;
+    const pelorin::PfiOpenOptions options{static_cast<std::uint16_t>(size % 2 ? 936 : 0), {}};
     if (!library.OpenBytes(std::vector<std::uint8_t>(data, data + size), "fuzz.pfi", options)) return 0;
     if (library.EudcCodes().size() + library.OtherCodes().size() != library.GlyphCount()) __builtin_trap();
     std::size_t budget = kMaxGlyphsPerInput;

@@ -15,8 +15,8 @@ namespace {
 namespace tt = pelorin::truetype;
 
 // Enough glyphs to reach composites of small fonts, few enough to keep a run short.
-constexpr std::uint32_t kMaxGlyphsPerFace = 128;
-constexpr std::size_t kMaxCodesPerFace = 64;
+constexpr std::uint32_t kMaxGlyphsPerFace = 48;
+constexpr std::size_t kMaxCodesPerFace = 24;
 
 void readFace(const tt::SourceFont& font) {
     (void)font.CmapEncoding();
