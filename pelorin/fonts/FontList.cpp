@@ -3,6 +3,7 @@
 #include "common/AsciiCase.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace pelorin::fonts {
 namespace {
@@ -82,6 +83,12 @@ std::vector<FontEntry> buildFontList(const std::filesystem::path& fontsFolder, c
         list.push_back(std::move(entry));
     }
     keepStylesOfFacesWithSeveral(list);
+    // The maker's faces keep fontconfig's order; every face of the system is
+    // easier to find by name.
+    if (scope == FontListScope::AllCjkFaces)
+        std::stable_sort(list.begin(), list.end(), [](const FontEntry& a, const FontEntry& b) {
+            return std::tie(a.faceName, a.style) < std::tie(b.faceName, b.style);
+        });
     if (list.empty())
         messages.show(std::string(scope == FontListScope::AllCjkFaces ? message::kNoCjkFonts : message::kNoLumenarFonts));
     return list;

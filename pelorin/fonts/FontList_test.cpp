@@ -87,21 +87,24 @@ TEST_F(FontListTest, EachStyleIsARowOfItsOwn) {
     EXPECT_EQ(findEntry(list, "LMKai")->fontFilePath, "/fonts/LMKai.ttf");
 }
 
-TEST_F(FontListTest, AllCjkFacesListsEveryScalableFaceWithIdeographs) {
+TEST_F(FontListTest, AllCjkFacesListsEveryScalableFaceWithIdeographsByName) {
     std::vector<platform::InstalledFont> installed = {
         font({"DejaVu Sans"}, "/usr/share/fonts/DejaVuSans.ttf"),
-        font({"AR PL UKai CN", "文鼎PL中楷"}, "/usr/share/fonts/ukai.ttc"),
-        font({"Fixed"}, "/usr/share/fonts/misc/18x18ja.pcf.gz"),
         font({"LMSong"}, "/fonts/LMSong.ttf"),
+        font({"Fixed"}, "/usr/share/fonts/misc/18x18ja.pcf.gz"),
+        font({"AR PL UKai CN", "文鼎PL中楷"}, "/usr/share/fonts/ukai.ttc"),
     };
     installed[1].coversCjkIdeographs = true;
     installed[2].coversCjkIdeographs = true;
     installed[2].scalable = false;
     installed[3].coversCjkIdeographs = true;
+    installed.push_back(installed[3]);
+    installed.back().families = {"AR PL UKai CN"};
+    installed.back().style = "Bold";
     const auto list = build(installed, FontListScope::AllCjkFaces);
-    ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[0].faceName, "AR PL UKai CN");
-    EXPECT_EQ(list[1].faceName, "LMSong");
+    std::vector<std::string> shown;
+    for (const FontEntry& e : list) shown.push_back(rowNameOf(e));
+    EXPECT_EQ(shown, (std::vector<std::string>{"AR PL UKai CN Bold", "AR PL UKai CN Regular", "LMSong"}));
     EXPECT_TRUE(messages.shown.empty());
 
     EXPECT_TRUE(build(std::vector<platform::InstalledFont>{installed[0]}, FontListScope::AllCjkFaces).empty());
