@@ -34,6 +34,25 @@ std::vector<std::string> familiesOf(FcPattern* pattern) {
     return families;
 }
 
+// Ideographs every CJK face holds: 一 中 字 体 國.
+constexpr FcChar32 kCommonIdeographs[] = {0x4E00, 0x4E2D, 0x5B57, 0x4F53, 0x570B};
+
+bool coversCommonIdeographs(FcPattern* pattern) {
+    FcCharSet* charset = nullptr;
+    if (FcPatternGetCharSet(pattern, FC_CHARSET, 0, &charset) != FcResultMatch) return false;
+    for (const FcChar32 c : kCommonIdeographs)
+        if (!FcCharSetHasChar(charset, c)) return false;
+    return true;
+}
+
+bool isRegularStyle(FcPattern* pattern) {
+    int slant = FC_SLANT_ROMAN;
+    int weight = FC_WEIGHT_REGULAR;
+    FcPatternGetInteger(pattern, FC_SLANT, 0, &slant);
+    FcPatternGetInteger(pattern, FC_WEIGHT, 0, &weight);
+    return slant == FC_SLANT_ROMAN && weight >= FC_WEIGHT_BOOK && weight <= FC_WEIGHT_MEDIUM;
+}
+
 InstalledFont installedFontOf(FcPattern* pattern) {
     InstalledFont font;
     font.families = familiesOf(pattern);
@@ -44,6 +63,12 @@ InstalledFont installedFontOf(FcPattern* pattern) {
     if (FcPatternGetInteger(pattern, FC_INDEX, 0, &index) == FcResultMatch) font.faceIndex = index;
     if (FcPatternGetString(pattern, FC_FONTFORMAT, 0, &text) == FcResultMatch)
         font.format = reinterpret_cast<const char*>(text);
+    if (FcPatternGetString(pattern, FC_STYLE, 0, &text) == FcResultMatch)
+        font.style = reinterpret_cast<const char*>(text);
+    font.regularStyle = isRegularStyle(pattern);
+    FcBool scalable = FcTrue;
+    if (FcPatternGetBool(pattern, FC_SCALABLE, 0, &scalable) == FcResultMatch) font.scalable = scalable != FcFalse;
+    font.coversCjkIdeographs = coversCommonIdeographs(pattern);
     return font;
 }
 
@@ -63,17 +88,22 @@ bool sameFamily(const std::string& a, std::string_view b) { return familyKey(a) 
 
 std::filesystem::path userFontsFolder(const Environment& env) { return xdgDataHome(env) / "fonts"; }
 
-std::vector<InstalledFont> installedFonts() {
-    std::vector<InstalledFont> fonts;
+InstalledFonts listInstalledFonts() {
     ConfigPtr config = loadConfigAndFonts();
-    if (!config) return fonts;
+    if (!config) return InstalledFonts::failure(FontListingError::NoConfiguration);
     PatternPtr all(FcPatternCreate());
-    std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(
-        FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_FONTFORMAT, nullptr));
+    std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(
+        FC_FAMILY, FC_FILE, FC_INDEX, FC_FONTFORMAT, FC_STYLE, FC_SLANT, FC_WEIGHT, FC_SCALABLE, FC_CHARSET, nullptr));
     std::unique_ptr<FcFontSet, FontSetDeleter> set(FcFontList(config.get(), all.get(), objects.get()));
-    if (!set) return fonts;
+    if (!set) return InstalledFonts::failure(FontListingError::ListFailed);
+    std::vector<InstalledFont> fonts;
     for (int i = 0; i < set->nfont; ++i) fonts.push_back(installedFontOf(set->fonts[i]));
     return fonts;
+}
+
+std::vector<InstalledFont> installedFonts() {
+    auto fonts = listInstalledFonts();
+    return fonts ? std::move(fonts).value() : std::vector<InstalledFont>();
 }
 
 std::optional<FontFileRef> findFontFile(std::string_view face) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Result.h"
 #include "platform/XdgDirectories.h"
 
 #include <filesystem>
@@ -20,9 +21,24 @@ struct InstalledFont {
     std::filesystem::path file;
     int faceIndex = 0;   // the face's index inside a font collection (.ttc)
     std::string format;  // fontconfig's "fontformat": "TrueType", "CFF", ...
+    std::string style;   // the face's first style name: "Regular", "Bold", ...
+    bool regularStyle = true;  // neither slanted nor of a weight other than book to medium
+    bool scalable = true;
+    bool coversCjkIdeographs = false;  // its character set holds the common CJK ideographs
 };
 
+// Why the installed fonts could not be listed.
+enum class FontListingError {
+    NoConfiguration,  // fontconfig's configuration could not be loaded
+    ListFailed,       // the configuration loaded, but listing its fonts failed
+};
+
+using InstalledFonts = lumenar::Result<std::vector<InstalledFont>, FontListingError>;
+
 // The installed fonts, in the order fontconfig lists them.
+InstalledFonts listInstalledFonts();
+
+// As listInstalledFonts, with no fonts when they cannot be listed.
 std::vector<InstalledFont> installedFonts();
 
 struct FontFileRef {

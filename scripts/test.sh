@@ -18,14 +18,27 @@ cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 # Coverage-guided fuzzing of the file readers, in a clang build of its own.
-fuzzers=(StrokeFiles_fuzz RadicalFiles_fuzz SurrogateList_fuzz SettingsFile_fuzz)
+# A fuzzer with seeds in tests/fuzz/seeds/<fuzzer>/ starts from a copy of them.
+# The font file readers get 25 seconds each: their inputs are whole fonts and
+# libraries, slower per run than the index files.
+fuzzers=(StrokeFiles_fuzz RadicalFiles_fuzz SurrogateList_fuzz SettingsFile_fuzz PfiLibrary_fuzz TrueTypeFont_fuzz)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMENAR_FUZZ=ON -DLUMENAR_WERROR=ON \
   -DLUMENAR_BENCHMARKS=OFF -DLUMENAR_INTEGRATION_TESTS=OFF
 cmake --build build-fuzz --target "${fuzzers[@]}" -j"$jobs"
 mkdir -p build-fuzz/tmp
 for fuzzer in "${fuzzers[@]}"; do
   log="build-fuzz/$fuzzer.log"
-  if TMPDIR="$PWD/build-fuzz/tmp" build-fuzz/tests/"$fuzzer" -seed=1 -runs=20000 -max_total_time=60 -rss_limit_mb=2048 >"$log" 2>&1; then
+  seconds=60
+  case "$fuzzer" in PfiLibrary_fuzz | TrueTypeFont_fuzz) seconds=25 ;; esac
+  corpus=()
+  if [ -d "tests/fuzz/seeds/$fuzzer" ]; then
+    rm -rf "build-fuzz/corpus/$fuzzer"
+    mkdir -p "build-fuzz/corpus/$fuzzer"
+    cp "tests/fuzz/seeds/$fuzzer"/* "build-fuzz/corpus/$fuzzer/"
+    corpus=("build-fuzz/corpus/$fuzzer")
+  fi
+  if TMPDIR="$PWD/build-fuzz/tmp" build-fuzz/tests/"$fuzzer" -seed=1 -runs=20000 -max_total_time="$seconds" -rss_limit_mb=2048 \
+    ${corpus[@]+"${corpus[@]}"} >"$log" 2>&1; then
     echo "$fuzzer: $(tail -n 1 "$log")"
   else
     cat "$log"

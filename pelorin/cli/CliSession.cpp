@@ -28,8 +28,13 @@ std::filesystem::path CliSession::iniDirectory() const {
     return program ? fonts::pelorinIniDirectory(*program) : std::filesystem::path();
 }
 
-std::vector<fonts::FontEntry> CliSession::fontList(std::uint16_t codePage) {
-    return fonts::buildFontList(fontsFolder(), platform::installedFonts(), codePage, *links_, messages_);
+std::vector<fonts::FontEntry> CliSession::fontList(std::uint16_t codePage, fonts::FontListScope scope) {
+    return fontList(codePage, scope, messages_);
+}
+
+std::vector<fonts::FontEntry> CliSession::fontList(std::uint16_t codePage, fonts::FontListScope scope,
+                                                   fonts::MessageSink& messages) {
+    return fonts::buildFontList(fontsFolder(), platform::listInstalledFonts(), codePage, *links_, messages, scope);
 }
 
 }  // namespace pelorin::cli

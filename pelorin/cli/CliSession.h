@@ -2,6 +2,7 @@
 
 #include "pelorin/fonts/EudcLinks.h"
 #include "pelorin/fonts/FontEntry.h"
+#include "pelorin/fonts/FontList.h"
 #include "pelorin/fonts/FontMessages.h"
 #include "pelorin/fonts/FontconfigEudcSwitch.h"
 #include "pelorin/pfi/PfiDoc.h"
@@ -37,7 +38,10 @@ public:
     PfiOpenOptions libraryOptions() const { return {systemCodePage_, iniDirectory()}; }
     StderrMessages& messages() { return messages_; }
     fonts::EudcLinks& links() { return *links_; }
-    std::vector<fonts::FontEntry> fontList(std::uint16_t codePage);
+    std::vector<fonts::FontEntry> fontList(std::uint16_t codePage,
+                                           fonts::FontListScope scope = fonts::FontListScope::MakersFamilies);
+    std::vector<fonts::FontEntry> fontList(std::uint16_t codePage, fonts::FontListScope scope,
+                                           fonts::MessageSink& messages);
 
 private:
     CliSession(platform::Environment env, std::unique_ptr<platform::FileRegistryStore> store);

@@ -13,7 +13,7 @@ const char* const kUsage =
     "  pelorin make-eudc LIB.pfi OUT.tte [--code-page N] [--language ID] [--base-face FACE] [--smooth]\n"
     "  pelorin import --face FACE --library LIB.pfi [--eudc OUT.tte] [--font-out OUT.ttf]\n"
     "                 [--mode 0|1|2] [--precedence 0|1] [--smooth] [--code-page N]\n"
-    "  pelorin list\n"
+    "  pelorin list [--all]                     the maker's faces; --all: every face with CJK ideographs\n"
     "  pelorin link --face FACE --eudc FILE [--code-page N]\n"
     "  pelorin unlink --face FACE [--code-page N]\n"
     "  pelorin backup --face FACE --out FILE\n"
@@ -28,7 +28,10 @@ const char* const kHelp =
     "  pelorin --help                           this text\n"
     "  pelorin --version                        the version\n"
     "\n"
-    "exit status: 0 success, 1 the operation failed (its message was shown), 2 a usage error\n";
+    "An import stops at Ctrl+C and leaves every file and link as it was.\n"
+    "\n"
+    "exit status: 0 success, 1 the operation failed (its message was shown), 2 a usage error,\n"
+    "3 the import was cancelled\n";
 
 namespace {
 
@@ -189,6 +192,12 @@ ParseResult parseUnlink(const std::vector<std::string>& args) {
     return Command(UnlinkCommand{*a.option("--face"), narrow<std::uint16_t>(codePage)});
 }
 
+ParseResult parseList(const std::vector<std::string>& args) {
+    SPLIT_ARGUMENTS_OR_RETURN(a, args, {}, (std::set<std::string>{"--all"}));
+    RETURN_IF_USAGE_ERROR(needPositional(a, 0, "list"));
+    return Command(ListCommand{a.flags.contains("--all")});
+}
+
 ParseResult parseBackup(const std::vector<std::string>& args) {
     SPLIT_ARGUMENTS_OR_RETURN(a, args, (std::set<std::string>{"--face", "--out"}), {});
     RETURN_IF_USAGE_ERROR(needPositional(a, 0, "backup"));
@@ -257,7 +266,7 @@ lumenar::Result<Command, UsageError> parseCommandLine(const std::vector<std::str
     if (name == "pfi-info") return parsePfiInfo(args);
     if (name == "make-eudc") return parseMakeEudc(args);
     if (name == "import") return parseImport(args);
-    if (name == "list") return parseNoArguments(args, ListCommand{});
+    if (name == "list") return parseList(args);
     if (name == "link") return parseLink(args);
     if (name == "unlink") return parseUnlink(args);
     if (name == "backup") return parseBackup(args);

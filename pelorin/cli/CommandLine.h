@@ -41,7 +41,9 @@ struct ImportCommand {
     bool smooth = false;
     std::optional<std::uint16_t> codePage;
 };
-struct ListCommand {};
+struct ListCommand {
+    bool allFaces = false;  // --all: every installed face covering CJK ideographs
+};
 struct LinkCommand {
     std::string face;
     std::string eudc;

@@ -37,6 +37,11 @@ TEST(CommandLine, ImportTakesTheDialogsDefaultsForWhatIsNotGiven) {
     EXPECT_EQ(full.codePage, 950);
 }
 
+TEST(CommandLine, ListTakesAllForEveryCjkFace) {
+    EXPECT_FALSE(std::get<ListCommand>(parsed({"list"})).allFaces);
+    EXPECT_TRUE(std::get<ListCommand>(parsed({"list", "--all"})).allFaces);
+}
+
 TEST(CommandLine, PfiPackReadsHexadecimalRanges) {
     const auto pack = std::get<PfiPackCommand>(
         parsed({"pfi-pack", "font.ttc", "--codes", "4E00-4E0F,0xE000,AAA1-AAFE", "--out", "x.pfi", "--em", "2048"}));
@@ -49,6 +54,7 @@ TEST(CommandLine, UsageErrors) {
     const std::vector<std::vector<std::string>> kBad = {
         {"frobnicate"},
         {"list", "extra"},
+        {"list", "--all", "extra"},
         {"--version", "list"},
         {"pfi-info"},
         {"make-eudc", "a.pfi"},

@@ -16,6 +16,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 namespace pelorin::cli {
 namespace {
@@ -37,6 +39,13 @@ std::uint16_t winAscentOf(const std::string& fontFile, int faceIndex) {
     return font->WinAscent();
 }
 
+// Messages kept back, to be shown only if they turn out to matter.
+class HeldMessages final : public fonts::MessageSink {
+public:
+    void show(const std::string& message) override { held.push_back(message); }
+    std::vector<std::string> held;
+};
+
 class Runner {
 public:
     explicit Runner(CliSession& session) : s_(session) {}
@@ -48,7 +57,7 @@ public:
             if (font.format == "TrueType")
                 trueTypeFaces.insert(trueTypeFaces.end(), font.families.begin(), font.families.end());
         fonts::startupEudcSetup(fonts::startupIniPath(program.value_or("pelorin")), s_.fontsFolder(), trueTypeFaces,
-                                s_.links());
+                                s_.links(), s_.messages());
         return kExitSuccess;
     }
 
@@ -84,13 +93,15 @@ public:
         const bool ok =
             fonts::writeNewEudcFont(c.output, codePage, c.languageId.value_or(fonts::languageIdOfCodePage(codePage)),
                                     winAscent, library, c.smooth, s_.messages(), progress);
+        if (!ok && progress.cancelRequested()) {
+            fail("cancelled; " + c.output + " was not written");
+            return kExitCancelled;
+        }
         return ok ? kExitSuccess : kExitFailure;
     }
 
     int operator()(const ImportCommand& c) {
-        const std::uint16_t codePage = s_.codePageOr(c.codePage);
-        const auto list = s_.fontList(codePage);
-        const fonts::FontEntry* found = fonts::findEntry(list, c.face);
+        const auto found = findFace(c.face, s_.codePageOr(c.codePage));
         if (!found) return notInList(c.face);
         fonts::FontEntry entry = *found;
 
@@ -111,23 +122,26 @@ public:
             s_.links(), s_.messages(), progress, s_.libraryOptions(),
             [](const fonts::FontEntry& e) { return winAscentOf(e.fontFilePath, e.faceIndex); }};
         const bool ok = fonts::runImport(entry, settings, context);
-        if (!ok) return kExitFailure;
+        if (!ok) return progress.cancelRequested() ? kExitCancelled : kExitFailure;
         std::printf("eudc-file\t%s\n", entry.eudcFilePath.c_str());
         if (settings.mode == fonts::ImportMode::EverythingIntoFont)
             std::printf("new-font-file\t%s\n", entry.newFontFilePath.c_str());
         return kExitSuccess;
     }
 
-    int operator()(const ListCommand&) {
-        const auto list = s_.fontList(s_.systemCodePage());
+    int operator()(const ListCommand& c) {
+        const auto scope = c.allFaces ? fonts::FontListScope::AllCjkFaces : fonts::FontListScope::MakersFamilies;
+        const auto list = s_.fontList(s_.systemCodePage(), scope);
         for (const fonts::FontEntry& entry : list)
-            std::printf("%s\t%s\t%s\n", entry.faceName.c_str(), entry.fontFilePath.c_str(), entry.eudcFilePath.c_str());
+            std::printf("%s\t%s\t%s\n", fonts::rowNameOf(entry).c_str(), entry.fontFilePath.c_str(),
+                        entry.eudcFilePath.c_str());
         return list.empty() ? kExitFailure : kExitSuccess;
     }
 
     int operator()(const LinkCommand& c) {
-        if (!s_.links().linkEudc(s_.codePageOr(c.codePage), c.face, absolute(c.eudc))) {
-            fail("the link could not be stored in the registry store");
+        const auto linked = s_.links().linkEudc(s_.codePageOr(c.codePage), c.face, absolute(c.eudc));
+        if (!linked) {
+            s_.messages().show(linked.error());
             return kExitFailure;
         }
         return kExitSuccess;
@@ -143,8 +157,7 @@ public:
     }
 
     int operator()(const BackupCommand& c) {
-        const auto list = s_.fontList(s_.systemCodePage());
-        const fonts::FontEntry* entry = fonts::findEntry(list, c.face);
+        const auto entry = findFace(c.face, s_.systemCodePage());
         if (!entry) return notInList(c.face);
         if (const std::string error = fonts::backupFont(*entry, c.output); !error.empty()) {
             fail("cannot copy " + entry->fontFilePath + " to " + c.output + ": " + error);
@@ -164,6 +177,19 @@ public:
     }
 
 private:
+    // The row of a face (or face and style): among the maker's faces, else
+    // among every face with CJK ideographs. When neither has it, the maker's
+    // list says why it is empty.
+    std::optional<fonts::FontEntry> findFace(const std::string& face, std::uint16_t codePage) {
+        HeldMessages makersListMessages;
+        const auto makers = s_.fontList(codePage, fonts::FontListScope::MakersFamilies, makersListMessages);
+        if (const fonts::FontEntry* entry = fonts::findEntry(makers, face)) return *entry;
+        HeldMessages ignored;
+        const auto all = s_.fontList(codePage, fonts::FontListScope::AllCjkFaces, ignored);
+        if (const fonts::FontEntry* entry = fonts::findEntry(all, face)) return *entry;
+        for (const std::string& message : makersListMessages.held) s_.messages().show(message);
+        return std::nullopt;
+    }
     int cannotOpenLibrary(const std::string& path) {
         s_.messages().show(fonts::text(fonts::message::kCannotOpenLibrary, path));
         return kExitFailure;

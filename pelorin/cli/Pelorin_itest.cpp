@@ -362,6 +362,17 @@ TEST(PelorinCommand, StartupLinksTheFacesOfTheIniBesideTheProgram) {
     EXPECT_NE(secondFamily(kFace), "EUDC LMCivic.TTE");
 }
 
+TEST(PelorinCommand, ListAllShowsEveryInstalledFaceWithCjkIdeographs) {
+    const Outcome all = run("list --all");
+    ASSERT_EQ(all.status, 0) << all.err;
+    EXPECT_NE(all.out.find("WenQuanYi Zen Hei\t" + kZenHei.string() + "\t"), std::string::npos) << all.out;
+    EXPECT_EQ(all.out.find("DejaVu Sans"), std::string::npos) << all.out;
+    // A face of that list can be backed up by its name.
+    const fs::path copy = scene->root / "zenhei-backup.ttc";
+    ASSERT_EQ(run("backup --face " + quoted("WenQuanYi Zen Hei") + " --out " + quoted(copy.string())).status, 0);
+    EXPECT_EQ(fs::file_size(copy), fs::file_size(kZenHei));
+}
+
 TEST(PelorinCommand, ExitStatusesTellUsageFromFailure) {
     const struct {
         const char* arguments;

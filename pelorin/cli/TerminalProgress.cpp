@@ -6,12 +6,28 @@
 #include <string>
 
 namespace pelorin::cli {
+namespace {
 
-TerminalProgress::TerminalProgress(std::FILE* out) : out_(out), enabled_(isatty(fileno(out)) == 1) {}
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void noteInterrupt(int) { interrupted = 1; }
+
+}  // namespace
+
+TerminalProgress::TerminalProgress(std::FILE* out) : out_(out), enabled_(isatty(fileno(out)) == 1) {
+    interrupted = 0;
+    struct sigaction action {};
+    action.sa_handler = noteInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &previousInterrupt_);
+}
 
 TerminalProgress::~TerminalProgress() {
+    sigaction(SIGINT, &previousInterrupt_, nullptr);
     if (enabled_ && lastDrawnPercent_ >= 0) std::fputc('\n', out_);
 }
+
+bool TerminalProgress::cancelRequested() const { return interrupted != 0; }
 
 void TerminalProgress::setRange(int steps) {
     steps_ = std::max(steps, 0);

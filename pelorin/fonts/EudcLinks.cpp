@@ -1,6 +1,7 @@
 #include "pelorin/fonts/EudcLinks.h"
 
 #include "common/AsciiCase.h"
+#include "pelorin/fonts/FontMessages.h"
 
 #include <algorithm>
 
@@ -17,21 +18,27 @@ std::string EudcLinks::eudcPathOf(std::uint16_t codePage, const std::string& fac
     return platform::stringValue(store_, eudcLinkKey(codePage), face).value_or("");
 }
 
-bool EudcLinks::linkEudc(std::uint16_t codePage, const std::string& face, const std::string& path) {
-    if (!switch_.available()) return false;
-    switch_.turnOff();
-    // A link that could not be stored is a failed link, not a success.
-    const bool stored = store_.createKey(eudcLinkKey(codePage)) && store_.setValue(eudcLinkKey(codePage), face, path);
-    switch_.turnOn();
-    return stored;
+lumenar::Status<std::string> EudcLinks::linkEudc(std::uint16_t codePage, const std::string& face,
+                                                 const std::string& path) {
+    using S = lumenar::Status<std::string>;
+    const std::string cannotLink = text(message::kFontPrefix, face, message::kCannotLinkEudc, path);
+    if (!switch_.available()) return S::failure(cannotLink);
+    switchOff();
+    S outcome;
+    if (!store_.createKey(eudcLinkKey(codePage)))
+        outcome = S::failure(text(message::kCannotCreateRegistryKey, eudcLinkKey(codePage)));
+    else if (!store_.setValue(eudcLinkKey(codePage), face, path))
+        outcome = S::failure(cannotLink);
+    switchOn();
+    return outcome;
 }
 
 bool EudcLinks::unlinkEudc(std::uint16_t codePage, const std::string& face) {
     if (!store_.keyExists(kEudcRootKey) || !store_.keyExists(eudcLinkKey(codePage))) return false;
     if (!switch_.available()) return false;
-    switch_.turnOff();
+    switchOff();
     const bool deleted = store_.deleteValue(eudcLinkKey(codePage), face);
-    switch_.turnOn();
+    switchOn();
     return deleted;
 }
 
@@ -47,9 +54,25 @@ void EudcLinks::removeLinksTo(const std::string& fileName) {
     if (doomed.empty()) return;
     // Removing links changes what the faces fall back to, as linking does.
     const bool canSwitch = switch_.available();
-    if (canSwitch) switch_.turnOff();
+    if (canSwitch) switchOff();
     for (const std::string& name : doomed) store_.deleteValue(key, name);
-    if (canSwitch) switch_.turnOn();
+    if (canSwitch) switchOn();
+}
+
+void EudcLinks::switchOff() {
+    if (openBatches_ > 0 && offForBatch_) return;
+    switch_.turnOff();
+    offForBatch_ = openBatches_ > 0;
+}
+
+void EudcLinks::switchOn() {
+    if (openBatches_ == 0) switch_.turnOn();
+}
+
+EudcLinks::Batch::~Batch() {
+    if (--links_.openBatches_ > 0 || !links_.offForBatch_) return;
+    links_.offForBatch_ = false;
+    links_.switch_.turnOn();
 }
 
 }  // namespace pelorin::fonts

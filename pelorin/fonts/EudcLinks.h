@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pelorin/fonts/EudcSwitch.h"
+#include "common/Result.h"
 #include "platform/RegistryStore.h"
 
 #include <cstdint>
@@ -24,17 +25,35 @@ public:
     std::string eudcPathOf(std::uint16_t codePage, const std::string& face) const;
     // Links the face (or kSystemDefaultEudcFont) to the file. Fails when the
     // EUDC switch cannot be found (nothing is written then) or the link
-    // cannot be stored.
-    bool linkEudc(std::uint16_t codePage, const std::string& face, const std::string& path);
+    // cannot be stored; the failure is the message to show.
+    lumenar::Status<std::string> linkEudc(std::uint16_t codePage, const std::string& face, const std::string& path);
     // Removes the face's link; fails when there is none or it cannot be removed.
     bool unlinkEudc(std::uint16_t codePage, const std::string& face);
     // Under code page 936, removes every face link (not the system default)
     // whose file path contains the file name, letter case aside.
     void removeLinksTo(const std::string& fileName);
 
+    // Link changes made while a batch is open take effect together when the
+    // last open batch ends: the switch is turned off once and on once.
+    class Batch {
+    public:
+        explicit Batch(EudcLinks& links) : links_(links) { ++links_.openBatches_; }
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        EudcLinks& links_;
+    };
+
 private:
+    void switchOff();
+    void switchOn();
+
     platform::RegistryStore& store_;
     EudcSwitch& switch_;
+    int openBatches_ = 0;
+    bool offForBatch_ = false;
 };
 
 }  // namespace pelorin::fonts

@@ -40,10 +40,35 @@ TEST_F(EudcLinksTest, WithoutTheSwitchNothingIsWrittenOrDeleted) {
     EXPECT_EQ(links.eudcPathOf(936, "LMSong"), "/a.tte");
 }
 
-TEST_F(EudcLinksTest, ALinkTheStoreCannotKeepIsAFailure) {
+TEST_F(EudcLinksTest, AFailedLinkSaysWhy) {
     store.failWrites = true;
-    EXPECT_FALSE(links.linkEudc(936, "LMSong", "/a.tte"));
+    const auto noKey = links.linkEudc(936, "LMSong", "/a.tte");
+    ASSERT_FALSE(noKey);
+    EXPECT_EQ(noKey.error(), "无法创建注册表键：HKEY_CURRENT_USER\\EUDC\\936");
     EXPECT_EQ(links.eudcPathOf(936, "LMSong"), "");
+
+    store.failWrites = false;
+    eudcSwitch.present = false;
+    const auto noSwitch = links.linkEudc(936, "LMSong", "/a.tte");
+    ASSERT_FALSE(noSwitch);
+    EXPECT_EQ(noSwitch.error(), "字体：LMSong无法链接EUDC文件：/a.tte");
+}
+
+TEST_F(EudcLinksTest, ChangesInABatchTurnTheSwitchOnce) {
+    {
+        EudcLinks::Batch outer(links);
+        links.linkEudc(936, "LMSong", "/a.tte");
+        {
+            EudcLinks::Batch inner(links);
+            links.unlinkEudc(936, "LMSong");
+        }
+        links.linkEudc(936, "LMSong", "/b.tte");
+        EXPECT_EQ(eudcSwitch.events, "off ");
+    }
+    EXPECT_EQ(eudcSwitch.events, "off on ");
+    EXPECT_EQ(links.eudcPathOf(936, "LMSong"), "/b.tte");
+    { EudcLinks::Batch unused(links); }  // no change, no turn
+    EXPECT_EQ(eudcSwitch.events, "off on ");
 }
 
 TEST_F(EudcLinksTest, UnlinkFailsWithoutKeyOrValue) {

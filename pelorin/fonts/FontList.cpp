@@ -3,6 +3,7 @@
 #include "common/AsciiCase.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace pelorin::fonts {
 namespace {
@@ -13,11 +14,26 @@ bool isFotFile(const std::filesystem::path& file) {
     return dot != std::string::npos && lumenar::upperCased(name.substr(dot)) == ".FOT";
 }
 
-// The first of the face's family names that is one of the maker's.
-std::optional<std::string> makersFamilyOf(const platform::InstalledFont& font) {
+// The family name a row shows for the face; nothing when the face does not
+// belong in the list.
+std::optional<std::string> listedFamilyOf(const platform::InstalledFont& font, FontListScope scope) {
+    if (scope == FontListScope::AllCjkFaces) {
+        if (!font.scalable || !font.coversCjkIdeographs || font.families.empty()) return std::nullopt;
+        return font.families.front();
+    }
     for (const std::string& family : font.families)
         if (isMakersFontName(family)) return family;
     return std::nullopt;
+}
+
+bool sameFace(const FontEntry& a, const FontEntry& b) { return lumenar::equalsIgnoringAsciiCase(a.faceName, b.faceName); }
+
+// Only a face listed in several styles shows them.
+void keepStylesOfFacesWithSeveral(std::vector<FontEntry>& list) {
+    for (FontEntry& entry : list) {
+        const auto rows = std::count_if(list.begin(), list.end(), [&](const FontEntry& e) { return sameFace(e, entry); });
+        if (rows < 2) entry.style.clear();
+    }
 }
 
 }  // namespace
@@ -32,18 +48,21 @@ std::string faceNameOf(const std::string& fontName) {
     return fontName.substr(0, paren == 0 ? 0 : paren - 1);
 }
 
-std::vector<FontEntry> buildFontList(const std::filesystem::path& fontsFolder,
-                                     const std::optional<std::vector<platform::InstalledFont>>& installed,
+std::vector<FontEntry> buildFontList(const std::filesystem::path& fontsFolder, const platform::InstalledFonts& installed,
                                      std::uint16_t codePage, const EudcLinks& links, MessageSink& messages,
-                                     FontListScope /*scope*/) {
+                                     FontListScope scope) {
     std::vector<FontEntry> list;
     if (fontsFolder.empty()) {
         messages.show(std::string(message::kNoFontsFolder));
         return list;
     }
     if (!installed) {
-        messages.show(std::string(message::kRegistryError));
-        messages.show(std::string(message::kNoFontRegistration));
+        if (installed.error() == platform::FontListingError::NoConfiguration) {
+            messages.show(std::string(message::kRegistryError));
+            messages.show(std::string(message::kNoFontRegistration));
+        } else {
+            messages.show(std::string(message::kFontRegistrationError));
+        }
         return list;
     }
     if (installed->empty()) {
@@ -51,27 +70,44 @@ std::vector<FontEntry> buildFontList(const std::filesystem::path& fontsFolder,
         return list;
     }
     for (const platform::InstalledFont& font : *installed) {
-        const auto family = makersFamilyOf(font);
+        const auto family = listedFamilyOf(font, scope);
         if (!family || isFotFile(font.file)) continue;
         FontEntry entry;
         entry.faceName = faceNameOf(*family);
-        // Several styles of one family are one face here, as in the links.
-        if (findEntry(list, entry.faceName)) continue;
+        entry.style = font.style;
+        entry.regularStyle = font.regularStyle;
         entry.codePage = codePage;
         entry.fontFilePath = font.file.is_absolute() ? font.file.string() : (fontsFolder / font.file).string();
         entry.faceIndex = font.faceIndex;
         entry.eudcFilePath = links.eudcPathOf(codePage, entry.faceName);
         list.push_back(std::move(entry));
     }
-    if (list.empty()) messages.show(std::string(message::kNoLumenarFonts));
+    keepStylesOfFacesWithSeveral(list);
+    // The maker's faces keep fontconfig's order; every face of the system is
+    // easier to find by name.
+    if (scope == FontListScope::AllCjkFaces)
+        std::stable_sort(list.begin(), list.end(), [](const FontEntry& a, const FontEntry& b) {
+            return std::tie(a.faceName, a.style) < std::tie(b.faceName, b.style);
+        });
+    if (list.empty())
+        messages.show(std::string(scope == FontListScope::AllCjkFaces ? message::kNoCjkFonts : message::kNoLumenarFonts));
     return list;
 }
 
-const FontEntry* findEntry(const std::vector<FontEntry>& list, const std::string& face) {
-    const std::string wanted = lumenar::upperCased(face);
-    for (const FontEntry& entry : list)
-        if (lumenar::upperCased(entry.faceName) == wanted) return &entry;
-    return nullptr;
+std::string rowNameOf(const FontEntry& entry) {
+    return entry.style.empty() ? entry.faceName : entry.faceName + " " + entry.style;
+}
+
+const FontEntry* findEntry(const std::vector<FontEntry>& list, const std::string& name) {
+    const auto named = [&](const FontEntry& e) { return lumenar::equalsIgnoringAsciiCase(rowNameOf(e), name); };
+    if (const auto row = std::find_if(list.begin(), list.end(), named); row != list.end()) return &*row;
+    const FontEntry* found = nullptr;
+    for (const FontEntry& entry : list) {
+        if (!lumenar::equalsIgnoringAsciiCase(entry.faceName, name)) continue;
+        if (entry.regularStyle) return &entry;
+        if (!found) found = &entry;
+    }
+    return found;
 }
 
 }  // namespace pelorin::fonts

@@ -27,15 +27,21 @@ enum class FontListScope {
     AllCjkFaces,     // every installed scalable face that covers CJK ideographs
 };
 
-// The font list: every installed face whose family name is one of the
-// maker's, in the order given, except .fot files. `installed` is nothing when
-// the font registry could not be read. Messages explain an empty list.
-std::vector<FontEntry> buildFontList(const std::filesystem::path& fontsFolder,
-                                     const std::optional<std::vector<platform::InstalledFont>>& installed,
+// The font list: one row per installed font file (face) whose family name
+// is one of the maker's, or with AllCjkFaces every scalable face covering
+// the CJK ideographs, in the order given, except .fot files. Rows of a face
+// that has several styles show their style. Messages explain an empty list
+// or a font list that could not be read.
+std::vector<FontEntry> buildFontList(const std::filesystem::path& fontsFolder, const platform::InstalledFonts& installed,
                                      std::uint16_t codePage, const EudcLinks& links, MessageSink& messages,
                                      FontListScope scope = FontListScope::MakersFamilies);
 
-// The row whose face name equals `face` (letter case aside); null when none.
-const FontEntry* findEntry(const std::vector<FontEntry>& list, const std::string& face);
+// A row as the list shows it: the face name, and its style where shown.
+std::string rowNameOf(const FontEntry& entry);
+
+// The row named `name` (letter case aside): the row whose shown name it is,
+// else the row of the face by that name, its regular style where the face
+// has several. Null when none.
+const FontEntry* findEntry(const std::vector<FontEntry>& list, const std::string& name);
 
 }  // namespace pelorin::fonts

@@ -52,6 +52,10 @@ struct ImportContext {
 // path is set and its EUDC path and new font path are brought up to date;
 // on failure its library path is cleared (and, when mode 2 failed after its
 // EUDC step, its new font path too). Every failure is shown as a message.
+// The files are written only once every glyph is converted, so an import
+// cancelled through the progress (between two characters) writes nothing,
+// leaves the face's link and the entry as they were, and shows that it was
+// cancelled. The face's link changes take effect once, at the end.
 bool runImport(FontEntry& entry, const ImportSettings& settings, ImportContext& context);
 
 // CreateEudc's file work alone: a new EUDC font at `path` holding the
@@ -60,12 +64,5 @@ bool runImport(FontEntry& entry, const ImportSettings& settings, ImportContext& 
 bool writeNewEudcFont(const std::string& path, std::uint16_t codePage, std::uint16_t languageId,
                       std::uint16_t baseWinAscent, const CPfiDoc& library, bool smooth, MessageSink& messages,
                       ImportProgress& progress);
-
-bool createEudc(bool smooth, FontEntry& entry, const std::string& newEudcPath, const CPfiDoc& library,
-                ImportContext& context);
-bool mergeEudc(Precedence precedence, bool smooth, FontEntry& entry, const std::string& newEudcPath,
-               const CPfiDoc& library, ImportContext& context);
-bool addAllToFont(Precedence precedence, bool smooth, FontEntry& entry, const std::string& newFontPath,
-                  const CPfiDoc& library, ImportContext& context);
 
 }  // namespace pelorin::fonts

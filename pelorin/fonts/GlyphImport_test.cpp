@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <map>
+
 namespace pelorin::fonts {
 namespace {
 
@@ -19,6 +23,14 @@ using fakes::CollectedMessages;
 using fakes::NoSwitch;
 
 namespace tt = pelorin::truetype;
+
+class CountingSwitch final : public EudcSwitch {
+public:
+    bool available() const override { return true; }
+    void turnOff() override {}
+    void turnOn() override { ++turnedOn; }
+    int turnedOn = 0;
+};
 
 class CountedProgress final : public ImportProgress {
 public:
@@ -136,11 +148,34 @@ TEST_F(GlyphImportTest, AnUnconvertibleCodeIsNamedAndSkipped) {
     const auto lib =
         library("a.pfi", {{0xF8FF, 0, squareRecord(50)}, {0xF8A1, 0, squareRecord(50)}, {0xE3A0, 0, squareRecord(50)}});
     ASSERT_TRUE(run(settings(lib, ImportMode::EudcOnly, Precedence::CurrentFont, "new.tte")));
-    ASSERT_GE(messages.shown.size(), 3u);
-    EXPECT_EQ(messages.shown[messages.shown.size() - 3], "Zorvan补字库的编码空间与系统不一致。");
-    EXPECT_EQ(messages.shown[messages.shown.size() - 2], "F8FF不是正确的编码。将被忽略。");
-    EXPECT_EQ(messages.shown.back(), "E3A0不是正确的编码。将被忽略。");
+    // The unconvertible character is named by its two bytes; the one that
+    // converts outside the Private Use Area is left out silently.
+    ASSERT_GE(messages.shown.size(), 2u);
+    EXPECT_EQ(std::vector<std::string>(messages.shown.end() - 2, messages.shown.end()),
+              (std::vector<std::string>{"Zorvan补字库的编码空间与系统不一致。", "\\xF8\\xFF不是正确的编码。将被忽略。"}));
     EXPECT_EQ(drawnCodesOf(entry.eudcFilePath), (std::vector<platform::CodePointRange>{{0xE234, 0xE234}}));
+}
+
+TEST_F(GlyphImportTest, AnImportTurnsTheEudcSwitchOnce) {
+    CountingSwitch counting;
+    EudcLinks countedLinks{store, counting};
+    ImportContext counted{countedLinks, messages, progress, PfiOpenOptions{0, {}}, nullptr};
+    const auto lib = library("a.pfi", {{0xE000, 0, squareRecord(50)}});
+    ASSERT_TRUE(runImport(entry, settings(lib, ImportMode::EudcOnly, Precedence::CurrentFont, "a.tte"), counted));
+    ASSERT_TRUE(runImport(entry, settings(lib, ImportMode::EudcIntoFont, Precedence::Library, "b.tte"), counted));
+    EXPECT_EQ(counting.turnedOn, 2);
+    EXPECT_EQ(countedLinks.eudcPathOf(entry.codePage, "LMSong"), (dir / "b.tte").string());
+}
+
+TEST_F(GlyphImportTest, LinkFailuresAreShown) {
+    const auto lib = library("a.pfi", {{0xE000, 0, squareRecord(50)}});
+    ASSERT_TRUE(run(settings(lib, ImportMode::EudcOnly, Precedence::CurrentFont, "a.tte")));
+    store.failWrites = true;
+    run(settings(lib, ImportMode::EudcOnly, Precedence::CurrentFont, "b.tte"));
+    const std::vector<std::string> expected = {"字体：LMSong无法取消EUDC文件链接。",
+                                               "无法创建注册表键：HKEY_CURRENT_USER\\EUDC\\0"};
+    ASSERT_GE(messages.shown.size(), 2u);
+    EXPECT_EQ(std::vector<std::string>(messages.shown.end() - 2, messages.shown.end()), expected);
 }
 
 TEST_F(GlyphImportTest, ModeTwoWithOnlyEudcCodesWritesNoFont) {
@@ -217,6 +252,68 @@ TEST_F(GlyphImportTest, ModeTwoStopsOnAFontOfAnotherRegion) {
     EXPECT_EQ(entry.libraryFilePath, "");
     EXPECT_EQ(entry.newFontFilePath, "");
     EXPECT_FALSE(std::filesystem::exists(s.newFontPath));
+}
+
+// Asks to cancel once `cancelAfter` characters are done.
+class CancellingProgress final : public ImportProgress {
+public:
+    explicit CancellingProgress(int after) : cancelAfter(after) {}
+    void setRange(int) override {}
+    void step() override { ++steps; }
+    bool cancelRequested() const override { return steps >= cancelAfter; }
+    int cancelAfter;
+    int steps = 0;
+};
+
+// Every file below the folder with its bytes.
+std::map<std::string, std::vector<std::uint8_t>> filesBelow(const std::filesystem::path& dir) {
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(dir)) {
+        if (!item.is_regular_file()) continue;
+        std::ifstream in(item.path(), std::ios::binary);
+        files[item.path().string()].assign(std::istreambuf_iterator<char>(in), {});
+    }
+    return files;
+}
+
+TEST_F(GlyphImportTest, ACancelledImportLeavesEveryFileAndTheLinkAsTheyWere) {
+    writeSmallFont(entry.fontFilePath, {{3, 1}});
+    std::vector<pelorin::testing::LibraryEntry> glyphs;
+    for (std::uint16_t code = 0xE000; code < 0xE006; ++code) glyphs.push_back({code, 0, squareRecord(60)});
+    for (std::uint16_t code = 0x4E00; code < 0x4E06; ++code) glyphs.push_back({code, 0, squareRecord(60)});
+    const auto lib = library("a.pfi", glyphs);
+    ASSERT_TRUE(run(settings(library("old.pfi", {{0xE001, 0, squareRecord(30)}}), ImportMode::EudcOnly,
+                             Precedence::CurrentFont, "font.tte")));
+
+    const struct {
+        const char* name;
+        ImportMode mode;
+        const char* eudcName;
+        int cancelAfter;
+    } kCases[] = {
+        {"a new EUDC file over the linked one", ImportMode::EudcOnly, "font.tte", 3},
+        {"a merge in place", ImportMode::EudcIntoFont, "font.tte", 3},
+        {"a merge into a copy", ImportMode::EudcIntoFont, "copy.tte", 5},
+        {"a new font, cancelled in its own step", ImportMode::EverythingIntoFont, "copy.tte", 8},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const auto filesBefore = filesBelow(dir);
+        const FontEntry entryBefore = entry;
+        const std::string linkBefore = linked();
+        CancellingProgress cancelling(c.cancelAfter);
+        ImportContext cancellable{links, messages, cancelling, PfiOpenOptions{0, {}}, nullptr};
+        ImportSettings s = settings(lib, c.mode, Precedence::Library, c.eudcName);
+        s.newFontPath = (dir / "merged.ttf").string();
+
+        EXPECT_FALSE(runImport(entry, s, cancellable));
+        EXPECT_EQ(cancelling.steps, c.cancelAfter);
+        EXPECT_EQ(messages.shown.back(), "已取消引入Zorvan补字库，所有文件和链接保持原样。");
+        EXPECT_TRUE(filesBelow(dir) == filesBefore);
+        EXPECT_EQ(linked(), linkBefore);
+        EXPECT_EQ(entry.eudcFilePath, entryBefore.eudcFilePath);
+        EXPECT_EQ(entry.libraryFilePath, entryBefore.libraryFilePath);
+    }
 }
 
 }  // namespace

@@ -43,12 +43,15 @@ std::vector<IniLine> splitLines(const std::string& bytes) {
 
 class Setup {
 public:
-    Setup(const std::filesystem::path& fontsFolder, const std::vector<std::string>& faces, EudcLinks& links)
-        : fontsFolder_(fontsFolder), faces_(faces), links_(links), target_((fontsFolder / kRegisterFont).string()) {}
+    Setup(const std::filesystem::path& fontsFolder, const std::vector<std::string>& faces, EudcLinks& links,
+          MessageSink& messages)
+        : fontsFolder_(fontsFolder),
+          faces_(faces),
+          links_(links),
+          messages_(messages),
+          target_((fontsFolder / kRegisterFont).string()) {}
 
-    void linkSystemDefaultToEudcTte() {
-        links_.linkEudc(kCodePage, kSystemDefaultEudcFont, (fontsFolder_ / kSystemEudcFont).string());
-    }
+    void linkSystemDefaultToEudcTte() { link(kSystemDefaultEudcFont, (fontsFolder_ / kSystemEudcFont).string()); }
 
     // Returns false when reading ends here.
     bool sectionLine(const std::string& line) {
@@ -59,15 +62,15 @@ public:
         }
         const std::size_t nameLength = line.size() - 1 > paren ? line.size() - 1 - (paren + 1) : 0;
         target_ = (fontsFolder_ / line.substr(paren + 1, nameLength)).string();
-        links_.linkEudc(kCodePage, kSystemDefaultEudcFont, target_);
+        link(kSystemDefaultEudcFont, target_);
         return true;
     }
 
     void faceLine(const std::string& line) {
         if (lumenar::upperCased(line) == "SIMSUN") {
-            if (hasFace(faces_, "宋体")) links_.linkEudc(kCodePage, "SimSun", target_);
+            if (hasFace(faces_, "宋体")) link("SimSun", target_);
         } else if (hasFace(faces_, line)) {
-            links_.linkEudc(kCodePage, line, target_);
+            link(line, target_);
         }
     }
 
@@ -84,9 +87,15 @@ public:
     }
 
 private:
+    void link(const std::string& face, const std::string& path) {
+        const auto linked = links_.linkEudc(kCodePage, face, path);
+        if (!linked) messages_.show(linked.error());
+    }
+
     std::filesystem::path fontsFolder_;
     const std::vector<std::string>& faces_;
     EudcLinks& links_;
+    MessageSink& messages_;
     std::string target_;
 };
 
@@ -97,12 +106,14 @@ std::filesystem::path startupIniPath(const std::filesystem::path& programFile) {
 }
 
 void startupEudcSetup(const std::filesystem::path& iniFile, const std::filesystem::path& fontsFolder,
-                      const std::vector<std::string>& trueTypeFaces, EudcLinks& links) {
+                      const std::vector<std::string>& trueTypeFaces, EudcLinks& links, MessageSink& messages) {
     std::ifstream in(iniFile, std::ios::binary);
     const bool opened = in.is_open();
     std::string bytes;
     if (opened) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    Setup setup(fontsFolder, trueTypeFaces, links);
+    // Every link below takes effect at once, at the end.
+    EudcLinks::Batch linkChanges(links);
+    Setup setup(fontsFolder, trueTypeFaces, links, messages);
     if (!opened || bytes.empty()) {
         setup.linkSystemDefaultToEudcTte();
         links.removeLinksTo(kRegisterFont);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pelorin/fonts/EudcLinks.h"
+#include "pelorin/fonts/FontMessages.h"
 
 #include <filesystem>
 #include <string>
@@ -21,9 +22,10 @@ namespace pelorin::fonts {
 // installed; "simsun" in any letter case stands for the face "宋体", linked
 // as "SimSun". Lines ended by LF are skipped, as they always were.
 // Without the file (or with an empty one) the system default becomes
-// <fonts>/EUDC.TTE and every link to LMCivic.TTE is removed.
+// <fonts>/EUDC.TTE and every link to LMCivic.TTE is removed. The link
+// changes take effect together at the end; links that fail are shown.
 void startupEudcSetup(const std::filesystem::path& iniFile, const std::filesystem::path& fontsFolder,
-                      const std::vector<std::string>& trueTypeFaces, EudcLinks& links);
+                      const std::vector<std::string>& trueTypeFaces, EudcLinks& links, MessageSink& messages);
 
 // pfiFonts.ini in Pelorin's ini directory (see PelorinIniDirectory.h).
 std::filesystem::path startupIniPath(const std::filesystem::path& programFile);

@@ -19,7 +19,7 @@ protected:
     void SetUp() override { ini = scratch.path() / "pfiFonts.ini"; }
 
     void writeIni(const std::string& bytes) { std::ofstream(ini, std::ios::binary) << bytes; }
-    void run() { startupEudcSetup(ini, "/fonts", faces, links); }
+    void run() { startupEudcSetup(ini, "/fonts", faces, links, messages); }
     std::string link(const std::string& face) const { return links.eudcPathOf(936, face); }
 
     lumenar::testing::ScratchDirectory scratch;
@@ -28,7 +28,14 @@ protected:
     platform::MemoryRegistryStore store;
     NoSwitch eudcSwitch;
     EudcLinks links{store, eudcSwitch};
+    fakes::CollectedMessages messages;
 };
+
+TEST_F(StartupEudcSetupTest, LinksThatCannotBeStoredAreShown) {
+    store.failWrites = true;
+    run();
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{"无法创建注册表键：HKEY_CURRENT_USER\\EUDC\\936"}));
+}
 
 TEST_F(StartupEudcSetupTest, WithoutTheFileTheSystemDefaultIsEudcTteAndCivicLinksGo) {
     links.linkEudc(936, "LMKai", "/fonts/LMCivic.TTE");

@@ -35,8 +35,8 @@ protected:
 TEST_F(EdgeCaseFixtureTest, Header) {
     EXPECT_EQ(doc_.CodePage(), 936);
     EXPECT_EQ(doc_.EmSize(), 1000);
-    EXPECT_EQ(doc_.GlyphCount(), 14);
-    EXPECT_EQ(doc_.EudcCodes().size(), 13u);
+    EXPECT_EQ(doc_.GlyphCount(), 16);
+    EXPECT_EQ(doc_.EudcCodes().size(), 15u);
     EXPECT_EQ(std::vector<std::uint16_t>(doc_.OtherCodes().begin(), doc_.OtherCodes().end()),
               std::vector<std::uint16_t>{0xA1A1});
     EXPECT_TRUE(doc_.Warnings().empty());
@@ -81,6 +81,10 @@ INSTANTIATE_TEST_SUITE_P(Glyphs, EdgeCaseGlyphTest,
                                            GlyphCase{"duplicate_first_wins", 0xAAA9, 6, 3, ConversionNotice::None, 300},
                                            GlyphCase{"advance_0_is_em", 0xAAAA, 6, 3, ConversionNotice::None, 1000},
                                            GlyphCase{"empty", 0xAAAC, 0, 0, ConversionNotice::None, 400},
+                                           GlyphCase{"end_mark_inside_second_contour", 0xAAAD, 6, 3,
+                                                     ConversionNotice::None, 500},
+                                           GlyphCase{"end_mark_inside_first_contour", 0xAAAE, 0, 0,
+                                                     ConversionNotice::None, 400},
                                            GlyphCase{"not_eudc", 0xA1A1, 6, 3, ConversionNotice::None, 500}),
                          [](const auto& info) { return std::string(info.param.name); });
 

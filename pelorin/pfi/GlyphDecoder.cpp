@@ -85,8 +85,7 @@ private:
                 case StreamOpcode::Type::BrokenEnd:
                     return Reject("the record's stream ends with 0xEE");
                 case StreamOpcode::Type::End:
-                    return Reject("the stream ends before contour " + std::to_string(contoursDone_ + 1) +
-                                  " is complete");
+                    return EndEarly();
                 case StreamOpcode::Type::Moves:
                     for (std::size_t i = 0; i < op.count; ++i) {
                         if (!ApplyMove(op.moves[i], pos)) return false;
@@ -98,6 +97,16 @@ private:
         if (pos >= record_.size()) return Reject("the record ends without its terminator");
         if (record_[pos] == kStreamBrokenEnd) return Reject("the record's stream ends with 0xEE");
         if (record_[pos] != kStreamEnd) return Reject("the stream does not end with 0xEF after the last contour");
+        OutlineSegment end;
+        end.role = SegmentRole::End;
+        return Emit(end);
+    }
+
+    // The end mark before the last contour ends the glyph there: the
+    // contours closed so far are kept, an unfinished one is dropped.
+    bool EndEarly() {
+        if (!pendingNewContour_) written_ = headIndex_;
+        if (written_ == 0) return true;  // no contour closed: an empty glyph
         OutlineSegment end;
         end.role = SegmentRole::End;
         return Emit(end);

@@ -9,8 +9,10 @@ namespace {
 
 // Keeps the first pair of each code.
 std::vector<CodeGlyph> AscendingEachCodeOnce(std::vector<CodeGlyph> pairs) {
-    std::stable_sort(pairs.begin(), pairs.end(),
-                     [](const CodeGlyph& a, const CodeGlyph& b) { return a.code < b.code; });
+    const auto byCode = [](const CodeGlyph& a, const CodeGlyph& b) { return a.code < b.code; };
+    // Subtables list their codes in order as a rule; a map of the whole code
+    // space then costs no sort.
+    if (!std::is_sorted(pairs.begin(), pairs.end(), byCode)) std::stable_sort(pairs.begin(), pairs.end(), byCode);
     pairs.erase(std::unique(pairs.begin(), pairs.end(),
                             [](const CodeGlyph& a, const CodeGlyph& b) { return a.code == b.code; }),
                 pairs.end());

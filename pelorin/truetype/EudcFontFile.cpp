@@ -38,10 +38,11 @@ TrueTypeResult<EudcFontFile> EudcFontFile::Create(const std::filesystem::path& p
     return eudc;
 }
 
-TrueTypeResult<EudcFontFile> EudcFontFile::OpenForMerge(const std::filesystem::path& path) {
+TrueTypeResult<EudcFontFile> EudcFontFile::OpenForMerge(const std::filesystem::path& path,
+                                                        const std::filesystem::path& target) {
     auto font = CTTFMan::OpenExisting(path);
     if (!font) return TrueTypeResult<EudcFontFile>::failure(font.error());
-    auto file = BeginFontFile(path);
+    auto file = BeginFontFile(target.empty() ? path : target);
     if (!file) return TrueTypeResult<EudcFontFile>::failure(file.error());
     EudcFontFile eudc(std::move(*font), std::move(*file));
     if (auto loaded = eudc.LoadGlyphs(); !loaded) {

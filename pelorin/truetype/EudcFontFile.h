@@ -32,8 +32,10 @@ public:
     static TrueTypeResult<EudcFontFile> Create(const std::filesystem::path& path, uint16_t languageId,
                                                uint16_t baseWinAscent);
     // Reads the whole existing file; fails when it is not TrueType or its
-    // glyf/loca/hmtx/vmtx/maxp do not agree. Its final path is the same file.
-    static TrueTypeResult<EudcFontFile> OpenForMerge(const std::filesystem::path& path);
+    // glyf/loca/hmtx/vmtx/maxp do not agree. Its final path is `target`, or
+    // the same file when `target` is empty.
+    static TrueTypeResult<EudcFontFile> OpenForMerge(const std::filesystem::path& path,
+                                                     const std::filesystem::path& target = {});
 
     uint16_t Em() const { return em_; }
     int16_t Ascender() const { return font_.Ascender(); }
