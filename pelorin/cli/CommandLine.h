@@ -42,6 +42,7 @@ struct ImportCommand {
     std::optional<std::uint16_t> codePage;
 };
 struct ListCommand {};
+struct ManagerCommand {};  // the font manager window
 struct LinkCommand {
     std::string face;
     std::string eudc;
@@ -64,8 +65,9 @@ struct PfiPackCommand {
     std::uint32_t faceIndex = 0;
 };
 
-using Command = std::variant<StartupCommand, HelpCommand, VersionCommand, PfiInfoCommand, MakeEudcCommand,
-                             ImportCommand, ListCommand, LinkCommand, UnlinkCommand, BackupCommand, PfiPackCommand>;
+using Command =
+    std::variant<StartupCommand, HelpCommand, VersionCommand, PfiInfoCommand, MakeEudcCommand, ImportCommand,
+                 ListCommand, LinkCommand, UnlinkCommand, BackupCommand, PfiPackCommand, ManagerCommand>;
 
 struct UsageError {
     std::string reason;

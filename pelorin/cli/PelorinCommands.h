@@ -2,6 +2,7 @@
 
 #include "platform/XdgDirectories.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,15 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;  // the operation failed; its message was shown
 inline constexpr int kExitUsage = 2;
 
-// Runs the command line (arguments after the program name).
-int runPelorin(const std::vector<std::string>& args, const platform::Environment& env);
+class CliSession;
+
+// Shows the font manager window until it is closed (`pelorin manager`); the
+// window lives outside this library, so the command line needs no Qt.
+using ManagerWindow = std::function<int(CliSession&)>;
+
+// Runs the command line (arguments after the program name). Without a
+// window, `pelorin manager` fails with a message.
+int runPelorin(const std::vector<std::string>& args, const platform::Environment& env,
+               const ManagerWindow& managerWindow = {});
 
 }  // namespace pelorin::cli
