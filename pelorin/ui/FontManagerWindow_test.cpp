@@ -64,7 +64,6 @@ public:
 
 class FontManagerWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { testing::testApplication(); }
 
     QTreeWidget* view() const { return child<QTreeWidget>(window, "fontList"); }
     bool enabled(const char* button) const { return child<QPushButton>(window, button)->isEnabled(); }
@@ -95,6 +94,7 @@ protected:
         EXPECT_TRUE(view()->isEnabled());
     }
 
+    QApplication& app = testing::testApplication();
     FakeBackend backend;
     FontManagerWindow window{backend, WindowServices{}};
 };

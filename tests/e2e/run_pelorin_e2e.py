@@ -30,7 +30,8 @@ import traceback
 from xsession import E2EFailure, XSession, make_temp_dir, missing_tools, wait_until
 
 UKAI = "/usr/share/fonts/truetype/arphic/ukai.ttc"
-UKAI_HONG_KONG = 1  # the face with Private Use Area glyphs, which become EUDC codes
+UKAI_CHINA = 0  # named LMTestKai here; it draws no Private Use Area code, so its EUDC font shows
+UKAI_HONG_KONG = 1  # the face with Private Use Area glyphs, which become the libraries' EUDC codes
 ZENHEI = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc"
 FACE = "LMTestKai"
 ADDED_FACE = "LMTestZenHei"
@@ -58,7 +59,7 @@ def fontconfig_rule(source_folder, kai_copy, zenhei_link):
                 f'    <test name="index"><int>{index}</int></test>\n'
                 f'    <edit name="family" mode="assign_replace"><string>{family}</string></edit>\n  </match>\n')
     return ('<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">\n<fontconfig>\n'
-            f'  <dir>{source_folder}</dir>\n' + rename(kai_copy, UKAI_HONG_KONG, FACE) +
+            f'  <dir>{source_folder}</dir>\n' + rename(kai_copy, UKAI_CHINA, FACE) +
             rename(zenhei_link, 0, ADDED_FACE) + '</fontconfig>\n')
 
 
@@ -177,8 +178,8 @@ class Run:
             self.process = None
 
     def visible(self, title):
-        return [w for w in self.session.find_windows(f"^{title}$", only_visible=True)
-                if self.session.window_name(w) == title]
+        # xdotool's name pattern does not match Chinese titles: every visible named window is compared.
+        return [w for w in self.session.find_windows(".", only_visible=True) if self.session.window_name(w) == title]
 
     def dialog(self, title, timeout=10):
         found = wait_until(f"the window {title!r}", lambda: self.visible(title), timeout)
@@ -200,7 +201,8 @@ class Run:
 
     def wait_for_progress(self):
         """The progress window, once the library's warning (its code page is 0) is answered."""
-        progress = self.dialog(PROGRESS, 10)
+        # Not activated: the warning over it is modal.
+        progress = wait_until(f"the window {PROGRESS!r}", lambda: self.visible(PROGRESS), 10)[0]
         wait_until("the library's code-space warning", self.messages, 10)
         self.dismiss_messages()
         return progress
@@ -213,13 +215,14 @@ class Run:
 
     def focus_list(self, row=None):
         """A click in the list's empty lower part gives it the focus and clears the selection;
-        Home and Down then select a row."""
+        Home and Down then make a row current, Space selects it (Home alone does not when the
+        first row is current already)."""
         self.session.activate(self.window)
         x, y, w, h = self.session.geometry(self.window)
         self.session.click(x + w // 2, y + h - 100)
         time.sleep(0.2)
         if row is not None:
-            self.keys("Home", *(["Down"] * row))
+            self.keys("Home", *(["Down"] * row), "space")
             time.sleep(0.1)
 
     def press(self, button):
@@ -303,8 +306,7 @@ class Run:
         self.fill_import_dialog(new_eudc, merge=False)
         progress = self.wait_for_progress()
         time.sleep(0.3)
-        self.shoot(progress, "pelorin-progress.png")
-        self.shoot_screen("pelorin-import-running.png")
+        self.shoot_region(progress, "pelorin-progress.png")
         wait_until("the import to end", lambda: self.dismiss_messages() == 0 and not self.visible(PROGRESS), 60,
                    interval=0.3)
         if not os.path.exists(new_eudc):
@@ -315,10 +317,14 @@ class Run:
         self.shoot(self.window, "pelorin-window-after-import.png")
         return f"{os.path.getsize(new_eudc)} bytes, linked"
 
-    def shoot_screen(self, name):
+    def shoot_region(self, window, name):
+        """A window that may close any moment: its part of the screen, with the title bar."""
         if self.args.screenshots:
-            self.session.run(["import", "-display", self.session.display, "-window", "root",
-                              os.path.join(self.work, name)], timeout=20)
+            x, y, w, h = self.session.geometry(window)
+            title_bar = 22
+            self.session.run(["import", "-display", self.session.display, "-window", "root", "-crop",
+                              f"{w + 2}x{h + title_bar + 2}+{x - 1}+{y - title_bar - 1}", "+repage",
+                              os.path.join(self.args.screenshots, name)], timeout=20)
 
     def state(self):
         """Every file the import could touch, and the link."""
@@ -339,9 +345,9 @@ class Run:
         # Mode 1 into the linked EUDC file itself: the import edits it in place.
         self.fill_import_dialog(self.imported_eudc, merge=True)
         progress = self.wait_for_progress()
-        time.sleep(0.3)
-        self.session.activate(progress)
-        self.keys("Escape")  # the same as 取消
+        time.sleep(0.5)
+        x, y, w, h = self.session.geometry(progress)
+        self.session.click(x + w - 50, y + h - 22)  # 取消, at the window's lower right
         answered = []
         wait_until("the import to end", lambda: answered.append(self.dismiss_messages()) or
                    not self.visible(PROGRESS) and not self.messages(), 30, interval=0.2)
@@ -356,23 +362,23 @@ class Run:
 
     def list_follows_new_font(self):
         os.symlink(ZENHEI, self.zenhei_link)
-        title = f"备份:{ADDED_FACE}..."
+        wanted = f"备份:{ADDED_FACE}..."
 
-        def last_row_is_new():
+        def backup_title(row_key):
+            """The face of the first or last row, as the title of its backup dialog."""
             self.focus_list()
-            self.keys("End")
+            self.keys(row_key, "space")
             self.press("backup")
-            try:
-                shown = wait_until("a backup dialog", lambda: self.visible(f"备份:{FACE}...") or self.visible(title),
-                                   5)
-            except E2EFailure:
-                return False
+            shown = wait_until("a backup dialog", lambda: [w for w in self.session.find_windows(".", True)
+                                                           if self.session.window_name(w).startswith("备份:")], 5)
+            title = self.session.window_name(shown[0])
             self.session.activate(shown[0])
             self.keys("Escape")
-            time.sleep(0.3)
-            return self.session.window_name(shown[0]) == title
+            self.gone(title)
+            return title
 
-        wait_until(f"{ADDED_FACE} as the list's last row", last_row_is_new, 15, interval=0.5)
+        wait_until(f"{ADDED_FACE} in the list",
+                   lambda: any(backup_title(key) == wanted for key in ("Home", "End")), 20, interval=0.5)
         return f"{ADDED_FACE} listed"
 
     def other_languages(self):
@@ -421,6 +427,7 @@ def main():
     # The user's own registry store and fontconfig set-up stay out of the test.
     for variable in ("LUMENAR_REGISTRY_FILE", "FONTCONFIG_FILE", "FONTCONFIG_PATH"):
         os.environ.pop(variable, None)
+    args.pelorin = os.path.abspath(args.pelorin)
     if args.screenshots:
         args.screenshots = os.path.abspath(args.screenshots)
         os.makedirs(args.screenshots, exist_ok=True)
