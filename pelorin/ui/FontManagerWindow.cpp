@@ -59,6 +59,7 @@ void FontManagerWindow::buildLayout() {
     view_->setObjectName(QStringLiteral("fontList"));
     view_->setRootIsDecorated(false);
     view_->setUniformRowHeights(true);
+    view_->setTextElideMode(Qt::ElideLeft);  // a path keeps its file name in sight
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setColumnCount(kColumnCount);
     view_->setHeaderLabels({qtext(text::kFaceColumn), qtext(text::kFontFileColumn), qtext(text::kEudcFileColumn),
@@ -156,6 +157,7 @@ void FontManagerWindow::refreshRow(int row) {
     item->setText(kEudcFile, fromStd(entry.eudcFilePath));
     item->setText(kLibrary, fromStd(entry.libraryFilePath));
     item->setText(kNewFont, entry.newFontFilePath != entry.fontFilePath ? fromStd(entry.newFontFilePath) : QString());
+    for (int c = kFontFile; c < kColumnCount; ++c) item->setToolTip(c, item->text(c));
 }
 
 void FontManagerWindow::selectRow(int row) {
