@@ -144,9 +144,9 @@ class Run:
         with open(os.path.join(rules, "10-e2e-maker-faces.conf"), "w") as f:
             f.write(fontconfig_rule(source, self.kai_copy, self.zenhei_link))
         # Libraries from the Hong Kong face's Private Use Area (its EUDC codes)
-        # and some ideographs.
+        # and its ideographs.
         self.library = self.path("big.pfi")
-        self.pelorin("pfi-pack", UKAI, "--face-index", str(UKAI_HONG_KONG), "--codes", "E000-F8FF,4E00-4FFF",
+        self.pelorin("pfi-pack", UKAI, "--face-index", str(UKAI_HONG_KONG), "--codes", "E000-F8FF,4E00-9FFF",
                      "--em", "1024", "--out", self.library)
         self.small_library = self.path("small.pfi")
         self.pelorin("pfi-pack", UKAI, "--face-index", str(UKAI_HONG_KONG), "--codes", "E000-E0FF",
@@ -287,7 +287,9 @@ class Run:
                    lambda: not self.fc_second_family(FACE).startswith("EUDC "), 10)
         return self.fc_second_family(FACE)
 
-    def fill_import_dialog(self, eudc_path, merge):
+    def fill_import_dialog(self, eudc_path, font_path=None):
+        """Library and new EUDC file typed in; with `font_path` mode 2 (everything into a new
+        copy of the font) with the library's glyphs first, else mode 0."""
         self.focus_list(0)
         self.press("import")
         dialog = self.dialog(IMPORT_DIALOG)
@@ -295,18 +297,19 @@ class Run:
         self.type_path(self.library)
         self.keys("Tab", "Tab")  # -> new EUDC file
         self.type_path(eudc_path)
-        if merge:
-            self.keys("Tab", "Tab", "Down")  # -> the mode radios: mode 1
+        if font_path:
+            self.keys("Tab", "Tab", "Down", "Down")  # -> the mode radios: mode 2
+            self.keys("Tab", "Down")  # -> precedence: the library's glyphs first
+            self.keys("shift+Tab", "shift+Tab", "shift+Tab")  # -> the new font file, shown in mode 2
+            self.type_path(font_path)
         self.shoot(dialog, "pelorin-import-dialog.png")
         self.keys("Return")
         self.gone(IMPORT_DIALOG)
 
     def import_library(self):
         new_eudc = self.path("imported.tte")
-        self.fill_import_dialog(new_eudc, merge=False)
-        progress = self.wait_for_progress()
-        time.sleep(0.3)
-        self.shoot_region(progress, "pelorin-progress.png")
+        self.fill_import_dialog(new_eudc)
+        self.wait_for_progress()
         wait_until("the import to end", lambda: self.dismiss_messages() == 0 and not self.visible(PROGRESS), 60,
                    interval=0.3)
         if not os.path.exists(new_eudc):
@@ -342,10 +345,15 @@ class Run:
 
     def cancel_import(self):
         before = self.state()
-        # Mode 1 into the linked EUDC file itself: the import edits it in place.
-        self.fill_import_dialog(self.imported_eudc, merge=True)
+        # Mode 2 into the linked EUDC file itself (the import edits it in place) and a new copy
+        # of the font: long enough to be stopped half-way.
+        new_font = self.path("never.ttc")
+        self.fill_import_dialog(self.imported_eudc, new_font)
         progress = self.wait_for_progress()
-        time.sleep(0.5)
+        time.sleep(0.4)
+        if not self.session.is_viewable(progress):
+            raise E2EFailure("the import ended before it could be cancelled")
+        self.shoot_region(progress, "pelorin-progress.png")
         x, y, w, h = self.session.geometry(progress)
         self.session.click(x + w - 50, y + h - 22)  # 取消, at the window's lower right
         answered = []
@@ -392,6 +400,7 @@ class Run:
         return "English and traditional Chinese windows"
 
     def main(self):
+        os.chdir(self.work)  # where the import dialog puts a new font file by default
         with XSession(self.work, log=self.log) as session:
             self.session = session
             if not self.check("fonts, libraries and EUDC font prepared", self.prepare):
