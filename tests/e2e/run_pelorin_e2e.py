@@ -193,7 +193,10 @@ class Run:
     def dismiss_messages(self):
         shown = self.messages()
         for box in shown:
-            self.log(f"     message box {box:#x} answered")
+            picture = os.path.join(self.work, f"message-{box:#x}.png")  # kept with the work folder on failure
+            self.session.run(["import", "-display", self.session.display, "-window", str(box), picture],
+                             check=False, timeout=20)
+            self.log(f"     message box {box:#x} answered ({os.path.basename(picture)})")
             self.session.activate(box)
             self.keys("Return")
             time.sleep(0.2)
