@@ -340,7 +340,8 @@ class Run:
                 continue  # fontconfig's caches
             for name in names:
                 full = os.path.join(root, name)
-                if name.endswith((".png", ".log")) or name == "QtProject.conf" or not os.path.isfile(full):
+                # Pictures, logs, Qt's dialog state and fontconfig's folder marks are not the import's.
+                if name.endswith((".png", ".log")) or name in ("QtProject.conf", ".uuid") or not os.path.isfile(full):
                     continue
                 files[full] = sha256(full)
         files["fc-match"] = self.fc_second_family(FACE)
