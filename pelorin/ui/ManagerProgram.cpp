@@ -1,5 +1,6 @@
 #include "pelorin/ui/ManagerProgram.h"
 
+#include "pelorin/cli/PelorinCommands.h"
 #include "pelorin/ui/FontManagerWindow.h"
 #include "pelorin/ui/FontconfigWatch.h"
 #include "pelorin/ui/HelpDocumentPath.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <cstdio>
 
 namespace pelorin::ui {
 namespace {
@@ -39,6 +42,13 @@ void translateQt(QApplication& app, QTranslator& translator) {
 }  // namespace
 
 int runManager(cli::CliSession& session) {
+    // Qt ends the process without a word of its own when there is no display.
+    const platform::Environment& env = session.env();
+    const auto set = [&env](const char* name) { return !env.get(name).value_or("").empty(); };
+    if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr, "pelorin: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n");
+        return cli::kExitFailure;
+    }
     static int argc = 1;
     static char name[] = "pelorin";
     static char* argv[] = {name, nullptr};
