@@ -354,7 +354,7 @@ class Run:
         new_font = self.path("never.ttc")
         self.fill_import_dialog(self.imported_eudc, new_font)
         progress = self.wait_for_progress()
-        time.sleep(0.4)
+        time.sleep(0.25)  # the import of the font copy takes a second or more
         if not self.session.is_viewable(progress):
             raise E2EFailure("the import ended before it could be cancelled")
         self.shoot_region(progress, "pelorin-progress.png")
