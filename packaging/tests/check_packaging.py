@@ -28,6 +28,7 @@ ICONS = ["tesvik", "pelorin", "tesvik-tray"]
 PROGRAMS = ["tesvik", "pelorin", "tesvik-query"]
 AUTOSTART = "xdg/autostart/org.lumenar.Pelorin.EudcSetup.desktop"
 DESKTOP = "share/applications/org.lumenar.Tesvik.desktop"
+PELORIN_DESKTOP = "share/applications/org.lumenar.Pelorin.desktop"
 METAINFO = "share/metainfo/org.lumenar.Tesvik.metainfo.xml"
 
 
@@ -56,7 +57,12 @@ def expected_files(source, prefix, sysconfdir):
     for name in ("Unicode-data.txt", "rime-stroke.txt", "LGPL-3.txt", "GPL-3.txt"):
         files.add(f"{p}/share/tesvik/licenses/{name}")
     files.add(f"{p}/share/pelorin/pfiFonts.ini")
+    pelorin_help = os.path.join(source, "docs", "pelorin-help")
+    for folder, _, names in os.walk(pelorin_help):
+        for name in names:
+            files.add(f"{p}/share/pelorin/help/" + os.path.relpath(os.path.join(folder, name), pelorin_help))
     files.add(f"{p}/{DESKTOP}")
+    files.add(f"{p}/{PELORIN_DESKTOP}")
     files.add(sysconfdir.strip("/") + "/" + AUTOSTART)
     for icon in ICONS:
         files.add(f"{p}/share/icons/hicolor/scalable/apps/{icon}.svg")
@@ -87,7 +93,8 @@ def check_layout(root, source, prefix, sysconfdir):
 
 def validate_entries(root, prefix, sysconfdir):
     p = os.path.join(root, prefix.strip("/"))
-    run(["desktop-file-validate", os.path.join(p, DESKTOP), os.path.join(root, sysconfdir.strip("/"), AUTOSTART)])
+    run(["desktop-file-validate", os.path.join(p, DESKTOP), os.path.join(p, PELORIN_DESKTOP),
+         os.path.join(root, sysconfdir.strip("/"), AUTOSTART)])
     run(["appstreamcli", "validate", "--no-net", os.path.join(p, METAINFO)])
     print("desktop entries and metainfo validate")
 

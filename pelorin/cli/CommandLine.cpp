@@ -13,6 +13,7 @@ const char* const kUsage =
     "  pelorin make-eudc LIB.pfi OUT.tte [--code-page N] [--language ID] [--base-face FACE] [--smooth]\n"
     "  pelorin import --face FACE --library LIB.pfi [--eudc OUT.tte] [--font-out OUT.ttf]\n"
     "                 [--mode 0|1|2] [--precedence 0|1] [--smooth] [--code-page N]\n"
+    "  pelorin manager                          open the font manager window\n"
     "  pelorin list [--all]                     the maker's faces; --all: every face with CJK ideographs\n"
     "  pelorin link --face FACE --eudc FILE [--code-page N]\n"
     "  pelorin unlink --face FACE [--code-page N]\n"
@@ -271,6 +272,7 @@ lumenar::Result<Command, UsageError> parseCommandLine(const std::vector<std::str
     if (name == "unlink") return parseUnlink(args);
     if (name == "backup") return parseBackup(args);
     if (name == "pfi-pack") return parsePfiPack(args);
+    if (name == "manager") return parseNoArguments(args, ManagerCommand{});
     return ParseResult::failure(usage("unknown command \"" + name + "\""));
 }
 

@@ -44,6 +44,7 @@ struct ImportCommand {
 struct ListCommand {
     bool allFaces = false;  // --all: every installed face covering CJK ideographs
 };
+struct ManagerCommand {};  // the font manager window
 struct LinkCommand {
     std::string face;
     std::string eudc;
@@ -66,8 +67,9 @@ struct PfiPackCommand {
     std::uint32_t faceIndex = 0;
 };
 
-using Command = std::variant<StartupCommand, HelpCommand, VersionCommand, PfiInfoCommand, MakeEudcCommand,
-                             ImportCommand, ListCommand, LinkCommand, UnlinkCommand, BackupCommand, PfiPackCommand>;
+using Command =
+    std::variant<StartupCommand, HelpCommand, VersionCommand, PfiInfoCommand, MakeEudcCommand, ImportCommand,
+                 ListCommand, LinkCommand, UnlinkCommand, BackupCommand, PfiPackCommand, ManagerCommand>;
 
 struct UsageError {
     std::string reason;

@@ -19,6 +19,11 @@ TEST(CommandLine, HelpAndVersionAreCommandsOfTheirOwn) {
     EXPECT_TRUE(std::holds_alternative<VersionCommand>(parsed({"--version"})));
 }
 
+TEST(CommandLine, ManagerOpensTheWindowAndTakesNoArguments) {
+    EXPECT_TRUE(std::holds_alternative<ManagerCommand>(parsed({"manager"})));
+    EXPECT_FALSE(parseCommandLine({"manager", "--all"}).ok());
+}
+
 TEST(CommandLine, ImportTakesTheDialogsDefaultsForWhatIsNotGiven) {
     const auto plain = std::get<ImportCommand>(parsed({"import", "--face", "LMSong", "--library", "a.pfi"}));
     EXPECT_EQ(plain.mode, 0);

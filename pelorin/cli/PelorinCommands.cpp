@@ -48,7 +48,7 @@ public:
 
 class Runner {
 public:
-    explicit Runner(CliSession& session) : s_(session) {}
+    Runner(CliSession& session, const ManagerWindow& managerWindow) : s_(session), managerWindow_(managerWindow) {}
 
     int operator()(const StartupCommand&) {
         const auto program = platform::runningProgramPath();
@@ -166,6 +166,14 @@ public:
         return kExitSuccess;
     }
 
+    int operator()(const ManagerCommand&) {
+        if (!managerWindow_) {
+            fail("this build has no window (it was built without the desktop programs)");
+            return kExitFailure;
+        }
+        return managerWindow_(s_);
+    }
+
     int operator()(const PfiPackCommand& c) {
         const auto packed = packLibrary(c);
         if (!packed) {
@@ -203,11 +211,13 @@ private:
     }
 
     CliSession& s_;
+    const ManagerWindow& managerWindow_;
 };
 
 }  // namespace
 
-int runPelorin(const std::vector<std::string>& args, const platform::Environment& env) {
+int runPelorin(const std::vector<std::string>& args, const platform::Environment& env,
+               const ManagerWindow& managerWindow) {
     const auto command = parseCommandLine(args);
     if (!command) {
         std::fprintf(stderr, "pelorin: %s\n%s", command.error().reason.c_str(), kUsage);
@@ -226,7 +236,7 @@ int runPelorin(const std::vector<std::string>& args, const platform::Environment
         fail(session.error());
         return kExitFailure;
     }
-    Runner runner(*session.value());
+    Runner runner(*session.value(), managerWindow);
     return std::visit(runner, command.value());
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/XdgDirectories.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,15 @@ inline constexpr int kExitFailure = 1;  // the operation failed; its message was
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitCancelled = 3;  // the import was cancelled (Ctrl+C); nothing was changed
 
-// Runs the command line (arguments after the program name).
-int runPelorin(const std::vector<std::string>& args, const platform::Environment& env);
+class CliSession;
+
+// Shows the font manager window until it is closed (`pelorin manager`); the
+// window lives outside this library, so the command line needs no Qt.
+using ManagerWindow = std::function<int(CliSession&)>;
+
+// Runs the command line (arguments after the program name). Without a
+// window, `pelorin manager` fails with a message.
+int runPelorin(const std::vector<std::string>& args, const platform::Environment& env,
+               const ManagerWindow& managerWindow = {});
 
 }  // namespace pelorin::cli

@@ -386,7 +386,9 @@ TEST(PelorinCommand, ExitStatusesTellUsageFromFailure) {
         {"backup --face NoSuchFace --out x.ttf", 1},
     };
     for (const auto& c : kCases) EXPECT_EQ(run(c.arguments).status, c.status) << c.arguments;
-    EXPECT_EQ(run("pfi-info /no/such/library.pfi").err, "无法打开后端补字库文件：/no/such/library.pfi\n");
+    // The messages speak the locale's language: English in C.UTF-8.
+    EXPECT_EQ(run("pfi-info /no/such/library.pfi").err,
+              "Cannot open the supplementary library file: /no/such/library.pfi\n");
 }
 
 }  // namespace

@@ -1,0 +1,158 @@
+#include "pelorin/ui/FontManagerWindow.h"
+
+#include "pelorin/ui/ImportProgressWindow.h"
+#include "pelorin/ui/TestApplication_testing.h"
+
+#include <QCheckBox>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace pelorin::ui {
+namespace {
+
+using testing::child;
+
+fonts::FontEntry font(const char* face, const char* file, const char* eudc = "") {
+    fonts::FontEntry e;
+    e.faceName = face;
+    e.fontFilePath = file;
+    e.eudcFilePath = eudc;
+    return e;
+}
+
+class FakeBackend final : public ManagerBackend {
+public:
+    std::vector<fonts::FontEntry> makers{font("LM Song", "/f/song.ttf", "/e/song.tte"), font("LM Kai", "/f/kai.ttf")};
+    std::vector<fonts::FontEntry> all{font("AR PL UKai", "/f/ukai.ttc"), font("LM Song", "/f/song.ttf", "/e/song.tte"),
+                                      font("LM Kai", "/f/kai.ttf")};
+    std::vector<std::string> unlinked;
+    std::atomic<bool> importSawCancel{false};
+    int importSteps = 50;
+
+    std::vector<fonts::FontEntry> fontList(fonts::FontListScope scope, fonts::MessageSink&) override {
+        return scope == fonts::FontListScope::AllCjkFaces ? all : makers;
+    }
+    bool link(const fonts::FontEntry&, const std::string&) override { return true; }
+    bool unlink(const fonts::FontEntry& entry) override {
+        unlinked.push_back(entry.faceName);
+        return true;
+    }
+    std::string backup(const fonts::FontEntry&, const std::string&) override { return {}; }
+    bool runImport(fonts::FontEntry& entry, const fonts::ImportSettings& settings, fonts::MessageSink&,
+                   fonts::ImportProgress& progress) override {
+        progress.setRange(importSteps);
+        for (int i = 0; i < importSteps; ++i) {
+            if (progress.cancelRequested()) {
+                importSawCancel = true;
+                return false;
+            }
+            progress.step();
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        entry.libraryFilePath = settings.libraryPath;
+        entry.eudcFilePath = settings.newEudcPath;
+        return true;
+    }
+};
+
+class FontManagerWindowTest : public ::testing::Test {
+protected:
+
+    QTreeWidget* view() const { return child<QTreeWidget>(window, "fontList"); }
+    bool enabled(const char* button) const { return child<QPushButton>(window, button)->isEnabled(); }
+    QString cell(int row, int column) const { return view()->topLevelItem(row)->text(column); }
+    void select(int row) { view()->setCurrentItem(view()->topLevelItem(row)); }
+
+    // Runs an import of the selected row as the import dialog's OK does, and
+    // waits for its end; "取消" is clicked once a step has been shown.
+    void runImport(bool cancelHalfWay) {
+        fonts::ImportSettings settings;
+        settings.libraryPath = "/lib/a.pfi";
+        settings.newEudcPath = "/e/new.tte";
+        window.startImport(window.selectedRow(), settings);
+        EXPECT_TRUE(window.importRunning());
+        EXPECT_FALSE(view()->isEnabled());  // the window waits for the import
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* progress = window.findChild<ImportProgressWindow*>();
+            if (cancelHalfWay && progress && progress->position() > 0)
+                progress->findChild<QPushButton*>("cancelButton")->click();
+            if (!window.importRunning()) loop.quit();
+        });
+        poll.start(5);
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        EXPECT_FALSE(window.importRunning());
+        EXPECT_TRUE(view()->isEnabled());
+    }
+
+    QApplication& app = testing::testApplication();
+    FakeBackend backend;
+    FontManagerWindow window{backend, WindowServices{}};
+};
+
+TEST_F(FontManagerWindowTest, RowButtonsAreEnabledExactlyWhenARowIsSelected) {
+    ASSERT_EQ(view()->topLevelItemCount(), 2);
+    EXPECT_EQ(cell(0, 0), "LM Song");
+    EXPECT_EQ(cell(0, 2), "/e/song.tte");
+    const char* const kRowButtons[] = {"backupButton", "linkButton", "unlinkButton"};
+    for (const char* b : kRowButtons) EXPECT_FALSE(enabled(b)) << b;
+    EXPECT_TRUE(enabled("importButton"));
+    select(1);
+    EXPECT_EQ(window.selectedRow(), 1);
+    for (const char* b : kRowButtons) EXPECT_TRUE(enabled(b)) << b;
+    view()->clearSelection();
+    EXPECT_EQ(window.selectedRow(), -1);
+    for (const char* b : kRowButtons) EXPECT_FALSE(enabled(b)) << b;
+}
+
+TEST_F(FontManagerWindowTest, UnlinkClearsTheRowsEudcFileAndNeedsALink) {
+    select(0);
+    window.unlinkEudc();
+    EXPECT_EQ(cell(0, 2), "");
+    window.unlinkEudc();  // nothing linked any more: the engine is not asked
+    select(1);
+    window.unlinkEudc();
+    EXPECT_EQ(backend.unlinked, std::vector<std::string>{"LM Song"});
+}
+
+TEST_F(FontManagerWindowTest, ShowAllFontsListsEveryFaceAndARebuildKeepsSelectionAndImports) {
+    select(1);
+    runImport(false);
+    EXPECT_EQ(cell(1, 3), "/lib/a.pfi");
+
+    child<QCheckBox>(window, "showAllFaces")->setChecked(true);
+    ASSERT_EQ(view()->topLevelItemCount(), 3);
+    EXPECT_EQ(cell(0, 0), "AR PL UKai");
+    EXPECT_EQ(window.selectedRow(), 2);  // "LM Kai" stays selected, with its import
+    EXPECT_EQ(cell(2, 3), "/lib/a.pfi");
+    window.rebuildList(false);
+    EXPECT_EQ(window.selectedRow(), 2);
+    EXPECT_EQ(cell(2, 3), "/lib/a.pfi");
+    EXPECT_EQ(cell(2, 2), "");  // the links are the engine's: this one never linked it
+}
+
+TEST_F(FontManagerWindowTest, ImportEndsWithTheRowRefreshedOrCancelledWithItUnchanged) {
+    backend.importSteps = 5000;  // about ten seconds unless cancelled
+    select(1);
+    runImport(true);
+    EXPECT_TRUE(backend.importSawCancel);
+    EXPECT_EQ(cell(1, 3), "");
+    EXPECT_EQ(cell(1, 2), "");
+
+    backend.importSteps = 20;
+    runImport(false);
+    EXPECT_EQ(cell(1, 3), "/lib/a.pfi");
+    EXPECT_EQ(cell(1, 2), "/e/new.tte");
+}
+
+}  // namespace
+}  // namespace pelorin::ui

@@ -1,0 +1,30 @@
+#include "pelorin/ui/HelpDocumentPath.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <unistd.h>
+
+namespace pelorin::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(HelpDocumentPath, BesideTheProgramFirstThenUnderItsPrefix) {
+    const fs::path root = fs::temp_directory_path() / ("pelorin-help-" + std::to_string(getpid()));
+    const fs::path program = root / "bin" / "pelorin";
+    const fs::path installed = root / "share" / "pelorin" / "help" / "index.html";
+    const fs::path beside = root / "bin" / "help" / "index.html";
+    fs::create_directories(installed.parent_path());
+    fs::create_directories(beside.parent_path());
+
+    EXPECT_EQ(pelorinHelpDocument(program), std::nullopt);
+    std::ofstream(installed) << "<html></html>";
+    EXPECT_EQ(pelorinHelpDocument(program), installed);
+    std::ofstream(beside) << "<html></html>";
+    EXPECT_EQ(pelorinHelpDocument(program), beside);
+    fs::remove_all(root);
+}
+
+}  // namespace
+}  // namespace pelorin::ui
