@@ -159,8 +159,11 @@ public:
             fail(packed.error());
             return kExitFailure;
         }
+        for (const AbsentCode& absent : packed->absent)
+            std::fprintf(stderr, "pelorin: %04X (U+%04X): %s\n", absent.libraryCode,
+                         static_cast<unsigned>(absent.sourceCodePoint), absent.reason.c_str());
         std::fprintf(stderr, "%zu glyphs packed, %zu codes without a glyph\n", packed->packed, packed->missing);
-        return kExitSuccess;
+        return packed->absent.empty() ? kExitSuccess : kExitIncomplete;
     }
 
 private:
