@@ -69,11 +69,17 @@ void writeCharset(std::ostream& out, const std::vector<CodePointRange>& ranges) 
     out << "</charset>\n";
 }
 
-void writeScanRule(std::ostream& out, const EudcFallback& fallback, const std::string& family) {
+void writeScanRule(std::ostream& out, const EudcFallback& fallback, const std::string& family,
+                   const std::vector<std::string>& languages) {
     out << "  <match target=\"scan\">\n"
         << "    <test name=\"file\"><string>" << xmlEscaped(fallback.file.string()) << "</string></test>\n"
-        << "    <edit name=\"family\" mode=\"assign_replace\"><string>" << xmlEscaped(family) << "</string></edit>\n"
-        << "    <edit name=\"charset\" mode=\"assign_replace\">\n";
+        << "    <edit name=\"family\" mode=\"assign_replace\"><string>" << xmlEscaped(family) << "</string></edit>\n";
+    if (!languages.empty()) {
+        out << "    <edit name=\"lang\" mode=\"assign_replace\"><langset>";
+        for (const std::string& language : languages) out << "<string>" << xmlEscaped(language) << "</string>";
+        out << "</langset></edit>\n";
+    }
+    out << "    <edit name=\"charset\" mode=\"assign_replace\">\n";
     writeCharset(out, fallback.drawnCodes);
     out << "    </edit>\n  </match>\n";
 }
@@ -107,7 +113,8 @@ std::string eudcFamilyName(const std::filesystem::path& file, const std::vector<
     return family;
 }
 
-std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::filesystem::path& fontsFolder) {
+std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::filesystem::path& fontsFolder,
+                         const std::vector<std::string>& languages) {
     const std::vector<std::filesystem::path> files = distinctFiles(fallbacks);
     std::ostringstream out;
     out << "<?xml version=\"1.0\"?>\n"
@@ -119,7 +126,7 @@ std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::
 
     std::set<std::filesystem::path> scanned;
     for (const EudcFallback& fallback : fallbacks)
-        if (scanned.insert(fallback.file).second) writeScanRule(out, fallback, eudcFamilyName(fallback.file, files));
+        if (scanned.insert(fallback.file).second) writeScanRule(out, fallback, eudcFamilyName(fallback.file, files), languages);
     std::optional<std::string> systemDefault;
     for (const EudcFallback& fallback : fallbacks)
         if (fallback.face.empty()) systemDefault = eudcFamilyName(fallback.file, files);
@@ -143,7 +150,7 @@ lumenar::Status<FileError> publishEudcRules(const Environment& env, const std::v
                                             const std::filesystem::path& fontsFolder) {
     const std::filesystem::path rules = eudcRulesFile(env);
     if (auto folder = createFoldersFor(rules); !folder) return folder;
-    if (auto written = replaceFile(rules, eudcRulesXml(fallbacks, fontsFolder)); !written) return written;
+    if (auto written = replaceFile(rules, eudcRulesXml(fallbacks, fontsFolder, knownLanguages())); !written) return written;
 
     std::set<std::filesystem::path> candidates{fontsFolder.lexically_normal()};
     for (const auto& file : distinctFiles(fallbacks)) candidates.insert(file.parent_path().lexically_normal());

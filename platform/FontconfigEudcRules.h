@@ -35,8 +35,13 @@ struct EudcFallback {
 //   pattern, so that it serves faces without a link of their own where no
 //   other font draws the code (a strong binding would make it the match for
 //   every family that is not installed).
+// The scan rule also gives each EUDC file every language of `languages`, so
+// that the locale's language, which fontconfig weighs before the weak
+// families, never ranks a font that happens to draw some of the same
+// Private Use Area codes above the linked EUDC font.
 // Files outside the fonts folder get their folder listed as a font folder.
-std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::filesystem::path& fontsFolder);
+std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::filesystem::path& fontsFolder,
+                         const std::vector<std::string>& languages);
 
 // The family name the rules give to an EUDC file ("EUDC " + its file name,
 // made unique among `files` by a number when two files share a name).

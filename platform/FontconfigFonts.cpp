@@ -93,6 +93,18 @@ std::optional<FontFileRef> findFontFile(std::string_view face) {
     return std::nullopt;
 }
 
+std::vector<std::string> knownLanguages() {
+    std::vector<std::string> languages;
+    FcStrSet* set = FcGetLangs();
+    if (!set) return languages;
+    FcStrList* list = FcStrListCreate(set);
+    for (FcChar8* language = list ? FcStrListNext(list) : nullptr; language; language = FcStrListNext(list))
+        languages.emplace_back(reinterpret_cast<const char*>(language));
+    if (list) FcStrListDone(list);
+    FcStrSetDestroy(set);
+    return languages;
+}
+
 bool refreshFontCache(const std::vector<std::filesystem::path>& folders) {
     ConfigPtr config(FcInitLoadConfig());
     if (!config) return false;

@@ -35,6 +35,9 @@ struct FontFileRef {
 // the family has several. Nothing when no installed face carries the name.
 std::optional<FontFileRef> findFontFile(std::string_view face);
 
+// Every language fontconfig knows an orthography of ("en", "zh-cn", ...).
+std::vector<std::string> knownLanguages();
+
 // Scans the folders again and rewrites fontconfig's caches for them, so that
 // fonts and rules changed in them take effect. Returns false when a cache
 // could not be rebuilt.

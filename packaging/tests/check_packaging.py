@@ -56,6 +56,8 @@ def expected_files(source, prefix, sysconfdir):
     for name in ("Unicode-data.txt", "rime-stroke.txt", "LGPL-3.txt", "GPL-3.txt"):
         files.add(f"{p}/share/tesvik/licenses/{name}")
     files.add(f"{p}/share/pelorin/pfiFonts.ini")
+    files.add(f"{p}/share/pelorin/59-lumenar-faces.conf")
+    files.update(f"{p}/share/fonts/truetype/lumenar/{name}" for name in ("LMCivic.TTE", "hanazono-license.txt"))
     files.add(f"{p}/{DESKTOP}")
     files.add(sysconfdir.strip("/") + "/" + AUTOSTART)
     for icon in ICONS:
@@ -143,12 +145,15 @@ def check_installed_programs(root, prefix, source, version, work):
 
     # A bare pelorin reads the installed pfiFonts.ini, whose section makes
     # LMCivic.TTE the system default EUDC font (without the file it would be
-    # EUDC.TTE).
+    # EUDC.TTE): the installed one while the user's fonts folder has none.
+    installed_font = os.path.join(root, prefix.strip("/"), "share", "fonts", "truetype", "lumenar", "LMCivic.TTE")
     run([os.path.join(bin_dir, "pelorin")], env=env, cwd=work)
     with open(os.path.join(home, "config", "lumenar", "registry"), encoding="utf-8") as f:
         registry = f.read()
-    if "SystemDefaultEUDCFont=" + os.path.join(home, "data", "fonts", "LMCivic.TTE") not in registry:
-        raise Failure(f"the start-up set-up did not read the installed pfiFonts.ini:\n{registry}")
+    if "SystemDefaultEUDCFont=" + installed_font not in registry:
+        raise Failure(f"the start-up set-up did not link the installed LMCivic.TTE:\n{registry}")
+    if not os.path.isfile(os.path.join(home, "config", "fontconfig", "conf.d", "59-lumenar-faces.conf")):
+        raise Failure("the start-up set-up did not put the face rule in the user's fontconfig")
     print("tesvik-query and pelorin work from the installed tree")
 
 

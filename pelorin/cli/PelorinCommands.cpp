@@ -3,6 +3,7 @@
 #include "common/Version.h"
 #include "pelorin/cli/CliSession.h"
 #include "pelorin/cli/CommandLine.h"
+#include "pelorin/cli/FaceRule.h"
 #include "pelorin/cli/PfiPack.h"
 #include "pelorin/cli/TerminalProgress.h"
 #include "pelorin/fonts/CodePageConversion.h"
@@ -47,8 +48,10 @@ public:
         for (const platform::InstalledFont& font : platform::installedFonts())
             if (font.format == "TrueType")
                 trueTypeFaces.insert(trueTypeFaces.end(), font.families.begin(), font.families.end());
-        fonts::startupEudcSetup(fonts::startupIniPath(program.value_or("pelorin")), s_.fontsFolder(), trueTypeFaces,
-                                s_.links());
+        const std::filesystem::path programFile = program.value_or("pelorin");
+        if (auto rule = installFaceRule(s_.iniDirectory(), s_.env()); !rule) fail(rule.error().describe());
+        fonts::startupEudcSetup(fonts::startupIniPath(programFile), s_.fontsFolder(), trueTypeFaces, s_.links(),
+                                fonts::installedFontsFolder(programFile));
         return kExitSuccess;
     }
 
