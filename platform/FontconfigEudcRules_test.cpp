@@ -11,7 +11,7 @@ TEST(FontconfigEudcRules, EachEudcFileGetsItsOwnFamilyAndDrawnCodes) {
         {"", "/home/u/.local/share/fonts/EUDC.TTE", {}},
         {"Face & Co", "/opt/other/LMCivic.TTE", {}},
     };
-    const std::string xml = eudcRulesXml(fallbacks, "/home/u/.local/share/fonts", {"en", "zh-cn"});
+    const std::string xml = eudcRulesXml(fallbacks, "/home/u/.local/share/fonts");
 
     // Files outside the fonts folder are scanned from their own folder.
     EXPECT_NE(xml.find("<dir>/opt/other</dir>"), std::string::npos);
@@ -21,10 +21,6 @@ TEST(FontconfigEudcRules, EachEudcFileGetsItsOwnFamilyAndDrawnCodes) {
     EXPECT_NE(xml.find("<string>EUDC LMCivic.TTE 2</string></edit>"), std::string::npos);
     // Only the codes the file draws are its character set.
     EXPECT_NE(xml.find("<charset><range><int>57344</int><int>57346</int></range><int>57908</int></charset>"),
-              std::string::npos);
-    // Every EUDC file speaks every language, so the locale's never ranks it down.
-    EXPECT_NE(xml.find("<edit name=\"lang\" mode=\"assign_replace\"><langset><string>en</string>"
-                       "<string>zh-cn</string></langset></edit>"),
               std::string::npos);
     // A linked face falls back to its EUDC font, then to the system default.
     EXPECT_NE(xml.find("<string>LMSong</string></test>\n    <edit name=\"family\" mode=\"append\" "

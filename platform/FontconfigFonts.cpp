@@ -2,6 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace platform {
@@ -76,6 +77,29 @@ std::vector<InstalledFont> installedFonts() {
     return fonts;
 }
 
+std::set<std::uint32_t> codesDrawnByOtherFonts(const std::vector<std::uint32_t>& candidates,
+                                               const std::vector<std::filesystem::path>& exceptFiles) {
+    std::set<std::uint32_t> drawn;
+    ConfigPtr config = loadConfigAndFonts();
+    if (!config || candidates.empty()) return drawn;
+    PatternPtr all(FcPatternCreate());
+    std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(FC_FILE, FC_CHARSET, nullptr));
+    std::unique_ptr<FcFontSet, FontSetDeleter> set(FcFontList(config.get(), all.get(), objects.get()));
+    if (!set) return drawn;
+    for (int i = 0; i < set->nfont; ++i) {
+        FcChar8* file = nullptr;
+        FcCharSet* charset = nullptr;
+        if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) != FcResultMatch ||
+            FcPatternGetCharSet(set->fonts[i], FC_CHARSET, 0, &charset) != FcResultMatch)
+            continue;
+        const std::filesystem::path path(reinterpret_cast<const char*>(file));
+        if (std::find(exceptFiles.begin(), exceptFiles.end(), path) != exceptFiles.end()) continue;
+        for (std::uint32_t code : candidates)
+            if (FcCharSetHasChar(charset, code)) drawn.insert(code);
+    }
+    return drawn;
+}
+
 std::optional<FontFileRef> findFontFile(std::string_view face) {
     ConfigPtr config = loadConfigAndFonts();
     if (!config) return std::nullopt;
@@ -91,18 +115,6 @@ std::optional<FontFileRef> findFontFile(std::string_view face) {
     for (const std::string& family : font.families)
         if (sameFamily(family, face)) return FontFileRef{font.file, font.faceIndex};
     return std::nullopt;
-}
-
-std::vector<std::string> knownLanguages() {
-    std::vector<std::string> languages;
-    FcStrSet* set = FcGetLangs();
-    if (!set) return languages;
-    FcStrList* list = FcStrListCreate(set);
-    for (FcChar8* language = list ? FcStrListNext(list) : nullptr; language; language = FcStrListNext(list))
-        languages.emplace_back(reinterpret_cast<const char*>(language));
-    if (list) FcStrListDone(list);
-    FcStrSetDestroy(set);
-    return languages;
 }
 
 bool refreshFontCache(const std::vector<std::filesystem::path>& folders) {

@@ -2,8 +2,10 @@
 
 #include "platform/XdgDirectories.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,8 +37,10 @@ struct FontFileRef {
 // the family has several. Nothing when no installed face carries the name.
 std::optional<FontFileRef> findFontFile(std::string_view face);
 
-// Every language fontconfig knows an orthography of ("en", "zh-cn", ...).
-std::vector<std::string> knownLanguages();
+// Those of the candidate code points that an installed font, other than the
+// fonts in `exceptFiles`, has in its character set.
+std::set<std::uint32_t> codesDrawnByOtherFonts(const std::vector<std::uint32_t>& candidates,
+                                               const std::vector<std::filesystem::path>& exceptFiles);
 
 // Scans the folders again and rewrites fontconfig's caches for them, so that
 // fonts and rules changed in them take effect. Returns false when a cache
