@@ -77,6 +77,21 @@ std::vector<InstalledFont> installedFonts() {
     return fonts;
 }
 
+bool familyDrawsCjkIdeographs(std::string_view family) {
+    ConfigPtr config = loadConfigAndFonts();
+    if (!config) return false;
+    PatternPtr pattern(FcPatternCreate());
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(std::string(family).c_str()));
+    FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    PatternPtr match(FcFontMatch(config.get(), pattern.get(), &result));
+    FcCharSet* charset = nullptr;
+    if (!match || FcPatternGetCharSet(match.get(), FC_CHARSET, 0, &charset) != FcResultMatch) return false;
+    constexpr FcChar32 kSample[] = {0x4E00, 0x4E2D, 0x5B57, 0x9F8D};  // 一 中 字 龍
+    return std::all_of(std::begin(kSample), std::end(kSample), [&](FcChar32 c) { return FcCharSetHasChar(charset, c); });
+}
+
 std::set<std::uint32_t> codesDrawnByOtherFonts(const std::vector<std::uint32_t>& candidates,
                                                const std::vector<std::filesystem::path>& exceptFiles) {
     std::set<std::uint32_t> drawn;

@@ -37,6 +37,10 @@ struct FontFileRef {
 // the family has several. Nothing when no installed face carries the name.
 std::optional<FontFileRef> findFontFile(std::string_view face);
 
+// Whether the font the family name resolves to (fontconfig's best match,
+// after its rules and aliases) draws the common CJK ideographs.
+bool familyDrawsCjkIdeographs(std::string_view family);
+
 // Those of the candidate code points that an installed font, other than the
 // fonts in `exceptFiles`, has in its character set.
 std::set<std::uint32_t> codesDrawnByOtherFonts(const std::vector<std::uint32_t>& candidates,
