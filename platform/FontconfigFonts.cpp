@@ -84,12 +84,36 @@ bool familyDrawsCjkIdeographs(std::string_view family) {
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(std::string(family).c_str()));
     FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
+    // The families the name stands for: those its rules and aliases bind as
+    // strongly as the name itself (the weakly added defaults are not its own).
+    std::vector<std::string> own;
+    FcPatternIter iter;
+    FcPatternIterStart(pattern.get(), &iter);
+    if (FcPatternFindIter(pattern.get(), &iter, FC_FAMILY)) {
+        const int count = FcPatternIterValueCount(pattern.get(), &iter);
+        for (int i = 0; i < count; ++i) {
+            FcValue value;
+            FcValueBinding binding = FcValueBindingWeak;
+            if (FcPatternIterGetValue(pattern.get(), &iter, i, &value, &binding) == FcResultMatch &&
+                value.type == FcTypeString && binding != FcValueBindingWeak)
+                own.emplace_back(reinterpret_cast<const char*>(value.u.s));
+        }
+    }
+    constexpr FcChar32 kSample[] = {0x4E00, 0x4E2D, 0x5B57, 0x9F8D};  // 一 中 字 龍
+    FcCharSet* sample = FcCharSetCreate();
+    for (FcChar32 c : kSample) FcCharSetAddChar(sample, c);
+    FcPatternAddCharSet(pattern.get(), FC_CHARSET, sample);
+    FcCharSetDestroy(sample);
     FcResult result = FcResultNoMatch;
     PatternPtr match(FcFontMatch(config.get(), pattern.get(), &result));
     FcCharSet* charset = nullptr;
     if (!match || FcPatternGetCharSet(match.get(), FC_CHARSET, 0, &charset) != FcResultMatch) return false;
-    constexpr FcChar32 kSample[] = {0x4E00, 0x4E2D, 0x5B57, 0x9F8D};  // 一 中 字 龍
-    return std::all_of(std::begin(kSample), std::end(kSample), [&](FcChar32 c) { return FcCharSetHasChar(charset, c); });
+    if (!std::all_of(std::begin(kSample), std::end(kSample), [&](FcChar32 c) { return FcCharSetHasChar(charset, c); }))
+        return false;
+    for (const std::string& matched : familiesOf(match.get()))
+        for (const std::string& name : own)
+            if (sameFamily(matched, name)) return true;
+    return false;
 }
 
 std::set<std::uint32_t> codesDrawnByOtherFonts(const std::vector<std::uint32_t>& candidates,

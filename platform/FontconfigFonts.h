@@ -37,8 +37,9 @@ struct FontFileRef {
 // the family has several. Nothing when no installed face carries the name.
 std::optional<FontFileRef> findFontFile(std::string_view face);
 
-// Whether the font the family name resolves to (fontconfig's best match,
-// after its rules and aliases) draws the common CJK ideographs.
+// Whether the family name, or a family its fontconfig rules and aliases put
+// in its place (not the weakly added defaults), draws the common CJK
+// ideographs.
 bool familyDrawsCjkIdeographs(std::string_view family);
 
 // Those of the candidate code points that an installed font, other than the
