@@ -154,6 +154,33 @@ std::string matchedFile(FcConfig* config, const std::string& family, unsigned co
     return file;
 }
 
+// The file of the first font, in fontconfig's sorted list for the family,
+// that has the code: the font a program walking the list (as Qt does) draws
+// the code with.
+std::map<unsigned, std::string> firstFileWalkingTheList(FcConfig* config, const std::string& family,
+                                                        const std::vector<RegisterCode>& codes) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcFontSet* sorted = FcFontSort(config, pattern, FcFalse, nullptr, &result);
+    std::map<unsigned, std::string> first;
+    for (int i = 0; sorted && i < sorted->nfont; ++i) {
+        FcCharSet* charset = nullptr;
+        FcChar8* file = nullptr;
+        if (FcPatternGetCharSet(sorted->fonts[i], FC_CHARSET, 0, &charset) != FcResultMatch ||
+            FcPatternGetString(sorted->fonts[i], FC_FILE, 0, &file) != FcResultMatch)
+            continue;
+        for (const RegisterCode& row : codes)
+            if (!first.contains(row.code) && FcCharSetHasChar(charset, row.code))
+                first[row.code] = reinterpret_cast<const char*>(file);
+    }
+    if (sorted) FcFontSetDestroy(sorted);
+    FcPatternDestroy(pattern);
+    return first;
+}
+
 // A fresh home whose fonts folder holds a copy of the built font, set up by a
 // bare pelorin (which reads the pfiFonts.ini beside it).
 class FreshHome {
@@ -204,6 +231,12 @@ TEST(RegisterFont, EveryCodeResolvesToTheRegisterFontAndDrawsItsStandardCharacte
                 example[family] = std::string(hex) + " -> " + file;
             }
         }
+    // Tesvik's default display face, walked as Qt walks it: the register font
+    // comes before any face with glyphs of its own at the register's codes.
+    std::size_t walkedElsewhere = 0;
+    for (const auto& [code, file] : firstFileWalkingTheList(config, "Lumenar楷体T", codes))
+        if (file != home.font().string()) ++walkedElsewhere;
+    EXPECT_EQ(walkedElsewhere, 0u);
     FcConfigDestroy(config);
     for (const auto& [family, count] : elsewhere)
         ADD_FAILURE() << family << ": " << count << " codes resolve elsewhere, e.g. " << example[family];
