@@ -186,7 +186,9 @@ lumenar::Status<FileError> publishEudcRules(const Environment& env, const std::v
                                             const std::filesystem::path& fontsFolder) {
     const std::filesystem::path rules = eudcRulesFile(env);
     if (auto folder = createFoldersFor(rules); !folder) return folder;
-    if (auto written = replaceFile(rules, eudcRulesXml(fallbacks, fontsFolder, codesOtherFontsDraw(fallbacks))); !written) return written;
+    if (auto written = replaceFile(rules, eudcRulesXml(fallbacks, fontsFolder, codesOtherFontsDraw(fallbacks)));
+        !written)
+        return written;
 
     std::set<std::filesystem::path> candidates{fontsFolder.lexically_normal()};
     for (const auto& file : distinctFiles(fallbacks)) candidates.insert(file.parent_path().lexically_normal());

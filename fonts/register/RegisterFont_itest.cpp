@@ -263,8 +263,8 @@ TEST(RegisterFont, EveryCodeResolvesToTheRegisterFontAndDrawsItsStandardCharacte
     EXPECT_EQ(blank, 0u);
     const double mean = sum / static_cast<double>(codes.size());
     EXPECT_GE(mean, 0.95);
-    std::printf("register font: %zu codes x %zu families matched; mean IoU %.4f, lowest %.4f (%d px)\n",
-                codes.size(), families.size(), mean, lowest, kPixels);
+    std::printf("register font: %zu codes x %zu families matched; mean IoU %.4f, lowest %.4f (%d px)\n", codes.size(),
+                families.size(), mean, lowest, kPixels);
 }
 
 TEST(RegisterFont, TheBuildIsReproducible) {

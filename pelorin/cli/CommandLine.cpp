@@ -199,9 +199,8 @@ ParseResult parseBackup(const std::vector<std::string>& args) {
 }
 
 ParseResult parsePfiPack(const std::vector<std::string>& args) {
-    SPLIT_ARGUMENTS_OR_RETURN(a, args,
-                              (std::set<std::string>{"--codes", "--map", "--out", "--code-page", "--em", "--face-index"}),
-                              {});
+    SPLIT_ARGUMENTS_OR_RETURN(
+        a, args, (std::set<std::string>{"--codes", "--map", "--out", "--code-page", "--em", "--face-index"}), {});
     if (a.positional.empty()) return ParseResult::failure(usage("pfi-pack takes one or more font files"));
     if (a.option("--codes").has_value() == a.option("--map").has_value())
         return ParseResult::failure(usage("pfi-pack needs either --codes or --map"));

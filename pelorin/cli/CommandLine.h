@@ -60,8 +60,8 @@ struct BackupCommand {
 // fonts the first that draws a character gives its glyph.
 struct PfiPackCommand {
     std::vector<std::string> fonts;
-    std::vector<CodeRange> codes;     // --codes
-    std::optional<std::string> map;   // --map FILE instead of --codes
+    std::vector<CodeRange> codes;    // --codes
+    std::optional<std::string> map;  // --map FILE instead of --codes
     std::string output;
     std::uint16_t codePage = 0;
     std::uint16_t em = 1000;

@@ -18,8 +18,8 @@ struct AbsentCode {
 };
 
 struct PackSummary {
-    std::size_t packed = 0;   // glyphs written to the library
-    std::size_t missing = 0;  // codes without a character, without a glyph, or too big for the format
+    std::size_t packed = 0;          // glyphs written to the library
+    std::size_t missing = 0;         // codes without a character, without a glyph, or too big for the format
     std::vector<AbsentCode> absent;  // with --map: each missing code
 };
 
