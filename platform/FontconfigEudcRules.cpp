@@ -93,7 +93,48 @@ void writeSystemDefaultRule(std::ostream& out, const std::string& family) {
         << "</string></edit>\n  </match>\n";
 }
 
+// The code's EUDC family first, strongly, when a pattern asks for the code
+// (and, for a face's own EUDC file, names the face).
+void writeContestedRule(std::ostream& out, std::uint32_t code, const std::string& face, const std::string& family) {
+    out << "  <match target=\"pattern\">";
+    if (!face.empty()) out << "<test qual=\"any\" name=\"family\"><string>" << xmlEscaped(face) << "</string></test>";
+    out << "<test name=\"charset\" compare=\"contains\"><charset><int>" << code << "</int></charset></test>"
+        << "<edit name=\"family\" mode=\"prepend_first\" binding=\"strong\"><string>" << xmlEscaped(family)
+        << "</string></edit></match>\n";
+}
+
+bool draws(const EudcFallback& fallback, std::uint32_t code) {
+    return std::any_of(fallback.drawnCodes.begin(), fallback.drawnCodes.end(),
+                       [code](const CodePointRange& r) { return r.first <= code && code <= r.last; });
+}
+
+void writeContestedRules(std::ostream& out, const std::vector<EudcFallback>& fallbacks,
+                         const std::vector<std::filesystem::path>& files, const std::set<std::uint32_t>& contested) {
+    const EudcFallback* systemDefault = nullptr;
+    for (const EudcFallback& fallback : fallbacks)
+        if (fallback.face.empty()) systemDefault = &fallback;
+    if (systemDefault)
+        for (std::uint32_t code : contested)
+            if (draws(*systemDefault, code))
+                writeContestedRule(out, code, "", eudcFamilyName(systemDefault->file, files));
+    // Faces with an EUDC file of their own come later, so that theirs goes before the default's.
+    for (const EudcFallback& fallback : fallbacks) {
+        if (fallback.face.empty() || (systemDefault && fallback.file == systemDefault->file)) continue;
+        for (std::uint32_t code : contested)
+            if (draws(fallback, code))
+                writeContestedRule(out, code, fallback.face, eudcFamilyName(fallback.file, files));
+    }
+}
+
 }  // namespace
+
+std::set<std::uint32_t> codesOtherFontsDraw(const std::vector<EudcFallback>& fallbacks) {
+    std::set<std::uint32_t> candidates;
+    for (const EudcFallback& fallback : fallbacks)
+        for (const CodePointRange& range : fallback.drawnCodes)
+            for (std::uint32_t code = range.first; code <= range.last; ++code) candidates.insert(code);
+    return codesDrawnByOtherFonts({candidates.begin(), candidates.end()}, distinctFiles(fallbacks));
+}
 
 std::string eudcFamilyName(const std::filesystem::path& file, const std::vector<std::filesystem::path>& files) {
     const std::string name = file.filename().string();
@@ -107,7 +148,8 @@ std::string eudcFamilyName(const std::filesystem::path& file, const std::vector<
     return family;
 }
 
-std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::filesystem::path& fontsFolder) {
+std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::filesystem::path& fontsFolder,
+                         const std::set<std::uint32_t>& contested) {
     const std::vector<std::filesystem::path> files = distinctFiles(fallbacks);
     std::ostringstream out;
     out << "<?xml version=\"1.0\"?>\n"
@@ -131,6 +173,7 @@ std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::
     }
     for (const EudcFallback& fallback : fallbacks)
         if (fallback.face.empty()) writeSystemDefaultRule(out, eudcFamilyName(fallback.file, files));
+    writeContestedRules(out, fallbacks, files, contested);
     out << "</fontconfig>\n";
     return out.str();
 }
@@ -143,7 +186,9 @@ lumenar::Status<FileError> publishEudcRules(const Environment& env, const std::v
                                             const std::filesystem::path& fontsFolder) {
     const std::filesystem::path rules = eudcRulesFile(env);
     if (auto folder = createFoldersFor(rules); !folder) return folder;
-    if (auto written = replaceFile(rules, eudcRulesXml(fallbacks, fontsFolder)); !written) return written;
+    if (auto written = replaceFile(rules, eudcRulesXml(fallbacks, fontsFolder, codesOtherFontsDraw(fallbacks)));
+        !written)
+        return written;
 
     std::set<std::filesystem::path> candidates{fontsFolder.lexically_normal()};
     for (const auto& file : distinctFiles(fallbacks)) candidates.insert(file.parent_path().lexically_normal());

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,18 @@ struct EudcFallback {
 //   pattern, so that it serves faces without a link of their own where no
 //   other font draws the code (a strong binding would make it the match for
 //   every family that is not installed).
+// - for each code in `contested` (codes an EUDC file draws that another
+//   installed font draws too), a rule that puts the EUDC family first,
+//   strongly, in a pattern asking for that code, so that the EUDC glyph
+//   wins over the other font's private one as it wins for a linked face
+//   (for a file linked to faces only, in patterns naming one of its faces).
 // Files outside the fonts folder get their folder listed as a font folder.
-std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::filesystem::path& fontsFolder);
+std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::filesystem::path& fontsFolder,
+                         const std::set<std::uint32_t>& contested = {});
+
+// The codes the EUDC files draw that a font outside them (fontconfig's list
+// of installed fonts) draws as well.
+std::set<std::uint32_t> codesOtherFontsDraw(const std::vector<EudcFallback>& fallbacks);
 
 // The family name the rules give to an EUDC file ("EUDC " + its file name,
 // made unique among `files` by a number when two files share a name).

@@ -2,6 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace platform {
@@ -104,6 +105,68 @@ InstalledFonts listInstalledFonts() {
 std::vector<InstalledFont> installedFonts() {
     auto fonts = listInstalledFonts();
     return fonts ? std::move(fonts).value() : std::vector<InstalledFont>();
+}
+
+bool familyDrawsCjkIdeographs(std::string_view family) {
+    ConfigPtr config = loadConfigAndFonts();
+    if (!config) return false;
+    PatternPtr pattern(FcPatternCreate());
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(std::string(family).c_str()));
+    FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    // The families the name stands for: those its rules and aliases bind as
+    // strongly as the name itself (the weakly added defaults are not its own).
+    std::vector<std::string> own;
+    FcPatternIter iter;
+    FcPatternIterStart(pattern.get(), &iter);
+    if (FcPatternFindIter(pattern.get(), &iter, FC_FAMILY)) {
+        const int count = FcPatternIterValueCount(pattern.get(), &iter);
+        for (int i = 0; i < count; ++i) {
+            FcValue value;
+            FcValueBinding binding = FcValueBindingWeak;
+            if (FcPatternIterGetValue(pattern.get(), &iter, i, &value, &binding) == FcResultMatch &&
+                value.type == FcTypeString && binding != FcValueBindingWeak)
+                own.emplace_back(reinterpret_cast<const char*>(value.u.s));
+        }
+    }
+    constexpr FcChar32 kSample[] = {0x4E00, 0x4E2D, 0x5B57, 0x9F8D};  // 一 中 字 龍
+    FcCharSet* sample = FcCharSetCreate();
+    for (FcChar32 c : kSample) FcCharSetAddChar(sample, c);
+    FcPatternAddCharSet(pattern.get(), FC_CHARSET, sample);
+    FcCharSetDestroy(sample);
+    FcResult result = FcResultNoMatch;
+    PatternPtr match(FcFontMatch(config.get(), pattern.get(), &result));
+    FcCharSet* charset = nullptr;
+    if (!match || FcPatternGetCharSet(match.get(), FC_CHARSET, 0, &charset) != FcResultMatch) return false;
+    if (!std::all_of(std::begin(kSample), std::end(kSample), [&](FcChar32 c) { return FcCharSetHasChar(charset, c); }))
+        return false;
+    for (const std::string& matched : familiesOf(match.get()))
+        for (const std::string& name : own)
+            if (sameFamily(matched, name)) return true;
+    return false;
+}
+
+std::set<std::uint32_t> codesDrawnByOtherFonts(const std::vector<std::uint32_t>& candidates,
+                                               const std::vector<std::filesystem::path>& exceptFiles) {
+    std::set<std::uint32_t> drawn;
+    ConfigPtr config = loadConfigAndFonts();
+    if (!config || candidates.empty()) return drawn;
+    PatternPtr all(FcPatternCreate());
+    std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(FC_FILE, FC_CHARSET, nullptr));
+    std::unique_ptr<FcFontSet, FontSetDeleter> set(FcFontList(config.get(), all.get(), objects.get()));
+    if (!set) return drawn;
+    for (int i = 0; i < set->nfont; ++i) {
+        FcChar8* file = nullptr;
+        FcCharSet* charset = nullptr;
+        if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) != FcResultMatch ||
+            FcPatternGetCharSet(set->fonts[i], FC_CHARSET, 0, &charset) != FcResultMatch)
+            continue;
+        const std::filesystem::path path(reinterpret_cast<const char*>(file));
+        if (std::find(exceptFiles.begin(), exceptFiles.end(), path) != exceptFiles.end()) continue;
+        for (std::uint32_t code : candidates)
+            if (FcCharSetHasChar(charset, code)) drawn.insert(code);
+    }
+    return drawn;
 }
 
 std::optional<FontFileRef> findFontFile(std::string_view face) {

@@ -3,8 +3,10 @@
 #include "common/Result.h"
 #include "platform/XdgDirectories.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +52,16 @@ struct FontFileRef {
 // comparison: letter case and blanks do not count); its regular style when
 // the family has several. Nothing when no installed face carries the name.
 std::optional<FontFileRef> findFontFile(std::string_view face);
+
+// Whether the family name, or a family its fontconfig rules and aliases put
+// in its place (not the weakly added defaults), draws the common CJK
+// ideographs.
+bool familyDrawsCjkIdeographs(std::string_view family);
+
+// Those of the candidate code points that an installed font, other than the
+// fonts in `exceptFiles`, has in its character set.
+std::set<std::uint32_t> codesDrawnByOtherFonts(const std::vector<std::uint32_t>& candidates,
+                                               const std::vector<std::filesystem::path>& exceptFiles);
 
 // Scans the folders again and rewrites fontconfig's caches for them, so that
 // fonts and rules changed in them take effect. Returns false when a cache

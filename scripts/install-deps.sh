@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfontconfig-dev libfreetype-dev fontconfig
-  python3 python3-fonttools opentype-sanitizer
+  python3 python3-fonttools python3-pil opentype-sanitizer
   fonts-arphic-ukai fonts-wqy-zenhei
   unicode-data rime-data-stroke
   qt6-base-dev qt6-qpa-plugins libx11-dev libxtst-dev

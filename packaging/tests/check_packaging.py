@@ -43,7 +43,12 @@ def run(argv, check=True, **kwargs):
     return result
 
 
-def expected_files(source, prefix, sysconfdir):
+def register_font_built(build):
+    """The build makes LMCivic.TTE only where fonts-hanazono is installed."""
+    return os.path.isfile(os.path.join(build, "fonts", "register", "LMCivic.TTE"))
+
+
+def expected_files(source, prefix, sysconfdir, register_font):
     """Every file the install puts down, relative to the DESTDIR root."""
     p = prefix.strip("/")
     files = {f"{p}/bin/{program}" for program in PROGRAMS}
@@ -61,6 +66,9 @@ def expected_files(source, prefix, sysconfdir):
     for folder, _, names in os.walk(pelorin_help):
         for name in names:
             files.add(f"{p}/share/pelorin/help/" + os.path.relpath(os.path.join(folder, name), pelorin_help))
+    files.add(f"{p}/share/pelorin/59-lumenar-faces.conf")
+    if register_font:
+        files.update(f"{p}/share/fonts/truetype/lumenar/{name}" for name in ("LMCivic.TTE", "hanazono-license.txt"))
     files.add(f"{p}/{DESKTOP}")
     files.add(f"{p}/{PELORIN_DESKTOP}")
     files.add(sysconfdir.strip("/") + "/" + AUTOSTART)
@@ -74,12 +82,12 @@ def expected_files(source, prefix, sysconfdir):
     return files
 
 
-def check_layout(root, source, prefix, sysconfdir):
+def check_layout(root, source, prefix, sysconfdir, register_font):
     found = set()
     for folder, _, names in os.walk(root):
         for name in names:
             found.add(os.path.relpath(os.path.join(folder, name), root))
-    expected = expected_files(source, prefix, sysconfdir)
+    expected = expected_files(source, prefix, sysconfdir, register_font)
     missing, extra = sorted(expected - found), sorted(found - expected)
     if missing or extra:
         raise Failure("installed layout differs:\n  missing: " + "\n  missing: ".join(missing or ["-"]) +
@@ -150,12 +158,17 @@ def check_installed_programs(root, prefix, source, version, work):
 
     # A bare pelorin reads the installed pfiFonts.ini, whose section makes
     # LMCivic.TTE the system default EUDC font (without the file it would be
-    # EUDC.TTE).
+    # EUDC.TTE): the installed one while the user's fonts folder has none.
+    installed_font = os.path.join(root, prefix.strip("/"), "share", "fonts", "truetype", "lumenar", "LMCivic.TTE")
+    if not os.path.isfile(installed_font):  # built without fonts-hanazono: the user's folder
+        installed_font = os.path.join(home, "data", "fonts", "LMCivic.TTE")
     run([os.path.join(bin_dir, "pelorin")], env=env, cwd=work)
     with open(os.path.join(home, "config", "lumenar", "registry"), encoding="utf-8") as f:
         registry = f.read()
-    if "SystemDefaultEUDCFont=" + os.path.join(home, "data", "fonts", "LMCivic.TTE") not in registry:
-        raise Failure(f"the start-up set-up did not read the installed pfiFonts.ini:\n{registry}")
+    if "SystemDefaultEUDCFont=" + installed_font not in registry:
+        raise Failure(f"the start-up set-up did not link the installed LMCivic.TTE:\n{registry}")
+    if not os.path.isfile(os.path.join(home, "config", "fontconfig", "conf.d", "59-lumenar-faces.conf")):
+        raise Failure("the start-up set-up did not put the face rule in the user's fontconfig")
     print("tesvik-query and pelorin work from the installed tree")
 
 
@@ -200,7 +213,7 @@ def command_install(args):
     with tempfile.TemporaryDirectory(prefix="lumenar-install-") as work:
         root = os.path.join(work, "root")
         install_tree(args.build, root)
-        check_layout(root, args.source, args.prefix, args.sysconfdir)
+        check_layout(root, args.source, args.prefix, args.sysconfdir, register_font_built(args.build))
         validate_entries(root, args.prefix, args.sysconfdir)
         check_installed_programs(root, args.prefix, args.source, args.version, work)
         check_installed_tesvik(root, args.prefix, args.source, work)
@@ -223,7 +236,7 @@ def command_deb(args):
         deb = debs[0]
         root = os.path.join(work, "root")
         run(["dpkg-deb", "-x", deb, root])
-        check_layout(root, args.source, "/usr", "/etc")
+        check_layout(root, args.source, "/usr", "/etc", register_font_built(args.build))
         validate_entries(root, "/usr", "/etc")
         fields = run(["dpkg-deb", "-f", deb, "Package", "Version", "Depends"]).stdout
         print(fields, end="")

@@ -18,8 +18,8 @@ const char* const kUsage =
     "  pelorin link --face FACE --eudc FILE [--code-page N]\n"
     "  pelorin unlink --face FACE [--code-page N]\n"
     "  pelorin backup --face FACE --out FILE\n"
-    "  pelorin pfi-pack FONT --codes RANGE[,RANGE...] --out LIB.pfi [--code-page 936|950|0] [--em N]\n"
-    "                 [--face-index N]\n";
+    "  pelorin pfi-pack FONT... (--codes RANGE[,RANGE...] | --map FILE) --out LIB.pfi\n"
+    "                 [--code-page 936|950|0] [--em N] [--face-index N]\n";
 
 const char* const kHelp =
     "Pelorin's font engine: reads PFI glyph libraries, writes EUDC fonts and merged font\n"
@@ -32,7 +32,8 @@ const char* const kHelp =
     "An import stops at Ctrl+C and leaves every file and link as it was.\n"
     "\n"
     "exit status: 0 success, 1 the operation failed (its message was shown), 2 a usage error,\n"
-    "3 the import was cancelled\n";
+    "             3 the import was cancelled,\n"
+    "             4 pfi-pack --map wrote a library that lacks codes of the map (each was named)\n";
 
 namespace {
 
@@ -208,13 +209,18 @@ ParseResult parseBackup(const std::vector<std::string>& args) {
 }
 
 ParseResult parsePfiPack(const std::vector<std::string>& args) {
-    SPLIT_ARGUMENTS_OR_RETURN(a, args,
-                              (std::set<std::string>{"--codes", "--out", "--code-page", "--em", "--face-index"}), {});
-    RETURN_IF_USAGE_ERROR(needPositional(a, 1, "pfi-pack"));
-    RETURN_IF_USAGE_ERROR(needOption(a, "--codes", "pfi-pack"));
+    SPLIT_ARGUMENTS_OR_RETURN(
+        a, args, (std::set<std::string>{"--codes", "--map", "--out", "--code-page", "--em", "--face-index"}), {});
+    if (a.positional.empty()) return ParseResult::failure(usage("pfi-pack takes one or more font files"));
+    if (a.option("--codes").has_value() == a.option("--map").has_value())
+        return ParseResult::failure(usage("pfi-pack needs either --codes or --map"));
     RETURN_IF_USAGE_ERROR(needOption(a, "--out", "pfi-pack"));
-    auto codes = parseCodeRanges(*a.option("--codes"));
-    if (!codes) return ParseResult::failure(codes.error());
+    std::vector<CodeRange> codes;
+    if (const auto ranges = a.option("--codes")) {
+        auto parsed = parseCodeRanges(*ranges);
+        if (!parsed) return ParseResult::failure(parsed.error());
+        codes = std::move(parsed.value());
+    }
     std::optional<unsigned long> codePage, em, faceIndex;
     RETURN_IF_USAGE_ERROR(readNumber(a, "--code-page", 0, 950, codePage));
     if (codePage && *codePage != 0 && *codePage != 936 && *codePage != 950)
@@ -222,8 +228,9 @@ ParseResult parsePfiPack(const std::vector<std::string>& args) {
     RETURN_IF_USAGE_ERROR(readNumber(a, "--em", 16, 0x3FFF, em));
     RETURN_IF_USAGE_ERROR(readNumber(a, "--face-index", 0, 0xFFFF, faceIndex));
     PfiPackCommand c;
-    c.font = a.positional[0];
-    c.codes = std::move(codes.value());
+    c.fonts = a.positional;
+    c.codes = std::move(codes);
+    c.map = a.option("--map");
     c.output = *a.option("--out");
     c.codePage = static_cast<std::uint16_t>(codePage.value_or(0));
     c.em = static_cast<std::uint16_t>(em.value_or(1000));

@@ -58,9 +58,13 @@ struct BackupCommand {
     std::string face;
     std::string output;
 };
+// The glyphs of --codes come from the Unicode character of each code; those
+// of --map from the code point the map gives each library code. With several
+// fonts the first that draws a character gives its glyph.
 struct PfiPackCommand {
-    std::string font;
-    std::vector<CodeRange> codes;
+    std::vector<std::string> fonts;
+    std::vector<CodeRange> codes;    // --codes
+    std::optional<std::string> map;  // --map FILE instead of --codes
     std::string output;
     std::uint16_t codePage = 0;
     std::uint16_t em = 1000;

@@ -53,6 +53,16 @@ TEST(CommandLine, PfiPackReadsHexadecimalRanges) {
     EXPECT_EQ(pack.codes, (std::vector<CodeRange>{{0x4E00, 0x4E0F}, {0xE000, 0xE000}, {0xAAA1, 0xAAFE}}));
     EXPECT_EQ(pack.em, 2048);
     EXPECT_EQ(pack.codePage, 0);
+    EXPECT_EQ(pack.fonts, std::vector<std::string>{"font.ttc"});
+    EXPECT_FALSE(pack.map);
+}
+
+TEST(CommandLine, PfiPackTakesSeveralFontsAndACodeMap) {
+    const auto pack =
+        std::get<PfiPackCommand>(parsed({"pfi-pack", "a.ttf", "b.ttf", "--map", "pua-set.tsv", "--out", "x.pfi"}));
+    EXPECT_EQ(pack.fonts, (std::vector<std::string>{"a.ttf", "b.ttf"}));
+    EXPECT_EQ(pack.map, "pua-set.tsv");
+    EXPECT_TRUE(pack.codes.empty());
 }
 
 TEST(CommandLine, UsageErrors) {
@@ -75,6 +85,9 @@ TEST(CommandLine, UsageErrors) {
         {"pfi-pack", "f.ttf", "--codes", "10000", "--out", "x.pfi"},
         {"pfi-pack", "f.ttf", "--codes", "4E00,", "--out", "x.pfi"},
         {"pfi-pack", "f.ttf", "--codes", "4E00", "--out", "x.pfi", "--code-page", "932"},
+        {"pfi-pack", "--codes", "4E00", "--out", "x.pfi"},
+        {"pfi-pack", "f.ttf", "--out", "x.pfi"},
+        {"pfi-pack", "f.ttf", "--codes", "4E00", "--map", "m.tsv", "--out", "x.pfi"},
         {"link", "--face", "F", "--eudc", "e.tte", "--bogus"},
     };
     for (const auto& args : kBad) {

@@ -3,6 +3,7 @@
 #include "common/Version.h"
 #include "pelorin/cli/CliSession.h"
 #include "pelorin/cli/CommandLine.h"
+#include "pelorin/cli/FaceRule.h"
 #include "pelorin/cli/PfiPack.h"
 #include "pelorin/cli/TerminalProgress.h"
 #include "pelorin/fonts/CodePageConversion.h"
@@ -56,8 +57,10 @@ public:
         for (const platform::InstalledFont& font : platform::installedFonts())
             if (font.format == "TrueType")
                 trueTypeFaces.insert(trueTypeFaces.end(), font.families.begin(), font.families.end());
-        fonts::startupEudcSetup(fonts::startupIniPath(program.value_or("pelorin")), s_.fontsFolder(), trueTypeFaces,
-                                s_.links(), s_.messages());
+        const std::filesystem::path programFile = program.value_or("pelorin");
+        if (auto rule = installFaceRule(s_.iniDirectory(), s_.env()); !rule) fail(rule.error().describe());
+        fonts::startupEudcSetup(fonts::startupIniPath(programFile), s_.fontsFolder(), trueTypeFaces, s_.links(),
+                                s_.messages(), fonts::installedFontsFolder(programFile));
         return kExitSuccess;
     }
 
@@ -180,8 +183,11 @@ public:
             fail(packed.error());
             return kExitFailure;
         }
+        for (const AbsentCode& absent : packed->absent)
+            std::fprintf(stderr, "pelorin: %04X (U+%04X): %s\n", absent.libraryCode,
+                         static_cast<unsigned>(absent.sourceCodePoint), absent.reason.c_str());
         std::fprintf(stderr, "%zu glyphs packed, %zu codes without a glyph\n", packed->packed, packed->missing);
-        return kExitSuccess;
+        return packed->absent.empty() ? kExitSuccess : kExitIncomplete;
     }
 
 private:

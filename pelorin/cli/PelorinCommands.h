@@ -13,6 +13,7 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;  // the operation failed; its message was shown
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitCancelled = 3;  // the import was cancelled (Ctrl+C); nothing was changed
+inline constexpr int kExitIncomplete = 4;  // pfi-pack --map: the library lacks codes of the map
 
 class CliSession;
 

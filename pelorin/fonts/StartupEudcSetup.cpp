@@ -43,13 +43,14 @@ std::vector<IniLine> splitLines(const std::string& bytes) {
 
 class Setup {
 public:
-    Setup(const std::filesystem::path& fontsFolder, const std::vector<std::string>& faces, EudcLinks& links,
-          MessageSink& messages)
+    Setup(const std::filesystem::path& fontsFolder, const std::filesystem::path& installedFontsFolder,
+          const std::vector<std::string>& faces, EudcLinks& links, MessageSink& messages)
         : fontsFolder_(fontsFolder),
+          installedFontsFolder_(installedFontsFolder),
           faces_(faces),
           links_(links),
           messages_(messages),
-          target_((fontsFolder / kRegisterFont).string()) {}
+          target_(locate(kRegisterFont)) {}
 
     void linkSystemDefaultToEudcTte() { link(kSystemDefaultEudcFont, (fontsFolder_ / kSystemEudcFont).string()); }
 
@@ -61,7 +62,7 @@ public:
             return false;
         }
         const std::size_t nameLength = line.size() - 1 > paren ? line.size() - 1 - (paren + 1) : 0;
-        target_ = (fontsFolder_ / line.substr(paren + 1, nameLength)).string();
+        target_ = locate(line.substr(paren + 1, nameLength));
         link(kSystemDefaultEudcFont, target_);
         return true;
     }
@@ -92,7 +93,16 @@ private:
         if (!linked) messages_.show(linked.error());
     }
 
+    std::string locate(const std::string& fileName) const {
+        std::error_code ignored;
+        const auto own = fontsFolder_ / fileName;
+        if (installedFontsFolder_.empty() || std::filesystem::exists(own, ignored)) return own.string();
+        const auto installed = installedFontsFolder_ / fileName;
+        return std::filesystem::exists(installed, ignored) ? installed.string() : own.string();
+    }
+
     std::filesystem::path fontsFolder_;
+    std::filesystem::path installedFontsFolder_;
     const std::vector<std::string>& faces_;
     EudcLinks& links_;
     MessageSink& messages_;
@@ -105,15 +115,20 @@ std::filesystem::path startupIniPath(const std::filesystem::path& programFile) {
     return pelorinIniDirectory(programFile) / "pfiFonts.ini";
 }
 
+std::filesystem::path installedFontsFolder(const std::filesystem::path& programFile) {
+    return programFile.parent_path().parent_path() / "share" / "fonts" / "truetype" / "lumenar";
+}
+
 void startupEudcSetup(const std::filesystem::path& iniFile, const std::filesystem::path& fontsFolder,
-                      const std::vector<std::string>& trueTypeFaces, EudcLinks& links, MessageSink& messages) {
+                      const std::vector<std::string>& trueTypeFaces, EudcLinks& links, MessageSink& messages,
+                      const std::filesystem::path& installedFontsFolder) {
     std::ifstream in(iniFile, std::ios::binary);
     const bool opened = in.is_open();
     std::string bytes;
     if (opened) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     // Every link below takes effect at once, at the end.
     EudcLinks::Batch linkChanges(links);
-    Setup setup(fontsFolder, trueTypeFaces, links, messages);
+    Setup setup(fontsFolder, installedFontsFolder, trueTypeFaces, links, messages);
     if (!opened || bytes.empty()) {
         setup.linkSystemDefaultToEudcTte();
         links.removeLinksTo(kRegisterFont);

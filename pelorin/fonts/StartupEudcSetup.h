@@ -24,10 +24,18 @@ namespace pelorin::fonts {
 // Without the file (or with an empty one) the system default becomes
 // <fonts>/EUDC.TTE and every link to LMCivic.TTE is removed. The link
 // changes take effect together at the end; links that fail are shown.
+// A target file is taken from the user's fonts folder when it lies there,
+// else from `installedFontsFolder` when it lies there (the user's copy wins);
+// a file in neither is linked in the user's fonts folder, ready for a copy.
 void startupEudcSetup(const std::filesystem::path& iniFile, const std::filesystem::path& fontsFolder,
-                      const std::vector<std::string>& trueTypeFaces, EudcLinks& links, MessageSink& messages);
+                      const std::vector<std::string>& trueTypeFaces, EudcLinks& links, MessageSink& messages,
+                      const std::filesystem::path& installedFontsFolder = {});
 
 // pfiFonts.ini in Pelorin's ini directory (see PelorinIniDirectory.h).
 std::filesystem::path startupIniPath(const std::filesystem::path& programFile);
+
+// Where the install puts the register font for a program installed as
+// <prefix>/bin/pelorin: <prefix>/share/fonts/truetype/lumenar.
+std::filesystem::path installedFontsFolder(const std::filesystem::path& programFile);
 
 }  // namespace pelorin::fonts

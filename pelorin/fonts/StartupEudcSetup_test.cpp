@@ -58,6 +58,30 @@ TEST_F(StartupEudcSetupTest, CrLfLinesLinkSimSunAndOtherFacesToTheCivicFont) {
     EXPECT_EQ(link(kSystemDefaultEudcFont), "");
 }
 
+TEST_F(StartupEudcSetupTest, TheUsersCopyOfTheTargetWinsOverTheInstalledOne) {
+    const auto own = scratch.path() / "fonts";
+    const auto installed = scratch.path() / "share/fonts/truetype/lumenar";
+    std::filesystem::create_directories(own);
+    std::filesystem::create_directories(installed);
+    writeIni("[Civic(LMCivic.TTE)\r\nLMKai\r\n");
+    const auto linkedTarget = [&] {
+        startupEudcSetup(ini, own, faces, links, installed);
+        EXPECT_EQ(link(kSystemDefaultEudcFont), link("LMKai"));
+        return link("LMKai");
+    };
+
+    EXPECT_EQ(linkedTarget(), (own / "LMCivic.TTE").string());  // in neither: the user's folder, ready for a copy
+    std::ofstream(installed / "LMCivic.TTE") << "font";
+    EXPECT_EQ(linkedTarget(), (installed / "LMCivic.TTE").string());
+    std::ofstream(own / "LMCivic.TTE") << "font";
+    EXPECT_EQ(linkedTarget(), (own / "LMCivic.TTE").string());
+}
+
+TEST(InstalledFontsFolder, LiesUnderTheProgramsPrefix) {
+    EXPECT_EQ(installedFontsFolder("/opt/lumenar/bin/pelorin"),
+              std::filesystem::path("/opt/lumenar/share/fonts/truetype/lumenar"));
+}
+
 TEST_F(StartupEudcSetupTest, SimSunNeedsTheChineseNamedFace) {
     faces = {"LMKai"};
     writeIni("SimSun\r");

@@ -92,6 +92,8 @@ def main():
     parser.add_argument("--tesvik", required=True)
     parser.add_argument("--data-dir", required=True)
     parser.add_argument("--out", required=True)
+    parser.add_argument("--pelorin", help="run its start-up set-up in the fresh home first")
+    parser.add_argument("--register-font", help="LMCivic.TTE, copied to the fresh home's fonts folder first")
     args = parser.parse_args()
     missing = missing_tools()
     if missing:
@@ -105,6 +107,8 @@ def main():
         with XSession(work_dir, log=log) as session:
             tesvik = drv.Tesvik(session, args.tesvik, args.data_dir, os.path.join(work_dir, "home"),
                                 show_all_pages=True, log=log)
+            if args.pelorin:
+                drv.set_up_register_font(session, tesvik, args.pelorin, args.register_font)
             tesvik.start()
             time.sleep(0.5)
             for page in drv.PAGES_WITH_ALL:

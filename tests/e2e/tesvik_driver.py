@@ -7,6 +7,8 @@ or page order is a one-line change here.
 
 import os
 import re
+import shutil
+import subprocess
 import time
 
 from xsession import E2EFailure, wait_until
@@ -96,6 +98,20 @@ def pinyin(tesvik, syllable):
 def symbol(tesvik):
     """Symbol page: the first symbol of the first table (focus on the table list); Enter outputs it."""
     tesvik.keys("Return")
+
+
+def set_up_register_font(session, tesvik, pelorin, register_font):
+    """What a user's log-in does: the register font in the fonts folder of
+    Tesvik's home, linked by Pelorin's start-up set-up there."""
+    fonts = os.path.join(tesvik.home, "data", "fonts")
+    os.makedirs(fonts, exist_ok=True)
+    if register_font:
+        shutil.copy(register_font, os.path.join(fonts, "LMCivic.TTE"))
+    tesvik.write_settings()
+    result = subprocess.run([pelorin], env=session.env(tesvik.environment()), capture_output=True, timeout=60)
+    if result.returncode != 0:
+        raise E2EFailure(f"pelorin's start-up set-up ended with status {result.returncode}: "
+                         f"{result.stderr.decode(errors='replace').strip()}")
 
 
 class Tesvik:

@@ -20,5 +20,14 @@ TEST(SettingsFontChoices, CurrentFontFirstThenTheOthersWithoutRepeatsOrBlanks) {
     EXPECT_EQ(settingsFontChoices(s), (Names{"Lumenar书宋", "Lumenar宋体T", "Lumenar楷体T"}));
 }
 
+TEST(SettingsFontChoices, OnlyNamesThatDrawIdeographsUnlessNoneDoes) {
+    Settings s;
+    s.fontNames = {"Lumenar书宋", "Lumenar宋体T", "Lumenar楷体S", "Lumenar楷体T"};
+    s.currentFontName = "Lumenar书宋";
+    const auto kaiOnly = [](const std::string& name) { return name.find("楷体") != std::string::npos; };
+    EXPECT_EQ(settingsFontChoices(s, kaiOnly), (Names{"Lumenar楷体S", "Lumenar楷体T"}));
+    EXPECT_EQ(settingsFontChoices(s, [](const std::string&) { return false; }), settingsFontChoices(s));
+}
+
 }  // namespace
 }  // namespace tesvik::program

@@ -1,5 +1,6 @@
 #include "tesvik/ui/dialogs/SettingsDialog.h"
 
+#include "platform/FontconfigFonts.h"
 #include "tesvik/messages/Messages.h"
 #include "tesvik/program/SettingsFontChoices.h"
 #include "tesvik/ui/widgets/ColourSample.h"
@@ -198,7 +199,8 @@ void SettingsDialog::loadValues() {
         colourRows_[i].sample->setColour(current_.colors.*kColourRows[i].colour);
     }
     strokeKeysEdit_->setText(QString::fromStdString(current_.strokeKeys));
-    for (const std::string& name : tesvik::program::settingsFontChoices(current_))
+    const auto drawsIdeographs = [](const std::string& name) { return platform::familyDrawsCjkIdeographs(name); };
+    for (const std::string& name : tesvik::program::settingsFontChoices(current_, drawsIdeographs))
         fontList_->addItem(QString::fromStdString(name));
     fontList_->setCurrentIndex(fontList_->count() > 0 ? 0 : -1);
 }

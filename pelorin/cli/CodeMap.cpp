@@ -1,0 +1,60 @@
+#include "pelorin/cli/CodeMap.h"
+
+#include <charconv>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <sstream>
+
+namespace pelorin::cli {
+namespace {
+
+std::optional<std::uint32_t> hexValue(const std::string& text) {
+    std::uint32_t value = 0;
+    const char* begin = text.data();
+    const char* end = text.data() + text.size();
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) begin += 2;
+    const auto [ptr, ec] = std::from_chars(begin, end, value, 16);
+    if (ec != std::errc() || ptr != end || begin == end) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+lumenar::Result<std::vector<CodeMapping>, std::string> parseCodeMap(const std::string& text) {
+    using R = lumenar::Result<std::vector<CodeMapping>, std::string>;
+    std::vector<CodeMapping> rows;
+    std::set<std::uint16_t> seen;
+    std::istringstream lines(text);
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line.front() == '#') continue;
+        std::istringstream fields(line);
+        std::string first, second;
+        fields >> first >> second;
+        const auto library = hexValue(first);
+        const auto source = hexValue(second);
+        const std::string where = "line " + std::to_string(number) + ": ";
+        if (!library || !source) return R::failure(where + "wants a library code and a code point (hexadecimal)");
+        if (*library > 0xFFFF) return R::failure(where + "library code " + first + " is above FFFF");
+        if (*source > 0x10FFFF) return R::failure(where + "code point " + second + " is above 10FFFF");
+        if (!seen.insert(static_cast<std::uint16_t>(*library)).second)
+            return R::failure(where + "library code " + first + " is given twice");
+        rows.push_back({static_cast<std::uint16_t>(*library), *source});
+    }
+    return rows;
+}
+
+lumenar::Result<std::vector<CodeMapping>, std::string> readCodeMap(const std::string& path) {
+    using R = lumenar::Result<std::vector<CodeMapping>, std::string>;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return R::failure(path + ": cannot be read");
+    std::ostringstream text;
+    text << file.rdbuf();
+    auto rows = parseCodeMap(text.str());
+    if (!rows) return R::failure(path + ", " + rows.error());
+    return rows;
+}
+
+}  // namespace pelorin::cli
