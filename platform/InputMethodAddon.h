@@ -23,6 +23,8 @@ struct FinishedCommit {
 struct AddonEvents {
     std::vector<FinishedCommit> finished;
     int hotKeyPresses = 0;
+    // The addon (re)started: it knows no hot key yet.
+    bool addonStarted = false;
 };
 
 class InputMethodAddon {

@@ -50,6 +50,12 @@ std::string signalMatchRule() {
            "',interface='" + addonbus::kInterface + "'";
 }
 
+std::string ownerChangeMatchRule() {
+    return std::string("type='signal',sender='org.freedesktop.DBus',interface='org.freedesktop.DBus',"
+                       "member='NameOwnerChanged',arg0='") +
+           addonbus::kService + "'";
+}
+
 }  // namespace
 
 struct AddonSignalFilter {
@@ -78,6 +84,7 @@ lumenar::Result<std::unique_ptr<DBusInputMethodAddon>, std::string> DBusInputMet
     dbus_connection_set_exit_on_disconnect(connection, FALSE);
     // Subscribed before any commit, so that no outcome is missed.
     dbus_bus_add_match(connection, signalMatchRule().c_str(), &error.error);
+    if (!error.isSet()) dbus_bus_add_match(connection, ownerChangeMatchRule().c_str(), &error.error);
     if (error.isSet()) {
         dbus_connection_close(connection);
         dbus_connection_unref(connection);
@@ -147,7 +154,7 @@ AddonEvents DBusInputMethodAddon::takeEvents(int waitMs) {
     // Replies of earlier calls may have brought signals along: they are in
     // libdbus's queue already and no longer make the descriptor readable.
     dispatchQueued();
-    if (arrived_.finished.empty() && arrived_.hotKeyPresses == 0) {
+    if (arrived_.finished.empty() && arrived_.hotKeyPresses == 0 && !arrived_.addonStarted) {
         dbus_connection_read_write(connection_, waitMs);
         dispatchQueued();
     }
@@ -173,6 +180,17 @@ bool DBusInputMethodAddon::noteSignal(DBusMessage* message) {
                                   DBUS_TYPE_INVALID))
             arrived_.finished.push_back({static_cast<CommitId>(id), delivered != FALSE});
         return true;
+    }
+    if (dbus_message_is_signal(message, "org.freedesktop.DBus", "NameOwnerChanged")) {
+        BusError error;
+        const char* name = nullptr;
+        const char* oldOwner = nullptr;
+        const char* newOwner = nullptr;
+        if (dbus_message_get_args(message, &error.error, DBUS_TYPE_STRING, &name, DBUS_TYPE_STRING, &oldOwner,
+                                  DBUS_TYPE_STRING, &newOwner, DBUS_TYPE_INVALID) &&
+            std::string(name) == addonbus::kService && *newOwner != '\0')
+            arrived_.addonStarted = true;
+        return false;  // other filters may want it too
     }
     return false;
 }

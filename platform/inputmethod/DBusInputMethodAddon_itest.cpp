@@ -171,6 +171,14 @@ TEST_F(DBusInputMethodAddonTest, CommitOutcomeArrivingWithTheReplyIsSeen) {
     }
 }
 
+TEST_F(DBusInputMethodAddonTest, AddonStartIsReported) {
+    EXPECT_FALSE(client->takeEvents(0).addonStarted);
+    StandInAddon addon(bus.address(), 1, true);
+    bool started = false;
+    for (int i = 0; i < 20 && !started; ++i) started = client->takeEvents(100).addonStarted;
+    EXPECT_TRUE(started);
+}
+
 TEST_F(DBusInputMethodAddonTest, HotKeyIsSetAndItsPressesCounted) {
     StandInAddon addon(bus.address(), 1, true);
     ASSERT_TRUE(client->setHotKey("Control+Alt+Z"));
