@@ -23,18 +23,20 @@ std::uint64_t monotonicMicroseconds(Clock::time_point time) {
 TesvikAddon::TesvikAddon(fcitx::Instance* instance)
     : instance_(instance), pending_([] { return Clock::now(); }), object_(*this) {
     fcitx::AddonInstance* dbusAddon = instance_->addonManager().addon("dbus");
-    fcitx::dbus::Bus* bus = dbusAddon ? dbusAddon->call<fcitx::IDBusModule::bus>() : nullptr;
-    if (!bus) throw std::runtime_error("the session bus is not available");
-    bus->addObjectVTable(objectPath, interfaceName, object_);
+    bus_ = dbusAddon ? dbusAddon->call<fcitx::IDBusModule::bus>() : nullptr;
+    // The framework's way to refuse loading an addon.
+    if (!bus_) throw std::runtime_error("the session bus is not available");
+    bus_->addObjectVTable(objectPath, interfaceName, object_);
     fcitx::Flags<fcitx::dbus::RequestNameFlag> flags = fcitx::dbus::RequestNameFlag::AllowReplacement;
     if (instance_->willTryReplace()) flags |= fcitx::dbus::RequestNameFlag::ReplaceExisting;
-    if (!bus->requestName(busName, flags)) {
+    if (!bus_->requestName(busName, flags)) {
         FCITX_ERROR() << "Tesvik addon: cannot own " << busName << " on the session bus";
     }
     watchInputContexts();
 }
 
-TesvikAddon::~TesvikAddon() = default;
+// Unloaded while fcitx5 keeps running (the addon disabled): Tesvik sees the name go.
+TesvikAddon::~TesvikAddon() { bus_->releaseName(busName); }
 
 void TesvikAddon::watchInputContexts() {
     using fcitx::EventType;

@@ -6,6 +6,7 @@
 #include "InputMethodObject.h"
 #include "fcitx5-addon/PendingCommits.h"
 
+#include <fcitx-utils/dbus/bus.h>
 #include <fcitx-utils/event.h>
 #include <fcitx-utils/handlertable.h>
 #include <fcitx-utils/key.h>
@@ -37,6 +38,7 @@ private:
     void armTimer();
 
     fcitx::Instance* instance_;
+    fcitx::dbus::Bus* bus_ = nullptr;  // the input method's own connection, owned by its D-Bus module
     PendingCommits pending_;
     InputMethodObject object_;
     fcitx::Key hotKey_;
