@@ -3,7 +3,9 @@ namespace (sway refuses to run as root), driven with swaymsg (focus, tree,
 the seat's cursor), wtype (a virtual keyboard) and grim (screenshots).
 
 It offers the calls of XSession that the Tesvik driver uses, so the same
-driver steps work here; windows are sway's container ids. Clients connect
+driver steps work here. A window is named by its program's process id:
+Qt gives a window that is hidden and shown again a new toplevel, and with
+it a new sway container; each program here has one window. Clients connect
 through an absolute WAYLAND_DISPLAY, so that they may have a runtime folder
 of their own.
 """
@@ -91,18 +93,18 @@ class WaylandSession(XSession):
 
     def _window(self, window):
         for node in self._windows():
-            if node["id"] == window:
+            if node["pid"] == window:
                 return node
         return None
 
     def find_windows(self, name_regex, only_visible=False):
         import re
         pattern = re.compile(name_regex)
-        return [n["id"] for n in self._windows() if pattern.search(n.get("name") or "")
+        return [n["pid"] for n in self._windows() if pattern.search(n.get("name") or "")
                 and (n.get("visible") or not only_visible)]
 
     def find_app(self, app_id):
-        return [n["id"] for n in self._windows() if n.get("app_id") == app_id]
+        return [n["pid"] for n in self._windows() if n.get("app_id") == app_id]
 
     def window_name(self, window):
         node = self._window(window)
@@ -122,11 +124,11 @@ class WaylandSession(XSession):
     def active_window(self):
         for node in self._windows():
             if node.get("focused"):
-                return node["id"]
+                return node["pid"]
         return 0
 
     def activate(self, window):
-        self.swaymsg(f"[con_id={window}] focus")
+        self.swaymsg(f"[pid={window}] focus")
         wait_until(f"window {window} to have the focus", lambda: self.active_window() == window, 5)
 
     # ---- input ------------------------------------------------------------------

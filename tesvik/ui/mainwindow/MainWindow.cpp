@@ -100,6 +100,12 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
         connect(addonNotifier_, &QSocketNotifier::activated, this, &MainWindow::takeAddonEvents);
     }
 
+    // Where no grab reaches (Wayland), the hot key typed into Tesvik itself
+    // reaches the window as a plain key: it hides it.
+    ownHotKey_ = new QShortcut(this);
+    connect(ownHotKey_, &QShortcut::activated, this, [this] { toggleByHotKey(1); });
+    setOwnHotKey(settings_.vk, settings_.flag);
+
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
 
@@ -280,14 +286,28 @@ bool MainWindow::setAddonHotKey(int vk, int flag) {
     return services_.addon->setHotKey(key).ok() && !key.empty();
 }
 
+void MainWindow::setOwnHotKey(int vk, int flag) {
+    if (ownHotKey_ == nullptr) return;
+    const int key = vk & 0xFF;
+    Qt::KeyboardModifiers modifiers;
+    if (flag & 0x01) modifiers |= Qt::ShiftModifier;
+    if (flag & 0x02) modifiers |= Qt::ControlModifier;
+    if (flag & 0x04) modifiers |= Qt::AltModifier;
+    const bool usable = (services_.hotKey == nullptr) && modifiers != Qt::NoModifier &&
+                        ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'));
+    ownHotKey_->setKey(usable ? QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key))) : QKeySequence());
+}
+
 void MainWindow::unregisterHotKey() {
     if (services_.hotKey != nullptr) services_.hotKey->ungrab();
     setAddonHotKey(0, 0);
+    setOwnHotKey(0, 0);
 }
 
 bool MainWindow::registerHotKey(tesvik::program::HotKey hotKey) {
     const bool grabbed = services_.hotKey != nullptr && services_.hotKey->grab(hotKey.virtualKey, hotKey.modifiers);
     const bool handedToAddon = setAddonHotKey(hotKey.virtualKey, hotKey.modifiers);
+    setOwnHotKey(hotKey.virtualKey, hotKey.modifiers);
     return grabbed || handedToAddon;
 }
 

@@ -29,6 +29,7 @@
 
 class QDialog;
 class QLabel;
+class QShortcut;
 class QSocketNotifier;
 class QTimer;
 
@@ -130,6 +131,7 @@ private:
     void showFromTray();
     void toggleByHotKey(int presses);
     bool setAddonHotKey(int vk, int flag);
+    void setOwnHotKey(int vk, int flag);
     void commitOnceFocusIsGone();
     void showNotice(const std::optional<tesvik::MessageId>& notice);
 
@@ -149,6 +151,7 @@ private:
     QTimer* foregroundTimer_ = nullptr;
     QSocketNotifier* hotKeyNotifier_ = nullptr;
     QSocketNotifier* addonNotifier_ = nullptr;
+    QShortcut* ownHotKey_ = nullptr;
     QTimer* focusLossWait_ = nullptr;
     int focusLossChecks_ = 0;
     bool shownOnce_ = false;
