@@ -61,6 +61,8 @@ public:
     std::optional<bool> deliveredAtOnce = true;
     std::vector<platform::FinishedCommit> finishing;
     std::vector<int> waits;  // what each takeEvents was asked to wait
+    std::vector<std::string> hotKeys;  // every SetHotKey
+    int hotKeyPresses = 0;             // reported by the next takeEvents
 
     bool present() override { return running; }
     lumenar::Result<platform::CommitId, std::string> commit(const std::string& utf8,
@@ -71,12 +73,16 @@ public:
         if (deliveredAtOnce) finishing.push_back({id, *deliveredAtOnce});
         return id;
     }
-    lumenar::Status<std::string> setHotKey(const std::string&) override { return {}; }
+    lumenar::Status<std::string> setHotKey(const std::string& key) override {
+        hotKeys.push_back(key);
+        return {};
+    }
     int eventDescriptor() const override { return -1; }
     platform::AddonEvents takeEvents(int waitMs) override {
         waits.push_back(waitMs);
         platform::AddonEvents events;
         events.finished = std::exchange(finishing, {});
+        events.hotKeyPresses = std::exchange(hotKeyPresses, 0);
         return events;
     }
 };
