@@ -13,7 +13,8 @@ packages=(
   fonts-hanazono
   lintian desktop-file-utils appstream dpkg-dev
   fcitx5 fcitx5-modules-dev libfcitx5core-dev fcitx5-frontend-gtk3 fcitx5-frontend-qt6
-  sway wtype grim qt6-wayland zenity chromium dbus-x11 libsystemd-dev chise-db
+  sway wtype grim qt6-wayland zenity chromium dbus-x11 libdbus-1-dev libsystemd-dev chise-db
+  dbus-daemon libglib2.0-bin
 )
 missing=()
 for p in "${packages[@]}"; do

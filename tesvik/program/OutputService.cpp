@@ -94,6 +94,11 @@ DeliveryOutcome OutputService::deliver(chars::PackedChar value) {
     return outcome;
 }
 
+bool OutputService::activateTarget() {
+    if (!desktop_ || target_ == 0 || !desktop_->isWindow(target_)) return false;
+    return desktop_->activate(target_);
+}
+
 void OutputService::copy(chars::PackedChar value) {
     if (const std::optional<char32_t> scalar = scalarOfCandidate(value)) clipboard_.setText(utf8Of(*scalar));
 }

@@ -66,10 +66,18 @@ public:
     DeliveryOutcome deliver(chars::PackedChar value);
     // The character as UTF-8 text on the clipboard.
     void copy(chars::PackedChar value);
+    void copyText(const std::string& utf8) { clipboard_.setText(utf8); }
+
+    // Typing into other programs is possible (there is a desktop).
+    bool canType() const { return desktop_ != nullptr; }
+    // Activates the target, as delivery does, without typing; false when
+    // there is none or it did not become active.
+    bool activateTarget();
+    // Registry value Hide, default 1.
+    bool hideAfterOutput() const;
 
 private:
     DeliveryOutcome copyInstead(char32_t scalar, DeliveryProblem problem);
-    bool hideAfterOutput() const;
 
     platform::TargetDesktop* desktop_;
     platform::RegistryStore& store_;

@@ -1,6 +1,7 @@
 #include "tesvik/program/OutputService.h"
 
 #include "platform/MemoryRegistryStore.h"
+#include "tesvik/program/OutputFakes_testing.h"
 #include "tesvik/program/ProfileRegistry.h"
 
 #include <gtest/gtest.h>
@@ -12,42 +13,8 @@
 namespace tesvik::program {
 namespace {
 
-// A desktop whose windows and answers the test sets; it records every call.
-class FakeDesktop : public platform::TargetDesktop {
-public:
-    platform::WindowId active = 0;
-    std::set<platform::WindowId> windows;
-    bool activationSucceeds = true;
-    bool typingSucceeds = true;
-    std::vector<std::string> calls;
-    std::u32string typed;
-
-    platform::WindowId activeWindow() override {
-        calls.push_back("activeWindow");
-        return windows.count(active) ? active : 0;
-    }
-    bool isWindow(platform::WindowId window) override {
-        calls.push_back("isWindow " + std::to_string(window));
-        return windows.count(window) != 0;
-    }
-    bool activate(platform::WindowId window) override {
-        calls.push_back("activate " + std::to_string(window));
-        if (activationSucceeds) active = window;
-        return activationSucceeds;
-    }
-    bool typeCharacter(char32_t codePoint) override {
-        calls.push_back("type " + std::to_string(codePoint));
-        if (typingSucceeds) typed += codePoint;
-        return typingSucceeds;
-    }
-    void processPendingWork() override { calls.push_back("pending"); }
-};
-
-class RecordingClipboard : public ClipboardWriter {
-public:
-    void setText(const std::string& utf8) override { texts.push_back(utf8); }
-    std::vector<std::string> texts;
-};
+using testing::FakeDesktop;
+using testing::RecordingClipboard;
 
 constexpr platform::WindowId kMainWindow = 100;
 constexpr platform::WindowId kEditor = 200;

@@ -8,6 +8,7 @@
 #include "platform/MemoryRegistryStore.h"
 #include "platform/ProgramPath.h"
 #include "platform/XdgAutostart.h"
+#include "platform/inputmethod/DBusInputMethodAddon.h"
 #include "platform/x11/X11Desktop.h"
 #include "platform/x11/X11HotKey.h"
 #include "tesvik/messages/Messages.h"
@@ -148,6 +149,15 @@ int main(int argc, char** argv) {
         hotKey = platform::openX11HotKey();
     }
 
+    // The input method's addon, on X11 and Wayland alike; without a session
+    // bus there is none.
+    std::unique_ptr<platform::InputMethodAddon> addon;
+    if (auto connected = platform::DBusInputMethodAddon::connect()) {
+        addon = std::move(*connected);
+    } else {
+        std::fprintf(stderr, "tesvik: %s\n", connected.error().c_str());
+    }
+
     tesvik::ui::MainWindowServices services;
     services.directories = dirs;
     services.programPath = programPath;
@@ -156,6 +166,7 @@ int main(int argc, char** argv) {
     services.autostart = &autostart;
     services.desktop = desktop.get();
     services.hotKey = hotKey.get();
+    services.addon = addon.get();
 
     int status = 0;
     {

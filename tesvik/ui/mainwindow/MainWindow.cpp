@@ -1,6 +1,7 @@
 #include "tesvik/ui/mainwindow/MainWindow.h"
 
 #include "tesvik/messages/Messages.h"
+#include "tesvik/program/InputMethodHotKey.h"
 #include "tesvik/program/TesvikDirectories.h"
 #include "tesvik/ui/mainwindow/PageButtonRow.h"
 #include "tesvik/ui/mainwindow/PageContainer.h"
@@ -23,6 +24,11 @@ namespace tesvik::ui {
 namespace {
 
 constexpr int kForegroundPeriodMs = 250;
+// After hiding for a commit through the input method: how often and how
+// long to wait for the focus to leave the main window. Past that the commit
+// goes out anyway; the addon keeps it for the next program's field.
+constexpr int kFocusLossCheckMs = 10;
+constexpr int kFocusLossChecks = 100;
 
 }  // namespace
 
@@ -44,6 +50,7 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
     }
     output_ = std::make_unique<tesvik::program::OutputService>(services_.desktop, *services_.registry,
                                                                *services_.clipboard, services_.application);
+    delivery_ = std::make_unique<tesvik::program::PickDelivery>(*output_, services_.addon);
     context_.settings = &settings_;
     context_.directories = services_.directories;
     context_.output = this;
@@ -75,13 +82,29 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
     output_->setOwnWindow(static_cast<platform::WindowId>(winId()));
     foregroundTimer_ = new QTimer(this);
     foregroundTimer_->setInterval(kForegroundPeriodMs);
-    connect(foregroundTimer_, &QTimer::timeout, this, [this] { output_->trackForeground(); });
+    connect(foregroundTimer_, &QTimer::timeout, this, [this] {
+        output_->trackForeground();
+        takeAddonEvents();
+    });
     foregroundTimer_->start();
+    focusLossWait_ = new QTimer(this);
+    focusLossWait_->setInterval(kFocusLossCheckMs);
+    connect(focusLossWait_, &QTimer::timeout, this, &MainWindow::commitOnceFocusIsGone);
 
     if (services_.hotKey != nullptr && services_.hotKey->eventDescriptor() >= 0) {
         hotKeyNotifier_ = new QSocketNotifier(services_.hotKey->eventDescriptor(), QSocketNotifier::Read, this);
         connect(hotKeyNotifier_, &QSocketNotifier::activated, this, &MainWindow::takeHotKeyPresses);
     }
+    if (services_.addon != nullptr && services_.addon->eventDescriptor() >= 0) {
+        addonNotifier_ = new QSocketNotifier(services_.addon->eventDescriptor(), QSocketNotifier::Read, this);
+        connect(addonNotifier_, &QSocketNotifier::activated, this, &MainWindow::takeAddonEvents);
+    }
+
+    // Where no grab reaches (Wayland), the hot key typed into Tesvik itself
+    // reaches the window as a plain key: it hides it.
+    ownHotKey_ = new QShortcut(this);
+    connect(ownHotKey_, &QShortcut::activated, this, [this] { toggleByHotKey(1); });
+    setOwnHotKey(settings_.vk, settings_.flag);
 
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
@@ -208,33 +231,92 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::outputCharacter(tesvik::chars::PackedChar value) {
-    const tesvik::program::DeliveryOutcome outcome = output_->deliver(value);
-    const auto notice = tesvik::program::deliveryNotice(outcome);
+    const auto outcome = delivery_->pick(value);
+    if (!outcome) return;
+    showNotice(outcome->notice);
+    if (outcome->hideMainWindow) hide();
+    if (outcome->commitAfterFocusLoss) {
+        focusLossChecks_ = 0;
+        focusLossWait_->start();
+    }
+    // An outcome may have come with the commit's reply.
+    if (services_.addon != nullptr) QTimer::singleShot(0, this, &MainWindow::takeAddonEvents);
+}
+
+void MainWindow::commitOnceFocusIsGone() {
+    const bool focusGone = !isActiveWindow() && QGuiApplication::focusWindow() == nullptr;
+    if (!focusGone && ++focusLossChecks_ < kFocusLossChecks) return;
+    focusLossWait_->stop();
+    if (!delivery_->hasWaiting()) return;
+    if (auto problem = delivery_->commitWaiting()) showNotice(problem);
+    QTimer::singleShot(0, this, &MainWindow::takeAddonEvents);
+}
+
+void MainWindow::takeAddonEvents() {
+    if (services_.addon == nullptr) return;
+    const platform::AddonEvents events = services_.addon->takeEvents();
+    for (const platform::FinishedCommit& finished : events.finished) {
+        if (auto problem = delivery_->finish(finished)) showNotice(problem);
+    }
+    if (events.addonStarted) setAddonHotKey(settings_.vk, settings_.flag);
+    toggleByHotKey(events.hotKeyPresses);
+}
+
+void MainWindow::showNotice(const std::optional<tesvik::MessageId>& notice) {
     status_->setText(notice ? uiText(*notice) : QString());
-    if (outcome.hideMainWindow) hide();
 }
 
 void MainWindow::copyCharacter(tesvik::chars::PackedChar value) { output_->copy(value); }
 
+// The hot key is grabbed on X11 and handed to the input method's addon
+// wherever it runs: there the addon sees the keys typed into every program.
 void MainWindow::registerStartHotKey() {
-    if (services_.hotKey == nullptr) return;
     const int vk = settings_.vk & 0xFFFF;
     const int flag = settings_.flag & 0xFFFF;
     if (vk == 0 || flag == 0) return;
-    services_.hotKey->grab(static_cast<std::uint8_t>(vk), static_cast<std::uint8_t>(flag));
+    if (services_.hotKey != nullptr)
+        services_.hotKey->grab(static_cast<std::uint8_t>(vk), static_cast<std::uint8_t>(flag));
+    setAddonHotKey(vk, flag);
+}
+
+bool MainWindow::setAddonHotKey(int vk, int flag) {
+    if (services_.addon == nullptr || !services_.addon->present()) return false;
+    const std::string key = tesvik::program::inputMethodKeyString(static_cast<std::uint32_t>(vk & 0xFFFF),
+                                                                  static_cast<std::uint32_t>(flag & 0xFFFF));
+    return services_.addon->setHotKey(key).ok() && !key.empty();
+}
+
+void MainWindow::setOwnHotKey(int vk, int flag) {
+    if (ownHotKey_ == nullptr) return;
+    const int key = vk & 0xFF;
+    Qt::KeyboardModifiers modifiers;
+    if (flag & 0x01) modifiers |= Qt::ShiftModifier;
+    if (flag & 0x02) modifiers |= Qt::ControlModifier;
+    if (flag & 0x04) modifiers |= Qt::AltModifier;
+    const bool usable = (services_.hotKey == nullptr) && modifiers != Qt::NoModifier &&
+                        ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'));
+    ownHotKey_->setKey(usable ? QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key))) : QKeySequence());
 }
 
 void MainWindow::unregisterHotKey() {
     if (services_.hotKey != nullptr) services_.hotKey->ungrab();
+    setAddonHotKey(0, 0);
+    setOwnHotKey(0, 0);
 }
 
 bool MainWindow::registerHotKey(tesvik::program::HotKey hotKey) {
-    return services_.hotKey != nullptr && services_.hotKey->grab(hotKey.virtualKey, hotKey.modifiers);
+    const bool grabbed = services_.hotKey != nullptr && services_.hotKey->grab(hotKey.virtualKey, hotKey.modifiers);
+    const bool handedToAddon = setAddonHotKey(hotKey.virtualKey, hotKey.modifiers);
+    setOwnHotKey(hotKey.virtualKey, hotKey.modifiers);
+    return grabbed || handedToAddon;
 }
 
 void MainWindow::takeHotKeyPresses() {
-    if (services_.hotKey == nullptr) return;
-    for (int presses = services_.hotKey->takePresses(); presses > 0; --presses) {
+    if (services_.hotKey != nullptr) toggleByHotKey(services_.hotKey->takePresses());
+}
+
+void MainWindow::toggleByHotKey(int presses) {
+    for (; presses > 0; --presses) {
         if (toggle_.press() == tesvik::program::HotKeyAction::Show) {
             showFromTray();
         } else {

@@ -4,6 +4,7 @@
 // closes on its own: closing or minimising hides it, and only the tray's
 // "退出" ends the program.
 #include "platform/GlobalHotKey.h"
+#include "platform/InputMethodAddon.h"
 #include "platform/RegistryStore.h"
 #include "platform/TargetDesktop.h"
 #include "tesvik/program/Autostart.h"
@@ -11,6 +12,7 @@
 #include "tesvik/program/HotKeyToggle.h"
 #include "tesvik/program/MainWindowLayout.h"
 #include "tesvik/program/OutputService.h"
+#include "tesvik/program/PickDelivery.h"
 #include "tesvik/program/SettingsConfirmation.h"
 #include "tesvik/ui/mainwindow/HelpLauncher.h"
 #include "tesvik/ui/mainwindow/MainWindowParts.h"
@@ -21,11 +23,13 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class QDialog;
 class QLabel;
+class QShortcut;
 class QSocketNotifier;
 class QTimer;
 
@@ -42,8 +46,9 @@ using PageFactory =
 
 // What the main window works with. Registry and autostart are required; the
 // rest may stay empty: no desktop means typing is impossible (characters are
-// copied), no hot key means none is registered, and the hooks default to the
-// real message boxes, modal dialogs, desktop handler and pages.
+// copied), no hot key means none is grabbed, no addon means no input method
+// takes the characters, and the hooks default to the real message boxes,
+// modal dialogs, desktop handler and pages.
 struct MainWindowServices {
     tesvik::program::TesvikDirectories directories;
     std::filesystem::path programPath;
@@ -52,6 +57,7 @@ struct MainWindowServices {
     tesvik::program::AutostartEntry* autostart = nullptr;
     platform::TargetDesktop* desktop = nullptr;
     platform::GlobalHotKey* hotKey = nullptr;
+    platform::InputMethodAddon* addon = nullptr;
     tesvik::program::ClipboardWriter* clipboard = nullptr;
     InformationBox inform;
     DialogRunner runDialog;
@@ -87,6 +93,9 @@ public:
 
     // Reads the hot key's presses and shows or hides the window for each.
     void takeHotKeyPresses();
+    // Reads what the input method's addon reported: finished commits, hot
+    // key presses, a restart.
+    void takeAddonEvents();
 
     const tesvik::program::Settings& settings() const { return settings_; }
     const tesvik::program::MainWindowLayout& layout() const { return layout_; }
@@ -120,12 +129,18 @@ private:
     void inform(const QString& text);
     int runDialog(QDialog& dialog);
     void showFromTray();
+    void toggleByHotKey(int presses);
+    bool setAddonHotKey(int vk, int flag);
+    void setOwnHotKey(int vk, int flag);
+    void commitOnceFocusIsGone();
+    void showNotice(const std::optional<tesvik::MessageId>& notice);
 
     tesvik::program::Settings settings_;
     MainWindowServices services_;
     tesvik::program::MainWindowLayout layout_;
     std::unique_ptr<tesvik::program::ClipboardWriter> ownClipboard_;
     std::unique_ptr<tesvik::program::OutputService> output_;
+    std::unique_ptr<tesvik::program::PickDelivery> delivery_;
     PageContext context_;
     HelpLauncher help_;
     tesvik::program::HotKeyToggle toggle_;
@@ -135,6 +150,10 @@ private:
     TrayIcon* tray_ = nullptr;
     QTimer* foregroundTimer_ = nullptr;
     QSocketNotifier* hotKeyNotifier_ = nullptr;
+    QSocketNotifier* addonNotifier_ = nullptr;
+    QShortcut* ownHotKey_ = nullptr;
+    QTimer* focusLossWait_ = nullptr;
+    int focusLossChecks_ = 0;
     bool shownOnce_ = false;
     bool exiting_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "common/testing/ScratchDirectory.h"
 #include "platform/MemoryRegistryStore.h"
+#include "tesvik/program/OutputFakes_testing.h"
 #include "tesvik/program/ProfileRegistry.h"
 #include "tesvik/ui/mainwindow/PageButtonRow.h"
 #include "tesvik/ui/mainwindow/PageContainer.h"
@@ -122,6 +123,7 @@ protected:
         s.autostart = &autostart;
         s.desktop = withDesktop ? &desktop : nullptr;
         s.hotKey = &hotKey;
+        s.addon = addon;
         s.clipboard = &clipboard;
         s.inform = [this](const QString& t) { informed.push_back(t); };
         s.runDialog = [this](QDialog&) {
@@ -146,6 +148,7 @@ protected:
     FixedAutostart autostart;
     FakeDesktop desktop;
     FakeHotKey hotKey;
+    platform::InputMethodAddon* addon = nullptr;  // none unless a test sets it
     RecordingClipboard clipboard;
     std::vector<QString> informed;
     std::vector<QUrl> opened;
@@ -379,7 +382,7 @@ TEST_F(MainWindowTest, OutputHidesWhenTheRegistrySaysHide) {
     EXPECT_EQ(desktop.typed, U"\u4E00");
     EXPECT_EQ(desktop.activated, std::vector<platform::WindowId>{77});
     EXPECT_FALSE(w->isVisible());
-    EXPECT_TRUE(w->statusLabel()->text().isEmpty());
+    EXPECT_EQ(w->statusLabel()->text(), text(MessageId::TypedWithoutInputMethod));
 }
 
 TEST_F(MainWindowTest, OutputKeepsTheWindowWhenHideIsOff) {
@@ -399,10 +402,10 @@ TEST_F(MainWindowTest, WithoutADisplayTheCharacterIsCopiedAndTheWindowSaysSo) {
     w->outputCharacter(0x4E00);
     EXPECT_EQ(clipboard.texts, std::vector<std::string>{"一"});
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->statusLabel()->text(), text(MessageId::CopiedNoDesktop));
+    EXPECT_EQ(w->statusLabel()->text(), text(MessageId::CopiedNoInputMethod));
 }
 
-TEST_F(MainWindowTest, TypedOutputClearsAnEarlierNotice) {
+TEST_F(MainWindowTest, TypedOutputReplacesAnEarlierNotice) {
     ASSERT_TRUE(program::writeProfileInt(registry, "tesvik", program::ProfileValue::Hide, 0));
     auto w = makeWindow();
     w->show();
@@ -411,7 +414,41 @@ TEST_F(MainWindowTest, TypedOutputClearsAnEarlierNotice) {
     desktop.active = 5;
     w->outputService().trackForeground();
     w->outputCharacter(0x4E01);
+    EXPECT_EQ(w->statusLabel()->text(), text(MessageId::TypedWithoutInputMethod));
+}
+
+TEST_F(MainWindowTest, AddonTakesThePickNothingIsTypedAndTheNoticeIsCleared) {
+    program::testing::FakeAddon fakeAddon;
+    addon = &fakeAddon;
+    auto w = makeWindow();
+    w->show();
+    w->outputCharacter(0x4E00);  // no target yet: hides and waits for the focus to go
+    EXPECT_FALSE(w->isVisible());
+    w->show();
+    desktop.active = 77;
+    w->outputService().trackForeground();
+    w->outputCharacter(0xD840DC00);
+    EXPECT_EQ(desktop.activated, std::vector<platform::WindowId>{77});
+    EXPECT_TRUE(desktop.typed.empty());
+    EXPECT_EQ(fakeAddon.commits, std::vector<std::string>{"\xF0\xA0\x80\x80 not tesvik"});
     EXPECT_TRUE(w->statusLabel()->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, AddonGetsTheHotKeyAndItsPressesToggleTheWindow) {
+    program::testing::FakeAddon fakeAddon;
+    addon = &fakeAddon;
+    program::Settings settings;
+    settings.vk = 'T';
+    settings.flag = 3;
+    auto w = makeWindow(settings);
+    EXPECT_EQ(fakeAddon.hotKeys, std::vector<std::string>{"Control+Shift+T"});
+    w->hide();
+    fakeAddon.hotKeyPresses = 1;
+    w->takeAddonEvents();
+    EXPECT_TRUE(w->isVisible());
+    fakeAddon.hotKeyPresses = 1;
+    w->takeAddonEvents();
+    EXPECT_FALSE(w->isVisible());
 }
 
 TEST_F(MainWindowTest, CopyPutsTheCharacterOnTheClipboard) {

@@ -1,0 +1,249 @@
+#!/usr/bin/env python3
+"""End-to-end test of Tesvik's input-method addon on a private X server.
+
+  dbus-run-session -- run_addon_e2e.py --addon-build-dir BUILD/fcitx5-addon
+                      --lineedit-target BUILD/tools/lineedit-target/lineedit-target [--keep]
+
+Starts Xvfb, openbox, fcitx5 with the addon from the build folder (fresh
+home, empty configuration) and two programs that type through fcitx5: a GTK
+entry (zenity --entry) and a Qt line edit. Calls the addon's Commit as
+Tesvik does and checks that each focused program receives U+4E00, U+E650 and
+U+20000 in order, also while both cores are busy; that a text asked for by
+the focused program itself waits for the next program; that a text sent
+while nothing has the focus lands when a program gets it, and one that
+waits longer than 10 s is dropped; that the keyboard map never changes.
+Exit status 0 when every check passed, 1 otherwise.
+"""
+
+import sys
+sys.dont_write_bytecode = True
+
+import argparse
+import os
+import shutil
+import subprocess
+import time
+import traceback
+
+from input_method import CLIENT_ENVIRONMENT, InputMethod, fresh_home
+from targets import LineEditTarget, Target
+from xsession import E2EFailure, XSession, make_temp_dir, missing_tools, wait_until
+
+CHARACTERS = ["\u4e00", "\ue650", "\U00020000"]
+DELIVERY_TIMEOUT = 5.0
+PENDING_LIMIT = 10.0
+
+
+def codepoints(text):
+    return " ".join(f"U+{ord(c):04X}" for c in text) or "(nothing)"
+
+
+class ZenityTarget(Target):
+    """zenity --entry: a GTK 3 entry nobody here wrote; prints its text when Return ends it."""
+    kind = "zenity"
+    program = "zenity"
+
+    def start(self):
+        self.output = open(self.file, "wb")
+        self.process = self.session.spawn(self.title.replace(" ", "-"),
+                                          ["zenity", "--entry", "--title", self.title, "--text", "Type here"],
+                                          stdout=self.output)
+        self.output.close()
+        self.wait_for_window()
+        return self
+
+    def text(self):
+        return ""  # known only when it ends
+
+    def finish(self):
+        self.focus()
+        self.session.key("Return")
+        try:
+            wait_until("zenity to end after Return", lambda: self.process.poll() is not None, 5)
+        finally:
+            self.session.end_process(self.process)
+            self.session.forget(self.process)
+        with open(self.file, "rb") as f:
+            return f.read().decode("utf-8", errors="replace").rstrip("\n")
+
+
+class Run:
+    def __init__(self, args, work_dir):
+        self.args = args
+        self.work_dir = work_dir
+        self.results = []
+        self.started = time.monotonic()
+
+    def log(self, message):
+        print(f"[{time.monotonic() - self.started:6.1f}s] {message}", flush=True)
+
+    def check(self, name, function, *args):
+        try:
+            detail = function(*args) or ""
+            self.results.append((name, True, detail))
+            self.log(f"PASS {name} {detail}")
+            return True
+        except E2EFailure as failure:
+            self.results.append((name, False, str(failure)))
+            self.log(f"FAIL {name}: {failure}")
+        except Exception:
+            self.results.append((name, False, traceback.format_exc()))
+            self.log(f"ERROR {name}:\n{traceback.format_exc()}")
+        return False
+
+    # ---- the steps ---------------------------------------------------------
+    def focus(self, target):
+        target.focus()
+        wait_until(f"the input context of {target.program} to get the focus",
+                   lambda: self.im.focused_programs() == [target.program], 5)
+
+    def focus_nothing(self, target):
+        self.session.run(["xdotool", "windowminimize", "--sync", str(target.window)])
+        wait_until("no input context to have the focus", lambda: self.im.focused_programs() == [], 5)
+
+    def commit_in_order(self, target):
+        self.focus(target)
+        before = target.text()
+        requests = [self.im.commit(c) for c in CHARACTERS]
+        outcomes = [self.im.wait_finished(r, DELIVERY_TIMEOUT) for r in requests]
+        if outcomes != [True] * len(requests):
+            raise E2EFailure(f"CommitFinished said {outcomes}, expected delivered for each")
+        expected = "".join(CHARACTERS)
+        if not isinstance(target, ZenityTarget):
+            wait_until(f"{codepoints(expected)} in {target.title}", lambda: target.text() == before + expected,
+                       DELIVERY_TIMEOUT)
+        target.expected += expected
+        return codepoints(expected)
+
+    def own_program_skipped(self, own, other):
+        """The focused program is the asker itself: the text waits and goes to the next program."""
+        self.focus(own)
+        request = self.im.commit("\u4e8c", own.program)
+        time.sleep(0.5)
+        if request in self.im.finished():
+            raise E2EFailure(f"the asker's own program has the focus, yet CommitFinished came: {self.im.finished()}")
+        self.focus(other)
+        if not self.im.wait_finished(request, DELIVERY_TIMEOUT):
+            raise E2EFailure("CommitFinished said not delivered")
+        other.expected += "\u4e8c"
+        return f"U+4E8C skipped {own.program}, went to {other.program}"
+
+    def pending_until_focus(self, target):
+        self.focus_nothing(target)
+        request = self.im.commit("\u4e09")
+        time.sleep(0.5)
+        if request in self.im.finished():
+            raise E2EFailure("CommitFinished came while no input context had the focus")
+        if target.text() != target.expected:
+            raise E2EFailure(f"text arrived while nothing had the focus: {codepoints(target.text())}")
+        self.focus(target)
+        if not self.im.wait_finished(request, DELIVERY_TIMEOUT):
+            raise E2EFailure("CommitFinished said not delivered")
+        target.expected += "\u4e09"
+        wait_until(f"U+4E09 in {target.title}", lambda: target.text() == target.expected, DELIVERY_TIMEOUT)
+        return "U+4E09 landed when the line edit got the focus"
+
+    def dropped_after_limit(self, target):
+        self.focus_nothing(target)
+        called = time.monotonic()
+        request = self.im.commit("\u56db")
+        delivered = self.im.wait_finished(request, PENDING_LIMIT + 3)
+        waited = time.monotonic() - called
+        if delivered:
+            raise E2EFailure("CommitFinished said delivered, yet nothing had the focus")
+        if waited < PENDING_LIMIT - 0.5:
+            raise E2EFailure(f"dropped after {waited:.1f} s, expected {PENDING_LIMIT:.0f} s")
+        self.focus(target)
+        time.sleep(0.5)
+        if target.text() != target.expected:
+            raise E2EFailure(f"the dropped text still arrived: {codepoints(target.text())}")
+        return f"dropped after {waited:.1f} s"
+
+    def keyboard_map_unchanged(self):
+        after = self.session.keyboard_map(os.path.join(self.work_dir, "keymap-after.xkb"))
+        if after != self.keymap_before:
+            raise E2EFailure("the keyboard map changed (keymap-before.xkb, keymap-after.xkb)")
+        return f"({len(after)} bytes, identical)"
+
+    def final_text(self, target):
+        got = target.finish()
+        if got != target.expected:
+            raise E2EFailure(f"{target.title} ended with {codepoints(got)}, expected {codepoints(target.expected)}")
+        return codepoints(got)
+
+    # ---- the whole run -----------------------------------------------------
+    def main(self):
+        os.environ.update(fresh_home(self.work_dir))
+        os.environ.update(CLIENT_ENVIRONMENT)
+        with XSession(self.work_dir, log=self.log) as session:
+            self.session = session
+            self.keymap_before = session.keyboard_map(os.path.join(self.work_dir, "keymap-before.xkb"))
+            self.im = InputMethod(session, self.args.addon_build_dir, self.work_dir)
+            version = self.im.start()
+            self.log(f"fcitx5 runs the addon, Version answers {version}")
+
+            zenity = ZenityTarget(session, self.work_dir, "1").start()
+            lineedit = LineEditTarget(session, self.work_dir, "1", self.args.lineedit_target).start()
+            lineedit.program = "lineedit-target"
+            targets = [zenity, lineedit]
+            for target in targets:
+                target.expected = ""
+
+            for target in targets:
+                self.check(f"{target.kind} receives the characters in order", self.commit_in_order, target)
+            busy = [session.spawn(f"busy{i}", ["yes"], stdout=subprocess.DEVNULL) for i in range(2)]
+            try:
+                for target in targets:
+                    self.check(f"{target.kind} receives them while both cores are busy", self.commit_in_order,
+                               target)
+            finally:
+                for process in busy:
+                    session.end_process(process)
+                    session.forget(process)
+            self.check("the asker's own focused program is skipped", self.own_program_skipped, lineedit, zenity)
+            self.check("zenity prints every character when it ends", self.final_text, zenity)
+            self.check("a text sent while nothing has the focus lands on the next focus", self.pending_until_focus,
+                       lineedit)
+            self.check("a text nobody takes is dropped after 10 s", self.dropped_after_limit, lineedit)
+            self.check("the keyboard map is unchanged", self.keyboard_map_unchanged)
+            self.check("the line edit holds every character when it ends", self.final_text, lineedit)
+
+
+def parse_arguments():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--addon-build-dir", required=True, help="the build's fcitx5-addon folder (lib/, share/)")
+    parser.add_argument("--lineedit-target", required=True)
+    parser.add_argument("--keep", action="store_true", help="keep the work folder also when every check passed")
+    return parser.parse_args()
+
+
+def main():
+    args = parse_arguments()
+    missing = missing_tools() + [t for t in ("fcitx5", "gdbus", "zenity", "yes") if shutil.which(t) is None]
+    if missing:
+        print("addon e2e: missing tools: " + ", ".join(missing), file=sys.stderr)
+        return 1
+    if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
+        print("addon e2e: no session bus; run it under dbus-run-session", file=sys.stderr)
+        return 1
+    work_dir = make_temp_dir("tesvik-addon-e2e-")
+    run = Run(args, work_dir)
+    try:
+        run.main()
+    except E2EFailure as failure:
+        run.results.append(("harness", False, str(failure)))
+        run.log(f"FAIL harness: {failure}")
+    failed = [r for r in run.results if not r[1]]
+    print(f"\n{len(run.results) - len(failed)} of {len(run.results)} checks passed "
+          f"in {time.monotonic() - run.started:.0f} s")
+    for name, _, detail in failed:
+        print(f"  FAILED: {name}: {detail}")
+    if failed or args.keep:
+        print(f"work folder kept: {work_dir}")
+    else:
+        shutil.rmtree(work_dir, ignore_errors=True)
+    return 1 if failed or not run.results else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,211 @@
+#!/usr/bin/env python3
+"""End-to-end test of Tesvik's input-method route on a private Wayland session.
+
+  dbus-run-session -- run_wayland_e2e.py --tesvik BUILD/tesvik/ui/app/tesvik
+      --tesvik-query BUILD/tools/tesvik-query/tesvik-query --lineedit-target BUILD/tools/lineedit-target/lineedit-target
+      --addon-build-dir BUILD/fcitx5-addon --data-dir SOURCE/data [--keep]
+
+Headless sway, fcitx5 with Tesvik's addon, Tesvik as a native Wayland
+client and `zenity --entry` as a native GTK client: picks arrive in zenity,
+the hot key (seen by the addon) shows and hides Tesvik, `tesvik-query type`
+delivers into a focused zenity, and with no input method running a pick
+goes to the clipboard (pasted into a Qt line edit to check). Exit status 0
+when every check passed.
+"""
+
+import sys
+sys.dont_write_bytecode = True
+
+import argparse
+import os
+import shutil
+import subprocess
+import time
+import traceback
+
+import tesvik_driver as drv
+from input_method import CLIENT_ENVIRONMENT, InputMethod, fresh_home
+from targets import LineEditTarget
+from waylandsession import REQUIRED_TOOLS, WaylandSession
+from xsession import E2EFailure, make_temp_dir, wait_until
+
+CHARACTERS = ["4E00", "E650", "20000"]
+EXPECTED = "\u4e00\ue650\U00020000"
+EXPECTED_PICKS = "\u4e00\ue650"
+
+
+def codepoints(text):
+    return " ".join(f"U+{ord(c):04X}" for c in text) or "(nothing)"
+
+
+# The seat of headless sway has no pointer, so Tesvik is driven by keys only.
+def pick_stroke_one(tesvik):
+    """一: stroke-order page, one stroke, first stroke 1, Enter."""
+    tesvik.show_page("strokeOrder")
+    drv.stroke_order(tesvik, 1, "1")
+
+
+def pick_grid_cell(tesvik):
+    """Custom area: Space outputs the grid's selected cell, U+E650, where the page starts. (The code-value
+    button, which would reach U+20000, needs a click; `tesvik-query type` delivers U+20000 below.)"""
+    tesvik.show_page("customArea")
+    tesvik.keys("space")
+
+
+def show_by_hot_key(tesvik):
+    """Presses the hot key until Tesvik shows: a press on a set toggle hides (nothing to see)."""
+    for _ in range(3):
+        tesvik.press_hot_key()
+        try:
+            return wait_until("the hot key to show Tesvik", tesvik.visible, 1.5)
+        except E2EFailure:
+            pass
+    raise E2EFailure("three presses of the hot key did not show Tesvik")
+
+
+class Zenity:
+    """`zenity --entry`; as a native Wayland client it ignores a typed Return, so
+    it prints its text when its timeout ends."""
+
+    def __init__(self, session, work_dir, name, timeout):
+        self.session = session
+        self.file = os.path.join(work_dir, f"zenity-{name}.txt")
+        self.title = f"E2E zenity {name}"
+        with open(self.file, "wb") as out:
+            self.process = session.spawn(f"zenity-{name}", ["zenity", "--entry", "--title", self.title,
+                                                            "--timeout", str(timeout)], stdout=out)
+        self.window = wait_until(f"the window {self.title}",
+                                 lambda: next(iter(session.find_windows("^" + self.title + "$")), 0), 10)
+
+    def text(self, timeout):
+        try:
+            self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise E2EFailure(f"{self.title} did not end within {timeout} s")
+        with open(self.file, "rb") as f:
+            return f.read().decode("utf-8", errors="replace").rstrip("\n")
+
+
+class Run:
+    def __init__(self, args, work_dir):
+        self.args = args
+        self.work_dir = work_dir
+        self.failures = []
+        self.started = time.monotonic()
+
+    def log(self, message):
+        print(f"[{time.monotonic() - self.started:6.1f}s] {message}", flush=True)
+
+    def check(self, name, function, *args):
+        try:
+            self.log(f"PASS {name} {function(*args) or ''}")
+            return True
+        except E2EFailure as failure:
+            self.failures.append(name)
+            self.log(f"FAIL {name}: {failure}")
+        except Exception:
+            self.failures.append(name)
+            self.log(f"ERROR {name}:\n{traceback.format_exc()}")
+        return False
+
+    def main(self):
+        os.environ.update(fresh_home(self.work_dir))
+        os.environ.update(CLIENT_ENVIRONMENT)
+        with WaylandSession(self.work_dir, log=self.log) as session:
+            ime = InputMethod(session, self.args.addon_build_dir, self.work_dir)
+            ime.start()
+            self.log("fcitx5 answers with the addon")
+            zenity = Zenity(session, self.work_dir, "picks", timeout=12)
+            tesvik = drv.Tesvik(session, self.args.tesvik, self.args.data_dir, os.path.join(self.work_dir, "tesvik"),
+                                show_all_pages=False, log=self.log)
+            tesvik.start()
+            self.check("picks through the input method arrive in zenity", self.picks, session, tesvik, zenity)
+            zenity = Zenity(session, self.work_dir, "query", timeout=8)
+            self.check("hot key shows and hides Tesvik", self.hot_key_shows_and_hides, session, tesvik, zenity)
+            self.check("tesvik-query type into zenity", self.query_type, session, zenity)
+            session.end_process(ime.process)
+            ime.monitor and session.end_process(ime.monitor)
+            self.check("without input method a pick is copied", self.pick_without_input_method, session, tesvik)
+        return 0 if not self.failures else 1
+
+    def pick(self, session, tesvik, zenity, steps):
+        """Zenity had the focus; Tesvik is shown (by the hot key after the first pick), picks by keys
+        and hides, and the focus goes back to zenity."""
+        if not tesvik.visible():
+            show_by_hot_key(tesvik)
+        session.activate(tesvik.window)
+        steps(tesvik)
+        wait_until("Tesvik to hide after the pick", lambda: not tesvik.visible(), 3)
+        wait_until("zenity to have the focus again", lambda: session.active_window() == zenity.window, 3)
+
+    def picks(self, session, tesvik, zenity):
+        for steps in (pick_stroke_one, pick_grid_cell):
+            session.activate(zenity.window)
+            self.pick(session, tesvik, zenity, steps)
+            time.sleep(0.3)
+        text = zenity.text(20)
+        if text != EXPECTED_PICKS:
+            raise E2EFailure(f"zenity received {codepoints(text)}, expected {codepoints(EXPECTED_PICKS)}")
+        return codepoints(text)
+
+    def hot_key_shows_and_hides(self, session, tesvik, zenity):
+        """The addon sees the keys typed into zenity; once shown, Tesvik has the focus and the key reaches
+        the addon through Tesvik's own input context."""
+        session.activate(zenity.window)
+        show_by_hot_key(tesvik)
+        tesvik.press_hot_key()
+        wait_until("the hot key to hide Tesvik", lambda: not tesvik.visible(), 3)
+        return "shown and hidden"
+
+    def query_type(self, session, zenity):
+        session.activate(zenity.window)
+        result = session.run([self.args.tesvik_query, "type", "--code"] + CHARACTERS, check=False, timeout=20)
+        if result.returncode != 0:
+            raise E2EFailure(f"tesvik-query type ended with {result.returncode}: {result.stderr.decode().strip()}")
+        text = zenity.text(10)
+        if text != EXPECTED:
+            raise E2EFailure(f"zenity received {codepoints(text)}, expected {codepoints(EXPECTED)}")
+        return codepoints(text)
+
+    def pick_without_input_method(self, session, tesvik):
+        target = LineEditTarget(session, self.work_dir, "paste", self.args.lineedit_target).start()
+        # The hot key needs the input method: Tesvik is shown by starting it again.
+        tesvik.stop()
+        tesvik.start()
+        tesvik.show_page("customArea")
+        tesvik.keys("space")  # the grid's selected cell, U+E650
+        time.sleep(0.5)
+        if not tesvik.visible():
+            raise E2EFailure("Tesvik hid although the pick went to the clipboard")
+        tesvik.screenshot(os.path.join(self.work_dir, "copied-status.png"))
+        target.focus()
+        session.key("ctrl+v")
+        wait_until("the pasted character in the line edit", lambda: target.text() == "\ue650", 3)
+        return "pasted U+E650"
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    for option in ("--tesvik", "--tesvik-query", "--lineedit-target", "--addon-build-dir", "--data-dir"):
+        parser.add_argument(option, required=True)
+    parser.add_argument("--keep", action="store_true")
+    args = parser.parse_args()
+    missing = [tool for tool in REQUIRED_TOOLS + ["fcitx5", "zenity", "gdbus"] if shutil.which(tool) is None]
+    if missing:
+        print("missing tools: " + " ".join(missing))
+        return 1
+    work_dir = make_temp_dir("tesvik-wayland-e2e-")
+    run = Run(args, work_dir)
+    try:
+        status = run.main()
+    except E2EFailure as failure:
+        run.log(f"FAIL {failure}")
+        status = 1
+    run.log(f"{'passed' if status == 0 else 'FAILED: ' + ', '.join(run.failures)}; work folder {work_dir}")
+    if status == 0 and not args.keep:
+        shutil.rmtree(work_dir, ignore_errors=True)
+    return status
+
+
+if __name__ == "__main__":
+    sys.exit(main())
