@@ -24,7 +24,7 @@ import time
 import traceback
 
 import tesvik_driver as drv
-from targets import LineEditTarget, XtermTarget
+from targets import ChromiumTarget, LineEditTarget, XtermTarget
 from xsession import E2EFailure, XSession, make_temp_dir, missing_tools, wait_until
 
 TRACKING_SETTLE = 0.4  # Tesvik samples the foreground window every 250 ms
@@ -47,6 +47,10 @@ PAGE_DELIVERIES = [
     ("pinyin yi", "pinyin", lambda t: drv.pinyin(t, "yi"), "\u4e00"),
     ("first symbol", "symbol", drv.symbol, None),
 ]
+# Picks in a row, each a character not typed before, so that every pick
+# borrows a key anew: BMP, Private Use Area and supplementary-plane.
+BURST_COUNT = 3
+BURST_BASES = [0x4E00, 0xE650, 0x20000, 0xE815, 0x3400]
 
 
 def codepoints(text):
@@ -120,6 +124,20 @@ class Run:
         wait_until("Tesvik to hide itself after the output (Hide defaults to 1)", lambda: not tesvik.visible(), 2)
         target.expected += got
         return f"-> {codepoints(got)}"
+
+    def deliver_burst(self, target, burst):
+        lost = []
+        for base in BURST_BASES:
+            code = base + 1 + burst
+            value = f"{code:x}"
+            try:
+                self.deliver(target, f"code value {value}", "customArea",
+                             lambda t, v=value: drv.custom_area_code_value(t, v), chr(code))
+            except E2EFailure as failure:
+                lost.append(f"U+{code:04X} ({failure})")
+        if lost:
+            raise E2EFailure(f"{len(lost)} of {len(BURST_BASES)} lost: " + "; ".join(lost))
+        return f"{len(BURST_BASES)} of {len(BURST_BASES)} arrived"
 
     def hot_key(self):
         tesvik = self.tesvik
@@ -199,8 +217,10 @@ class Run:
             self.session = session
             self.tesvik = None
             self.keymap_before = session.keyboard_map(os.path.join(self.work_dir, "keymap-before.xkb"))
-            targets = [LineEditTarget(session, self.work_dir, "1", args.lineedit_target).start(),
-                       XtermTarget(session, self.work_dir, "1").start()]
+            kinds = {"lineedit": lambda: LineEditTarget(session, self.work_dir, "1", args.lineedit_target),
+                     "xterm": lambda: XtermTarget(session, self.work_dir, "1"),
+                     "chromium": lambda: ChromiumTarget(session, self.work_dir, "1")}
+            targets = [kinds[kind]().start() for kind in args.targets.split(",")]
             for target in targets:
                 target.expected = ""
             self.log("targets: " + ", ".join(f"{t.title} {t.window:#x}" for t in targets))
@@ -216,6 +236,11 @@ class Run:
                 for label, page, step, expected in deliveries:
                     self.check(f"{label} into {target.kind}", self.deliver, target, label, page, step, expected)
 
+            for target in targets:
+                for burst in range(BURST_COUNT):
+                    self.check(f"burst {burst + 1}: {len(BURST_BASES)} picks in a row into {target.kind}",
+                               self.deliver_burst, target, burst)
+
             busy = [session.spawn(f"busy{i}", [sys.executable, "-c", "while True: pass"]) for i in range(2)]
             try:
                 for target in targets:
@@ -228,7 +253,7 @@ class Run:
                     session.forget(process)
 
             self.check('"复制" puts the character on the clipboard', self.clipboard_copy)
-            time.sleep(5.5)  # borrowed keys are given back once typing has paused for 5 s
+            time.sleep(1.5)  # borrowed keys are given back once typing has paused for 1 s
             self.check("keyboard map unchanged once typing has paused", self.keyboard_map_unchanged,
                        "while-running")
             self.check("Tesvik ends from the tray menu", self.tesvik_exits_from_tray)
@@ -250,6 +275,8 @@ def parse_arguments():
     parser.add_argument("--lineedit-target", required=True)
     parser.add_argument("--data-dir", required=True)
     parser.add_argument("--keep", action="store_true", help="keep the work folder also when every check passed")
+    parser.add_argument("--targets", default="lineedit,xterm,chromium",
+                        help="the target programs, comma-separated (lineedit, xterm, chromium)")
     parser.add_argument("--code-values-only", action="store_true", help="deliver only through the code-value entry")
     return parser.parse_args()
 

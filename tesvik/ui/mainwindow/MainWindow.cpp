@@ -46,7 +46,7 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
                                                                *services_.clipboard, services_.application);
     context_.settings = &settings_;
     context_.directories = services_.directories;
-    context_.output = this;
+    context_.output = &standardCodeOutput_;
 
     registerStartHotKey();
 

@@ -12,6 +12,7 @@
 #include "tesvik/program/MainWindowLayout.h"
 #include "tesvik/program/OutputService.h"
 #include "tesvik/program/SettingsConfirmation.h"
+#include "tesvik/program/StandardCodeOutput.h"
 #include "tesvik/ui/mainwindow/HelpLauncher.h"
 #include "tesvik/ui/mainwindow/MainWindowParts.h"
 #include "tesvik/ui/widgets/PageContext.h"
@@ -126,6 +127,7 @@ private:
     tesvik::program::MainWindowLayout layout_;
     std::unique_ptr<tesvik::program::ClipboardWriter> ownClipboard_;
     std::unique_ptr<tesvik::program::OutputService> output_;
+    tesvik::program::StandardCodeOutput standardCodeOutput_{*this, settings_};  // what the pages output to
     PageContext context_;
     HelpLauncher help_;
     tesvik::program::HotKeyToggle toggle_;
