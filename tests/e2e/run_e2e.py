@@ -4,11 +4,13 @@
   run_e2e.py --tesvik BUILD/tesvik/ui/app/tesvik --lineedit-target BUILD/tools/lineedit-target/lineedit-target
              --data-dir SOURCE/data [--keep]
 
-Starts Xvfb, openbox and a tray host, two target programs (a Qt line edit and
-an xterm running cat) and Tesvik; clicks Tesvik, finds characters on its
-pages by keyboard and checks that each target receives them intact, also
-while both cores are busy; checks the hot key, the clipboard copy and that
-the keyboard map is unchanged afterwards. Exit status 0 when every check
+Starts Xvfb, openbox and a tray host, three target programs (a Qt line edit,
+an xterm running cat and Chromium showing a textarea) and Tesvik; clicks
+Tesvik, finds characters on its pages by keyboard and checks that each target
+receives them intact, also while both cores are busy and in bursts of picks
+into the browser; checks the hot key, the clipboard copy, that the keyboard
+map is unchanged afterwards, and "输出标准编码" (Tesvik started again with it
+checked). Exit status 0 when every check
 passed, 1 otherwise; the reasons are printed, and the work folder (logs,
 screenshots of failures) is kept on failure or with --keep.
 """
@@ -47,10 +49,16 @@ PAGE_DELIVERIES = [
     ("pinyin yi", "pinyin", lambda t: drv.pinyin(t, "yi"), "\u4e00"),
     ("first symbol", "symbol", drv.symbol, None),
 ]
-# Picks in a row, each a character not typed before, so that every pick
-# borrows a key anew: BMP, Private Use Area and supplementary-plane.
-BURST_COUNT = 3
+# The browser takes bursts of picks in a row, each a character not typed
+# before, so that every pick borrows a key anew: BMP, Private Use Area and
+# supplementary-plane. The other targets take every page's delivery.
+PAGE_TARGETS = ("lineedit", "xterm")
+BURST_TARGETS = ("chromium",)
+BURST_COUNT = 2
 BURST_BASES = [0x4E00, 0xE650, 0x20000, 0xE815, 0x3400]
+# "输出标准编码": the register character U+E650 arrives as the standard character it stands for.
+STANDARD_CODE_DELIVERY = ("code value e650, standard code", "customArea",
+                          lambda t: drv.custom_area_code_value(t, "e650"), "\U0002A9D4")
 
 
 def codepoints(text):
@@ -231,19 +239,20 @@ class Run:
             self.check("Tesvik's window name is exactly its caption", self.tesvik.check_caption)
             self.check("hot key Ctrl+Shift+T hides and shows the window", self.hot_key)
 
+            page_targets = [t for t in targets if t.kind in PAGE_TARGETS]
             deliveries = CODE_VALUE_DELIVERIES + ([] if args.code_values_only else PAGE_DELIVERIES)
-            for target in targets:
+            for target in page_targets:
                 for label, page, step, expected in deliveries:
                     self.check(f"{label} into {target.kind}", self.deliver, target, label, page, step, expected)
 
-            for target in targets:
+            for target in (t for t in targets if t.kind in BURST_TARGETS):
                 for burst in range(BURST_COUNT):
                     self.check(f"burst {burst + 1}: {len(BURST_BASES)} picks in a row into {target.kind}",
                                self.deliver_burst, target, burst)
 
             busy = [session.spawn(f"busy{i}", [sys.executable, "-c", "while True: pass"]) for i in range(2)]
             try:
-                for target in targets:
+                for target in page_targets:
                     for label, page, step, expected in CODE_VALUE_DELIVERIES:
                         self.check(f"{label} into {target.kind}, both cores busy", self.deliver, target, label,
                                    page, step, expected)
@@ -258,6 +267,11 @@ class Run:
                        "while-running")
             self.check("Tesvik ends from the tray menu", self.tesvik_exits_from_tray)
             self.check("keyboard map unchanged after Tesvik ended", self.keyboard_map_unchanged, "after-exit")
+            if self.check('Tesvik starts with "输出标准编码" checked', self.tesvik.start, {"StandardCode": 1}):
+                for target in page_targets:
+                    self.check(f"{STANDARD_CODE_DELIVERY[0]} into {target.kind}", self.deliver, target,
+                               *STANDARD_CODE_DELIVERY)
+                self.tesvik.stop()
             for target in targets:
                 self.check(f"{target.kind} holds every character intact when it ends",
                            self.final_text, target)

@@ -104,6 +104,8 @@ class ChromiumTarget(Target):
     kind = "chromium"
 
     def start(self):
+        if shutil.which("chromium") is None:
+            raise E2EFailure("chromium is not installed (Debian package chromium)")
         profile = os.path.join(os.path.dirname(self.file), f"chromium-profile-{self.name}")
         shutil.rmtree(profile, ignore_errors=True)
         os.makedirs(profile)

@@ -16,14 +16,14 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {0xE000, 0x3405},           // Extension A
-    {0xE05C, 0xD861DECD},       // Extension B (U+286CD), as a packed pair
-    {0xE650, 0xD86ADDD4},       // Extension C (U+2A9D4)
-    {0xF5B0, 0xD866DC80},       // the register's last code (U+29880)
-    {0xE003, 0xE003},           // a gap of the register
-    {0xF5B1, 0xF5B1},           // past the register
-    {0x4E00, 0x4E00},           // not a Private Use Area character
-    {0xD840DC00, 0xD840DC00},   // U+20000, a standard character already
+    {0xE000, 0x3405},          // Extension A
+    {0xE05C, 0xD861DECD},      // Extension B (U+286CD), as a packed pair
+    {0xE650, 0xD86ADDD4},      // Extension C (U+2A9D4)
+    {0xF5B0, 0xD866DC80},      // the register's last code (U+29880)
+    {0xE00F, 0xE00F},          // a gap of the register
+    {0xF5B1, 0xF5B1},          // past the register
+    {0x4E00, 0x4E00},          // not a Private Use Area character
+    {0xD840DC00, 0xD840DC00},  // U+20000, a standard character already
     {0, 0},
 };
 
