@@ -99,6 +99,10 @@ text.focus();
 """
 
 
+# The DevTools port is local: no proxy of the environment in between.
+DIRECT = urllib.request.build_opener(urllib.request.ProxyHandler({}))
+
+
 class ChromiumTarget(Target):
     """Chromium showing a local page with one textarea, read back through its DevTools port."""
     kind = "chromium"
@@ -147,7 +151,7 @@ class ChromiumTarget(Target):
 
     def page_title(self):
         try:
-            with urllib.request.urlopen(f"http://127.0.0.1:{self.port}/json/list", timeout=3) as reply:
+            with DIRECT.open(f"http://127.0.0.1:{self.port}/json/list", timeout=3) as reply:
                 pages = json.load(reply)
         except (OSError, ValueError):
             return None
