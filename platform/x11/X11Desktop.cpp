@@ -27,7 +27,11 @@ using namespace std::chrono_literals;
 // Clients read it when they next look a key up, which under load can be
 // long after the key arrived; a binding lives at least this long after its
 // last use.
-constexpr auto kBindingLifetime = 5s;
+constexpr auto kBindingLifetime = 1s;
+// Some receivers (browsers) fetch a changed map in the background and look
+// a key up with the map they had until then: the key is pressed only this
+// long after the change was applied.
+constexpr auto kMapSettleTime = 50ms;
 constexpr auto kActivationTimeout = 1s;
 constexpr auto kKeyReleaseTimeout = 1s;
 constexpr auto kPollInterval = 10ms;
@@ -164,7 +168,11 @@ public:
         releaseHeldModifiers(map);
         waitForPickingKeysReleased();
         const KeySym keysym = keysymOf(codePoint);
-        const std::optional<KeyCode> keycode = bindSpareKey(map, keysym);
+        // Keys lent for earlier characters whose time is up go back first,
+        // so that picks some time apart change one key at a time.
+        const Clock::time_point now = Clock::now();
+        restoreBindings(map, [&](const Binding& b) { return b.restoreAt <= now && b.keysym != keysym; });
+        const std::optional<KeyCode> keycode = bindSpareKey(KeyboardMap(display_), keysym);
         if (!keycode) return false;
         XTestFakeKeyEvent(display_, *keycode, True, CurrentTime);
         XTestFakeKeyEvent(display_, *keycode, False, CurrentTime);
@@ -349,7 +357,21 @@ private:
         }
         bindings_.push_back({*keycode, keysym, restoreAt});
         lastSpare_ = *keycode;
+        if (!boundAsChanged(*keycode, keysym)) return std::nullopt;
+        std::this_thread::sleep_for(kMapSettleTime);
         return keycode;
+    }
+
+    // The server applied the change (the round trip of the trap above) and
+    // nobody rebound the key since: read it back.
+    bool boundAsChanged(KeyCode keycode, KeySym keysym) {
+        int perKeycode = 0;
+        KeySym* symbols = XGetKeyboardMapping(display_, keycode, 1, &perKeycode);
+        if (!symbols) return false;
+        const bool holds = perKeycode > 0 && symbols[0] == keysym;
+        XFree(symbols);
+        drainEvents();
+        return holds;
     }
 
     std::optional<KeyCode> nextSpareKey(const KeyboardMap& map) {

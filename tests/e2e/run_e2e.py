@@ -4,11 +4,13 @@
   run_e2e.py --tesvik BUILD/tesvik/ui/app/tesvik --lineedit-target BUILD/tools/lineedit-target/lineedit-target
              --data-dir SOURCE/data [--keep]
 
-Starts Xvfb, openbox and a tray host, two target programs (a Qt line edit and
-an xterm running cat) and Tesvik; clicks Tesvik, finds characters on its
-pages by keyboard and checks that each target receives them intact, also
-while both cores are busy; checks the hot key, the clipboard copy and that
-the keyboard map is unchanged afterwards. Exit status 0 when every check
+Starts Xvfb, openbox and a tray host, three target programs (a Qt line edit,
+an xterm running cat and Chromium showing a textarea) and Tesvik; clicks
+Tesvik, finds characters on its pages by keyboard and checks that each target
+receives them intact, also while both cores are busy and in bursts of picks
+into the browser; checks the hot key, the clipboard copy, that the keyboard
+map is unchanged afterwards, and "输出标准编码" (Tesvik started again with it
+checked). Exit status 0 when every check
 passed, 1 otherwise; the reasons are printed, and the work folder (logs,
 screenshots of failures) is kept on failure or with --keep.
 """
@@ -24,7 +26,7 @@ import time
 import traceback
 
 import tesvik_driver as drv
-from targets import LineEditTarget, XtermTarget
+from targets import ChromiumTarget, LineEditTarget, XtermTarget
 from xsession import E2EFailure, XSession, make_temp_dir, missing_tools, wait_until
 
 TRACKING_SETTLE = 0.4  # Tesvik samples the foreground window every 250 ms
@@ -47,6 +49,16 @@ PAGE_DELIVERIES = [
     ("pinyin yi", "pinyin", lambda t: drv.pinyin(t, "yi"), "\u4e00"),
     ("first symbol", "symbol", drv.symbol, None),
 ]
+# The browser takes bursts of picks in a row, each a character not typed
+# before, so that every pick borrows a key anew: BMP, Private Use Area and
+# supplementary-plane. The other targets take every page's delivery.
+PAGE_TARGETS = ("lineedit", "xterm")
+BURST_TARGETS = ("chromium",)
+BURST_COUNT = 2
+BURST_BASES = [0x4E00, 0xE650, 0x20000, 0xE815, 0x3400]
+# "输出标准编码": the register character U+E650 arrives as the standard character it stands for.
+STANDARD_CODE_DELIVERY = ("code value e650, standard code", "customArea",
+                          lambda t: drv.custom_area_code_value(t, "e650"), "\U0002A9D4")
 
 
 def codepoints(text):
@@ -120,6 +132,20 @@ class Run:
         wait_until("Tesvik to hide itself after the output (Hide defaults to 1)", lambda: not tesvik.visible(), 2)
         target.expected += got
         return f"-> {codepoints(got)}"
+
+    def deliver_burst(self, target, burst):
+        lost = []
+        for base in BURST_BASES:
+            code = base + 1 + burst
+            value = f"{code:x}"
+            try:
+                self.deliver(target, f"code value {value}", "customArea",
+                             lambda t, v=value: drv.custom_area_code_value(t, v), chr(code))
+            except E2EFailure as failure:
+                lost.append(f"U+{code:04X} ({failure})")
+        if lost:
+            raise E2EFailure(f"{len(lost)} of {len(BURST_BASES)} lost: " + "; ".join(lost))
+        return f"{len(BURST_BASES)} of {len(BURST_BASES)} arrived"
 
     def hot_key(self):
         tesvik = self.tesvik
@@ -199,8 +225,10 @@ class Run:
             self.session = session
             self.tesvik = None
             self.keymap_before = session.keyboard_map(os.path.join(self.work_dir, "keymap-before.xkb"))
-            targets = [LineEditTarget(session, self.work_dir, "1", args.lineedit_target).start(),
-                       XtermTarget(session, self.work_dir, "1").start()]
+            kinds = {"lineedit": lambda: LineEditTarget(session, self.work_dir, "1", args.lineedit_target),
+                     "xterm": lambda: XtermTarget(session, self.work_dir, "1"),
+                     "chromium": lambda: ChromiumTarget(session, self.work_dir, "1")}
+            targets = [kinds[kind]().start() for kind in args.targets.split(",")]
             for target in targets:
                 target.expected = ""
             self.log("targets: " + ", ".join(f"{t.title} {t.window:#x}" for t in targets))
@@ -211,14 +239,20 @@ class Run:
             self.check("Tesvik's window name is exactly its caption", self.tesvik.check_caption)
             self.check("hot key Ctrl+Shift+T hides and shows the window", self.hot_key)
 
+            page_targets = [t for t in targets if t.kind in PAGE_TARGETS]
             deliveries = CODE_VALUE_DELIVERIES + ([] if args.code_values_only else PAGE_DELIVERIES)
-            for target in targets:
+            for target in page_targets:
                 for label, page, step, expected in deliveries:
                     self.check(f"{label} into {target.kind}", self.deliver, target, label, page, step, expected)
 
+            for target in (t for t in targets if t.kind in BURST_TARGETS):
+                for burst in range(BURST_COUNT):
+                    self.check(f"burst {burst + 1}: {len(BURST_BASES)} picks in a row into {target.kind}",
+                               self.deliver_burst, target, burst)
+
             busy = [session.spawn(f"busy{i}", [sys.executable, "-c", "while True: pass"]) for i in range(2)]
             try:
-                for target in targets:
+                for target in page_targets:
                     for label, page, step, expected in CODE_VALUE_DELIVERIES:
                         self.check(f"{label} into {target.kind}, both cores busy", self.deliver, target, label,
                                    page, step, expected)
@@ -228,11 +262,16 @@ class Run:
                     session.forget(process)
 
             self.check('"复制" puts the character on the clipboard', self.clipboard_copy)
-            time.sleep(5.5)  # borrowed keys are given back once typing has paused for 5 s
+            time.sleep(1.5)  # borrowed keys are given back once typing has paused for 1 s
             self.check("keyboard map unchanged once typing has paused", self.keyboard_map_unchanged,
                        "while-running")
             self.check("Tesvik ends from the tray menu", self.tesvik_exits_from_tray)
             self.check("keyboard map unchanged after Tesvik ended", self.keyboard_map_unchanged, "after-exit")
+            if self.check('Tesvik starts with "输出标准编码" checked', self.tesvik.start, {"StandardCode": 1}):
+                for target in page_targets:
+                    self.check(f"{STANDARD_CODE_DELIVERY[0]} into {target.kind}", self.deliver, target,
+                               *STANDARD_CODE_DELIVERY)
+                self.tesvik.stop()
             for target in targets:
                 self.check(f"{target.kind} holds every character intact when it ends",
                            self.final_text, target)
@@ -250,6 +289,8 @@ def parse_arguments():
     parser.add_argument("--lineedit-target", required=True)
     parser.add_argument("--data-dir", required=True)
     parser.add_argument("--keep", action="store_true", help="keep the work folder also when every check passed")
+    parser.add_argument("--targets", default="lineedit,xterm,chromium",
+                        help="the target programs, comma-separated (lineedit, xterm, chromium)")
     parser.add_argument("--code-values-only", action="store_true", help="deliver only through the code-value entry")
     return parser.parse_args()
 

@@ -1,6 +1,10 @@
-"""The programs Tesvik types into: a Qt line edit and an xterm running cat."""
+"""The programs Tesvik types into: a Qt line edit, an xterm running cat and a Chromium textarea."""
 
+import json
 import os
+import re
+import shutil
+import urllib.request
 
 from xsession import E2EFailure, wait_until
 
@@ -76,3 +80,100 @@ class XtermTarget(Target):
              "-e", "sh", "-c", 'stty raw -echo; exec cat >> "$0"', self.file])
         self.wait_for_window()
         return self
+
+
+CHROMIUM_PAGE = """<!doctype html>
+<html><head><meta charset="utf-8"><title>{title} []</title></head>
+<body style="margin:0">
+<textarea id="text" autofocus style="width:95%;height:160px;font-size:24px"></textarea>
+<script>
+// The page's title carries the text as code points, so the test reads it
+// through the DevTools port's page list.
+const text = document.getElementById("text");
+text.addEventListener("input", () => {{
+    const codes = Array.from(text.value, c => c.codePointAt(0).toString(16).toUpperCase());
+    document.title = "{title} [" + codes.join(" ") + "]";
+}});
+text.focus();
+</script></body></html>
+"""
+
+
+# The DevTools port is local: no proxy of the environment in between.
+DIRECT = urllib.request.build_opener(urllib.request.ProxyHandler({}))
+
+
+class ChromiumTarget(Target):
+    """Chromium showing a local page with one textarea, read back through its DevTools port."""
+    kind = "chromium"
+
+    def start(self):
+        if shutil.which("chromium") is None:
+            raise E2EFailure("chromium is not installed (Debian package chromium)")
+        profile = os.path.join(os.path.dirname(self.file), f"chromium-profile-{self.name}")
+        shutil.rmtree(profile, ignore_errors=True)
+        os.makedirs(profile)
+        self.profile = profile
+        page = os.path.join(os.path.dirname(self.file), f"chromium-{self.name}.html")
+        with open(page, "w", encoding="utf-8") as f:
+            f.write(CHROMIUM_PAGE.format(title=self.title))
+        self.page_url = "file://" + page
+        self.port = 0
+        self.process = self.session.spawn(
+            self.title.replace(" ", "-"),
+            ["chromium", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+             "--disable-component-update", "--disable-sync", "--no-default-browser-check",
+             "--password-store=basic", "--remote-debugging-port=0", "--remote-debugging-address=127.0.0.1",
+             f"--user-data-dir={profile}", "--window-size=700,300", f"--app={self.page_url}"])
+        self.wait_for_window()
+        wait_until("Chromium's DevTools port", self.devtools_port, 20)
+        wait_until("Chromium's page to load", lambda: self.page_title() is not None, 20)
+        return self
+
+    def wait_for_window(self):
+        pattern = "^" + re.escape(self.title) + " \\["
+
+        def found():
+            if self.process.poll() is not None:
+                raise E2EFailure(f"{self.title} ended at start (status {self.process.returncode})")
+            windows = [w for w in self.session.find_windows(pattern) if self.session.is_viewable(w)]
+            return windows[0] if windows else 0
+
+        self.window = wait_until(f'the Chromium window "{self.title}"', found, 30)
+
+    def devtools_port(self):
+        try:
+            with open(os.path.join(self.profile, "DevToolsActivePort"), encoding="utf-8") as f:
+                self.port = int(f.readline().strip())
+        except (FileNotFoundError, ValueError):
+            return 0
+        return self.port
+
+    def page_title(self):
+        try:
+            with DIRECT.open(f"http://127.0.0.1:{self.port}/json/list", timeout=3) as reply:
+                pages = json.load(reply)
+        except (OSError, ValueError):
+            return None
+        for page in pages:
+            if page.get("type") == "page" and page.get("url") == self.page_url:
+                return page.get("title", "")
+        return None
+
+    def text(self):
+        if self.process is None:
+            return self.last_text
+        title = self.page_title()
+        prefix = self.title + " ["
+        if title is None or not title.startswith(prefix) or not title.endswith("]"):
+            return self.last_text
+        codes = title[len(prefix):-1].split()
+        self.last_text = "".join(chr(int(code, 16)) for code in codes)
+        return self.last_text
+
+    last_text = ""
+
+    def finish(self):
+        text = self.text()
+        super().finish()
+        return text

@@ -6,6 +6,8 @@ std::span<const PuaStandardPair> puaStandardMap() { return PuaStandardMap; }
 
 std::span<const PuaRadicalPair> puaRadicalMap() { return PuaRadicalMap; }
 
+std::span<const PuaStandardPair> registerStandardMap() { return RegisterStandardMap; }
+
 std::optional<std::uint32_t> standardOfPua(std::uint32_t pua, std::span<const PuaStandardPair> map) {
     for (const PuaStandardPair& row : map) {
         if (row.pua == pua) return row.standard;

@@ -6,6 +6,7 @@
 
 #include "tesvik/chars/generated/PuaRadicalMap.h"
 #include "tesvik/chars/generated/PuaStandardMap.h"
+#include "tesvik/chars/generated/RegisterStandardMap.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,6 +16,9 @@ namespace tesvik::chars {
 
 std::span<const PuaStandardPair> puaStandardMap();
 std::span<const PuaRadicalPair> puaRadicalMap();
+// Every population-register character with the standard character it stands
+// for: the rows of puaStandardMap() and those of Extensions C and D.
+std::span<const PuaStandardPair> registerStandardMap();
 
 // The standard character a Private Use Area character stands for.
 std::optional<std::uint32_t> standardOfPua(std::uint32_t pua, std::span<const PuaStandardPair> map = puaStandardMap());

@@ -34,6 +34,20 @@ TEST(PuaTables, RadicalMapEndsWithTheCompatibilityIdeographs) {
     EXPECT_EQ(radicalOfPua(0xFA29), 0x2ED6u);
 }
 
+// The whole register: the codes of the radical map (less its compatibility
+// ideographs), each with the standard character PuaStandardMap gives it where
+// that map has a row.
+TEST(PuaTables, RegisterMapCoversTheWholeRegister) {
+    const auto registerMap = registerStandardMap();
+    const auto radicals = puaRadicalMap().first(puaRadicalMap().size() - CompatRadicalMap.size());
+    ASSERT_EQ(registerMap.size(), radicals.size());
+    EXPECT_TRUE(std::equal(registerMap.begin(), registerMap.end(), radicals.begin(),
+                           [](PuaStandardPair a, PuaRadicalPair b) { return a.pua == b.code; }));
+    for (const PuaStandardPair row : puaStandardMap()) EXPECT_EQ(standardOfPua(row.pua, registerMap), row.standard);
+    EXPECT_EQ(standardOfPua(0xE650, registerMap), 0x2A9D4u);  // Extension C: not in PuaStandardMap
+    EXPECT_EQ(standardOfPua(0xE650), std::nullopt);
+}
+
 TEST(PuaTables, LookupsTakeAnyTableOfTheSameShape) {
     const PuaStandardPair standard[] = {{0xE010, 0x20000}, {0xE011, 0x3400}};
     EXPECT_EQ(standardOfPua(0xE011, standard), 0x3400u);

@@ -33,6 +33,7 @@ struct SettingsDialogInput {
     int hide = 0;                       // the check box "输出汉字后窗口隐藏"
     std::string fontName;               // the selected font entry
     std::optional<int> showAllPages{};  // the check box "显示全部功能"; none: the current value stays
+    std::optional<int> standardCode{};  // the check box "输出标准编码"; none: the current value stays
 };
 
 struct ConfirmedSettings {

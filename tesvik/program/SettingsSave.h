@@ -21,6 +21,7 @@ lumenar::Status<std::string> saveConfirmedSettings(const std::filesystem::path& 
 // Keys a confirmation stores only when its dialog shows them.
 struct AlsoStored {
     bool showAllPages = false;  // ShowAllPages
+    bool standardCode = false;  // StandardCode
 };
 
 // The same, with the chosen further keys in the same rewrite.

@@ -5,6 +5,7 @@ the module that reads it."""
 TABLE_HOMES = {
     "PuaStandardMap": ("tesvik/chars/generated", "tesvik::chars"),
     "PuaRadicalMap": ("tesvik/chars/generated", "tesvik::chars"),
+    "RegisterStandardMap": ("tesvik/chars/generated", "tesvik::chars"),
     "SpecialQueryList": ("tesvik/lookup/pinyin/generated", "tesvik::lookup"),
     "SymbolCodeList": ("tesvik/lookup/symbol/generated", "tesvik::lookup"),
 }
@@ -24,14 +25,21 @@ def _rows(items, per_line, format_item):
     return "\n".join(lines)
 
 
-def pair_table(versions, name, struct, fields, width, rows, comment):
-    """(header, source) of a constexpr-free array of code pairs."""
+def pair_table(versions, name, struct, fields, width, rows, comment, struct_of=None):
+    """(header, source) of a constexpr-free array of code pairs. struct_of: the
+    table whose header already declares the pair type."""
     bits = 16 if width == 16 else 32
     folder, namespace = TABLE_HOMES[name]
-    header = (f"#pragma once\n\n{_banner(versions)}\n#include <array>\n#include <cstdint>\n\n"
+    if struct_of:
+        includes = f"#include \"{TABLE_HOMES[struct_of][0]}/{struct_of}.h\"\n\n#include <array>\n"
+        declaration = ""
+    else:
+        includes = "#include <array>\n#include <cstdint>\n"
+        declaration = (f"struct {struct} {{\n"
+                       f"    std::uint{bits}_t {fields[0]};\n    std::uint{bits}_t {fields[1]};\n}};\n\n")
+    header = (f"#pragma once\n\n{_banner(versions)}\n{includes}\n"
               f"namespace {namespace} {{\n\n"
-              f"struct {struct} {{\n"
-              f"    std::uint{bits}_t {fields[0]};\n    std::uint{bits}_t {fields[1]};\n}};\n\n"
+              f"{declaration}"
               f"{comment}\n"
               f"extern const std::array<{struct}, {len(rows)}> {name};\n\n}}  // namespace {namespace}\n")
     body = _rows(rows, 4, lambda r: f"{{0x{r[0]:04X}, 0x{r[1]:04X}}},")

@@ -106,6 +106,12 @@ def pua_tables(versions, pua_rows):
         versions, "PuaRadicalMap", "PuaRadicalPair", ("code", "radical"), 16, radical_rows,
         "// Character -> its radical: the Private Use Area set in code point order,\n"
         "// then the compatibility ideographs of GBK."))
+    files.update(cpp_tables.pair_table(
+        versions, "RegisterStandardMap", "PuaStandardPair", ("pua", "standard"), 32,
+        [(pua, std) for pua, std, _ in pua_rows],
+        "// Every Private Use Area character of the population register -> the standard\n"
+        "// character it stands for (Extensions A to D), ascending by the Private Use Area code point.",
+        struct_of="PuaStandardMap"))
     return files
 
 

@@ -1,6 +1,7 @@
 #include "tesvik/chars/CodeSpace.h"
 #include "tesvik/chars/CodeText.h"
 #include "tesvik/chars/CodeValue.h"
+#include "tesvik/program/StandardCodeOutput.h"
 #include "tools/tesvik-query/Commands.h"
 
 namespace tesvik::query {
@@ -23,7 +24,13 @@ int runCode(const CommandLine& line, QueryContext& context) {
     const chars::CodeDisplay shown = chars::describeCode(*value, *format);
     context.terminal.out << shown.codeText << '\t'
                          << (shown.blockName ? messageText(*shown.blockName) : std::string_view{}) << '\t'
-                         << chars::codeSpaceColourName(shown.colour) << '\n';
+                         << chars::codeSpaceColourName(shown.colour);
+    // A register character: the standard character it stands for, as "输出标准编码" outputs it.
+    if (const chars::PackedChar standard = program::standardCodeOf(*value); standard != *value) {
+        context.terminal.out << '\t' << chars::describeCode(standard, *format).codeText << '\t'
+                             << characterText(standard);
+    }
+    context.terminal.out << '\n';
     return kExitSuccess;
 }
 

@@ -88,6 +88,10 @@ TEST_F(QueryToolTest, AnswersEveryLookupCommand) {
         {{"by-radical", "--key", "abc"}, 2, "", "tesvik-query: --key needs a radical key of four characters\n"},
         {{"code", "4E00"}, 0, "4E00\tCJK统一汉字区\tGBKColor\n", ""},
         {{"code", "D840DC00", "--format", "gb18030"}, 0, "95328236\tCJK统一汉字扩展B区\tCJKKZBCOLOR\n", ""},
+        // A register character also shows the standard character it stands for.
+        {{"code", "E650"}, 0, "E650\tCJK补字区\tGBKEUDCColor\t2A9D4\t𪧔\n", ""},
+        {{"code", "E000", "--format", "gb18030"}, 0, "AAA1\tCJK补字区\tGBKEUDCColor\t8139EF34\t㐅\n", ""},
+        {{"code", "E00F"}, 0, "E00F\tCJK补字区\tGBKEUDCColor\n", ""},  // a gap of the register
         {{"convert", "D2BB", "--to", "unicode"}, 0, "4E00\n", ""},
         {{"convert", "4E00", "--to", "gb18030"}, 0, "D2BB\n", ""},
         {{"code"}, 2, "", "tesvik-query: code needs one hexadecimal VALUE\n"},

@@ -334,6 +334,24 @@ TEST_F(SettingsDialogTest, ShowAllPagesRoundTrip) {
     EXPECT_EQ(storedSettings().showAllPages, 0);
 }
 
+TEST_F(SettingsDialogTest, StandardCodeIsOffByDefaultAndRoundTrips) {
+    open();
+    EXPECT_FALSE(find<QCheckBox>("standardCodeCheck")->isChecked());
+    EXPECT_EQ(find<QCheckBox>("standardCodeCheck")->text(), QString::fromUtf8("输出标准编码"));
+    click("standardCodeCheck");
+    confirm();
+    ASSERT_TRUE(dialog->confirmedSettings());
+    EXPECT_EQ(dialog->confirmedSettings()->standardCode, 1);
+    EXPECT_EQ(storedSettings().standardCode, 1);
+
+    current = storedSettings();
+    open();
+    EXPECT_TRUE(find<QCheckBox>("standardCodeCheck")->isChecked());
+    click("standardCodeCheck");
+    confirm();
+    EXPECT_EQ(storedSettings().standardCode, 0);
+}
+
 TEST_F(SettingsDialogTest, SettingsThatCannotBeStoredAreNotReportedAsStored) {
     settingsFile = dir / "missing" / "folder" / "Tesvik.ini";
     std::filesystem::create_directories(dir / "missing");

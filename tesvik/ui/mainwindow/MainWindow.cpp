@@ -53,7 +53,7 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
     delivery_ = std::make_unique<tesvik::program::PickDelivery>(*output_, services_.addon);
     context_.settings = &settings_;
     context_.directories = services_.directories;
-    context_.output = this;
+    context_.output = &standardCodeOutput_;
 
     registerStartHotKey();
 

@@ -14,6 +14,7 @@
 #include "tesvik/program/OutputService.h"
 #include "tesvik/program/PickDelivery.h"
 #include "tesvik/program/SettingsConfirmation.h"
+#include "tesvik/program/StandardCodeOutput.h"
 #include "tesvik/ui/mainwindow/HelpLauncher.h"
 #include "tesvik/ui/mainwindow/MainWindowParts.h"
 #include "tesvik/ui/widgets/PageContext.h"
@@ -141,6 +142,7 @@ private:
     std::unique_ptr<tesvik::program::ClipboardWriter> ownClipboard_;
     std::unique_ptr<tesvik::program::OutputService> output_;
     std::unique_ptr<tesvik::program::PickDelivery> delivery_;
+    tesvik::program::StandardCodeOutput standardCodeOutput_{*this, settings_};  // what the pages output to
     PageContext context_;
     HelpLauncher help_;
     tesvik::program::HotKeyToggle toggle_;
