@@ -29,6 +29,7 @@ std::vector<Command> lookupCommands();        // strokes, radicals, by-radical
 std::vector<Command> codeCommands();          // code, convert
 std::vector<Command> userTableCommands();     // add-/modify-/delete-stroke, -radical
 std::vector<Command> pinyinSymbolCommands();  // pinyin, readings, symbols, symbol-row
+std::vector<Command> infoCommands();          // info
 
 // Shared output rules.
 int reportMessages(QueryContext& context, const std::vector<Message>& messages);

@@ -16,7 +16,7 @@ namespace {
 
 std::vector<Command> allCommands() {
     std::vector<Command> commands = lookupCommands();
-    for (auto&& group : {codeCommands(), pinyinSymbolCommands(), userTableCommands()}) {
+    for (auto&& group : {codeCommands(), pinyinSymbolCommands(), userTableCommands(), infoCommands()}) {
         commands.insert(commands.end(), group.begin(), group.end());
     }
     return commands;
