@@ -84,7 +84,8 @@ GlyphCoverage GlyphCoverage::forFamily(std::string_view family,
     if (!fonts || !all) return coverage;
 
     forEachRange(all.get(), [&coverage](char32_t first, char32_t last) {
-        for (char32_t c = first; c <= last && c < kCodeSpace; ++c) coverage.bits_[c >> 6] |= std::uint64_t{1} << (c & 63);
+        for (char32_t c = first; c <= last && c < kCodeSpace; ++c)
+            coverage.bits_[c >> 6] |= std::uint64_t{1} << (c & 63);
     });
     for (int i = 0; i < fonts->nfont; ++i) {
         FcCharSet* charset = nullptr;

@@ -38,6 +38,8 @@ struct Settings {
     int vk = 0;            // show/hide hot key: virtual key, 0 for none
     int flag = 0;          // show/hide hot key: modifiers in hot key control form
     int showAllPages = 0;  // non-zero: the main window shows every page
+    // Non-zero: the grids leave out characters that no installed font draws.
+    int hideUndrawable = 0;
     std::string currentFontName;
     std::array<std::string, 4> fontNames;         // the selectable fonts
     std::string strokeKeys = kDefaultStrokeKeys;  // characters for 一 丨 丿 丶 乙

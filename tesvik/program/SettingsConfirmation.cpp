@@ -46,7 +46,9 @@ lumenar::Result<ConfirmedSettings, SettingsRefusal> confirmSettings(const Settin
     s.currentFontName = input.fontName;
     s.strokeKeys = checked->strokeKeys;
     if (input.showAllPages) s.showAllPages = *input.showAllPages;
-    const AlsoStored also{.showAllPages = input.showAllPages.has_value()};
+    if (input.hideUndrawable) s.hideUndrawable = *input.hideUndrawable;
+    const AlsoStored also{.showAllPages = input.showAllPages.has_value(),
+                          .hideUndrawable = input.hideUndrawable.has_value()};
     if (auto saved = saveConfirmedSettings(stores.settingsFile, stores.registry, stores.application, s, also); !saved) {
         confirmed.storeProblem = saved.error();
     }

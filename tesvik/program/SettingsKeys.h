@@ -20,5 +20,6 @@ inline constexpr const char* kStrokeKeys = "HSPDZ";
 inline constexpr std::array<const char*, 4> kSelectableFontNames = {"CURFONTNAMEA", "CURFONTNAMEB", "CURFONTNAMEC",
                                                                     "CURFONTNAMED"};
 inline constexpr const char* kShowAllPages = "ShowAllPages";
+inline constexpr const char* kHideUndrawable = "HideUndrawable";
 
 }  // namespace tesvik::program::keys

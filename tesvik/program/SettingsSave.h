@@ -21,6 +21,8 @@ lumenar::Status<std::string> saveConfirmedSettings(const std::filesystem::path& 
 // Keys a confirmation stores only when its dialog shows them.
 struct AlsoStored {
     bool showAllPages = false;  // ShowAllPages
+    // HideUndrawable
+    bool hideUndrawable = false;
 };
 
 // The same, with the chosen further keys in the same rewrite.

@@ -160,7 +160,9 @@ QWidget* SettingsDialog::buildSwitches() {
     hideCheck_ = checkBox(MessageId::SettingsHideAfterOutputCheck, "hideCheck", switches);
     autostartCheck_ = checkBox(MessageId::SettingsAutostartCheck, "autostartCheck", switches);
     showAllPagesCheck_ = checkBox(MessageId::SettingsShowAllPagesCheck, "showAllPagesCheck", switches);
-    for (QCheckBox* box : {autoMinimizeCheck_, hideCheck_, autostartCheck_, showAllPagesCheck_}) column->addWidget(box);
+    hideUndrawableCheck_ = checkBox(MessageId::HideUndrawableCheckBox, "hideUndrawableCheck", switches);
+    for (QCheckBox* box : {autoMinimizeCheck_, hideCheck_, autostartCheck_, showAllPagesCheck_, hideUndrawableCheck_})
+        column->addWidget(box);
 
     connect(autoMinimizeCheck_, &QCheckBox::clicked, this,
             [this] { writeProfileSwitch(autoMinimizeCheck_, tesvik::program::ProfileValue::AutoMinimize); });
@@ -192,6 +194,7 @@ void SettingsDialog::loadValues() {
     hideCheck_->setChecked(program::readProfileInt(stores_.registry, app, tesvik::program::ProfileValue::Hide, 1) != 0);
     autostartCheck_->setChecked(autostart_.isEnabled());
     showAllPagesCheck_->setChecked(current_.showAllPages != 0);
+    hideUndrawableCheck_->setChecked(current_.hideUndrawable != 0);
     hotKeyEdit_->setHotKey(
         {static_cast<std::uint8_t>(current_.vk & 0xFF), static_cast<std::uint8_t>(current_.flag & 0xFF)});
     for (std::size_t i = 0; i < kColourRows.size(); ++i) {
@@ -242,6 +245,7 @@ tesvik::program::SettingsDialogInput SettingsDialog::input() const {
     input.hide = hideCheck_->isChecked() ? 1 : 0;
     input.fontName = fontList_->currentText().toStdString();
     input.showAllPages = showAllPagesCheck_->isChecked() ? 1 : 0;
+    input.hideUndrawable = hideUndrawableCheck_->isChecked() ? 1 : 0;
     return input;
 }
 

@@ -81,6 +81,7 @@ private:
     QCheckBox* hideCheck_ = nullptr;
     QCheckBox* autostartCheck_ = nullptr;
     QCheckBox* showAllPagesCheck_ = nullptr;
+    QCheckBox* hideUndrawableCheck_ = nullptr;
     QPushButton* confirmButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };

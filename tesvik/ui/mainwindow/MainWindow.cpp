@@ -1,18 +1,23 @@
 #include "tesvik/ui/mainwindow/MainWindow.h"
 
 #include "tesvik/messages/Messages.h"
+#include "tesvik/program/RecentPicksFile.h"
 #include "tesvik/program/TesvikDirectories.h"
+#include "tesvik/ui/dialogs/CharacterInfoDialog.h"
 #include "tesvik/ui/mainwindow/PageButtonRow.h"
 #include "tesvik/ui/mainwindow/PageContainer.h"
 #include "tesvik/ui/mainwindow/QtClipboardWriter.h"
 #include "tesvik/ui/mainwindow/TrayIcon.h"
+#include "tesvik/ui/pages/RecentPicksRow.h"
 #include "tesvik/ui/widgets/UiText.h"
 
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -55,6 +60,14 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
     column->setSpacing(2);
     buttons_ = new PageButtonRow(layout_, this);
     column->addWidget(buttons_);
+    auto* recentLine = new QHBoxLayout;
+    recent_ = new RecentPicksRow(context_, tesvik::program::recentPicksFile(services_.directories.user), this);
+    recentLine->addWidget(recent_, 1);
+    auto* infoButton = new QPushButton(uiText(tesvik::MessageId::InfoButton), this);
+    infoButton->setObjectName("characterInfoButton");
+    connect(infoButton, &QPushButton::clicked, this, &MainWindow::openCharacterInfo);
+    recentLine->addWidget(infoButton);
+    column->addLayout(recentLine);
     pages_ = new PageContainer(this);
     column->addWidget(pages_, 1);
     status_ = new QLabel(this);
@@ -186,6 +199,7 @@ void MainWindow::openSettings() {
     if (auto confirmed = handle.confirmed()) {
         settings_ = std::move(*confirmed);
         for (int i = 0; i < pages_->count(); ++i) applySettingsTo(pages_->page(i));
+        recent_->applySettings();
     }
 }
 
@@ -193,6 +207,14 @@ void MainWindow::openHelp() { help_.open(); }
 
 void MainWindow::openAbout() {
     if (auto box = makeAboutBox(services_.directories.settings, this)) runDialog(*box);
+}
+
+void MainWindow::openCharacterInfo() {
+    if (info_ == nullptr)
+        info_ = new CharacterInfoDialog({services_.directories.data, services_.directories.user}, this);
+    info_->show();
+    info_->raise();
+    info_->activateWindow();
 }
 
 void MainWindow::openRegistrationDialog(tesvik::program::MainButton which) {
@@ -208,13 +230,19 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::outputCharacter(tesvik::chars::PackedChar value) {
+    recent_->record(value);
     const tesvik::program::DeliveryOutcome outcome = output_->deliver(value);
     const auto notice = tesvik::program::deliveryNotice(outcome);
     status_->setText(notice ? uiText(*notice) : QString());
     if (outcome.hideMainWindow) hide();
 }
 
-void MainWindow::copyCharacter(tesvik::chars::PackedChar value) { output_->copy(value); }
+void MainWindow::copyCharacter(tesvik::chars::PackedChar value) {
+    recent_->record(value);
+    output_->copy(value);
+}
+
+void MainWindow::copyText(const std::string& utf8) { services_.clipboard->setText(utf8); }
 
 void MainWindow::registerStartHotKey() {
     if (services_.hotKey == nullptr) return;
