@@ -65,6 +65,7 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
     recentLine->addWidget(recent_, 1);
     auto* infoButton = new QPushButton(uiText(tesvik::MessageId::InfoButton), this);
     infoButton->setObjectName("characterInfoButton");
+    infoButton->setToolTip(QStringLiteral("Ctrl+I"));
     connect(infoButton, &QPushButton::clicked, this, &MainWindow::openCharacterInfo);
     recentLine->addWidget(infoButton);
     column->addLayout(recentLine);
@@ -98,6 +99,8 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
 
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
+    auto* infoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
+    connect(infoKey, &QShortcut::activated, this, &MainWindow::openCharacterInfo);
 
     // A window of one size: it can be minimised and closed, never
     // maximised or resized.

@@ -27,7 +27,9 @@ RecentPicksRow::RecentPicksRow(PageContext context, std::filesystem::path file, 
       clear_(new QAction(uiText(tesvik::MessageId::RecentClearMenuItem), this)) {
     setObjectName("recentPicksRow");
     grid_->setObjectName("recentPicksGrid");
-    const int frame = 2 * grid_->frameWidth();
+    // A viewport lower than a cell would leave the first column empty; a
+    // few pixels to spare keep the cells in one row whatever the style's frame.
+    const int frame = 2 * grid_->frameWidth() + 4;
     grid_->setFixedHeight(rowLook().cellHeight + grid_->horizontalScrollBar()->sizeHint().height() + frame);
 
     auto* layout = new QHBoxLayout(this);

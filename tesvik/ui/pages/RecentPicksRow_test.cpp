@@ -56,6 +56,19 @@ TEST_F(RecentPicksRowTest, HoldsThirtyTwoWithPinnedOnesKept) {
     EXPECT_EQ(shown.back(), 0x4E00u + 9);
 }
 
+TEST_F(RecentPicksRowTest, IsOneRowFromTheLeftEdge) {
+    auto row = makeRow();
+    row->resize(500, 60);
+    testing::showActive(row.get());
+    for (std::uint32_t c = 0x4E00; c < 0x4E05; ++c) row->record(c);
+    QApplication::processEvents();
+    const QRect first = row->grid()->visualRect(row->grid()->model()->index(0, 0));
+    const QRect second = row->grid()->visualRect(row->grid()->model()->index(1, 0));
+    EXPECT_EQ(first.left(), 0);
+    EXPECT_EQ(second.top(), first.top());
+    EXPECT_EQ(second.left(), first.right() + 1);
+}
+
 TEST_F(RecentPicksRowTest, PinActionNamesWhatItWillDo) {
     auto row = makeRow();
     row->record(0x4E00);
