@@ -85,7 +85,7 @@ public:
     void openSettings();
     void openHelp();
     void openAbout();
-    void openCharacterInfo();  // "查字", beside the recent row
+    void openCharacterInfo();  // "字符信息", beside the recent row
     // Ends the program: reports exitRequested once.
     void exitProgram();
 
