@@ -14,9 +14,10 @@ inline constexpr const char* kSparseFontFamily = "Lumenar Sparse Test";
 class SparseFontConfig {
 public:
     SparseFontConfig() {
-        folder_.write("fonts.conf", "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n"
-                                    "<fontconfig>\n  <dir>" LUMENAR_FIXTURES_DIR "/fonts</dir>\n  <cachedir>" +
-                                        (folder_ / "cache").string() + "</cachedir>\n</fontconfig>\n");
+        folder_.write("fonts.conf",
+                      "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n"
+                      "<fontconfig>\n  <dir>" LUMENAR_FIXTURES_DIR "/fonts</dir>\n  <cachedir>" +
+                          (folder_ / "cache").string() + "</cachedir>\n</fontconfig>\n");
     }
     std::filesystem::path file() const { return folder_ / "fonts.conf"; }
 
