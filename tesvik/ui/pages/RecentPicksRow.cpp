@@ -48,7 +48,8 @@ RecentPicksRow::RecentPicksRow(PageContext context, std::filesystem::path file, 
     connect(grid_, &CandidateGrid::selectionChanged, this, &RecentPicksRow::updatePinAction);
 
     attachGrid(grid_, OutputKeys{.enter = true, .space = true, .escape = false});
-    showPicks();
+    grid_->setCandidates(picks_.values());
+    updatePinAction();
 }
 
 QWidget* RecentPicksRow::firstFocusWidget() { return grid_; }
