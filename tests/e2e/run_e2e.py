@@ -176,6 +176,18 @@ class Run:
         wait_until('"复制" to put U+E650 on the clipboard', lambda: self.session.clipboard() == "\ue650", 3)
         return "U+E650"
 
+    def copy_as_code(self):
+        """The "复制" menu's code entries, on the custom-area cell U+E650 that clipboard_copy left
+        selected; each is read back from the X clipboard."""
+        tesvik = self.tesvik
+        for downs, expected in ((2, "U+E650"), (3, "&#xE650;"), (4, "A5 4A")):
+            tesvik.keys("Menu")
+            time.sleep(0.4)
+            tesvik.keys(*(["Down"] * downs), "Return")
+            wait_until(f"the menu entry {downs} to put {expected!r} on the clipboard",
+                       lambda: self.session.clipboard() == expected, 3)
+        return "U+E650, &#xE650;, A5 4A"
+
     def keyboard_map_unchanged(self, when):
         after = self.session.keyboard_map(os.path.join(self.work_dir, f"keymap-{when}.xkb"))
         if after != self.keymap_before:
@@ -262,6 +274,7 @@ class Run:
                     session.forget(process)
 
             self.check('"复制" puts the character on the clipboard', self.clipboard_copy)
+            self.check('"复制" menu copies the code as U+, HTML reference and GB18030 bytes', self.copy_as_code)
             time.sleep(1.5)  # borrowed keys are given back once typing has paused for 1 s
             self.check("keyboard map unchanged once typing has paused", self.keyboard_map_unchanged,
                        "while-running")

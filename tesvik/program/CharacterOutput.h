@@ -3,6 +3,8 @@
 // it to the target program; the pages never know how.
 #include "tesvik/chars/PackedChar.h"
 
+#include <string>
+
 namespace tesvik::program {
 
 class CharacterOutput {
@@ -13,6 +15,8 @@ public:
     virtual void outputCharacter(chars::PackedChar value) = 0;
     // "复制": put the character on the clipboard.
     virtual void copyCharacter(chars::PackedChar value) = 0;
+    // The "复制" menu's code entries: put this text (UTF-8) on the clipboard.
+    virtual void copyText(const std::string& utf8) = 0;
 };
 
 }  // namespace tesvik::program

@@ -2,6 +2,7 @@
 // A CharacterOutput for tests: records every request in order.
 #include "tesvik/program/CharacterOutput.h"
 
+#include <string>
 #include <vector>
 
 namespace tesvik::program::testing {
@@ -17,7 +18,9 @@ class RecordingOutput : public CharacterOutput {
 public:
     void outputCharacter(chars::PackedChar value) override { requests.push_back({OutputRequest::Kind::Output, value}); }
     void copyCharacter(chars::PackedChar value) override { requests.push_back({OutputRequest::Kind::Copy, value}); }
+    void copyText(const std::string& utf8) override { copiedTexts.push_back(utf8); }
     std::vector<OutputRequest> requests;
+    std::vector<std::string> copiedTexts;
 };
 
 inline OutputRequest outputOf(chars::PackedChar v) { return {OutputRequest::Kind::Output, v}; }

@@ -39,6 +39,8 @@ struct Settings {
     int flag = 0;          // show/hide hot key: modifiers in hot key control form
     int showAllPages = 0;  // non-zero: the main window shows every page
     int standardCode = 0;  // non-zero: a register character is output and copied as its standard character
+    // Non-zero: the grids leave out characters that no installed font draws.
+    int hideUndrawable = 0;
     std::string currentFontName;
     std::array<std::string, 4> fontNames;         // the selectable fonts
     std::string strokeKeys = kDefaultStrokeKeys;  // characters for 一 丨 丿 丶 乙

@@ -47,8 +47,10 @@ lumenar::Result<ConfirmedSettings, SettingsRefusal> confirmSettings(const Settin
     s.strokeKeys = checked->strokeKeys;
     if (input.showAllPages) s.showAllPages = *input.showAllPages;
     if (input.standardCode) s.standardCode = *input.standardCode;
+    if (input.hideUndrawable) s.hideUndrawable = *input.hideUndrawable;
     const AlsoStored also{.showAllPages = input.showAllPages.has_value(),
-                          .standardCode = input.standardCode.has_value()};
+                          .standardCode = input.standardCode.has_value(),
+                          .hideUndrawable = input.hideUndrawable.has_value()};
     if (auto saved = saveConfirmedSettings(stores.settingsFile, stores.registry, stores.application, s, also); !saved) {
         confirmed.storeProblem = saved.error();
     }

@@ -34,6 +34,8 @@ struct SettingsDialogInput {
     std::string fontName;               // the selected font entry
     std::optional<int> showAllPages{};  // the check box "显示全部功能"; none: the current value stays
     std::optional<int> standardCode{};  // the check box "输出标准编码"; none: the current value stays
+    // The check box "隐藏无法显示的字符"; none: the current value stays.
+    std::optional<int> hideUndrawable{};
 };
 
 struct ConfirmedSettings {

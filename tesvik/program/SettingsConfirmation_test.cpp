@@ -110,5 +110,16 @@ TEST_F(ConfirmSettingsTest, ShowAllPagesIsStoredOnlyWhenTheDialogGivesIt) {
     EXPECT_NE(dir.read("Tesvik.ini").find("ShowAllPages=0\n"), std::string::npos);
 }
 
+TEST_F(ConfirmSettingsTest, HideUndrawableIsStoredAndReadBack) {
+    SettingsDialogInput input{{}, "12345", {}, 0, 0, "Lumenar书宋"};
+    input.hideUndrawable = 1;
+    const auto confirmed = confirmSettings(input, current, hotKeys, {dir / "Tesvik.ini", registry, "Tesvik"});
+    ASSERT_TRUE(confirmed);
+    EXPECT_EQ(confirmed->settings.hideUndrawable, 1);
+    EXPECT_EQ(settingsFromText(dir.read("Tesvik.ini")).hideUndrawable, 1);
+    EXPECT_EQ(confirm({})->settings.hideUndrawable, 0);  // a dialog without the box leaves the file as it is
+    EXPECT_EQ(settingsFromText(dir.read("Tesvik.ini")).hideUndrawable, 1);
+}
+
 }  // namespace
 }  // namespace tesvik::program

@@ -21,5 +21,6 @@ inline constexpr std::array<const char*, 4> kSelectableFontNames = {"CURFONTNAME
                                                                     "CURFONTNAMED"};
 inline constexpr const char* kShowAllPages = "ShowAllPages";
 inline constexpr const char* kStandardCode = "StandardCode";
+inline constexpr const char* kHideUndrawable = "HideUndrawable";
 
 }  // namespace tesvik::program::keys

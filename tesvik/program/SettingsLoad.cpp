@@ -45,6 +45,7 @@ Settings settingsFromText(std::string_view text) {
     s.flag = readInt(text, keys::kFlag);
     s.showAllPages = readInt(text, keys::kShowAllPages);
     s.standardCode = readInt(text, keys::kStandardCode);
+    s.hideUndrawable = readInt(text, keys::kHideUndrawable);
     s.currentFontName = readText(text, keys::kCurrentFontName, "");
     s.strokeKeys = readText(text, keys::kStrokeKeys, kDefaultStrokeKeys);
     if (s.strokeKeys.empty()) s.strokeKeys = kDefaultStrokeKeys;

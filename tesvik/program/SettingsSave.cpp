@@ -37,6 +37,7 @@ lumenar::Status<std::string> saveConfirmedSettings(const std::filesystem::path& 
     };
     if (also.showAllPages) assignments.emplace_back(keys::kShowAllPages, decimal(s.showAllPages));
     if (also.standardCode) assignments.emplace_back(keys::kStandardCode, decimal(s.standardCode));
+    if (also.hideUndrawable) assignments.emplace_back(keys::kHideUndrawable, decimal(s.hideUndrawable));
     if (auto written = writeSettings(settingsFile, assignments); !written) return Status::failure(written.error().text);
     return {};
 }

@@ -22,6 +22,8 @@ lumenar::Status<std::string> saveConfirmedSettings(const std::filesystem::path& 
 struct AlsoStored {
     bool showAllPages = false;  // ShowAllPages
     bool standardCode = false;  // StandardCode
+    // HideUndrawable
+    bool hideUndrawable = false;
 };
 
 // The same, with the chosen further keys in the same rewrite.

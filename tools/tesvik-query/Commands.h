@@ -30,6 +30,7 @@ std::vector<Command> codeCommands();          // code, convert
 std::vector<Command> userTableCommands();     // add-/modify-/delete-stroke, -radical
 std::vector<Command> pinyinSymbolCommands();  // pinyin, readings, symbols, symbol-row
 std::vector<Command> typeCommands();          // type: into the focused field
+std::vector<Command> infoCommands();          // info
 
 // Shared output rules.
 int reportMessages(QueryContext& context, const std::vector<Message>& messages);

@@ -16,7 +16,8 @@ namespace {
 
 std::vector<Command> allCommands() {
     std::vector<Command> commands = lookupCommands();
-    for (auto&& group : {codeCommands(), pinyinSymbolCommands(), userTableCommands(), typeCommands()}) {
+    for (auto&& group :
+         {codeCommands(), pinyinSymbolCommands(), userTableCommands(), typeCommands(), infoCommands()}) {
         commands.insert(commands.end(), group.begin(), group.end());
     }
     return commands;

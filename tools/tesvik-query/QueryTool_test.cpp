@@ -219,3 +219,22 @@ TEST(QueryTool, UsageErrorsExitWithTwo) {
 
 }  // namespace
 }  // namespace tesvik::query
+
+namespace tesvik::query {
+namespace {
+
+TEST_F(QueryToolTest, InfoGathersWhatEveryIndexKnowsOfACharacter) {
+    const ToolRun jiang = run({"info", "江"});
+    EXPECT_EQ(jiang.status, kExitSuccess) << jiang.err;
+    EXPECT_EQ(jiang.out,
+              "字符\t江\nUnicode\tU+6C5F\nGB18030\tBD AD\n区块\tCJK统一汉字区\n代码空间\tGBK汉字\n"
+              "笔画\t无\n部首\t氵 U+6C35 余3画\n读音\t无\n对应字\t无\n");
+    const ToolRun ding = run({"info", "U+4E01"});
+    EXPECT_NE(ding.out.find("笔画\t2画，笔顺 12\n"), std::string::npos) << ding.out;
+    EXPECT_EQ(run({"info", "丁"}).out, ding.out);
+    EXPECT_EQ(run({"info", "U+D800"}).status, kExitUsage);
+    EXPECT_EQ(run({"info"}).status, kExitUsage);
+}
+
+}  // namespace
+}  // namespace tesvik::query

@@ -162,7 +162,9 @@ QWidget* SettingsDialog::buildSwitches() {
     autostartCheck_ = checkBox(MessageId::SettingsAutostartCheck, "autostartCheck", switches);
     showAllPagesCheck_ = checkBox(MessageId::SettingsShowAllPagesCheck, "showAllPagesCheck", switches);
     standardCodeCheck_ = checkBox(MessageId::SettingsStandardCodeCheck, "standardCodeCheck", switches);
-    for (QCheckBox* box : {autoMinimizeCheck_, hideCheck_, autostartCheck_, showAllPagesCheck_, standardCodeCheck_})
+    hideUndrawableCheck_ = checkBox(MessageId::HideUndrawableCheckBox, "hideUndrawableCheck", switches);
+    for (QCheckBox* box :
+         {autoMinimizeCheck_, hideCheck_, autostartCheck_, showAllPagesCheck_, standardCodeCheck_, hideUndrawableCheck_})
         column->addWidget(box);
 
     connect(autoMinimizeCheck_, &QCheckBox::clicked, this,
@@ -196,6 +198,7 @@ void SettingsDialog::loadValues() {
     autostartCheck_->setChecked(autostart_.isEnabled());
     showAllPagesCheck_->setChecked(current_.showAllPages != 0);
     standardCodeCheck_->setChecked(current_.standardCode != 0);
+    hideUndrawableCheck_->setChecked(current_.hideUndrawable != 0);
     hotKeyEdit_->setHotKey(
         {static_cast<std::uint8_t>(current_.vk & 0xFF), static_cast<std::uint8_t>(current_.flag & 0xFF)});
     for (std::size_t i = 0; i < kColourRows.size(); ++i) {
@@ -248,6 +251,7 @@ tesvik::program::SettingsDialogInput SettingsDialog::input() const {
     input.fontName = fontList_->currentText().toStdString();
     input.showAllPages = showAllPagesCheck_->isChecked() ? 1 : 0;
     input.standardCode = standardCodeCheck_->isChecked() ? 1 : 0;
+    input.hideUndrawable = hideUndrawableCheck_->isChecked() ? 1 : 0;
     return input;
 }
 

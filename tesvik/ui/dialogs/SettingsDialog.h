@@ -82,6 +82,7 @@ private:
     QCheckBox* autostartCheck_ = nullptr;
     QCheckBox* showAllPagesCheck_ = nullptr;
     QCheckBox* standardCodeCheck_ = nullptr;
+    QCheckBox* hideUndrawableCheck_ = nullptr;
     QPushButton* confirmButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };

@@ -2,18 +2,23 @@
 
 #include "tesvik/messages/Messages.h"
 #include "tesvik/program/InputMethodHotKey.h"
+#include "tesvik/program/RecentPicksFile.h"
 #include "tesvik/program/TesvikDirectories.h"
+#include "tesvik/ui/dialogs/CharacterInfoDialog.h"
 #include "tesvik/ui/mainwindow/PageButtonRow.h"
 #include "tesvik/ui/mainwindow/PageContainer.h"
 #include "tesvik/ui/mainwindow/QtClipboardWriter.h"
 #include "tesvik/ui/mainwindow/TrayIcon.h"
+#include "tesvik/ui/pages/RecentPicksRow.h"
 #include "tesvik/ui/widgets/UiText.h"
 
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -62,6 +67,15 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
     column->setSpacing(2);
     buttons_ = new PageButtonRow(layout_, this);
     column->addWidget(buttons_);
+    auto* recentLine = new QHBoxLayout;
+    recent_ = new RecentPicksRow(context_, tesvik::program::recentPicksFile(services_.directories.user), this);
+    recentLine->addWidget(recent_, 1);
+    auto* infoButton = new QPushButton(uiText(tesvik::MessageId::InfoButton), this);
+    infoButton->setObjectName("characterInfoButton");
+    infoButton->setToolTip(QStringLiteral("Ctrl+I"));
+    connect(infoButton, &QPushButton::clicked, this, &MainWindow::openCharacterInfo);
+    recentLine->addWidget(infoButton);
+    column->addLayout(recentLine);
     pages_ = new PageContainer(this);
     column->addWidget(pages_, 1);
     status_ = new QLabel(this);
@@ -108,6 +122,8 @@ MainWindow::MainWindow(tesvik::program::Settings settings, MainWindowServices se
 
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
+    auto* infoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
+    connect(infoKey, &QShortcut::activated, this, &MainWindow::openCharacterInfo);
 
     // A window of one size: it can be minimised and closed, never
     // maximised or resized.
@@ -209,6 +225,7 @@ void MainWindow::openSettings() {
     if (auto confirmed = handle.confirmed()) {
         settings_ = std::move(*confirmed);
         for (int i = 0; i < pages_->count(); ++i) applySettingsTo(pages_->page(i));
+        recent_->applySettings();
     }
 }
 
@@ -216,6 +233,14 @@ void MainWindow::openHelp() { help_.open(); }
 
 void MainWindow::openAbout() {
     if (auto box = makeAboutBox(services_.directories.settings, this)) runDialog(*box);
+}
+
+void MainWindow::openCharacterInfo() {
+    if (info_ == nullptr)
+        info_ = new CharacterInfoDialog({services_.directories.data, services_.directories.user}, this);
+    info_->show();
+    info_->raise();
+    info_->activateWindow();
 }
 
 void MainWindow::openRegistrationDialog(tesvik::program::MainButton which) {
@@ -231,6 +256,7 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::outputCharacter(tesvik::chars::PackedChar value) {
+    recent_->record(value);
     const auto outcome = delivery_->pick(value);
     if (!outcome) return;
     showNotice(outcome->notice);
@@ -266,7 +292,12 @@ void MainWindow::showNotice(const std::optional<tesvik::MessageId>& notice) {
     status_->setText(notice ? uiText(*notice) : QString());
 }
 
-void MainWindow::copyCharacter(tesvik::chars::PackedChar value) { output_->copy(value); }
+void MainWindow::copyCharacter(tesvik::chars::PackedChar value) {
+    recent_->record(value);
+    output_->copy(value);
+}
+
+void MainWindow::copyText(const std::string& utf8) { services_.clipboard->setText(utf8); }
 
 // The hot key is grabbed on X11 and handed to the input method's addon
 // wherever it runs: there the addon sees the keys typed into every program.

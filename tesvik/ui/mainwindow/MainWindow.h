@@ -36,7 +36,9 @@ class QTimer;
 
 namespace tesvik::ui {
 
+class CharacterInfoDialog;
 class PageButtonRow;
+class RecentPicksRow;
 class PageContainer;
 class TrayIcon;
 
@@ -79,6 +81,7 @@ public:
     // CharacterOutput: the pages' picks.
     void outputCharacter(tesvik::chars::PackedChar value) override;
     void copyCharacter(tesvik::chars::PackedChar value) override;
+    void copyText(const std::string& utf8) override;
 
     // HotKeyControl: the settings dialog changes the hot key through these.
     bool mainWindowFound() const override { return true; }
@@ -89,6 +92,7 @@ public:
     void openSettings();
     void openHelp();
     void openAbout();
+    void openCharacterInfo();  // "字符信息", beside the recent row
     // Ends the program: reports exitRequested once.
     void exitProgram();
 
@@ -104,6 +108,8 @@ public:
     PageButtonRow* buttonRow() const { return buttons_; }
     TrayIcon* trayIcon() const { return tray_; }
     QLabel* statusLabel() const { return status_; }
+    RecentPicksRow* recentRow() const { return recent_; }
+    CharacterInfoDialog* characterInfo() const { return info_; }
     tesvik::program::OutputService& outputService() { return *output_; }
     bool hotKeyToggleSet() const { return toggle_.isSet(); }
     bool exiting() const { return exiting_; }
@@ -149,6 +155,8 @@ private:
     PageButtonRow* buttons_ = nullptr;
     PageContainer* pages_ = nullptr;
     QLabel* status_ = nullptr;
+    RecentPicksRow* recent_ = nullptr;
+    CharacterInfoDialog* info_ = nullptr;
     TrayIcon* tray_ = nullptr;
     QTimer* foregroundTimer_ = nullptr;
     QSocketNotifier* hotKeyNotifier_ = nullptr;

@@ -1,5 +1,9 @@
 #include "tesvik/ui/pages/CandidatePage.h"
 
+#include "tesvik/chars/CopyFormats.h"
+#include "tesvik/ui/widgets/CodeStatusLine.h"
+#include "tesvik/ui/widgets/GlyphCoverageCache.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -40,6 +44,7 @@ void CandidatePage::applySettings() {
         if (attached.grid) applyAppearance(attached.grid);
     for (const auto& box : boxes_)
         if (box) applyAppearance(box);
+    applyFontToStatusLines();
 }
 
 void CandidatePage::attachGrid(CandidateGrid* grid, OutputKeys keys) {
@@ -47,6 +52,7 @@ void CandidatePage::attachGrid(CandidateGrid* grid, OutputKeys keys) {
     applyAppearance(grid);
     connect(grid, &CandidateGrid::picked, this, [this, grid] { output(grid); });
     connect(grid, &CandidateGrid::copyRequested, this, [this, grid] { copy(grid); });
+    connect(grid, &CandidateGrid::codeCopyRequested, this, [this, grid](CodeCopy what) { copyCode(grid, what); });
 }
 
 void CandidatePage::attachBox(OneCellBox* box) {
@@ -55,7 +61,22 @@ void CandidatePage::attachBox(OneCellBox* box) {
 }
 
 void CandidatePage::applyAppearance(CandidateGrid* grid) const {
-    grid->setAppearance(coloursOf(context_.settings), fontFamilyOf(context_.settings));
+    const QString family = fontFamilyOf(context_.settings);
+    grid->setAppearance(coloursOf(context_.settings), family);
+    const bool hide = context_.settings != nullptr && context_.settings->hideUndrawable != 0;
+    grid->setGlyphCoverage(glyphCoverageOf(family), hide);
+}
+
+// The status lines are made by the pages, some after their grid is attached:
+// they learn the font when the page is first shown and after each change.
+void CandidatePage::applyFontToStatusLines() {
+    for (CodeStatusLine* line : findChildren<CodeStatusLine*>())
+        line->setGlyphCoverage(glyphCoverageOf(fontFamilyOf(context_.settings)));
+}
+
+void CandidatePage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    applyFontToStatusLines();
 }
 
 void CandidatePage::applyAppearance(OneCellBox* box) const {
@@ -131,6 +152,25 @@ void CandidatePage::output(CandidateGrid* grid) {
     if (!value || context_.output == nullptr) return;
     context_.output->outputCharacter(*value);
     afterOutput();
+}
+
+void CandidatePage::copyCode(CandidateGrid* grid, CodeCopy what) {
+    const auto value = grid->selectedValue();
+    if (!value || context_.output == nullptr) return;
+    switch (what) {
+        case CodeCopy::CodePoint:
+            context_.output->copyText(tesvik::chars::codePointNotation(*value));
+            break;
+        case CodeCopy::HtmlReference:
+            context_.output->copyText(tesvik::chars::htmlReference(*value));
+            break;
+        case CodeCopy::Gb18030Bytes:
+            context_.output->copyText(tesvik::chars::gb18030ByteText(*value));
+            break;
+        case CodeCopy::StandardCharacter:
+            if (auto twin = tesvik::chars::standardTwinOf(*value)) context_.output->copyCharacter(*twin);
+            break;
+    }
 }
 
 void CandidatePage::copy(CandidateGrid* grid) {

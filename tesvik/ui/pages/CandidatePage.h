@@ -43,6 +43,7 @@ protected:
     virtual void afterOutput() {}      // after a key or a double click sent a character
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // A key press that this page handles: sent to the page or one of its
     // controls, and seen at its first receiver only.
     bool takesKey(QObject* watched, QEvent* event);
@@ -60,6 +61,8 @@ private:
     CandidateGrid* outputGridFor(int key) const;
     void output(CandidateGrid* grid);
     void copy(CandidateGrid* grid);
+    void copyCode(CandidateGrid* grid, CodeCopy what);
+    void applyFontToStatusLines();
     void applyAppearance(CandidateGrid* grid) const;
     void applyAppearance(OneCellBox* box) const;
 

@@ -1,6 +1,9 @@
 #include "tesvik/ui/widgets/CandidateGrid.h"
 
+#include "tesvik/chars/CopyFormats.h"
+#include "tesvik/chars/PackedChar.h"
 #include "tesvik/messages/Messages.h"
+#include "tesvik/ui/widgets/UiText.h"
 
 #include <QAbstractListModel>
 #include <QContextMenuEvent>
@@ -20,7 +23,7 @@ constexpr int kValueRole = Qt::UserRole + 1;
 
 class CandidateModel : public QAbstractListModel {
 public:
-    using QAbstractListModel::QAbstractListModel;
+    explicit CandidateModel(CandidateGrid* grid) : QAbstractListModel(grid), grid_(grid) {}
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(values_.size());
@@ -31,6 +34,7 @@ public:
         const std::uint32_t value = values_[static_cast<std::size_t>(index.row())];
         if (role == kValueRole) return QVariant::fromValue(value);
         if (role == Qt::AccessibleTextRole) return cellText(value, scalarsAccepted_);
+        if (role == Qt::ToolTipRole && !grid_->drawable(value)) return uiText(tesvik::MessageId::UndrawableTooltip);
         return {};
     }
 
@@ -44,6 +48,7 @@ public:
     void setScalarsAccepted(bool accepted) { scalarsAccepted_ = accepted; }
 
 private:
+    const CandidateGrid* grid_;
     std::vector<std::uint32_t> values_;
     bool scalarsAccepted_ = false;
 };
@@ -63,6 +68,7 @@ public:
         style.font = cellFont(grid_->fontFamily());
         style.selectionOutline = (option.state & QStyle::State_Selected) != 0;
         style.scalarsAccepted = look.scalarsAccepted;
+        style.drawable = grid_->drawable(value);
         paintCell(*painter, option.rect, value, style);
     }
 
@@ -104,7 +110,8 @@ CandidateGrid::CandidateGrid(GridLook look, QWidget* parent)
 
 void CandidateGrid::setCandidates(std::vector<std::uint32_t> values, int selectIndex) {
     refilling_ = true;
-    model_->reset(std::move(values));
+    all_ = std::move(values);
+    model_->reset(shownOf(all_));
     const int n = count();
     const int index = n == 0 ? -1 : std::clamp(selectIndex, 0, n - 1);
     if (index >= 0) {
@@ -153,9 +160,31 @@ void CandidateGrid::setAppearance(const tesvik::program::CodeSpaceColors& colour
     viewport()->update();
 }
 
+void CandidateGrid::setGlyphCoverage(std::shared_ptr<const platform::GlyphCoverage> coverage, bool hideUndrawable) {
+    if (coverage == coverage_ && hideUndrawable == hideUndrawable_) return;
+    coverage_ = std::move(coverage);
+    hideUndrawable_ = hideUndrawable;
+    setCandidates(std::move(all_), std::max(selectedIndex(), 0));
+}
+
+bool CandidateGrid::drawable(std::uint32_t value) const {
+    return coverage_ == nullptr || coverage_->drawable(static_cast<char32_t>(tesvik::chars::codePointOf(value)));
+}
+
+std::vector<std::uint32_t> CandidateGrid::shownOf(const std::vector<std::uint32_t>& values) const {
+    if (!hideUndrawable_ || coverage_ == nullptr) return values;
+    std::vector<std::uint32_t> shown;
+    shown.reserve(values.size());
+    for (std::uint32_t value : values)
+        if (drawable(value)) shown.push_back(value);
+    return shown;
+}
+
 bool CandidateGrid::offersCopyMenuAt(const QPoint& viewportPos) const {
     return count() > 0 && viewport()->rect().contains(viewportPos);
 }
+
+void CandidateGrid::addMenuAction(QAction* action) { extraActions_.append(action); }
 
 void CandidateGrid::announceSelection() { emit selectionChanged(); }
 
@@ -184,7 +213,26 @@ void CandidateGrid::contextMenuEvent(QContextMenuEvent* event) {
     if (!offersCopyMenuAt(event->pos())) return;
     QMenu menu(this);
     QAction* copy = menu.addAction(QString::fromUtf8(tesvik::messageText(tesvik::MessageId::GridCopyMenuItem)));
-    if (menu.exec(event->globalPos()) == copy) emit copyRequested();
+    auto addCodeEntry = [&menu](tesvik::MessageId text, CodeCopy what) {
+        menu.addAction(uiText(text))->setData(static_cast<int>(what));
+    };
+    addCodeEntry(tesvik::MessageId::CopyCodePointMenuItem, CodeCopy::CodePoint);
+    addCodeEntry(tesvik::MessageId::CopyHtmlReferenceMenuItem, CodeCopy::HtmlReference);
+    addCodeEntry(tesvik::MessageId::CopyGb18030BytesMenuItem, CodeCopy::Gb18030Bytes);
+    if (const auto value = selectedValue(); value && tesvik::chars::standardTwinOf(*value))
+        addCodeEntry(tesvik::MessageId::CopyStandardCharacterMenuItem, CodeCopy::StandardCharacter);
+    if (!extraActions_.isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(extraActions_);
+    }
+    QAction* chosen = menu.exec(event->globalPos());
+    if (extraActions_.contains(chosen)) return;  // the action has run
+    if (chosen == nullptr) return;
+    if (chosen == copy) {
+        emit copyRequested();
+        return;
+    }
+    emit codeCopyRequested(static_cast<CodeCopy>(chosen->data().toInt()));
 }
 
 }  // namespace tesvik::ui

@@ -73,9 +73,17 @@ void paintCell(QPainter& painter, const QRect& rect, std::uint32_t value, const 
     if (value == 0) return;
     painter.save();
     if (style.fillBackground && !style.selectionOutline) painter.fillRect(rect, style.background);
-    painter.setPen(style.text);
-    painter.setFont(style.font);
-    painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, cellText(value, style.scalarsAccepted));
+    if (style.drawable) {
+        painter.setPen(style.text);
+        painter.setFont(style.font);
+        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, cellText(value, style.scalarsAccepted));
+    } else {
+        QPen dashed(style.text);
+        dashed.setStyle(Qt::DashLine);
+        painter.setPen(dashed);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(4, 4, -5, -5));
+    }
     if (style.selectionOutline) {
         QPen pen(QColor(255, 0, 0));
         pen.setWidth(1);

@@ -43,6 +43,7 @@ struct CellStyle {
     bool fillBackground = true;     // unselected grid cells
     bool selectionOutline = false;  // selected grid cells: red dotted outline, no fill
     bool scalarsAccepted = false;
+    bool drawable = true;  // false: no font draws it; an empty dashed frame instead of a missing-glyph box
 };
 
 // Draws `value` centred in `rect`; nothing at all for 0.

@@ -1,5 +1,6 @@
 #include "tesvik/ui/widgets/CodeStatusLine.h"
 
+#include "tesvik/chars/PackedChar.h"
 #include "tesvik/chars/StatusLine.h"
 #include "tesvik/messages/Messages.h"
 #include "tesvik/ui/widgets/UiText.h"
@@ -24,7 +25,9 @@ CodeStatusLine::CodeStatusLine(tesvik::chars::BlockNamePage page, QWidget* paren
       page_(page),
       block_(new QLineEdit(this)),
       code_(new QLineEdit(this)),
-      formats_(new QComboBox(this)) {
+      formats_(new QComboBox(this)),
+      drawingFont_(new QLabel(this)) {
+    drawingFont_->setObjectName("drawingFontLabel");
     block_->setObjectName("blockField");
     block_->setReadOnly(true);
     code_->setObjectName("codeField");
@@ -44,6 +47,7 @@ CodeStatusLine::CodeStatusLine(tesvik::chars::BlockNamePage page, QWidget* paren
     layout->addWidget(code_, 2);
     layout->addWidget(labelFor(tesvik::MessageId::GridCodeFormatLabel, formats_, this));
     layout->addWidget(formats_, 2);
+    layout->addWidget(drawingFont_, 3);
 
     connect(formats_, &QComboBox::currentIndexChanged, this, &CodeStatusLine::switchFormat);
 }
@@ -53,7 +57,27 @@ void CodeStatusLine::showSelection(std::optional<std::uint32_t> value) {
     const tesvik::chars::StatusLine next = tesvik::chars::statusLineAfterSelection(current, value, format(), page_);
     block_->setText(QString::fromStdString(next.blockName));
     code_->setText(QString::fromStdString(next.codeText));
+    shown_ = value;
+    showDrawingFont();
 }
+
+void CodeStatusLine::setGlyphCoverage(std::shared_ptr<const platform::GlyphCoverage> coverage) {
+    coverage_ = std::move(coverage);
+    showDrawingFont();
+}
+
+void CodeStatusLine::showDrawingFont() {
+    if (!coverage_ || !shown_) {
+        drawingFont_->clear();
+        return;
+    }
+    const auto family = coverage_->drawingFamily(static_cast<char32_t>(tesvik::chars::codePointOf(*shown_)));
+    drawingFont_->setText(
+        family ? uiText(tesvik::MessageId::DrawingFontStatus).replace("%s", QString::fromStdString(*family))
+               : uiText(tesvik::MessageId::NoDrawingFontStatus));
+}
+
+QString CodeStatusLine::drawingFontText() const { return drawingFont_->text(); }
 
 tesvik::chars::CodeFormat CodeStatusLine::format() const {
     return formats_->currentIndex() == static_cast<int>(tesvik::chars::CodeFormat::Gb18030)

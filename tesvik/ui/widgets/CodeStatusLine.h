@@ -3,12 +3,16 @@
 #include "tesvik/chars/CodeSpace.h"
 #include "tesvik/chars/CodeText.h"
 
+#include "platform/GlyphCoverage.h"
+
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace tesvik::ui {
@@ -25,15 +29,23 @@ public:
     QString codeText() const;
     void setBlockFieldVisible(bool visible);  // the symbol page has no block field
     void clear();                             // both fields empty
+    // The fonts of the grid: the line then names the font that draws the
+    // selected character.
+    void setGlyphCoverage(std::shared_ptr<const platform::GlyphCoverage> coverage);
+    QString drawingFontText() const;
 
 private:
     void switchFormat(int index);
+    void showDrawingFont();
 
     tesvik::chars::BlockNamePage page_;
     QWidget* blockLabel_ = nullptr;
     QLineEdit* block_;
     QLineEdit* code_;
     QComboBox* formats_;
+    QLabel* drawingFont_;
+    std::shared_ptr<const platform::GlyphCoverage> coverage_;
+    std::optional<std::uint32_t> shown_;
 };
 
 }  // namespace tesvik::ui
