@@ -19,6 +19,8 @@ public:
 
     void outputCharacter(chars::PackedChar value) override { next_.outputCharacter(delivered(value)); }
     void copyCharacter(chars::PackedChar value) override { next_.copyCharacter(delivered(value)); }
+    // The code entries copy what the user chose, as chosen.
+    void copyText(const std::string& utf8) override { next_.copyText(utf8); }
 
 private:
     chars::PackedChar delivered(chars::PackedChar value) const {
