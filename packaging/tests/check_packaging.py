@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
 """Checks the installed layout and the Debian package made from a build.
 
-  check_packaging.py install --build B --source S --prefix P --sysconfdir D --version V
+  check_packaging.py install --build B --source S --prefix P --sysconfdir D --version V [--addon-libdir L]
       installs the build into a temporary DESTDIR, checks the layout, runs
       tesvik-query and pelorin from the installed tree, and starts the
       installed tesvik under Xvfb.
-  check_packaging.py deb --build B --source S --version V
+  check_packaging.py deb --build B --source S --version V [--addon-libdir L]
       makes the .deb with CPack, checks the same layout in it, and runs
       lintian, desktop-file-validate and appstreamcli on it.
   check_packaging.py no-werror --source S
       configures every build type without the CI option and checks that no
       compile command treats warnings as errors.
+--addon-libdir (the install's library folder, relative to the prefix) says
+that the build made the Fcitx5 addon, which goes to L/fcitx5.
 """
 
 import argparse
@@ -30,6 +32,7 @@ AUTOSTART = "xdg/autostart/org.lumenar.Pelorin.EudcSetup.desktop"
 DESKTOP = "share/applications/org.lumenar.Tesvik.desktop"
 PELORIN_DESKTOP = "share/applications/org.lumenar.Pelorin.desktop"
 METAINFO = "share/metainfo/org.lumenar.Tesvik.metainfo.xml"
+ADDON_CONF = "share/fcitx5/addon/tesvik.conf"
 
 
 class Failure(Exception):
@@ -48,7 +51,11 @@ def register_font_built(build):
     return os.path.isfile(os.path.join(build, "fonts", "register", "LMCivic.TTE"))
 
 
-def expected_files(source, prefix, sysconfdir, register_font):
+def addon_library(prefix, register_font, addon_libdir):
+    return f"{prefix.strip('/')}/{addon_libdir.strip('/')}/fcitx5/libtesvik.so"
+
+
+def expected_files(source, prefix, sysconfdir, register_font, addon_libdir):
     """Every file the install puts down, relative to the DESTDIR root."""
     p = prefix.strip("/")
     files = {f"{p}/bin/{program}" for program in PROGRAMS}
@@ -79,24 +86,45 @@ def expected_files(source, prefix, sysconfdir, register_font):
     files.update(f"{p}/share/man/man1/{program}.1.gz" for program in PROGRAMS)
     files.update(f"{p}/share/bash-completion/completions/{program}" for program in ("tesvik-query", "pelorin"))
     files.update(f"{p}/share/doc/lumenar/{name}" for name in ("copyright", "changelog.gz"))
+    if addon_libdir:
+        files.update({addon_library(prefix, addon_libdir), f"{p}/{ADDON_CONF}"})
     return files
 
 
-def check_layout(root, source, prefix, sysconfdir, register_font):
+def check_layout(root, source, prefix, sysconfdir, register_font, addon_libdir):
     found = set()
     for folder, _, names in os.walk(root):
         for name in names:
             found.add(os.path.relpath(os.path.join(folder, name), root))
-    expected = expected_files(source, prefix, sysconfdir, register_font)
+    expected = expected_files(source, prefix, sysconfdir, register_font, addon_libdir)
     missing, extra = sorted(expected - found), sorted(found - expected)
     if missing or extra:
         raise Failure("installed layout differs:\n  missing: " + "\n  missing: ".join(missing or ["-"]) +
                       "\n  unexpected: " + "\n  unexpected: ".join(extra or ["-"]))
-    for program in PROGRAMS:
-        dynamic = run(["readelf", "-d", os.path.join(root, prefix.strip("/"), "bin", program)]).stdout
+    binaries = [os.path.join(prefix.strip("/"), "bin", program) for program in PROGRAMS]
+    if addon_libdir:
+        binaries.append(addon_library(prefix, addon_libdir))
+    for binary in binaries:
+        dynamic = run(["readelf", "-d", os.path.join(root, binary)]).stdout
         if "RPATH" in dynamic or "RUNPATH" in dynamic:
-            raise Failure(f"{program} keeps a library search path into the build:\n{dynamic}")
+            raise Failure(f"{binary} keeps a library search path into the build:\n{dynamic}")
+    if addon_libdir:
+        check_addon(root, prefix, addon_libdir)
     print(f"layout: {len(found)} files, as expected")
+
+
+def check_addon(root, prefix, addon_libdir):
+    """fcitx5 loads Library=<name> as <name>.so from its addon folder, and
+    only at start when the addon is not loaded on demand."""
+    with open(os.path.join(root, prefix.strip("/"), ADDON_CONF), encoding="utf-8") as f:
+        conf = f.read().splitlines()
+    library = os.path.basename(addon_library(prefix, addon_libdir))
+    for needed in (f"Library={library[:-len('.so')]}", "OnDemand=False"):
+        if needed not in conf:
+            raise Failure(f"{ADDON_CONF} lacks {needed}:\n" + "\n".join(conf))
+    symbols = run(["nm", "-D", "--defined-only", os.path.join(root, addon_library(prefix, addon_libdir))]).stdout
+    if "fcitx_addon_factory_instance" not in symbols:
+        raise Failure(f"{library} does not export the addon factory")
 
 
 def validate_entries(root, prefix, sysconfdir):
@@ -213,7 +241,7 @@ def command_install(args):
     with tempfile.TemporaryDirectory(prefix="lumenar-install-") as work:
         root = os.path.join(work, "root")
         install_tree(args.build, root)
-        check_layout(root, args.source, args.prefix, args.sysconfdir, register_font_built(args.build))
+        check_layout(root, args.source, args.prefix, args.sysconfdir, register_font_built(args.build), args.addon_libdir)
         validate_entries(root, args.prefix, args.sysconfdir)
         check_installed_programs(root, args.prefix, args.source, args.version, work)
         check_installed_tesvik(root, args.prefix, args.source, work)
@@ -236,7 +264,7 @@ def command_deb(args):
         deb = debs[0]
         root = os.path.join(work, "root")
         run(["dpkg-deb", "-x", deb, root])
-        check_layout(root, args.source, "/usr", "/etc", register_font_built(args.build))
+        check_layout(root, args.source, "/usr", "/etc", register_font_built(args.build), args.addon_libdir)
         validate_entries(root, "/usr", "/etc")
         fields = run(["dpkg-deb", "-f", deb, "Package", "Version", "Depends"]).stdout
         print(fields, end="")
@@ -274,6 +302,7 @@ def main():
     parser.add_argument("--prefix", default="/usr/local")
     parser.add_argument("--sysconfdir", default="/usr/local/etc")
     parser.add_argument("--version")
+    parser.add_argument("--addon-libdir", help="the build made the Fcitx5 addon; the prefix's library folder")
     args = parser.parse_args()
     try:
         {"install": command_install, "deb": command_deb, "no-werror": command_no_werror}[args.mode](args)
