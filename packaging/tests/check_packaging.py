@@ -51,7 +51,7 @@ def register_font_built(build):
     return os.path.isfile(os.path.join(build, "fonts", "register", "LMCivic.TTE"))
 
 
-def addon_library(prefix, register_font, addon_libdir):
+def addon_library(prefix, addon_libdir):
     return f"{prefix.strip('/')}/{addon_libdir.strip('/')}/fcitx5/libtesvik.so"
 
 

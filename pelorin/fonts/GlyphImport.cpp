@@ -364,8 +364,10 @@ bool runImport(FontEntry& entry, const ImportSettings& settings, ImportContext& 
     if (eudc.outcome == Outcome::Done && settings.mode == ImportMode::EverythingIntoFont)
         font = fontWithLibrary(entry, settings.newFontPath, settings.precedence, settings.smooth, library, context);
 
-    // Nothing has been written yet: a cancelled import leaves no trace.
-    if (eudc.outcome == Outcome::Cancelled || font.outcome == Outcome::Cancelled) {
+    // Nothing has been written yet: a cancelled import leaves no trace. A
+    // cancel that came after the last character still counts.
+    if (eudc.outcome == Outcome::Cancelled || font.outcome == Outcome::Cancelled ||
+        context.progress.cancelRequested()) {
         link.restorePrevious();
         entry = before;
         context.messages.show(std::string(message::kImportCancelled));

@@ -65,7 +65,7 @@ TEST_F(StartupEudcSetupTest, TheUsersCopyOfTheTargetWinsOverTheInstalledOne) {
     std::filesystem::create_directories(installed);
     writeIni("[Civic(LMCivic.TTE)\r\nLMKai\r\n");
     const auto linkedTarget = [&] {
-        startupEudcSetup(ini, own, faces, links, installed);
+        startupEudcSetup(ini, own, faces, links, messages, installed);
         EXPECT_EQ(link(kSystemDefaultEudcFont), link("LMKai"));
         return link("LMKai");
     };

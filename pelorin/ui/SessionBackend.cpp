@@ -19,12 +19,11 @@ std::uint16_t winAscentOf(const fonts::FontEntry& entry) {
 }  // namespace
 
 std::vector<fonts::FontEntry> SessionBackend::fontList(fonts::FontListScope scope, fonts::MessageSink& messages) {
-    return fonts::buildFontList(session_.fontsFolder(), platform::installedFonts(), session_.systemCodePage(),
-                                session_.links(), messages, scope);
+    return session_.fontList(session_.systemCodePage(), scope, messages);
 }
 
 bool SessionBackend::link(const fonts::FontEntry& entry, const std::string& eudcPath) {
-    return session_.links().linkEudc(entry.codePage, entry.faceName, eudcPath);
+    return static_cast<bool>(session_.links().linkEudc(entry.codePage, entry.faceName, eudcPath));
 }
 
 bool SessionBackend::unlink(const fonts::FontEntry& entry) {

@@ -6,7 +6,11 @@ namespace tesvik::program {
 namespace {
 
 platform::InstalledFont face(std::vector<std::string> families, std::string format = "TrueType") {
-    return {std::move(families), "/fonts/x.ttf", 0, std::move(format)};
+    platform::InstalledFont font;
+    font.families = std::move(families);
+    font.file = "/fonts/x.ttf";
+    font.format = std::move(format);
+    return font;
 }
 
 TEST(CustomAreaFonts, ScalableFacesSortedOnceEach) {
