@@ -93,9 +93,16 @@ class Run:
 
     # ---- the steps ---------------------------------------------------------
     def focus(self, target):
+        # A window activated while its program is still starting up may not
+        # pass the focus on to its input context: activate it again until it does.
+        def focused():
+            if self.im.focused_programs() == [target.program]:
+                return True
+            target.focus()
+            return False
+
         target.focus()
-        wait_until(f"the input context of {target.program} to get the focus",
-                   lambda: self.im.focused_programs() == [target.program], 5)
+        wait_until(f"the input context of {target.program} to get the focus", focused, 10)
 
     def focus_nothing(self, target):
         self.session.run(["xdotool", "windowminimize", "--sync", str(target.window)])
@@ -188,6 +195,11 @@ class Run:
             targets = [zenity, lineedit]
             for target in targets:
                 target.expected = ""
+            # GTK's input-method module makes its input context only when the
+            # window first gets the focus: give each target the focus once.
+            for target in targets + targets:
+                target.focus()
+                time.sleep(0.3)
 
             for target in targets:
                 self.check(f"{target.kind} receives the characters in order", self.commit_in_order, target)
