@@ -41,6 +41,12 @@ bool sameFont(const fonts::FontEntry& a, const fonts::FontEntry& b) {
     return a.faceName == b.faceName && a.fontFilePath == b.fontFilePath && a.faceIndex == b.faceIndex;
 }
 
+int indexOf(const std::vector<fonts::FontEntry>& list, const fonts::FontEntry& entry) {
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (sameFont(list[i], entry)) return static_cast<int>(i);
+    return -1;
+}
+
 }  // namespace
 
 FontManagerWindow::FontManagerWindow(ManagerBackend& backend, WindowServices services, QWidget* parent)
@@ -118,34 +124,46 @@ void FontManagerWindow::rebuildList(bool showMessages) {
     }
     WindowMessages messages(this, showMessages);
     std::vector<fonts::FontEntry> fresh = backend_.fontList(scope(), messages);
-    const fonts::FontEntry* wasSelected = selected_ >= 0 ? &list_[static_cast<std::size_t>(selected_)] : nullptr;
-    int keep = -1;
-    for (std::size_t i = 0; i < fresh.size(); ++i) {
-        for (const fonts::FontEntry& old : list_) {
-            if (!sameFont(old, fresh[i])) continue;
-            fresh[i].libraryFilePath = old.libraryFilePath;
-            fresh[i].newFontFilePath = old.newFontFilePath;
+    for (fonts::FontEntry& entry : fresh) {
+        if (const int old = indexOf(list_, entry); old >= 0) {
+            entry.libraryFilePath = list_[static_cast<std::size_t>(old)].libraryFilePath;
+            entry.newFontFilePath = list_[static_cast<std::size_t>(old)].newFontFilePath;
         }
-        if (wasSelected && keep < 0 && sameFont(*wasSelected, fresh[i])) keep = static_cast<int>(i);
     }
+    const auto sameRowIn = [this, &fresh](int oldRow) {
+        return oldRow >= 0 && oldRow < static_cast<int>(list_.size())
+                   ? indexOf(fresh, list_[static_cast<std::size_t>(oldRow)])
+                   : -1;
+    };
+    const int selectedRow = sameRowIn(selected_);
+    const int currentRow = sameRowIn(view_->indexOfTopLevelItem(view_->currentItem()));
     list_ = std::move(fresh);
-    fillView();
+    fillView(selectedRow, currentRow);
     for (std::size_t i = 0; i < list_.size(); ++i) refreshRow(static_cast<int>(i));
-    if (keep >= 0) selectRow(keep);
 }
 
-// One row per entry (face, font file, EUDC file); nothing selected.
-void FontManagerWindow::fillView() {
-    const QSignalBlocker quiet(view_);
-    view_->clear();
-    for (const fonts::FontEntry& entry : list_) {
-        auto* item = new QTreeWidgetItem(view_);
-        item->setText(kFace, fromStd(entry.faceName));
-        item->setText(kFontFile, fromStd(entry.fontFilePath));
-        item->setText(kEudcFile, fromStd(entry.eudcFilePath));
+// One row per entry (face, font file, EUDC file). The selected and the current
+// row follow their fonts, so a rebuild while the user works with the keyboard
+// is not felt: the row buttons change state at most once (were they disabled in
+// between, the focus would leave a focused one), and Space still selects the
+// row the cursor was on.
+void FontManagerWindow::fillView(int selectedRow, int currentRow) {
+    {
+        const QSignalBlocker quiet(view_);
+        view_->clear();
+        for (const fonts::FontEntry& entry : list_) {
+            auto* item = new QTreeWidgetItem(view_);
+            item->setText(kFace, fromStd(entry.faceName));
+            item->setText(kFontFile, fromStd(entry.fontFilePath));
+            item->setText(kEudcFile, fromStd(entry.eudcFilePath));
+        }
+        view_->clearSelection();
+        if (selectedRow >= 0) {
+            selectRow(selectedRow);
+        } else if (QTreeWidgetItem* item = view_->topLevelItem(currentRow)) {
+            view_->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+        }
     }
-    view_->clearSelection();
-    selected_ = -1;
     onSelectionChanged();
 }
 
@@ -216,9 +234,7 @@ void FontManagerWindow::importEnded(const ImportOutcome& outcome) {
 // A file dialog runs its own event loop, in which a font change may rebuild
 // the list: the row is looked up again once the user has chosen.
 int FontManagerWindow::rowOf(const fonts::FontEntry& entry) const {
-    for (std::size_t i = 0; i < list_.size(); ++i)
-        if (sameFont(list_[i], entry)) return static_cast<int>(i);
-    return -1;
+    return indexOf(list_, entry);
 }
 
 void FontManagerWindow::backUpFont() {

@@ -59,7 +59,7 @@ protected:
 
 private:
     void buildLayout();
-    void fillView();
+    void fillView(int selectedRow, int currentRow);
     void refreshRow(int row);
     void selectRow(int row);
     int rowOf(const fonts::FontEntry& entry) const;

@@ -140,6 +140,29 @@ TEST_F(FontManagerWindowTest, ShowAllFontsListsEveryFaceAndARebuildKeepsSelectio
     EXPECT_EQ(cell(2, 2), "");  // the links are the engine's: this one never linked it
 }
 
+// A font installed while the user tabs to 备份字体 rebuilds the list under them:
+// the button keeps the focus, so the next key still presses it.
+TEST_F(FontManagerWindowTest, ARebuildLeavesTheFocusAndTheCursorOnTheirFonts) {
+    window.show();
+    window.activateWindow();
+    for (int i = 0; i < 100 && !window.isActiveWindow(); ++i) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    select(1);
+    auto* backup = child<QPushButton>(window, "backupButton");
+    backup->setFocus();
+    ASSERT_TRUE(backup->hasFocus());
+    backend.makers.insert(backend.makers.begin(), font("LM Hei", "/f/hei.ttf"));
+    window.rebuildList(false);
+    EXPECT_EQ(window.selectedRow(), 2);
+    EXPECT_TRUE(backup->hasFocus());
+
+    // With nothing selected, the cursor stays on its font for Space to select.
+    view()->clearSelection();
+    backend.makers.insert(backend.makers.begin(), font("LM Ming", "/f/ming.ttf"));
+    window.rebuildList(false);
+    EXPECT_EQ(window.selectedRow(), -1);
+    EXPECT_EQ(view()->indexOfTopLevelItem(view()->currentItem()), 3);
+}
+
 TEST_F(FontManagerWindowTest, ImportEndsWithTheRowRefreshedOrCancelledWithItUnchanged) {
     backend.importSteps = 5000;  // about ten seconds unless cancelled
     select(1);

@@ -379,12 +379,19 @@ class Run:
         wanted = f"备份:{ADDED_FACE}..."
 
         def backup_title(row_key):
-            """The face of the first or last row, as the title of its backup dialog."""
+            """The face of the first or last row, as the title of its backup dialog; None when the
+            list was rebuilt under the keys and another window opened, which is closed again."""
             self.focus_list()
             self.keys(row_key, "space")
             self.press("backup")
-            shown = wait_until("a backup dialog", lambda: [w for w in self.session.find_windows(".", True)
-                                                           if self.session.window_name(w).startswith("备份:")], 5)
+            try:
+                shown = wait_until("a backup dialog", lambda: [w for w in self.session.find_windows(".", True)
+                                                               if self.session.window_name(w).startswith("备份:")], 5)
+            except E2EFailure:
+                for stray in self.visible(ABOUT) + self.messages():
+                    self.session.activate(stray)
+                    self.keys("Escape")
+                return None
             title = self.session.window_name(shown[0])
             self.session.activate(shown[0])
             self.keys("Escape")
