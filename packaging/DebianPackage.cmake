@@ -36,8 +36,9 @@ set(CPACK_STRIP_FILES ON)
 # and fonts that draw the unified ideographs and the extension blocks.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fontconfig, fonts-hanazono, fonts-wqy-zenhei | fonts-noto-cjk")
-# The help opens in the desktop's browser.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The help opens in the desktop's browser; tesvik-query type copies through xclip or wl-copy
+# where it cannot type.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xclip, wl-clipboard")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "bash-completion")
 # The autostart entry is configuration: dpkg keeps the administrator's changes.
 configure_file("${CMAKE_CURRENT_SOURCE_DIR}/debian/conffiles.in" "${CMAKE_CURRENT_BINARY_DIR}/made/conffiles" @ONLY)

@@ -13,7 +13,7 @@ packages=(
   fonts-hanazono
   lintian desktop-file-utils appstream dpkg-dev
   fcitx5 fcitx5-modules-dev libfcitx5core-dev fcitx5-frontend-gtk3 fcitx5-frontend-qt6
-  sway wtype grim qt6-wayland zenity chromium dbus-x11 libdbus-1-dev libsystemd-dev chise-db
+  sway wtype grim qt6-wayland zenity chromium dbus-x11 libdbus-1-dev chise-db wl-clipboard
   dbus-daemon libglib2.0-bin
 )
 missing=()
