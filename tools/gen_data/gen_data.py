@@ -61,7 +61,7 @@ def generate(src, pua_rows):
         "data/SOURCES": sources_note(src.versions),
     }
     files.update(pua_tables(src.versions, pua_rows))
-    later_in_set = {std for _, std, _ in pua_rows if characters.later_extension_of(std)}
+    later_in_set = {std: pua for pua, std, _ in pua_rows if characters.later_extension_of(std)}
     files.update(pinyin_data(src, filer, later_in_set))
     files.update(cpp_tables.code_list(
         src.versions, "SymbolCodeList", symbols.symbol_code_list(),
@@ -74,8 +74,8 @@ def generate(src, pua_rows):
 
 
 def pinyin_data(src, filer, later_in_set):
-    """later_in_set: the set's characters of Extensions C to H, listed under
-    their Private Use Area codes only."""
+    """later_in_set: {standard: Private Use Area code} of the set's characters of
+    Extensions C to H, listed under their Private Use Area codes only."""
     readings = pinyin_files.character_readings(src)
     index, data = pinyin_files.pinyin_index_and_data(readings, later_in_set)
     by_code = pinyin_files.by_code_file(readings, lambda c: filer.file_standard(c).form.code)

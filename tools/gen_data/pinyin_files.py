@@ -32,15 +32,15 @@ def character_readings(src):
     return result
 
 
-def pinyin_index_and_data(readings, excluded=frozenset()):
-    """(pinyin.idx bytes, pinyin.data bytes) of every character with readings
-    but those in excluded (found through their Private Use Area code instead)."""
+def pinyin_index_and_data(readings, listed_as=None):
+    """(pinyin.idx bytes, pinyin.data bytes) of every character with readings;
+    a character in listed_as ({standard: Private Use Area code}) is listed under
+    its Private Use Area code instead."""
+    listed_as = listed_as or {}
     by_key = {}
     for c, keys in readings.items():
-        if c in excluded:
-            continue
         for key in keys:
-            by_key.setdefault(key, []).append(c)
+            by_key.setdefault(key, []).append(listed_as.get(c, c))
     keys = sorted(by_key, key=lambda k: k.encode())
     require(keys and keys[0] == "a0", f"the first pinyin key must be a0, not {keys[:1]}")
     index = [pad(f"Lumenar{len(keys)}#", INDEX_RECORD, " ")]
