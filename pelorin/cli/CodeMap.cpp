@@ -1,5 +1,8 @@
 #include "pelorin/cli/CodeMap.h"
 
+#include "pelorin/cli/CliMessages.h"
+#include "pelorin/fonts/FontMessages.h"
+
 #include <charconv>
 #include <fstream>
 #include <optional>
@@ -35,12 +38,13 @@ lumenar::Result<std::vector<CodeMapping>, std::string> parseCodeMap(const std::s
         fields >> first >> second;
         const auto library = hexValue(first);
         const auto source = hexValue(second);
-        const std::string where = "line " + std::to_string(number) + ": ";
-        if (!library || !source) return R::failure(where + "wants a library code and a code point (hexadecimal)");
-        if (*library > 0xFFFF) return R::failure(where + "library code " + first + " is above FFFF");
-        if (*source > 0x10FFFF) return R::failure(where + "code point " + second + " is above 10FFFF");
+        const std::string where = fonts::text(message::kLineBefore, std::to_string(number), message::kLineAfter);
+        if (!library || !source) return R::failure(fonts::text(where, message::kWantsCodeAndCodePoint));
+        if (*library > 0xFFFF) return R::failure(fonts::text(where, message::kLibraryCode, first, message::kAboveFFFF));
+        if (*source > 0x10FFFF)
+            return R::failure(fonts::text(where, message::kCodePoint, second, message::kAbove10FFFF));
         if (!seen.insert(static_cast<std::uint16_t>(*library)).second)
-            return R::failure(where + "library code " + first + " is given twice");
+            return R::failure(fonts::text(where, message::kLibraryCode, first, message::kCodeGivenTwice));
         rows.push_back({static_cast<std::uint16_t>(*library), *source});
     }
     return rows;
@@ -49,11 +53,11 @@ lumenar::Result<std::vector<CodeMapping>, std::string> parseCodeMap(const std::s
 lumenar::Result<std::vector<CodeMapping>, std::string> readCodeMap(const std::string& path) {
     using R = lumenar::Result<std::vector<CodeMapping>, std::string>;
     std::ifstream file(path, std::ios::binary);
-    if (!file) return R::failure(path + ": cannot be read");
+    if (!file) return R::failure(fonts::text(path, message::kCannotBeRead));
     std::ostringstream text;
     text << file.rdbuf();
     auto rows = parseCodeMap(text.str());
-    if (!rows) return R::failure(path + ", " + rows.error());
+    if (!rows) return R::failure(fonts::text(path, message::kMapError, rows.error()));
     return rows;
 }
 

@@ -1,4 +1,5 @@
 #include "pelorin/cli/CodeMap.h"
+#include "pelorin/cli/LanguageScope_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@ TEST(CodeMap, ReadsTheFirstTwoColumnsOfTheRegisterTable) {
 }
 
 TEST(CodeMap, NamesTheLineOfABadRow) {
+    const LanguageScope english(Language::English);
     const struct {
         const char* text;
         const char* error;
@@ -33,7 +35,15 @@ TEST(CodeMap, NamesTheLineOfABadRow) {
     }
 }
 
+TEST(CodeMap, TheLineOfABadRowIsNamedInTheCurrentLanguage) {
+    const LanguageScope traditional(Language::TraditionalChinese);
+    const auto rows = parseCodeMap("E000\t3405\nE000\t3406\n");
+    ASSERT_FALSE(rows.ok());
+    EXPECT_EQ(rows.error(), "第 2 行：字庫編碼 E000 重複出現");
+}
+
 TEST(CodeMap, AMissingFileIsNamed) {
+    const LanguageScope english(Language::English);
     const auto rows = readCodeMap("/no/such/map.tsv");
     ASSERT_FALSE(rows.ok());
     EXPECT_EQ(rows.error(), "/no/such/map.tsv: cannot be read");

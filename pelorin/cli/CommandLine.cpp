@@ -1,12 +1,43 @@
 #include "pelorin/cli/CommandLine.h"
 
+#include "pelorin/cli/CliMessages.h"
+#include "pelorin/fonts/FontMessages.h"
+
 #include <charconv>
 #include <map>
 #include <set>
 
 namespace pelorin::cli {
 
-const char* const kUsage =
+const Texts kUsage{
+    "用法：\n"
+    "  pelorin                                  执行启动时的EUDC设置（pfiFonts.ini）\n"
+    "  pelorin pfi-info LIB.pfi\n"
+    "  pelorin make-eudc LIB.pfi OUT.tte [--code-page N] [--language ID] [--base-face FACE] [--smooth]\n"
+    "  pelorin import --face FACE --library LIB.pfi [--eudc OUT.tte] [--font-out OUT.ttf]\n"
+    "                 [--mode 0|1|2] [--precedence 0|1] [--smooth] [--code-page N]\n"
+    "  pelorin manager                          打开字体管理表窗口\n"
+    "  pelorin list [--all]                     厂商的字体；--all：所有含中日韩汉字的字体\n"
+    "  pelorin link --face FACE --eudc FILE [--code-page N]\n"
+    "  pelorin unlink --face FACE [--code-page N]\n"
+    "  pelorin backup --face FACE --out FILE\n"
+    "  pelorin pfi-pack FONT... (--codes RANGE[,RANGE...] | --map FILE) --out LIB.pfi\n"
+    "                 [--code-page 936|950|0] [--em N] [--face-index N]\n",
+
+    "用法：\n"
+    "  pelorin                                  執行啟動時的EUDC設定（pfiFonts.ini）\n"
+    "  pelorin pfi-info LIB.pfi\n"
+    "  pelorin make-eudc LIB.pfi OUT.tte [--code-page N] [--language ID] [--base-face FACE] [--smooth]\n"
+    "  pelorin import --face FACE --library LIB.pfi [--eudc OUT.tte] [--font-out OUT.ttf]\n"
+    "                 [--mode 0|1|2] [--precedence 0|1] [--smooth] [--code-page N]\n"
+    "  pelorin manager                          開啟字型管理表視窗\n"
+    "  pelorin list [--all]                     廠商的字型；--all：所有含中日韓漢字的字型\n"
+    "  pelorin link --face FACE --eudc FILE [--code-page N]\n"
+    "  pelorin unlink --face FACE [--code-page N]\n"
+    "  pelorin backup --face FACE --out FILE\n"
+    "  pelorin pfi-pack FONT... (--codes RANGE[,RANGE...] | --map FILE) --out LIB.pfi\n"
+    "                 [--code-page 936|950|0] [--em N] [--face-index N]\n",
+
     "usage:\n"
     "  pelorin                                  run the start-up EUDC set-up (pfiFonts.ini)\n"
     "  pelorin pfi-info LIB.pfi\n"
@@ -19,9 +50,34 @@ const char* const kUsage =
     "  pelorin unlink --face FACE [--code-page N]\n"
     "  pelorin backup --face FACE --out FILE\n"
     "  pelorin pfi-pack FONT... (--codes RANGE[,RANGE...] | --map FILE) --out LIB.pfi\n"
-    "                 [--code-page 936|950|0] [--em N] [--face-index N]\n";
+    "                 [--code-page 936|950|0] [--em N] [--face-index N]\n",
+};
 
-const char* const kHelp =
+const Texts kHelp{
+    "Pelorin字体引擎：读取PFI字形库，写出EUDC字体和合并后的字体副本，并把EUDC字体\n"
+    "链接到字体上。不带命令时，链接pfiFonts.ini中列出的EUDC字体后结束。\n"
+    "\n"
+    "  pelorin --help                           本说明\n"
+    "  pelorin --version                        版本号\n"
+    "\n"
+    "按Ctrl+C可中断引入，所有文件和链接保持原样。\n"
+    "\n"
+    "退出状态：0 成功，1 操作失败（已显示其消息），2 用法错误，\n"
+    "          3 引入已取消，\n"
+    "          4 pfi-pack --map 写出的字库缺少映射表中的编码（均已列出）\n",
+
+    "Pelorin字型引擎：讀取PFI字形庫，寫出EUDC字型和合併後的字型副本，並把EUDC字型\n"
+    "連結到字型上。不帶命令時，連結pfiFonts.ini中列出的EUDC字型後結束。\n"
+    "\n"
+    "  pelorin --help                           本說明\n"
+    "  pelorin --version                        版本號\n"
+    "\n"
+    "按Ctrl+C可中斷引入，所有檔案和連結保持原樣。\n"
+    "\n"
+    "結束狀態：0 成功，1 操作失敗（已顯示其訊息），2 用法錯誤，\n"
+    "          3 引入已取消，\n"
+    "          4 pfi-pack --map 寫出的字庫缺少對照表中的編碼（均已列出）\n",
+
     "Pelorin's font engine: reads PFI glyph libraries, writes EUDC fonts and merged font\n"
     "copies, and links EUDC fonts to font faces. Without a command it links the EUDC\n"
     "fonts named in pfiFonts.ini and ends.\n"
@@ -33,13 +89,18 @@ const char* const kHelp =
     "\n"
     "exit status: 0 success, 1 the operation failed (its message was shown), 2 a usage error,\n"
     "             3 the import was cancelled,\n"
-    "             4 pfi-pack --map wrote a library that lacks codes of the map (each was named)\n";
+    "             4 pfi-pack --map wrote a library that lacks codes of the map (each was named)\n",
+};
 
 namespace {
 
 using ParseResult = lumenar::Result<Command, UsageError>;
 
-UsageError usage(std::string reason) { return UsageError{std::move(reason)}; }
+// A usage error whose reason is joined from its parts.
+template <class... Parts>
+UsageError usage(const Parts&... parts) {
+    return UsageError{fonts::text(parts...)};
+}
 
 // Positional arguments and --name value options of one subcommand.
 struct Arguments {
@@ -68,12 +129,13 @@ lumenar::Result<Arguments, UsageError> splitArguments(const std::vector<std::str
             out.flags.insert(arg);
         } else if (valueOptions.contains(arg)) {
             if (i + 1 >= args.size())
-                return lumenar::Result<Arguments, UsageError>::failure(usage(arg + " needs a value"));
+                return lumenar::Result<Arguments, UsageError>::failure(usage(arg, message::kNeedsValue));
             if (out.options.contains(arg))
-                return lumenar::Result<Arguments, UsageError>::failure(usage(arg + " given twice"));
+                return lumenar::Result<Arguments, UsageError>::failure(usage(arg, message::kGivenTwice));
             out.options[arg] = args[++i];
         } else {
-            return lumenar::Result<Arguments, UsageError>::failure(usage("unknown option " + arg + " for " + args[0]));
+            return lumenar::Result<Arguments, UsageError>::failure(
+                usage(message::kUnknownOption, arg, message::kOptionOfCommand, args[0], message::kCloseParenthesis));
         }
     }
     return out;
@@ -96,8 +158,9 @@ lumenar::Status<UsageError> readNumber(const Arguments& a, const std::string& na
     if (!text) return {};
     const auto value = parseNumber(*text);
     if (!value || *value < low || *value > high)
-        return lumenar::Status<UsageError>::failure(
-            usage(name + " wants a number from " + std::to_string(low) + " to " + std::to_string(high)));
+        return lumenar::Status<UsageError>::failure(usage(name, message::kWantsNumberFrom, std::to_string(low),
+                                                          message::kNumberTo, std::to_string(high),
+                                                          message::kNumberEnd));
     out = value;
     return {};
 }
@@ -111,12 +174,13 @@ std::optional<T> narrow(const std::optional<unsigned long>& value) {
 lumenar::Status<UsageError> needPositional(const Arguments& a, std::size_t count, const std::string& command) {
     if (a.positional.size() != count)
         return lumenar::Status<UsageError>::failure(
-            usage(command + " takes " + std::to_string(count) + " file argument" + (count == 1 ? "" : "s")));
+            usage(command, message::kTakes, std::to_string(count),
+                  count == 1 ? message::kFileArgument : message::kFileArguments));
     return {};
 }
 
 lumenar::Status<UsageError> needOption(const Arguments& a, const std::string& name, const std::string& command) {
-    if (!a.option(name)) return lumenar::Status<UsageError>::failure(usage(command + " needs " + name));
+    if (!a.option(name)) return lumenar::Status<UsageError>::failure(usage(command, message::kNeedsOption, name));
     return {};
 }
 
@@ -168,8 +232,8 @@ ParseResult parseImport(const std::vector<std::string>& args) {
     RETURN_IF_USAGE_ERROR(readNumber(a, "--precedence", 0, 1, precedence));
     RETURN_IF_USAGE_ERROR(readNumber(a, "--code-page", 0, 65535, codePage));
     c.mode = static_cast<int>(mode.value_or(0));
-    if (precedence && c.mode == 0) return ParseResult::failure(usage("--precedence applies to modes 1 and 2 only"));
-    if (c.fontOut && c.mode != 2) return ParseResult::failure(usage("--font-out applies to mode 2 only"));
+    if (precedence && c.mode == 0) return ParseResult::failure(usage(message::kPrecedenceModes));
+    if (c.fontOut && c.mode != 2) return ParseResult::failure(usage(message::kFontOutMode));
     c.precedence = narrow<int>(precedence);
     c.codePage = narrow<std::uint16_t>(codePage);
     return Command(c);
@@ -211,9 +275,9 @@ ParseResult parseBackup(const std::vector<std::string>& args) {
 ParseResult parsePfiPack(const std::vector<std::string>& args) {
     SPLIT_ARGUMENTS_OR_RETURN(
         a, args, (std::set<std::string>{"--codes", "--map", "--out", "--code-page", "--em", "--face-index"}), {});
-    if (a.positional.empty()) return ParseResult::failure(usage("pfi-pack takes one or more font files"));
+    if (a.positional.empty()) return ParseResult::failure(usage(message::kPackNeedsFonts));
     if (a.option("--codes").has_value() == a.option("--map").has_value())
-        return ParseResult::failure(usage("pfi-pack needs either --codes or --map"));
+        return ParseResult::failure(usage(message::kPackNeedsCodesOrMap));
     RETURN_IF_USAGE_ERROR(needOption(a, "--out", "pfi-pack"));
     std::vector<CodeRange> codes;
     if (const auto ranges = a.option("--codes")) {
@@ -224,7 +288,7 @@ ParseResult parsePfiPack(const std::vector<std::string>& args) {
     std::optional<unsigned long> codePage, em, faceIndex;
     RETURN_IF_USAGE_ERROR(readNumber(a, "--code-page", 0, 950, codePage));
     if (codePage && *codePage != 0 && *codePage != 936 && *codePage != 950)
-        return ParseResult::failure(usage("--code-page of a library is 936, 950 or 0"));
+        return ParseResult::failure(usage(message::kLibraryCodePages));
     RETURN_IF_USAGE_ERROR(readNumber(a, "--em", 16, 0x3FFF, em));
     RETURN_IF_USAGE_ERROR(readNumber(a, "--face-index", 0, 0xFFFF, faceIndex));
     PfiPackCommand c;
@@ -242,7 +306,7 @@ ParseResult parsePfiPack(const std::vector<std::string>& args) {
 #undef SPLIT_ARGUMENTS_OR_RETURN
 
 ParseResult parseNoArguments(const std::vector<std::string>& args, Command command) {
-    if (args.size() > 1) return ParseResult::failure(usage(args[0] + " takes no arguments"));
+    if (args.size() > 1) return ParseResult::failure(usage(args[0], message::kTakesNoArguments));
     return command;
 }
 
@@ -259,7 +323,7 @@ lumenar::Result<std::vector<CodeRange>, UsageError> parseCodeRanges(const std::s
         const auto first = parseNumber(part.substr(0, dash), 16);
         const auto last = dash == std::string::npos ? first : parseNumber(part.substr(dash + 1), 16);
         if (!first || !last || *first > 0xFFFF || *last > 0xFFFF || *last < *first)
-            return R::failure(usage("bad code range \"" + part + "\" (hexadecimal codes, FIRST-LAST)"));
+            return R::failure(usage(message::kBadCodeRange, part, message::kCodeRangeForm));
         ranges.push_back({static_cast<std::uint16_t>(*first), static_cast<std::uint16_t>(*last)});
         start = comma + 1;
     }
@@ -280,7 +344,7 @@ lumenar::Result<Command, UsageError> parseCommandLine(const std::vector<std::str
     if (name == "backup") return parseBackup(args);
     if (name == "pfi-pack") return parsePfiPack(args);
     if (name == "manager") return parseNoArguments(args, ManagerCommand{});
-    return ParseResult::failure(usage("unknown command \"" + name + "\""));
+    return ParseResult::failure(usage(message::kUnknownCommand, name, message::kCloseQuote));
 }
 
 }  // namespace pelorin::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Result.h"
+#include "pelorin/pfi/PelorinLanguage.h"
 
 #include <cstdint>
 #include <optional>
@@ -85,10 +86,11 @@ lumenar::Result<Command, UsageError> parseCommandLine(const std::vector<std::str
 // "4E00-4FFF,E000" into ranges; hexadecimal codes, "0x" allowed.
 lumenar::Result<std::vector<CodeRange>, UsageError> parseCodeRanges(const std::string& text);
 
-// The usage text shown with a usage error.
-extern const char* const kUsage;
+// The usage text shown with a usage error (command and option names read the
+// same in every language).
+extern const Texts kUsage;
 
 // What --help prints: what the program does, the usage and the exit statuses.
-extern const char* const kHelp;
+extern const Texts kHelp;
 
 }  // namespace pelorin::cli

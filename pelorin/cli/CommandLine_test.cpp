@@ -1,5 +1,7 @@
 #include "pelorin/cli/CommandLine.h"
 
+#include "pelorin/cli/LanguageScope_testing.h"
+
 #include <gtest/gtest.h>
 
 namespace pelorin::cli {
@@ -95,6 +97,83 @@ TEST(CommandLine, UsageErrors) {
         for (const auto& a : args) joined += a + " ";
         EXPECT_FALSE(parseCommandLine(args).ok()) << joined;
     }
+}
+
+std::string reasonOf(const std::vector<std::string>& args) {
+    const auto command = parseCommandLine(args);
+    return command.ok() ? "(accepted)" : command.error().reason;
+}
+
+TEST(CommandLine, UsageErrorsSpeakTheCurrentLanguage) {
+    const struct {
+        std::vector<std::string> args;
+        const char* simplified;
+        const char* traditional;
+        const char* english;
+    } kCases[] = {
+        {{"frobnicate"}, "未知命令“frobnicate”", "未知命令「frobnicate」", "unknown command \"frobnicate\""},
+        {{"import", "--face", "F", "--library", "a.pfi", "--mode"},
+         "--mode 需要一个值",
+         "--mode 需要一個值",
+         "--mode needs a value"},
+        {{"backup", "--face", "F", "--out", "a", "--out", "b"},
+         "--out 指定了两次",
+         "--out 指定了兩次",
+         "--out given twice"},
+        {{"link", "--face", "F", "--eudc", "e.tte", "--bogus"},
+         "未知选项 --bogus（用于 link）",
+         "未知選項 --bogus（用於 link）",
+         "unknown option --bogus for link"},
+        {{"import", "--face", "F", "--library", "a.pfi", "--mode", "3"},
+         "--mode 需要 0 到 2 之间的数",
+         "--mode 需要 0 到 2 之間的數",
+         "--mode wants a number from 0 to 2"},
+        {{"make-eudc", "a.pfi"},
+         "make-eudc 需要 2 个文件参数",
+         "make-eudc 需要 2 個檔案參數",
+         "make-eudc takes 2 file arguments"},
+        {{"pfi-info"}, "pfi-info 需要 1 个文件参数", "pfi-info 需要 1 個檔案參數", "pfi-info takes 1 file argument"},
+        {{"import", "--library", "a.pfi"}, "import 需要 --face", "import 需要 --face", "import needs --face"},
+        {{"import", "--face", "F", "--library", "a.pfi", "--precedence", "1"},
+         "--precedence 只适用于模式 1 和 2",
+         "--precedence 只適用於模式 1 和 2",
+         "--precedence applies to modes 1 and 2 only"},
+        {{"--version", "list"}, "--version 不接受参数", "--version 不接受參數", "--version takes no arguments"},
+        {{"pfi-pack", "f.ttf", "--codes", "4E10-4E00", "--out", "x.pfi"},
+         "错误的编码范围“4E10-4E00”（十六进制编码，FIRST-LAST）",
+         "錯誤的編碼範圍「4E10-4E00」（十六進位編碼，FIRST-LAST）",
+         "bad code range \"4E10-4E00\" (hexadecimal codes, FIRST-LAST)"},
+    };
+    for (const auto& c : kCases) {
+        for (const auto& [language, expected] :
+             {std::pair{Language::SimplifiedChinese, c.simplified},
+              std::pair{Language::TraditionalChinese, c.traditional}, std::pair{Language::English, c.english}}) {
+            const LanguageScope scope(language);
+            EXPECT_EQ(reasonOf(c.args), expected);
+        }
+    }
+}
+
+TEST(CommandLine, UsageTextProseTranslatesAndNamesStay) {
+    const struct {
+        Language language;
+        const char* heading;
+        const char* managerLine;
+    } kCases[] = {
+        {Language::SimplifiedChinese, "用法：\n", "  pelorin manager                          打开字体管理表窗口\n"},
+        {Language::TraditionalChinese, "用法：\n", "  pelorin manager                          開啟字型管理表視窗\n"},
+        {Language::English, "usage:\n", "  pelorin manager                          open the font manager window\n"},
+    };
+    const std::string kPackLine = "  pelorin pfi-pack FONT... (--codes RANGE[,RANGE...] | --map FILE) --out LIB.pfi\n";
+    for (const auto& c : kCases) {
+        const LanguageScope scope(c.language);
+        const std::string usageText(kUsage);
+        EXPECT_TRUE(usageText.starts_with(c.heading)) << usageText;
+        EXPECT_NE(usageText.find(c.managerLine), std::string::npos) << usageText;
+        EXPECT_NE(usageText.find(kPackLine), std::string::npos) << usageText;
+    }
+    const LanguageScope traditional(Language::TraditionalChinese);
+    EXPECT_NE(std::string(kHelp).find("結束狀態：0 成功"), std::string::npos);
 }
 
 }  // namespace

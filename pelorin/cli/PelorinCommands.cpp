@@ -1,6 +1,7 @@
 #include "pelorin/cli/PelorinCommands.h"
 
 #include "common/Version.h"
+#include "pelorin/cli/CliMessages.h"
 #include "pelorin/cli/CliSession.h"
 #include "pelorin/cli/CommandLine.h"
 #include "pelorin/cli/FaceRule.h"
@@ -86,7 +87,7 @@ public:
         if (c.baseFace) {
             const auto file = platform::findFontFile(*c.baseFace);
             if (!file) {
-                fail("no installed face \"" + *c.baseFace + "\"");
+                fail(fonts::text(message::kNoInstalledFace, *c.baseFace, message::kCloseQuote));
                 return kExitFailure;
             }
             winAscent = winAscentOf(file->file.string(), file->faceIndex);
@@ -97,7 +98,7 @@ public:
             fonts::writeNewEudcFont(c.output, codePage, c.languageId.value_or(fonts::languageIdOfCodePage(codePage)),
                                     winAscent, library, c.smooth, s_.messages(), progress);
         if (!ok && progress.cancelRequested()) {
-            fail("cancelled; " + c.output + " was not written");
+            fail(fonts::text(message::kCancelledNotWritten, c.output, message::kWasNotWritten));
             return kExitCancelled;
         }
         return ok ? kExitSuccess : kExitFailure;
@@ -153,7 +154,8 @@ public:
     int operator()(const UnlinkCommand& c) {
         const std::uint16_t codePage = s_.codePageOr(c.codePage);
         if (!s_.links().unlinkEudc(codePage, c.face)) {
-            fail("\"" + c.face + "\" has no EUDC link under code page " + std::to_string(codePage));
+            fail(fonts::text(message::kFaceQuote, c.face, message::kNoEudcLinkUnderCodePage, std::to_string(codePage),
+                             message::kNoEudcLinkEnd));
             return kExitFailure;
         }
         return kExitSuccess;
@@ -163,7 +165,8 @@ public:
         const auto entry = findFace(c.face, s_.systemCodePage());
         if (!entry) return notInList(c.face);
         if (const std::string error = fonts::backupFont(*entry, c.output); !error.empty()) {
-            fail("cannot copy " + entry->fontFilePath + " to " + c.output + ": " + error);
+            fail(fonts::text(message::kCannotCopy, entry->fontFilePath, message::kCopyTo, c.output,
+                             message::kReasonFollows, error));
             return kExitFailure;
         }
         return kExitSuccess;
@@ -171,7 +174,7 @@ public:
 
     int operator()(const ManagerCommand&) {
         if (!managerWindow_) {
-            fail("this build has no window (it was built without the desktop programs)");
+            fail(std::string(message::kNoWindow));
             return kExitFailure;
         }
         return managerWindow_(s_);
@@ -186,7 +189,10 @@ public:
         for (const AbsentCode& absent : packed->absent)
             std::fprintf(stderr, "pelorin: %04X (U+%04X): %s\n", absent.libraryCode,
                          static_cast<unsigned>(absent.sourceCodePoint), absent.reason.c_str());
-        std::fprintf(stderr, "%zu glyphs packed, %zu codes without a glyph\n", packed->packed, packed->missing);
+        const std::string report =
+            fonts::text(message::kGlyphsPackedBefore, std::to_string(packed->packed), message::kGlyphsPacked,
+                        std::to_string(packed->missing), message::kCodesWithoutGlyph);
+        std::fprintf(stderr, "%s\n", report.c_str());
         return packed->absent.empty() ? kExitSuccess : kExitIncomplete;
     }
 
@@ -212,7 +218,7 @@ private:
         for (const std::string& warning : library.Warnings()) s_.messages().show(warning);
     }
     int notInList(const std::string& face) {
-        fail("\"" + face + "\" is not in the font list (see: pelorin list)");
+        fail(fonts::text(message::kOpenQuote, face, message::kNotInFontList));
         return kExitFailure;
     }
 
@@ -226,11 +232,11 @@ int runPelorin(const std::vector<std::string>& args, const platform::Environment
                const ManagerWindow& managerWindow) {
     const auto command = parseCommandLine(args);
     if (!command) {
-        std::fprintf(stderr, "pelorin: %s\n%s", command.error().reason.c_str(), kUsage);
+        std::fprintf(stderr, "pelorin: %s\n%s", command.error().reason.c_str(), std::string(kUsage).c_str());
         return kExitUsage;
     }
     if (std::holds_alternative<HelpCommand>(command.value())) {
-        std::printf("%s\n%s", kHelp, kUsage);
+        std::printf("%s\n%s", std::string(kHelp).c_str(), std::string(kUsage).c_str());
         return kExitSuccess;
     }
     if (std::holds_alternative<VersionCommand>(command.value())) {

@@ -391,4 +391,18 @@ TEST(PelorinCommand, ExitStatusesTellUsageFromFailure) {
               "Cannot open the supplementary library file: /no/such/library.pfi\n");
 }
 
+TEST(PelorinCommand, HelpSpeaksTheLanguageOfLang) {
+    const auto helpUnder = [](const std::string& lang) {
+        return shell("env -u LC_ALL -u LC_MESSAGES LANG=" + lang + " " + quoted(scene->pelorin.string()) + " --help");
+    };
+    const Outcome traditional = helpUnder("zh_TW.UTF-8");
+    EXPECT_EQ(traditional.status, 0);
+    EXPECT_NE(traditional.out.find("結束狀態："), std::string::npos) << traditional.out;
+    EXPECT_NE(traditional.out.find("用法：\n"), std::string::npos) << traditional.out;
+    const Outcome english = helpUnder("C");
+    EXPECT_EQ(english.status, 0);
+    EXPECT_NE(english.out.find("exit status: "), std::string::npos) << english.out;
+    EXPECT_NE(english.out.find("usage:\n"), std::string::npos) << english.out;
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include "pelorin/cli/PfiPack.h"
 
+#include "pelorin/cli/CliMessages.h"
 #include "pelorin/cli/CodeMap.h"
 #include "pelorin/fonts/CodePageConversion.h"
 #include "pelorin/pfi/PfiWriter.h"
@@ -104,7 +105,9 @@ lumenar::Result<PackSummary, std::string> packLibrary(const PfiPackCommand& comm
             continue;
         }
         ++summary.missing;
-        if (command.map) summary.absent.push_back({row.libraryCode, row.sourceCodePoint, "no source font draws it"});
+        if (command.map)
+            summary.absent.push_back(
+                {row.libraryCode, row.sourceCodePoint, std::string(message::kNoSourceFontDrawsIt)});
     }
     const auto packed = PackPfiLibrary({command.codePage, command.em, sources->em()}, glyphs);
     if (!packed) return R::failure(packed.error().detail);
