@@ -3,10 +3,9 @@
 // set-up of the built pelorin; then every code of the register set is matched
 // through fontconfig's own API and rendered with FreeType.
 #include "common/testing/ScratchDirectory.h"
+#include "pelorin/truetype/GlyphInk_testing.h"
 
 #include <fontconfig/fontconfig.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -82,53 +81,9 @@ std::vector<std::string> iniFaces(const fs::path& ini) {
 
 // ---- rendering ----
 
-class FreeType {
-public:
-    FreeType() { FT_Init_FreeType(&library_); }
-    ~FreeType() { FT_Done_FreeType(library_); }
-    FT_Library get() const { return library_; }
-
-private:
-    FT_Library library_ = nullptr;
-};
-
-class Face {
-public:
-    Face(const FreeType& freeType, const fs::path& file, int pixels) {
-        if (FT_New_Face(freeType.get(), file.c_str(), 0, &face_) == 0) FT_Set_Pixel_Sizes(face_, 0, pixels);
-    }
-    ~Face() {
-        if (face_) FT_Done_Face(face_);
-    }
-    Face(const Face&) = delete;
-    Face& operator=(const Face&) = delete;
-    bool ok() const { return face_ != nullptr; }
-    bool maps(FT_ULong code) const { return FT_Get_Char_Index(face_, code) != 0; }
-
-    // The glyph's ink as a set of pixels around the pen origin.
-    std::vector<std::pair<int, int>> ink(FT_ULong code) const {
-        std::vector<std::pair<int, int>> pixels;
-        if (FT_Load_Char(face_, code, FT_LOAD_RENDER | FT_LOAD_NO_HINTING) != 0) return pixels;
-        const FT_Bitmap& bitmap = face_->glyph->bitmap;
-        for (unsigned row = 0; row < bitmap.rows; ++row)
-            for (unsigned col = 0; col < bitmap.width; ++col)
-                if (bitmap.buffer[row * bitmap.pitch + col] >= 128)
-                    pixels.emplace_back(face_->glyph->bitmap_left + static_cast<int>(col),
-                                        face_->glyph->bitmap_top - static_cast<int>(row));
-        std::sort(pixels.begin(), pixels.end());
-        return pixels;
-    }
-
-private:
-    FT_Face face_ = nullptr;
-};
-
-double intersectionOverUnion(const std::vector<std::pair<int, int>>& a, const std::vector<std::pair<int, int>>& b) {
-    std::vector<std::pair<int, int>> both;
-    std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(both));
-    const std::size_t either = a.size() + b.size() - both.size();
-    return either == 0 ? 1.0 : static_cast<double>(both.size()) / static_cast<double>(either);
-}
+using pelorin::truetype::testing::Face;
+using pelorin::truetype::testing::FreeType;
+using pelorin::truetype::testing::intersectionOverUnion;
 
 // ---- matching ----
 
@@ -242,9 +197,9 @@ TEST(RegisterFont, EveryCodeResolvesToTheRegisterFontAndDrawsItsStandardCharacte
         ADD_FAILURE() << family << ": " << count << " codes resolve elsewhere, e.g. " << example[family];
 
     FreeType freeType;
-    const Face registerFont(freeType, home.font(), kPixels);
-    const Face hanaA(freeType, kHanazono / "HanaMinA.ttf", kPixels);
-    const Face hanaB(freeType, kHanazono / "HanaMinB.ttf", kPixels);
+    const Face registerFont(freeType, home.font(), 0, kPixels);
+    const Face hanaA(freeType, kHanazono / "HanaMinA.ttf", 0, kPixels);
+    const Face hanaB(freeType, kHanazono / "HanaMinB.ttf", 0, kPixels);
     ASSERT_TRUE(registerFont.ok() && hanaA.ok() && hanaB.ok());
     double sum = 0;
     double lowest = 1;

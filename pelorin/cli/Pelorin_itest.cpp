@@ -4,9 +4,7 @@
 // folder, so the user's own fonts and settings are never touched.
 
 #include "common/testing/ScratchDirectory.h"
-
-#include <ft2build.h>
-#include FT_FREETYPE_H
+#include "pelorin/truetype/GlyphInk_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -138,53 +136,9 @@ const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new Pelorin
 
 // ---- rendering with FreeType ----
 
-class FreeType {
-public:
-    FreeType() { FT_Init_FreeType(&library_); }
-    ~FreeType() { FT_Done_FreeType(library_); }
-    FT_Library get() const { return library_; }
-
-private:
-    FT_Library library_ = nullptr;
-};
-
-class Face {
-public:
-    Face(const FreeType& freeType, const fs::path& file, int index, int pixels) {
-        if (FT_New_Face(freeType.get(), file.c_str(), index, &face_) == 0) FT_Set_Pixel_Sizes(face_, 0, pixels);
-    }
-    ~Face() {
-        if (face_) FT_Done_Face(face_);
-    }
-    bool ok() const { return face_ != nullptr; }
-    FT_Face get() const { return face_; }
-    bool maps(FT_ULong code) const { return FT_Get_Char_Index(face_, code) != 0; }
-
-    // The glyph's ink as a set of pixels around the pen origin.
-    std::vector<std::pair<int, int>> ink(FT_ULong code) const {
-        std::vector<std::pair<int, int>> pixels;
-        if (FT_Load_Char(face_, code, FT_LOAD_RENDER | FT_LOAD_NO_HINTING) != 0) return pixels;
-        const FT_Bitmap& bitmap = face_->glyph->bitmap;
-        for (unsigned row = 0; row < bitmap.rows; ++row)
-            for (unsigned col = 0; col < bitmap.width; ++col)
-                if (bitmap.buffer[row * bitmap.pitch + col] >= 128)
-                    pixels.emplace_back(face_->glyph->bitmap_left + static_cast<int>(col),
-                                        face_->glyph->bitmap_top - static_cast<int>(row));
-        std::sort(pixels.begin(), pixels.end());
-        return pixels;
-    }
-
-private:
-    FT_Face face_ = nullptr;
-};
-
-// Intersection over union of two glyphs' ink; two empty glyphs agree fully.
-double intersectionOverUnion(const std::vector<std::pair<int, int>>& a, const std::vector<std::pair<int, int>>& b) {
-    std::vector<std::pair<int, int>> both;
-    std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(both));
-    const std::size_t either = a.size() + b.size() - both.size();
-    return either == 0 ? 1.0 : static_cast<double>(both.size()) / static_cast<double>(either);
-}
+using pelorin::truetype::testing::Face;
+using pelorin::truetype::testing::FreeType;
+using pelorin::truetype::testing::intersectionOverUnion;
 
 struct Agreement {
     std::size_t glyphs = 0;
