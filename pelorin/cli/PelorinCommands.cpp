@@ -6,12 +6,12 @@
 #include "pelorin/cli/FaceRule.h"
 #include "pelorin/cli/PfiPack.h"
 #include "pelorin/cli/TerminalProgress.h"
+#include "pelorin/fonts/BaseWinAscent.h"
 #include "pelorin/fonts/CodePageConversion.h"
 #include "pelorin/fonts/FontBackup.h"
 #include "pelorin/fonts/FontList.h"
 #include "pelorin/fonts/GlyphImport.h"
 #include "pelorin/fonts/StartupEudcSetup.h"
-#include "pelorin/truetype/SourceFont.h"
 #include "platform/FontconfigFonts.h"
 #include "platform/ProgramPath.h"
 
@@ -23,21 +23,12 @@
 namespace pelorin::cli {
 namespace {
 
-constexpr std::uint16_t kDefaultEudcWinAscent = 220;  // the EUDC font's own ascender at em 256
-
 void fail(const std::string& reason) { std::fprintf(stderr, "pelorin: %s\n", reason.c_str()); }
 
 std::string absolute(const std::string& path) {
     std::error_code ignored;
     const auto full = std::filesystem::absolute(path, ignored);
     return full.empty() ? path : full.lexically_normal().string();
-}
-
-// usWinAscent of an installed face, for a new EUDC font that serves it.
-std::uint16_t winAscentOf(const std::string& fontFile, int faceIndex) {
-    const auto font = truetype::SourceFont::Open(fontFile, static_cast<std::uint32_t>(faceIndex));
-    if (!font || font->WinAscent() == 0) return kDefaultEudcWinAscent;
-    return font->WinAscent();
 }
 
 // Messages kept back, to be shown only if they turn out to matter.
@@ -82,14 +73,14 @@ public:
         if (!library.Open(c.library, s_.libraryOptions())) return cannotOpenLibrary(c.library);
         showWarnings(library);
         const std::uint16_t codePage = s_.codePageOr(c.codePage);
-        std::uint16_t winAscent = kDefaultEudcWinAscent;
+        std::uint16_t winAscent = fonts::kDefaultEudcWinAscent;
         if (c.baseFace) {
             const auto file = platform::findFontFile(*c.baseFace);
             if (!file) {
                 fail("no installed face \"" + *c.baseFace + "\"");
                 return kExitFailure;
             }
-            winAscent = winAscentOf(file->file.string(), file->faceIndex);
+            winAscent = fonts::winAscentOf(file->file.string(), file->faceIndex);
         }
         TerminalProgress progress(stderr);
         progress.setRange(static_cast<int>(library.EudcCodes().size()));
@@ -123,7 +114,7 @@ public:
         TerminalProgress progress(stderr);
         fonts::ImportContext context{
             s_.links(), s_.messages(), progress, s_.libraryOptions(),
-            [](const fonts::FontEntry& e) { return winAscentOf(e.fontFilePath, e.faceIndex); }};
+            [](const fonts::FontEntry& e) { return fonts::winAscentOf(e.fontFilePath, e.faceIndex); }};
         const bool ok = fonts::runImport(entry, settings, context);
         if (!ok) return progress.cancelRequested() ? kExitCancelled : kExitFailure;
         std::printf("eudc-file\t%s\n", entry.eudcFilePath.c_str());
