@@ -211,14 +211,8 @@ void FontManagerWindow::importEnded(const ImportOutcome& outcome) {
     import_->deleteLater();
     import_ = nullptr;
     content_->setEnabled(true);
-    if (outcome.cancelled) {
-        // Said without waiting for an answer: the list is usable at once.
-        auto* box = new QMessageBox(QMessageBox::Information, qtext(text::kWindowTitle), qtext(text::kImportCancelled),
-                                    QMessageBox::Ok, this);
-        box->setObjectName(QStringLiteral("importCancelled"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    } else {
+    // A cancelled import leaves the row as it was; the engine has said so.
+    if (!outcome.cancelled) {
         if (const int row = rowOf(outcome.entry); row >= 0) {
             list_[static_cast<std::size_t>(row)] = outcome.entry;
             refreshRow(row);
