@@ -32,8 +32,11 @@ TEST(BaseWinAscent, TheFacesOwnOrTheEudcFontsDefault) {
         const char* file;
         int faceIndex;
         std::uint16_t winAscent;
-    } kCases[] = {{"tall.ttf", 0, 1802}, {"zero.ttf", 0, kDefaultEudcWinAscent},  {"broken.ttf", 0, kDefaultEudcWinAscent},
-                  {"none.ttf", 0, kDefaultEudcWinAscent}, {"tall.ttf", 1, kDefaultEudcWinAscent}};
+    } kCases[] = {{"tall.ttf", 0, 1802},
+                  {"zero.ttf", 0, kDefaultEudcWinAscent},
+                  {"broken.ttf", 0, kDefaultEudcWinAscent},
+                  {"none.ttf", 0, kDefaultEudcWinAscent},
+                  {"tall.ttf", 1, kDefaultEudcWinAscent}};
     for (const auto& c : kCases)
         EXPECT_EQ(winAscentOf((dir / c.file).string(), c.faceIndex), c.winAscent) << c.file << " " << c.faceIndex;
 }

@@ -47,7 +47,7 @@ platform::InstalledFont font(std::vector<std::string> families, const char* file
 }
 
 TEST_F(FontListTest, KeepsTheMakersFacesInOrderWithTheirLinks) {
-    links.linkEudc(936, "LMSong", "/fonts/LMSong.tte");
+    links.linkEudc(936, "LMSong", "/fonts/LMSong.tte", messages);
     std::vector<platform::InstalledFont> installed = {
         font({"LMSong"}, "/fonts/LMSong.ttf"),
         font({"DejaVu Sans"}, "/usr/share/fonts/DejaVuSans.ttf"),
@@ -112,9 +112,9 @@ TEST_F(FontListTest, AFileReachedThroughALinkIsListedOnce) {
     std::vector<std::pair<std::string, std::string>> shown;
     for (const FontEntry& e : list) shown.emplace_back(rowNameOf(e), e.fontFilePath);
     EXPECT_EQ(shown, (std::vector<std::pair<std::string, std::string>>{{"HanaMinA Bold", at("hana/HanaMinA-Bold.ttf")},
-                                                                        {"HanaMinA Regular", at("hana/HanaMinA.ttf")},
-                                                                        {"Kai", at("hana/Kai.ttc")},
-                                                                        {"KaiB", at("hana/Kai.ttc")}}));
+                                                                       {"HanaMinA Regular", at("hana/HanaMinA.ttf")},
+                                                                       {"Kai", at("hana/Kai.ttc")},
+                                                                       {"KaiB", at("hana/Kai.ttc")}}));
 
     installed.pop_back();
     const auto single = build(installed, FontListScope::AllCjkFaces);
