@@ -133,7 +133,7 @@ public:
     }
 
     int operator()(const LinkCommand& c) {
-        const auto linked = s_.links().linkEudc(s_.codePageOr(c.codePage), c.face, absolute(c.eudc));
+        const auto linked = s_.links().linkEudc(s_.codePageOr(c.codePage), c.face, absolute(c.eudc), s_.messages());
         if (!linked) {
             s_.messages().show(linked.error());
             return kExitFailure;
@@ -143,7 +143,7 @@ public:
 
     int operator()(const UnlinkCommand& c) {
         const std::uint16_t codePage = s_.codePageOr(c.codePage);
-        if (!s_.links().unlinkEudc(codePage, c.face)) {
+        if (!s_.links().unlinkEudc(codePage, c.face, s_.messages())) {
             fail("\"" + c.face + "\" has no EUDC link under code page " + std::to_string(codePage));
             return kExitFailure;
         }

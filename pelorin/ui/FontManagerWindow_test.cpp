@@ -40,9 +40,11 @@ public:
     std::vector<fonts::FontEntry> fontList(fonts::FontListScope scope, fonts::MessageSink&) override {
         return scope == fonts::FontListScope::AllCjkFaces ? all : makers;
     }
-    bool link(const fonts::FontEntry&, const std::string&) override { return true; }
-    bool unlink(const fonts::FontEntry& entry) override {
+    std::string switchComplaint;  // what the EUDC switch says when a link changes
+    bool link(const fonts::FontEntry&, const std::string&, fonts::MessageSink&) override { return true; }
+    bool unlink(const fonts::FontEntry& entry, fonts::MessageSink& messages) override {
         unlinked.push_back(entry.faceName);
+        if (!switchComplaint.empty()) messages.show(switchComplaint);
         return true;
     }
     std::string backup(const fonts::FontEntry&, const std::string&) override { return {}; }
@@ -133,8 +135,25 @@ TEST_F(FontManagerWindowTest, RowButtonsAreEnabledExactlyWhenARowIsSelected) {
 
 TEST_F(FontManagerWindowTest, UnlinkClearsTheRowsEudcFileAndNeedsALink) {
     select(0);
+    // The switch's message is shown, not lost; while it waits for its answer,
+    // the rules it wrote rebuild the list.
+    backend.switchComplaint = "cannot write the link rules";
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (!QApplication::activeModalWidget()) return;
+        backend.makers.insert(backend.makers.begin(), font("LM Hei", "/f/hei.ttf"));
+        backend.makers[1].eudcFilePath.clear();
+        window.rebuildList(false);
+        answerMessages();
+    });
+    answer.start(5);
     window.unlinkEudc();
-    EXPECT_EQ(cell(0, 2), "");
+    answer.stop();
+    EXPECT_EQ(messagesShown, std::vector<std::string>{"cannot write the link rules"});
+    EXPECT_EQ(cell(1, 0), "LM Song");
+    EXPECT_EQ(cell(1, 2), "");
+    backend.makers.erase(backend.makers.begin());
+    window.rebuildList(false);
     window.unlinkEudc();  // nothing linked any more: the engine is not asked
     select(1);
     window.unlinkEudc();

@@ -10,12 +10,12 @@ std::vector<fonts::FontEntry> SessionBackend::fontList(fonts::FontListScope scop
     return session_.fontList(session_.systemCodePage(), scope, messages);
 }
 
-bool SessionBackend::link(const fonts::FontEntry& entry, const std::string& eudcPath) {
-    return static_cast<bool>(session_.links().linkEudc(entry.codePage, entry.faceName, eudcPath));
+bool SessionBackend::link(const fonts::FontEntry& entry, const std::string& eudcPath, fonts::MessageSink& messages) {
+    return static_cast<bool>(session_.links().linkEudc(entry.codePage, entry.faceName, eudcPath, messages));
 }
 
-bool SessionBackend::unlink(const fonts::FontEntry& entry) {
-    return session_.links().unlinkEudc(entry.codePage, entry.faceName);
+bool SessionBackend::unlink(const fonts::FontEntry& entry, fonts::MessageSink& messages) {
+    return session_.links().unlinkEudc(entry.codePage, entry.faceName, messages);
 }
 
 std::string SessionBackend::backup(const fonts::FontEntry& entry, const std::string& target) {
@@ -24,8 +24,9 @@ std::string SessionBackend::backup(const fonts::FontEntry& entry, const std::str
 
 bool SessionBackend::runImport(fonts::FontEntry& entry, const fonts::ImportSettings& settings,
                                fonts::MessageSink& messages, fonts::ImportProgress& progress) {
-    fonts::ImportContext context{session_.links(), messages, progress, session_.libraryOptions(),
-                                 [](const fonts::FontEntry& e) { return fonts::winAscentOf(e.fontFilePath, e.faceIndex); }};
+    fonts::ImportContext context{
+        session_.links(), messages, progress, session_.libraryOptions(),
+        [](const fonts::FontEntry& e) { return fonts::winAscentOf(e.fontFilePath, e.faceIndex); }};
     return fonts::runImport(entry, settings, context);
 }
 
