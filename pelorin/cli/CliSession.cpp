@@ -17,7 +17,7 @@ lumenar::Result<std::unique_ptr<CliSession>, std::string> CliSession::open(platf
 
 CliSession::CliSession(platform::Environment env, std::unique_ptr<platform::FileRegistryStore> store)
     : env_(std::move(env)), systemCodePage_(platform::systemCodePage(env_)), store_(std::move(store)) {
-    switch_ = std::make_unique<fonts::FontconfigEudcSwitch>(*store_, env_, systemCodePage_, messages_);
+    switch_ = std::make_unique<fonts::FontconfigEudcSwitch>(*store_, env_, systemCodePage_);
     links_ = std::make_unique<fonts::EudcLinks>(*store_, *switch_);
 }
 

@@ -7,12 +7,12 @@
 #include "pelorin/cli/FaceRule.h"
 #include "pelorin/cli/PfiPack.h"
 #include "pelorin/cli/TerminalProgress.h"
+#include "pelorin/fonts/BaseWinAscent.h"
 #include "pelorin/fonts/CodePageConversion.h"
 #include "pelorin/fonts/FontBackup.h"
 #include "pelorin/fonts/FontList.h"
 #include "pelorin/fonts/GlyphImport.h"
 #include "pelorin/fonts/StartupEudcSetup.h"
-#include "pelorin/truetype/SourceFont.h"
 #include "platform/FontconfigFonts.h"
 #include "platform/ProgramPath.h"
 
@@ -24,21 +24,12 @@
 namespace pelorin::cli {
 namespace {
 
-constexpr std::uint16_t kDefaultEudcWinAscent = 220;  // the EUDC font's own ascender at em 256
-
 void fail(const std::string& reason) { std::fprintf(stderr, "pelorin: %s\n", reason.c_str()); }
 
 std::string absolute(const std::string& path) {
     std::error_code ignored;
     const auto full = std::filesystem::absolute(path, ignored);
     return full.empty() ? path : full.lexically_normal().string();
-}
-
-// usWinAscent of an installed face, for a new EUDC font that serves it.
-std::uint16_t winAscentOf(const std::string& fontFile, int faceIndex) {
-    const auto font = truetype::SourceFont::Open(fontFile, static_cast<std::uint32_t>(faceIndex));
-    if (!font || font->WinAscent() == 0) return kDefaultEudcWinAscent;
-    return font->WinAscent();
 }
 
 // Messages kept back, to be shown only if they turn out to matter.
@@ -83,14 +74,14 @@ public:
         if (!library.Open(c.library, s_.libraryOptions())) return cannotOpenLibrary(c.library);
         showWarnings(library);
         const std::uint16_t codePage = s_.codePageOr(c.codePage);
-        std::uint16_t winAscent = kDefaultEudcWinAscent;
+        std::uint16_t winAscent = fonts::kDefaultEudcWinAscent;
         if (c.baseFace) {
             const auto file = platform::findFontFile(*c.baseFace);
             if (!file) {
                 fail(fonts::text(message::kNoInstalledFace, *c.baseFace, message::kCloseQuote));
                 return kExitFailure;
             }
-            winAscent = winAscentOf(file->file.string(), file->faceIndex);
+            winAscent = fonts::winAscentOf(file->file.string(), file->faceIndex);
         }
         TerminalProgress progress(stderr);
         progress.setRange(static_cast<int>(library.EudcCodes().size()));
@@ -124,7 +115,7 @@ public:
         TerminalProgress progress(stderr);
         fonts::ImportContext context{
             s_.links(), s_.messages(), progress, s_.libraryOptions(),
-            [](const fonts::FontEntry& e) { return winAscentOf(e.fontFilePath, e.faceIndex); }};
+            [](const fonts::FontEntry& e) { return fonts::winAscentOf(e.fontFilePath, e.faceIndex); }};
         const bool ok = fonts::runImport(entry, settings, context);
         if (!ok) return progress.cancelRequested() ? kExitCancelled : kExitFailure;
         std::printf("eudc-file\t%s\n", entry.eudcFilePath.c_str());
@@ -143,7 +134,7 @@ public:
     }
 
     int operator()(const LinkCommand& c) {
-        const auto linked = s_.links().linkEudc(s_.codePageOr(c.codePage), c.face, absolute(c.eudc));
+        const auto linked = s_.links().linkEudc(s_.codePageOr(c.codePage), c.face, absolute(c.eudc), s_.messages());
         if (!linked) {
             s_.messages().show(linked.error());
             return kExitFailure;
@@ -153,7 +144,7 @@ public:
 
     int operator()(const UnlinkCommand& c) {
         const std::uint16_t codePage = s_.codePageOr(c.codePage);
-        if (!s_.links().unlinkEudc(codePage, c.face)) {
+        if (!s_.links().unlinkEudc(codePage, c.face, s_.messages())) {
             fail(fonts::text(message::kFaceQuote, c.face, message::kNoEudcLinkUnderCodePage, std::to_string(codePage),
                              message::kNoEudcLinkEnd));
             return kExitFailure;

@@ -19,7 +19,7 @@ std::string EudcLinks::eudcPathOf(std::uint16_t codePage, const std::string& fac
 }
 
 lumenar::Status<std::string> EudcLinks::linkEudc(std::uint16_t codePage, const std::string& face,
-                                                 const std::string& path) {
+                                                 const std::string& path, MessageSink& messages) {
     using S = lumenar::Status<std::string>;
     const std::string cannotLink = text(message::kFontPrefix, face, message::kCannotLinkEudc, path);
     if (!switch_.available()) return S::failure(cannotLink);
@@ -29,20 +29,20 @@ lumenar::Status<std::string> EudcLinks::linkEudc(std::uint16_t codePage, const s
         outcome = S::failure(text(message::kCannotCreateRegistryKey, eudcLinkKey(codePage)));
     else if (!store_.setValue(eudcLinkKey(codePage), face, path))
         outcome = S::failure(cannotLink);
-    switchOn();
+    switchOn(messages);
     return outcome;
 }
 
-bool EudcLinks::unlinkEudc(std::uint16_t codePage, const std::string& face) {
+bool EudcLinks::unlinkEudc(std::uint16_t codePage, const std::string& face, MessageSink& messages) {
     if (!store_.keyExists(kEudcRootKey) || !store_.keyExists(eudcLinkKey(codePage))) return false;
     if (!switch_.available()) return false;
     switchOff();
     const bool deleted = store_.deleteValue(eudcLinkKey(codePage), face);
-    switchOn();
+    switchOn(messages);
     return deleted;
 }
 
-void EudcLinks::removeLinksTo(const std::string& fileName) {
+void EudcLinks::removeLinksTo(const std::string& fileName, MessageSink& messages) {
     const std::string key = eudcLinkKey(936);
     const std::string wanted = lumenar::upperCased(fileName);
     std::vector<std::string> doomed;
@@ -56,7 +56,7 @@ void EudcLinks::removeLinksTo(const std::string& fileName) {
     const bool canSwitch = switch_.available();
     if (canSwitch) switchOff();
     for (const std::string& name : doomed) store_.deleteValue(key, name);
-    if (canSwitch) switchOn();
+    if (canSwitch) switchOn(messages);
 }
 
 void EudcLinks::switchOff() {
@@ -65,14 +65,14 @@ void EudcLinks::switchOff() {
     offForBatch_ = openBatches_ > 0;
 }
 
-void EudcLinks::switchOn() {
-    if (openBatches_ == 0) switch_.turnOn();
+void EudcLinks::switchOn(MessageSink& messages) {
+    if (openBatches_ == 0) switch_.turnOn(messages);
 }
 
 EudcLinks::Batch::~Batch() {
     if (--links_.openBatches_ > 0 || !links_.offForBatch_) return;
     links_.offForBatch_ = false;
-    links_.switch_.turnOn();
+    links_.switch_.turnOn(messages_);
 }
 
 }  // namespace pelorin::fonts

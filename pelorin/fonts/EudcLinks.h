@@ -1,7 +1,8 @@
 #pragma once
 
-#include "pelorin/fonts/EudcSwitch.h"
 #include "common/Result.h"
+#include "pelorin/fonts/EudcSwitch.h"
+#include "pelorin/fonts/FontMessages.h"
 #include "platform/RegistryStore.h"
 
 #include <cstdint>
@@ -16,7 +17,8 @@ inline constexpr const char* kEudcRootKey = "HKEY_CURRENT_USER\\EUDC";
 // The value name of the system default EUDC font.
 inline constexpr const char* kSystemDefaultEudcFont = "SystemDefaultEUDCFont";
 
-// Which EUDC font file is linked to which face, per code page.
+// Which EUDC font file is linked to which face, per code page. What goes
+// wrong in making a change take effect is shown on the caller's messages.
 class EudcLinks {
 public:
     EudcLinks(platform::RegistryStore& store, EudcSwitch& eudcSwitch) : store_(store), switch_(eudcSwitch) {}
@@ -26,29 +28,31 @@ public:
     // Links the face (or kSystemDefaultEudcFont) to the file. Fails when the
     // EUDC switch cannot be found (nothing is written then) or the link
     // cannot be stored; the failure is the message to show.
-    lumenar::Status<std::string> linkEudc(std::uint16_t codePage, const std::string& face, const std::string& path);
+    lumenar::Status<std::string> linkEudc(std::uint16_t codePage, const std::string& face, const std::string& path,
+                                          MessageSink& messages);
     // Removes the face's link; fails when there is none or it cannot be removed.
-    bool unlinkEudc(std::uint16_t codePage, const std::string& face);
+    bool unlinkEudc(std::uint16_t codePage, const std::string& face, MessageSink& messages);
     // Under code page 936, removes every face link (not the system default)
     // whose file path contains the file name, letter case aside.
-    void removeLinksTo(const std::string& fileName);
+    void removeLinksTo(const std::string& fileName, MessageSink& messages);
 
     // Link changes made while a batch is open take effect together when the
     // last open batch ends: the switch is turned off once and on once.
     class Batch {
     public:
-        explicit Batch(EudcLinks& links) : links_(links) { ++links_.openBatches_; }
+        Batch(EudcLinks& links, MessageSink& messages) : links_(links), messages_(messages) { ++links_.openBatches_; }
         ~Batch();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
 
     private:
         EudcLinks& links_;
+        MessageSink& messages_;
     };
 
 private:
     void switchOff();
-    void switchOn();
+    void switchOn(MessageSink& messages);
 
     platform::RegistryStore& store_;
     EudcSwitch& switch_;

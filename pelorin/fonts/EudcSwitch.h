@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pelorin/fonts/FontMessages.h"
+
 namespace pelorin::fonts {
 
 // The system's EUDC switch, turned off before and on after every change of
@@ -10,7 +12,9 @@ public:
     // False when the switch cannot be found; links are then not changed.
     virtual bool available() const = 0;
     virtual void turnOff() = 0;
-    virtual void turnOn() = 0;
+    // What goes wrong in making the links take effect is shown on the
+    // messages of the change's caller.
+    virtual void turnOn(MessageSink& messages) = 0;
 };
 
 }  // namespace pelorin::fonts

@@ -15,7 +15,7 @@ class NoSwitch final : public EudcSwitch {
 public:
     bool available() const override { return true; }
     void turnOff() override {}
-    void turnOn() override {}
+    void turnOn(MessageSink&) override {}
 };
 
 class CollectedMessages final : public MessageSink {

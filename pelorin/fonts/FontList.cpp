@@ -3,6 +3,7 @@
 #include "common/AsciiCase.h"
 
 #include <algorithm>
+#include <system_error>
 #include <tuple>
 
 namespace pelorin::fonts {
@@ -27,6 +28,38 @@ std::optional<std::string> listedFamilyOf(const platform::InstalledFont& font, F
 }
 
 bool sameFace(const FontEntry& a, const FontEntry& b) { return lumenar::equalsIgnoringAsciiCase(a.faceName, b.faceName); }
+
+// The file a path reaches through links; the path itself when it cannot be
+// resolved.
+std::string realPathOf(const std::string& path) {
+    std::error_code error;
+    const auto real = std::filesystem::canonical(path, error);
+    return error ? path : real.string();
+}
+
+// A face of a file reached through several paths (a default font linked to a
+// font also installed under its own name, or a linked folder) is one
+// installed font: it keeps the first row, with the file's own path where one
+// of its paths is that.
+void keepEachFontOnce(std::vector<FontEntry>& list) {
+    std::vector<FontEntry> kept;
+    std::vector<std::string> keptRealPaths;
+    for (FontEntry& entry : list) {
+        const std::string real = realPathOf(entry.fontFilePath);
+        const auto same = [&](std::size_t i) {
+            return keptRealPaths[i] == real && kept[i].faceIndex == entry.faceIndex && kept[i].style == entry.style;
+        };
+        std::size_t i = 0;
+        while (i < kept.size() && !same(i)) ++i;
+        if (i == kept.size()) {
+            kept.push_back(std::move(entry));
+            keptRealPaths.push_back(real);
+        } else if (entry.fontFilePath == real) {
+            kept[i].fontFilePath = real;
+        }
+    }
+    list = std::move(kept);
+}
 
 // Only a face listed in several styles shows them.
 void keepStylesOfFacesWithSeveral(std::vector<FontEntry>& list) {
@@ -82,6 +115,7 @@ std::vector<FontEntry> buildFontList(const std::filesystem::path& fontsFolder, c
         entry.eudcFilePath = links.eudcPathOf(codePage, entry.faceName);
         list.push_back(std::move(entry));
     }
+    keepEachFontOnce(list);
     keepStylesOfFacesWithSeveral(list);
     // The maker's faces keep fontconfig's order; every face of the system is
     // easier to find by name.

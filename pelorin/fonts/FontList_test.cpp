@@ -1,5 +1,6 @@
 #include "pelorin/fonts/FontList.h"
 
+#include "common/testing/ScratchDirectory.h"
 #include "pelorin/fonts/FakeFrontEnd_testing.h"
 #include "platform/MemoryRegistryStore.h"
 
@@ -46,7 +47,7 @@ platform::InstalledFont font(std::vector<std::string> families, const char* file
 }
 
 TEST_F(FontListTest, KeepsTheMakersFacesInOrderWithTheirLinks) {
-    links.linkEudc(936, "LMSong", "/fonts/LMSong.tte");
+    links.linkEudc(936, "LMSong", "/fonts/LMSong.tte", messages);
     std::vector<platform::InstalledFont> installed = {
         font({"LMSong"}, "/fonts/LMSong.ttf"),
         font({"DejaVu Sans"}, "/usr/share/fonts/DejaVuSans.ttf"),
@@ -85,6 +86,41 @@ TEST_F(FontListTest, EachStyleIsARowOfItsOwn) {
     EXPECT_EQ(findEntry(list, "LMSong")->fontFilePath, "/fonts/LMSong.ttf");
     EXPECT_EQ(findEntry(list, "lmsong italic")->fontFilePath, "/fonts/LMSong-Italic.ttf");
     EXPECT_EQ(findEntry(list, "LMKai")->fontFilePath, "/fonts/LMKai.ttf");
+}
+
+TEST_F(FontListTest, AFileReachedThroughALinkIsListedOnce) {
+    // A system's default font is often a link to a font that is also
+    // installed under its own name; fontconfig lists both paths.
+    lumenar::testing::ScratchDirectory dir;
+    dir.write("hana/HanaMinA.ttf", "");
+    dir.write("hana/Kai.ttc", "");
+    std::filesystem::create_symlink(dir / "hana/HanaMinA.ttf", dir / "default-mincho.ttf");
+    std::filesystem::create_symlink(dir / "hana", dir / "linked-hana");
+    const auto at = [&](const char* file) { return (dir / file).string(); };
+    std::vector<platform::InstalledFont> installed = {
+        font({"HanaMinA"}, "x"), font({"HanaMinA"}, "x"), font({"HanaMinA"}, "x"),
+        font({"Kai"}, "x"),      font({"KaiB"}, "x"),     font({"HanaMinA"}, "x", "Bold", false),
+    };
+    const char* files[] = {"default-mincho.ttf", "hana/HanaMinA.ttf", "linked-hana/HanaMinA.ttf",
+                           "hana/Kai.ttc",       "hana/Kai.ttc",      "hana/HanaMinA-Bold.ttf"};
+    for (std::size_t i = 0; i < installed.size(); ++i) {
+        installed[i].file = at(files[i]);
+        installed[i].coversCjkIdeographs = true;
+    }
+    installed[4].faceIndex = 1;  // a collection's second face is a font of its own
+    const auto list = build(installed, FontListScope::AllCjkFaces);
+    std::vector<std::pair<std::string, std::string>> shown;
+    for (const FontEntry& e : list) shown.emplace_back(rowNameOf(e), e.fontFilePath);
+    EXPECT_EQ(shown, (std::vector<std::pair<std::string, std::string>>{{"HanaMinA Bold", at("hana/HanaMinA-Bold.ttf")},
+                                                                       {"HanaMinA Regular", at("hana/HanaMinA.ttf")},
+                                                                       {"Kai", at("hana/Kai.ttc")},
+                                                                       {"KaiB", at("hana/Kai.ttc")}}));
+
+    installed.pop_back();
+    const auto single = build(installed, FontListScope::AllCjkFaces);
+    ASSERT_EQ(single.size(), 3u);
+    EXPECT_EQ(rowNameOf(single[0]), "HanaMinA");  // one style left: no style shown
+    EXPECT_EQ(single[0].fontFilePath, at("hana/HanaMinA.ttf"));
 }
 
 TEST_F(FontListTest, AllCjkFacesListsEveryScalableFaceWithIdeographsByName) {

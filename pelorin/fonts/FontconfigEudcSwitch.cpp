@@ -53,10 +53,10 @@ std::vector<platform::EudcFallback> eudcFallbacksOf(const platform::RegistryStor
     return fallbacks;
 }
 
-void FontconfigEudcSwitch::turnOn() {
+void FontconfigEudcSwitch::turnOn(MessageSink& messages) {
     const auto published =
         platform::publishEudcRules(env_, eudcFallbacksOf(store_, systemCodePage_), platform::userFontsFolder(env_));
-    if (!published) messages_.show(published.error().describe());
+    if (!published) messages.show(published.error().describe());
 }
 
 }  // namespace pelorin::fonts

@@ -18,19 +18,17 @@ namespace pelorin::fonts {
 // rules when they start.
 class FontconfigEudcSwitch final : public EudcSwitch {
 public:
-    FontconfigEudcSwitch(const platform::RegistryStore& store, platform::Environment env, std::uint16_t systemCodePage,
-                         MessageSink& messages)
-        : store_(store), env_(std::move(env)), systemCodePage_(systemCodePage), messages_(messages) {}
+    FontconfigEudcSwitch(const platform::RegistryStore& store, platform::Environment env, std::uint16_t systemCodePage)
+        : store_(store), env_(std::move(env)), systemCodePage_(systemCodePage) {}
 
     bool available() const override { return true; }
     void turnOff() override {}
-    void turnOn() override;
+    void turnOn(MessageSink& messages) override;
 
 private:
     const platform::RegistryStore& store_;
     platform::Environment env_;
     std::uint16_t systemCodePage_;
-    MessageSink& messages_;
 };
 
 // The fallbacks the links make: the links of every code page, those of the

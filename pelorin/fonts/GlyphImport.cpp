@@ -48,7 +48,7 @@ public:
     LinkGuard(FontEntry& entry, EudcLinks& links, MessageSink& messages)
         : entry_(entry), links_(links), messages_(messages), previous_(entry.eudcFilePath) {
         const bool linked = !links_.eudcPathOf(entry_.codePage, entry_.faceName).empty();
-        if (!links_.unlinkEudc(entry_.codePage, entry_.faceName) && linked)
+        if (!links_.unlinkEudc(entry_.codePage, entry_.faceName, messages_) && linked)
             messages_.show(text(message::kFontPrefix, entry_.faceName, message::kCannotUnlinkEudc));
     }
     void restorePrevious() {
@@ -61,7 +61,7 @@ public:
 
 private:
     void link(const std::string& path) {
-        const auto linked = links_.linkEudc(entry_.codePage, entry_.faceName, path);
+        const auto linked = links_.linkEudc(entry_.codePage, entry_.faceName, path, messages_);
         if (!linked) messages_.show(linked.error());
     }
 
@@ -357,7 +357,7 @@ bool runImport(FontEntry& entry, const ImportSettings& settings, ImportContext& 
     context.progress.setRange(library.GlyphCount());
 
     // The unlink and the relink below take effect together, once.
-    EudcLinks::Batch linkChanges(context.links);
+    EudcLinks::Batch linkChanges(context.links, context.messages);
     LinkGuard link(entry, context.links, context.messages);
     EudcStep eudc = eudcStep(entry, settings, library, context);
     FontStep font;

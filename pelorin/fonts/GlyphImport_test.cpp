@@ -28,7 +28,7 @@ class CountingSwitch final : public EudcSwitch {
 public:
     bool available() const override { return true; }
     void turnOff() override {}
-    void turnOn() override { ++turnedOn; }
+    void turnOn(MessageSink&) override { ++turnedOn; }
     int turnedOn = 0;
 };
 

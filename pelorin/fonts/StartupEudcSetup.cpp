@@ -76,7 +76,7 @@ public:
     }
 
     void run(const std::vector<IniLine>& lines) {
-        links_.removeLinksTo(kRegisterFont);
+        links_.removeLinksTo(kRegisterFont, messages_);
         for (const IniLine& line : lines) {
             if (line.text.starts_with('[')) {
                 if (!sectionLine(line.text)) return;
@@ -89,7 +89,7 @@ public:
 
 private:
     void link(const std::string& face, const std::string& path) {
-        const auto linked = links_.linkEudc(kCodePage, face, path);
+        const auto linked = links_.linkEudc(kCodePage, face, path, messages_);
         if (!linked) messages_.show(linked.error());
     }
 
@@ -127,11 +127,11 @@ void startupEudcSetup(const std::filesystem::path& iniFile, const std::filesyste
     std::string bytes;
     if (opened) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     // Every link below takes effect at once, at the end.
-    EudcLinks::Batch linkChanges(links);
+    EudcLinks::Batch linkChanges(links, messages);
     Setup setup(fontsFolder, installedFontsFolder, trueTypeFaces, links, messages);
     if (!opened || bytes.empty()) {
         setup.linkSystemDefaultToEudcTte();
-        links.removeLinksTo(kRegisterFont);
+        links.removeLinksTo(kRegisterFont, messages);
         return;
     }
     setup.run(splitLines(bytes));

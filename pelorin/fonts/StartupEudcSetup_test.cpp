@@ -38,13 +38,13 @@ TEST_F(StartupEudcSetupTest, LinksThatCannotBeStoredAreShown) {
 }
 
 TEST_F(StartupEudcSetupTest, WithoutTheFileTheSystemDefaultIsEudcTteAndCivicLinksGo) {
-    links.linkEudc(936, "LMKai", "/fonts/LMCivic.TTE");
+    links.linkEudc(936, "LMKai", "/fonts/LMCivic.TTE", messages);
     run();
     EXPECT_EQ(link(kSystemDefaultEudcFont), "/fonts/EUDC.TTE");
     EXPECT_EQ(link("LMKai"), "");
 
     writeIni("");  // an empty file counts as none
-    links.linkEudc(936, "LMKai", "/fonts/lmcivic.tte");
+    links.linkEudc(936, "LMKai", "/fonts/lmcivic.tte", messages);
     run();
     EXPECT_EQ(link("LMKai"), "");
 }

@@ -211,14 +211,8 @@ void FontManagerWindow::importEnded(const ImportOutcome& outcome) {
     import_->deleteLater();
     import_ = nullptr;
     content_->setEnabled(true);
-    if (outcome.cancelled) {
-        // Said without waiting for an answer: the list is usable at once.
-        auto* box = new QMessageBox(QMessageBox::Information, qtext(text::kWindowTitle), qtext(text::kImportCancelled),
-                                    QMessageBox::Ok, this);
-        box->setObjectName(QStringLiteral("importCancelled"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    } else {
+    // A cancelled import leaves the row as it was; the engine has said so.
+    if (!outcome.cancelled) {
         if (const int row = rowOf(outcome.entry); row >= 0) {
             list_[static_cast<std::size_t>(row)] = outcome.entry;
             refreshRow(row);
@@ -255,7 +249,8 @@ void FontManagerWindow::linkEudc() {
     const QString title = fromStd(entry.faceName) + qtext(text::kLinkTitle);
     const QString chosen = chooseFileToOpen(this, title, services_.currentDirectory, qtext(text::kTteFilter));
     if (chosen.isEmpty()) return;
-    if (!backend_.link(entry, chosen.toStdString())) {
+    WindowMessages messages(this, true);
+    if (!backend_.link(entry, chosen.toStdString(), messages)) {
         inform(qtext(text::kLinkFailed) + chosen);
         return;
     }
@@ -267,15 +262,19 @@ void FontManagerWindow::linkEudc() {
 
 void FontManagerWindow::unlinkEudc() {
     if (selected_ < 0) return;
-    const int row = selected_;
-    fonts::FontEntry& entry = list_[static_cast<std::size_t>(row)];
+    const fonts::FontEntry entry = list_[static_cast<std::size_t>(selected_)];
     if (entry.eudcFilePath.empty()) return;
-    if (!backend_.unlink(entry)) {
+    WindowMessages messages(this, true);
+    if (!backend_.unlink(entry, messages)) {
         inform(qtext(text::kUnlinkFailed) + fromStd(entry.faceName));
         return;
     }
-    entry.eudcFilePath.clear();
-    refreshRow(row);
+    // While a message of the switch waits for its answer, a font change may
+    // rebuild the list: the row is looked up again.
+    if (const int row = rowOf(entry); row >= 0) {
+        list_[static_cast<std::size_t>(row)].eudcFilePath.clear();
+        refreshRow(row);
+    }
 }
 
 void FontManagerWindow::showAbout() {

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -39,18 +40,21 @@ public:
     std::vector<fonts::FontEntry> fontList(fonts::FontListScope scope, fonts::MessageSink&) override {
         return scope == fonts::FontListScope::AllCjkFaces ? all : makers;
     }
-    bool link(const fonts::FontEntry&, const std::string&) override { return true; }
-    bool unlink(const fonts::FontEntry& entry) override {
+    std::string switchComplaint;  // what the EUDC switch says when a link changes
+    bool link(const fonts::FontEntry&, const std::string&, fonts::MessageSink&) override { return true; }
+    bool unlink(const fonts::FontEntry& entry, fonts::MessageSink& messages) override {
         unlinked.push_back(entry.faceName);
+        if (!switchComplaint.empty()) messages.show(switchComplaint);
         return true;
     }
     std::string backup(const fonts::FontEntry&, const std::string&) override { return {}; }
-    bool runImport(fonts::FontEntry& entry, const fonts::ImportSettings& settings, fonts::MessageSink&,
+    bool runImport(fonts::FontEntry& entry, const fonts::ImportSettings& settings, fonts::MessageSink& messages,
                    fonts::ImportProgress& progress) override {
         progress.setRange(importSteps);
         for (int i = 0; i < importSteps; ++i) {
             if (progress.cancelRequested()) {
                 importSawCancel = true;
+                messages.show(std::string(fonts::message::kImportCancelled));  // as the engine says it
                 return false;
             }
             progress.step();
@@ -70,8 +74,19 @@ protected:
     QString cell(int row, int column) const { return view()->topLevelItem(row)->text(column); }
     void select(int row) { view()->setCurrentItem(view()->topLevelItem(row)); }
 
+    // Answers the message boxes on screen, keeping their texts.
+    void answerMessages() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible()) continue;
+            messagesShown.push_back(box->text().toStdString());
+            box->accept();
+        }
+    }
+
     // Runs an import of the selected row as the import dialog's OK does, and
-    // waits for its end; "取消" is clicked once a step has been shown.
+    // waits for its end, answering its messages; "取消" is clicked once a step
+    // has been shown.
     void runImport(bool cancelHalfWay) {
         fonts::ImportSettings settings;
         settings.libraryPath = "/lib/a.pfi";
@@ -85,11 +100,14 @@ protected:
             auto* progress = window.findChild<ImportProgressWindow*>();
             if (cancelHalfWay && progress && progress->position() > 0)
                 progress->findChild<QPushButton*>("cancelButton")->click();
+            answerMessages();
             if (!window.importRunning()) loop.quit();
         });
         poll.start(5);
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
         loop.exec();
+        QApplication::processEvents();
+        answerMessages();
         EXPECT_FALSE(window.importRunning());
         EXPECT_TRUE(view()->isEnabled());
     }
@@ -97,6 +115,7 @@ protected:
     QApplication& app = testing::testApplication();
     FakeBackend backend;
     FontManagerWindow window{backend, WindowServices{}};
+    std::vector<std::string> messagesShown;
 };
 
 TEST_F(FontManagerWindowTest, RowButtonsAreEnabledExactlyWhenARowIsSelected) {
@@ -116,8 +135,25 @@ TEST_F(FontManagerWindowTest, RowButtonsAreEnabledExactlyWhenARowIsSelected) {
 
 TEST_F(FontManagerWindowTest, UnlinkClearsTheRowsEudcFileAndNeedsALink) {
     select(0);
+    // The switch's message is shown, not lost; while it waits for its answer,
+    // the rules it wrote rebuild the list.
+    backend.switchComplaint = "cannot write the link rules";
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (!QApplication::activeModalWidget()) return;
+        backend.makers.insert(backend.makers.begin(), font("LM Hei", "/f/hei.ttf"));
+        backend.makers[1].eudcFilePath.clear();
+        window.rebuildList(false);
+        answerMessages();
+    });
+    answer.start(5);
     window.unlinkEudc();
-    EXPECT_EQ(cell(0, 2), "");
+    answer.stop();
+    EXPECT_EQ(messagesShown, std::vector<std::string>{"cannot write the link rules"});
+    EXPECT_EQ(cell(1, 0), "LM Song");
+    EXPECT_EQ(cell(1, 2), "");
+    backend.makers.erase(backend.makers.begin());
+    window.rebuildList(false);
     window.unlinkEudc();  // nothing linked any more: the engine is not asked
     select(1);
     window.unlinkEudc();
@@ -170,11 +206,15 @@ TEST_F(FontManagerWindowTest, ImportEndsWithTheRowRefreshedOrCancelledWithItUnch
     EXPECT_TRUE(backend.importSawCancel);
     EXPECT_EQ(cell(1, 3), "");
     EXPECT_EQ(cell(1, 2), "");
+    // The engine says that nothing changed; the window does not say it again.
+    EXPECT_EQ(messagesShown, std::vector<std::string>{"已取消引入Zorvan补字库，所有文件和链接保持原样。"});
+    messagesShown.clear();
 
     backend.importSteps = 20;
     runImport(false);
     EXPECT_EQ(cell(1, 3), "/lib/a.pfi");
     EXPECT_EQ(cell(1, 2), "/e/new.tte");
+    EXPECT_TRUE(messagesShown.empty());
 }
 
 }  // namespace

@@ -26,5 +26,11 @@ TEST(HelpDocumentPath, BesideTheProgramFirstThenUnderItsPrefix) {
     fs::remove_all(root);
 }
 
+// `pelorin manager` run from the build tree shows the help of the source tree.
+TEST(HelpDocumentPath, TheBuiltProgramFindsItsHelp) {
+    const fs::path program = PELORIN_BUILT_PROGRAM;
+    EXPECT_EQ(pelorinHelpDocument(program), program.parent_path() / "help" / "index.html");
+}
+
 }  // namespace
 }  // namespace pelorin::ui

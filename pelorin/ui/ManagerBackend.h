@@ -16,8 +16,8 @@ class ManagerBackend {
 public:
     virtual ~ManagerBackend() = default;
     virtual std::vector<fonts::FontEntry> fontList(fonts::FontListScope scope, fonts::MessageSink& messages) = 0;
-    virtual bool link(const fonts::FontEntry& entry, const std::string& eudcPath) = 0;
-    virtual bool unlink(const fonts::FontEntry& entry) = 0;
+    virtual bool link(const fonts::FontEntry& entry, const std::string& eudcPath, fonts::MessageSink& messages) = 0;
+    virtual bool unlink(const fonts::FontEntry& entry, fonts::MessageSink& messages) = 0;
     // The reason the copy failed; empty on success.
     virtual std::string backup(const fonts::FontEntry& entry, const std::string& target) = 0;
     // Runs on a worker thread while the window waits; nothing else calls the

@@ -76,7 +76,6 @@ inline constexpr Texts kNo{"否", "否", "No"};
 inline constexpr Texts kProgressTitle{"Zorvan补字库转换为TrueType字库", "Zorvan補字庫轉換為TrueType字庫",
                                       "Converting the Zorvan Library to TrueType"};
 inline constexpr Texts kStop{"中断", "中斷", "Stop"};
-inline constexpr Texts kImportCancelled{"引入已取消。", "引入已取消。", "The import was cancelled."};
 }  // namespace text
 
 }  // namespace pelorin::ui
