@@ -20,12 +20,10 @@ sys.dont_write_bytecode = True
 
 import argparse
 import os
-import shutil
-import sys
 import time
-import traceback
 
 import tesvik_driver as drv
+from checks import CheckRecorder, codepoints, run_checks
 from targets import ChromiumTarget, LineEditTarget, XtermTarget
 from xsession import E2EFailure, XSession, make_temp_dir, missing_tools, wait_until
 
@@ -61,47 +59,10 @@ STANDARD_CODE_DELIVERY = ("code value e650, standard code", "customArea",
                           lambda t: drv.custom_area_code_value(t, "e650"), "\U0002A9D4")
 
 
-def codepoints(text):
-    return " ".join(f"U+{ord(c):04X}" for c in text) or "(nothing)"
-
-
-class Run:
+class Run(CheckRecorder):
     def __init__(self, args, work_dir):
+        super().__init__(work_dir)
         self.args = args
-        self.work_dir = work_dir
-        self.results = []  # (name, ok, detail)
-        self.started = time.monotonic()
-
-    def log(self, message):
-        print(f"[{time.monotonic() - self.started:6.1f}s] {message}", flush=True)
-
-    def check(self, name, function, *args):
-        try:
-            detail = function(*args) or ""
-            self.results.append((name, True, detail))
-            self.log(f"PASS {name} {detail}")
-            return True
-        except E2EFailure as failure:
-            self.results.append((name, False, str(failure)))
-            self.log(f"FAIL {name}: {failure}")
-            self.debug_screenshot(name)
-            return False
-        except Exception:  # a fault of the driver itself
-            self.results.append((name, False, traceback.format_exc()))
-            self.log(f"ERROR {name}:\n{traceback.format_exc()}")
-            self.debug_screenshot(name)
-            return False
-
-    def debug_screenshot(self, name):
-        if getattr(self, "session", None) is None or getattr(self, "tesvik", None) is None or not self.tesvik.window:
-            return
-        safe = "".join(c if c.isalnum() else "_" for c in name)
-        try:
-            path = os.path.join(self.work_dir, f"fail-{safe}.png")
-            self.session.run(["import", "-display", self.session.display, "-window", "root", path], timeout=20)
-            self.log(f"     screenshot of the screen: {path}")
-        except Exception:
-            pass
 
     # ---- the steps ---------------------------------------------------------
     def deliver(self, target, label, page, step, expected):
@@ -314,23 +275,7 @@ def main():
     if missing:
         print("e2e: missing tools: " + ", ".join(missing), file=sys.stderr)
         return 1
-    work_dir = make_temp_dir("tesvik-e2e-")
-    run = Run(args, work_dir)
-    try:
-        run.main()
-    except E2EFailure as failure:
-        run.results.append(("harness", False, str(failure)))
-        run.log(f"FAIL harness: {failure}")
-    failed = [r for r in run.results if not r[1]]
-    print(f"\n{len(run.results) - len(failed)} of {len(run.results)} checks passed "
-          f"in {time.monotonic() - run.started:.0f} s")
-    for name, _, detail in failed:
-        print(f"  FAILED: {name}: {detail}")
-    if failed or args.keep:
-        print(f"work folder kept: {work_dir}")
-    else:
-        shutil.rmtree(work_dir, ignore_errors=True)
-    return 1 if failed or not run.results else 0
+    return run_checks(Run(args, make_temp_dir("tesvik-e2e-")), args.keep)
 
 
 if __name__ == "__main__":

@@ -1,9 +1,11 @@
-"""The programs Tesvik types into: a Qt line edit, an xterm running cat and a Chromium textarea."""
+"""The programs Tesvik types into: a Qt line edit, an xterm running cat, a Chromium textarea and a GTK
+entry (zenity)."""
 
 import json
 import os
 import re
 import shutil
+import subprocess
 import urllib.request
 
 from xsession import E2EFailure, wait_until
@@ -80,6 +82,46 @@ class XtermTarget(Target):
              "-e", "sh", "-c", 'stty raw -echo; exec cat >> "$0"', self.file])
         self.wait_for_window()
         return self
+
+
+class ZenityTarget(Target):
+    """zenity --entry: a GTK 3 entry nobody here wrote; it prints its text when it ends, on Return
+    or, with a timeout, when that has passed (as a native Wayland client it ignores a typed Return)."""
+    kind = "zenity"
+    program = "zenity"
+
+    def __init__(self, session, work_dir, name, timeout=None):
+        super().__init__(session, work_dir, name)
+        self.timeout = timeout
+
+    def start(self):
+        argv = ["zenity", "--entry", "--title", self.title, "--text", "Type here"]
+        if self.timeout is not None:
+            argv += ["--timeout", str(self.timeout)]
+        with open(self.file, "wb") as output:
+            self.process = self.session.spawn(self.title.replace(" ", "-"), argv, stdout=output)
+        self.wait_for_window()
+        return self
+
+    def text(self):
+        return ""  # known only when it ends
+
+    def printed_text(self, timeout):
+        """Waits for zenity to end; the text it printed."""
+        try:
+            self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise E2EFailure(f"{self.title} did not end within {timeout} s")
+        finally:
+            self.session.end_process(self.process)
+            self.session.forget(self.process)
+        with open(self.file, "rb") as f:
+            return f.read().decode("utf-8", errors="replace").rstrip("\n")
+
+    def finish(self):
+        self.focus()
+        self.session.key("Return")
+        return self.printed_text(5)
 
 
 CHROMIUM_PAGE = """<!doctype html>

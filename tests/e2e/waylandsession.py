@@ -161,3 +161,8 @@ class WaylandSession(XSession):
         x, y, width, height = self.geometry(window)
         self.run(["grim", "-g", f"{x},{y} {width}x{height}", path], timeout=30)
         return path
+
+    def screen_screenshot(self, path):
+        """The whole output."""
+        self.run(["grim", path], timeout=30)
+        return path

@@ -28,8 +28,9 @@ class E2EFailure(Exception):
 REQUIRED_TOOLS = ["Xvfb", "openbox", "tint2", "xdotool", "xwininfo", "xprop", "xkbcomp", "xclip", "xterm", "import"]
 
 
-def missing_tools():
-    return [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
+def missing_tools(*extra):
+    """The tools a session needs, and the test's `extra` ones, that are not installed."""
+    return [tool for tool in REQUIRED_TOOLS + list(extra) if shutil.which(tool) is None]
 
 
 def wait_until(what, predicate, timeout, interval=0.05):
@@ -231,6 +232,11 @@ class XSession:
         if frame:
             argv.insert(1, "-frame")
         self.run(argv + [path], timeout=30)
+        return path
+
+    def screen_screenshot(self, path):
+        """The whole screen."""
+        self.run(["import", "-display", self.display, "-window", "root", path], timeout=20)
         return path
 
 
