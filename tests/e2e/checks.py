@@ -3,16 +3,18 @@ with the time and what it found, grab the screen on a failure, and at the
 end print "N of M checks passed in S s" with the failed checks.
 
 A test's Run class derives from CheckRecorder, sets `self.session` once its
-session runs and does its checks in main(); run_checks() runs that and
-gives the exit status.
+session runs and does its checks in main(); the test's main() parses
+test_arguments() and ends in run_test(), which gives the exit status.
 """
 
+import argparse
 import os
 import shutil
+import sys
 import time
 import traceback
 
-from xsession import E2EFailure
+from xsession import E2EFailure, make_temp_dir
 
 
 def codepoints(text):
@@ -20,7 +22,8 @@ def codepoints(text):
 
 
 class CheckRecorder:
-    def __init__(self, work_dir):
+    def __init__(self, args, work_dir):
+        self.args = args  # the test's command line
         self.work_dir = work_dir
         self.results = []  # (name, passed, detail)
         self.started = time.monotonic()
@@ -83,3 +86,26 @@ def run_checks(run, keep):
     else:
         shutil.rmtree(run.work_dir, ignore_errors=True)
     return 1 if failed or not run.results else 0
+
+
+def test_arguments(description, *required_options):
+    """The command line of an end-to-end test: its required options and --keep; a test adds its own."""
+    parser = argparse.ArgumentParser(description=description, formatter_class=argparse.RawDescriptionHelpFormatter)
+    for option in required_options:
+        parser.add_argument(option, required=True)
+    parser.add_argument("--keep", action="store_true", help="keep the work folder also when every check passed")
+    return parser
+
+
+def missing_tools_need(missing):
+    """Missing tools as one of the needs run_test() reports."""
+    return ["missing tools: " + ", ".join(missing)] if missing else []
+
+
+def run_test(name, needs, run_class, args, work_prefix):
+    """Reports the unmet needs (what keeps the test from running here) or runs the checks of
+    run_class(args, a new work folder); the exit status."""
+    if needs:
+        print(f"{name}: " + "; ".join(needs), file=sys.stderr)
+        return 1
+    return run_checks(run_class(args, make_temp_dir(work_prefix)), args.keep)

@@ -13,6 +13,7 @@ import re
 import shutil
 import subprocess
 
+from checks import missing_tools_need
 from xsession import E2EFailure, wait_until
 
 BUS_NAME = "org.lumenar.Tesvik.InputMethod"
@@ -49,10 +50,7 @@ def fresh_home(work_dir):
 
 def unmet_needs(session_tools):
     """Why an input-method test cannot run here: missing tools (its session's and TOOLS), no session bus."""
-    needs = []
-    missing = [tool for tool in session_tools + TOOLS if shutil.which(tool) is None]
-    if missing:
-        needs.append("missing tools: " + ", ".join(missing))
+    needs = missing_tools_need([tool for tool in session_tools + TOOLS if shutil.which(tool) is None])
     if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
         needs.append("no session bus; run it under dbus-run-session")
     return needs

@@ -18,15 +18,14 @@ Exit status 0 when every check passed, 1 otherwise.
 import sys
 sys.dont_write_bytecode = True
 
-import argparse
 import os
 import subprocess
 import time
 
-from checks import CheckRecorder, codepoints, run_checks
+from checks import CheckRecorder, codepoints, run_test, test_arguments
 from input_method import InputMethod, unmet_needs, use_test_profile
 from targets import LineEditTarget, ZenityTarget
-from xsession import REQUIRED_TOOLS, E2EFailure, XSession, make_temp_dir, wait_until
+from xsession import REQUIRED_TOOLS, E2EFailure, XSession, wait_until
 
 CHARACTERS = ["\u4e00", "\ue650", "\U00020000"]
 DELIVERY_TIMEOUT = 5.0
@@ -34,10 +33,6 @@ PENDING_LIMIT = 10.0
 
 
 class Run(CheckRecorder):
-    def __init__(self, args, work_dir):
-        super().__init__(work_dir)
-        self.args = args
-
     # ---- the steps ---------------------------------------------------------
     def focus(self, target):
         # A window activated while its program is still starting up may not
@@ -165,21 +160,11 @@ class Run(CheckRecorder):
             self.check("the line edit holds every character when it ends", self.final_text, lineedit)
 
 
-def parse_arguments():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--addon-build-dir", required=True, help="the build's fcitx5-addon folder (lib/, share/)")
-    parser.add_argument("--lineedit-target", required=True)
-    parser.add_argument("--keep", action="store_true", help="keep the work folder also when every check passed")
-    return parser.parse_args()
-
-
 def main():
-    args = parse_arguments()
-    needs = unmet_needs(REQUIRED_TOOLS + ["yes"])
-    if needs:
-        print("addon e2e: " + "; ".join(needs), file=sys.stderr)
-        return 1
-    return run_checks(Run(args, make_temp_dir("tesvik-addon-e2e-")), args.keep)
+    parser = test_arguments(__doc__, "--lineedit-target")
+    parser.add_argument("--addon-build-dir", required=True, help="the build's fcitx5-addon folder (lib/, share/)")
+    args = parser.parse_args()
+    return run_test("addon e2e", unmet_needs(REQUIRED_TOOLS + ["yes"]), Run, args, "tesvik-addon-e2e-")
 
 
 if __name__ == "__main__":

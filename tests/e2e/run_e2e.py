@@ -18,14 +18,13 @@ screenshots of failures) is kept on failure or with --keep.
 import sys
 sys.dont_write_bytecode = True
 
-import argparse
 import os
 import time
 
 import tesvik_driver as drv
-from checks import CheckRecorder, codepoints, run_checks
+from checks import CheckRecorder, codepoints, missing_tools_need, run_test, test_arguments
 from targets import ChromiumTarget, LineEditTarget, XtermTarget
-from xsession import E2EFailure, XSession, make_temp_dir, missing_tools, wait_until
+from xsession import E2EFailure, XSession, missing_tools, wait_until
 
 TRACKING_SETTLE = 0.4  # Tesvik samples the foreground window every 250 ms
 DELIVERY_TIMEOUT = 5.0
@@ -60,10 +59,6 @@ STANDARD_CODE_DELIVERY = ("code value e650, standard code", "customArea",
 
 
 class Run(CheckRecorder):
-    def __init__(self, args, work_dir):
-        super().__init__(work_dir)
-        self.args = args
-
     # ---- the steps ---------------------------------------------------------
     def deliver(self, target, label, page, step, expected):
         tesvik = self.tesvik
@@ -257,25 +252,13 @@ class Run(CheckRecorder):
         return codepoints(got)
 
 
-def parse_arguments():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--tesvik", required=True)
-    parser.add_argument("--lineedit-target", required=True)
-    parser.add_argument("--data-dir", required=True)
-    parser.add_argument("--keep", action="store_true", help="keep the work folder also when every check passed")
+def main():
+    parser = test_arguments(__doc__, "--tesvik", "--lineedit-target", "--data-dir")
     parser.add_argument("--targets", default="lineedit,xterm,chromium",
                         help="the target programs, comma-separated (lineedit, xterm, chromium)")
     parser.add_argument("--code-values-only", action="store_true", help="deliver only through the code-value entry")
-    return parser.parse_args()
-
-
-def main():
-    args = parse_arguments()
-    missing = missing_tools()
-    if missing:
-        print("e2e: missing tools: " + ", ".join(missing), file=sys.stderr)
-        return 1
-    return run_checks(Run(args, make_temp_dir("tesvik-e2e-")), args.keep)
+    args = parser.parse_args()
+    return run_test("e2e", missing_tools_need(missing_tools()), Run, args, "tesvik-e2e-")
 
 
 if __name__ == "__main__":

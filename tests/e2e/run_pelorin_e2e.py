@@ -19,14 +19,13 @@ traditional Chinese. Exit status 0 when every check passed.
 import sys
 sys.dont_write_bytecode = True
 
-import argparse
 import hashlib
 import os
 import subprocess
 import time
 
-from checks import CheckRecorder, run_checks
-from xsession import E2EFailure, XSession, make_temp_dir, missing_tools, wait_until
+from checks import CheckRecorder, missing_tools_need, run_test, test_arguments
+from xsession import E2EFailure, XSession, missing_tools, wait_until
 
 UKAI = "/usr/share/fonts/truetype/arphic/ukai.ttc"
 UKAI_CHINA = 0  # named LMTestKai here; it draws no Private Use Area code, so its EUDC font shows
@@ -64,8 +63,7 @@ def fontconfig_rule(source_folder, kai_copy, zenhei_link):
 
 class Run(CheckRecorder):
     def __init__(self, args, work_dir):
-        super().__init__(work_dir)
-        self.args = args
+        super().__init__(args, work_dir)
         self.process = None
         self.window = 0
 
@@ -402,19 +400,11 @@ class Run(CheckRecorder):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--pelorin", required=True)
+    parser = test_arguments(__doc__, "--pelorin")
     parser.add_argument("--screenshots", help="save screenshots into this folder")
-    parser.add_argument("--keep", action="store_true", help="keep the work folder also when every check passed")
     args = parser.parse_args()
-    missing = missing_tools("fc-match")
-    if missing:
-        print("e2e: missing tools: " + ", ".join(missing), file=sys.stderr)
-        return 1
-    for font in (UKAI, ZENHEI):
-        if not os.path.exists(font):
-            print(f"e2e: missing font {font}", file=sys.stderr)
-            return 1
+    needs = missing_tools_need(missing_tools("fc-match"))
+    needs += [f"missing font {font}" for font in (UKAI, ZENHEI) if not os.path.exists(font)]
     # The user's own registry store and fontconfig set-up stay out of the test.
     for variable in ("LUMENAR_REGISTRY_FILE", "FONTCONFIG_FILE", "FONTCONFIG_PATH"):
         os.environ.pop(variable, None)
@@ -422,7 +412,7 @@ def main():
     if args.screenshots:
         args.screenshots = os.path.abspath(args.screenshots)
         os.makedirs(args.screenshots, exist_ok=True)
-    return run_checks(Run(args, make_temp_dir("pelorin-e2e-")), args.keep)
+    return run_test("e2e", needs, Run, args, "pelorin-e2e-")
 
 
 if __name__ == "__main__":

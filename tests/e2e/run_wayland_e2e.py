@@ -16,16 +16,15 @@ when every check passed.
 import sys
 sys.dont_write_bytecode = True
 
-import argparse
 import os
 import time
 
 import tesvik_driver as drv
-from checks import CheckRecorder, codepoints, run_checks
+from checks import CheckRecorder, codepoints, run_test, test_arguments
 from input_method import InputMethod, unmet_needs, use_test_profile
 from targets import LineEditTarget, ZenityTarget
 from waylandsession import REQUIRED_TOOLS, WaylandSession
-from xsession import E2EFailure, make_temp_dir, wait_until
+from xsession import E2EFailure, wait_until
 
 CHARACTERS = ["4E00", "E650", "20000"]
 EXPECTED = "\u4e00\ue650\U00020000"
@@ -58,10 +57,6 @@ def show_by_hot_key(tesvik):
 
 
 class Run(CheckRecorder):
-    def __init__(self, args, work_dir):
-        super().__init__(work_dir)
-        self.args = args
-
     def main(self):
         use_test_profile(self.work_dir)
         with WaylandSession(self.work_dir, log=self.log) as session:
@@ -136,16 +131,9 @@ class Run(CheckRecorder):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for option in ("--tesvik", "--tesvik-query", "--lineedit-target", "--addon-build-dir", "--data-dir"):
-        parser.add_argument(option, required=True)
-    parser.add_argument("--keep", action="store_true")
-    args = parser.parse_args()
-    needs = unmet_needs(REQUIRED_TOOLS)
-    if needs:
-        print("wayland e2e: " + "; ".join(needs), file=sys.stderr)
-        return 1
-    return run_checks(Run(args, make_temp_dir("tesvik-wayland-e2e-")), args.keep)
+    args = test_arguments(__doc__, "--tesvik", "--tesvik-query", "--lineedit-target", "--addon-build-dir",
+                          "--data-dir").parse_args()
+    return run_test("wayland e2e", unmet_needs(REQUIRED_TOOLS), Run, args, "tesvik-wayland-e2e-")
 
 
 if __name__ == "__main__":

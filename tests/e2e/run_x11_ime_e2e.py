@@ -15,15 +15,14 @@ passed.
 import sys
 sys.dont_write_bytecode = True
 
-import argparse
 import os
 import time
 
 import tesvik_driver as drv
-from checks import CheckRecorder, codepoints, run_checks
+from checks import CheckRecorder, codepoints, run_test, test_arguments
 from input_method import InputMethod, unmet_needs, use_test_profile
 from targets import LineEditTarget, ZenityTarget
-from xsession import REQUIRED_TOOLS, E2EFailure, XSession, make_temp_dir, wait_until
+from xsession import REQUIRED_TOOLS, E2EFailure, XSession, wait_until
 
 CHARACTERS = ["4e00", "e650", "20000"]
 EXPECTED = "\u4e00\ue650\U00020000"
@@ -31,10 +30,6 @@ TRACKING_SETTLE = 0.4  # Tesvik samples the active window every 250 ms
 
 
 class Run(CheckRecorder):
-    def __init__(self, args, work_dir):
-        super().__init__(work_dir)
-        self.args = args
-
     def main(self):
         use_test_profile(self.work_dir)
         with XSession(self.work_dir, log=self.log) as session:
@@ -80,16 +75,8 @@ class Run(CheckRecorder):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for option in ("--tesvik", "--lineedit-target", "--addon-build-dir", "--data-dir"):
-        parser.add_argument(option, required=True)
-    parser.add_argument("--keep", action="store_true")
-    args = parser.parse_args()
-    needs = unmet_needs(REQUIRED_TOOLS)
-    if needs:
-        print("x11 ime e2e: " + "; ".join(needs), file=sys.stderr)
-        return 1
-    return run_checks(Run(args, make_temp_dir("tesvik-x11-ime-e2e-")), args.keep)
+    args = test_arguments(__doc__, "--tesvik", "--lineedit-target", "--addon-build-dir", "--data-dir").parse_args()
+    return run_test("x11 ime e2e", unmet_needs(REQUIRED_TOOLS), Run, args, "tesvik-x11-ime-e2e-")
 
 
 if __name__ == "__main__":

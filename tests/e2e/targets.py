@@ -22,8 +22,9 @@ class Target:
         self.process = None
         self.window = 0
 
-    def wait_for_window(self):
-        pattern = "^" + self.title + "$"
+    def wait_for_window(self, pattern=None, timeout=10):
+        """Waits for the target's viewable window, named by the regular expression `pattern` (its title)."""
+        pattern = pattern or "^" + self.title + "$"
 
         def found():
             if self.process.poll() is not None:
@@ -31,7 +32,7 @@ class Target:
             windows = [w for w in self.session.find_windows(pattern) if self.session.is_viewable(w)]
             return windows[0] if windows else 0
 
-        self.window = wait_until(f'the target window "{self.title}"', found, 10)
+        self.window = wait_until(f'the target window "{self.title}"', found, timeout)
 
     def text(self):
         try:
@@ -167,21 +168,10 @@ class ChromiumTarget(Target):
              "--disable-component-update", "--disable-sync", "--no-default-browser-check",
              "--password-store=basic", "--remote-debugging-port=0", "--remote-debugging-address=127.0.0.1",
              f"--user-data-dir={profile}", "--window-size=700,300", f"--app={self.page_url}"])
-        self.wait_for_window()
+        self.wait_for_window("^" + re.escape(self.title) + " \\[", timeout=30)  # the title carries the text
         wait_until("Chromium's DevTools port", self.devtools_port, 20)
         wait_until("Chromium's page to load", lambda: self.page_title() is not None, 20)
         return self
-
-    def wait_for_window(self):
-        pattern = "^" + re.escape(self.title) + " \\["
-
-        def found():
-            if self.process.poll() is not None:
-                raise E2EFailure(f"{self.title} ended at start (status {self.process.returncode})")
-            windows = [w for w in self.session.find_windows(pattern) if self.session.is_viewable(w)]
-            return windows[0] if windows else 0
-
-        self.window = wait_until(f'the Chromium window "{self.title}"', found, 30)
 
     def devtools_port(self):
         try:
