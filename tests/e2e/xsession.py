@@ -100,16 +100,21 @@ class XSession:
 
     # ---- processes --------------------------------------------------------
     def env(self, extra=None):
+        """The environment of a program in this session: the test's own, on this session's display."""
         env = dict(os.environ)
-        if self.display:
-            env["DISPLAY"] = self.display
-        env.pop("WAYLAND_DISPLAY", None)
-        env["QT_QPA_PLATFORM"] = "xcb"
+        self.point_at_display(env)
         env.setdefault("LANG", "C.UTF-8")
         env["LC_ALL"] = "C.UTF-8"
         if extra:
             env.update(extra)
         return env
+
+    def point_at_display(self, env):
+        """This X server, and no Wayland compositor."""
+        if self.display:
+            env["DISPLAY"] = self.display
+        env.pop("WAYLAND_DISPLAY", None)
+        env["QT_QPA_PLATFORM"] = "xcb"
 
     def spawn(self, name, argv, env_extra=None, pass_fds=(), with_display=True, stdout=None):
         log_path = os.path.join(self.work_dir, f"{name}.log")
