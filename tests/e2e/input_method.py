@@ -10,8 +10,10 @@ share folder, where tesvik.conf lies.
 
 import os
 import re
+import shutil
 import subprocess
 
+from checks import missing_tools_need
 from xsession import E2EFailure, wait_until
 
 BUS_NAME = "org.lumenar.Tesvik.InputMethod"
@@ -27,6 +29,9 @@ CLIENT_ENVIRONMENT = {
     "NO_AT_BRIDGE": "1",
 }
 
+# What a test with the input method needs besides its session's tools.
+TOOLS = ["fcitx5", "gdbus", "zenity"]
+
 _FINISHED = re.compile(r"\.CommitFinished \(uint64 (\d+), (true|false)\)")
 _FOCUSED_CONTEXT = re.compile(r"IC \[[0-9a-f]+\] program:(\S*) .*focus:1")
 
@@ -41,6 +46,20 @@ def fresh_home(work_dir):
         os.makedirs(env[variable], exist_ok=True)
     os.chmod(env["XDG_RUNTIME_DIR"], 0o700)
     return env
+
+
+def unmet_needs(session_tools):
+    """Why an input-method test cannot run here: missing tools (its session's and TOOLS), no session bus."""
+    needs = missing_tools_need([tool for tool in session_tools + TOOLS if shutil.which(tool) is None])
+    if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
+        needs.append("no session bus; run it under dbus-run-session")
+    return needs
+
+
+def use_test_profile(work_dir):
+    """Every program started from now on gets a fresh home and types through the input method."""
+    os.environ.update(fresh_home(work_dir))
+    os.environ.update(CLIENT_ENVIRONMENT)
 
 
 class InputMethod:
@@ -68,7 +87,13 @@ class InputMethod:
             self.monitor = self.session.spawn("gdbus-monitor", ["gdbus", "monitor", "--session", "--dest", BUS_NAME,
                                                                 "--object-path", OBJECT_PATH], stdout=out)
         wait_until("gdbus monitor to watch the addon", lambda: "is owned by" in self._monitor_text(), 5)
-        return version
+        self.session.log(f"fcitx5 runs the addon, Version answers {version}")
+        return self
+
+    def stop(self):
+        for process in (self.monitor, self.process):
+            if process is not None:
+                self.session.end_process(process)
 
     def call(self, method, *arguments, check=True):
         """The method's reply as gdbus prints it, e.g. "(uint64 3,)"; None when it failed and check is off."""

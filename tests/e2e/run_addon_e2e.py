@@ -18,79 +18,21 @@ Exit status 0 when every check passed, 1 otherwise.
 import sys
 sys.dont_write_bytecode = True
 
-import argparse
 import os
-import shutil
 import subprocess
 import time
-import traceback
 
-from input_method import CLIENT_ENVIRONMENT, InputMethod, fresh_home
-from targets import LineEditTarget, Target
-from xsession import E2EFailure, XSession, make_temp_dir, missing_tools, wait_until
+from checks import CheckRecorder, codepoints, run_test, test_arguments
+from input_method import InputMethod, unmet_needs, use_test_profile
+from targets import LineEditTarget, ZenityTarget
+from xsession import REQUIRED_TOOLS, E2EFailure, XSession, wait_until
 
 CHARACTERS = ["\u4e00", "\ue650", "\U00020000"]
 DELIVERY_TIMEOUT = 5.0
 PENDING_LIMIT = 10.0
 
 
-def codepoints(text):
-    return " ".join(f"U+{ord(c):04X}" for c in text) or "(nothing)"
-
-
-class ZenityTarget(Target):
-    """zenity --entry: a GTK 3 entry nobody here wrote; prints its text when Return ends it."""
-    kind = "zenity"
-    program = "zenity"
-
-    def start(self):
-        self.output = open(self.file, "wb")
-        self.process = self.session.spawn(self.title.replace(" ", "-"),
-                                          ["zenity", "--entry", "--title", self.title, "--text", "Type here"],
-                                          stdout=self.output)
-        self.output.close()
-        self.wait_for_window()
-        return self
-
-    def text(self):
-        return ""  # known only when it ends
-
-    def finish(self):
-        self.focus()
-        self.session.key("Return")
-        try:
-            wait_until("zenity to end after Return", lambda: self.process.poll() is not None, 5)
-        finally:
-            self.session.end_process(self.process)
-            self.session.forget(self.process)
-        with open(self.file, "rb") as f:
-            return f.read().decode("utf-8", errors="replace").rstrip("\n")
-
-
-class Run:
-    def __init__(self, args, work_dir):
-        self.args = args
-        self.work_dir = work_dir
-        self.results = []
-        self.started = time.monotonic()
-
-    def log(self, message):
-        print(f"[{time.monotonic() - self.started:6.1f}s] {message}", flush=True)
-
-    def check(self, name, function, *args):
-        try:
-            detail = function(*args) or ""
-            self.results.append((name, True, detail))
-            self.log(f"PASS {name} {detail}")
-            return True
-        except E2EFailure as failure:
-            self.results.append((name, False, str(failure)))
-            self.log(f"FAIL {name}: {failure}")
-        except Exception:
-            self.results.append((name, False, traceback.format_exc()))
-            self.log(f"ERROR {name}:\n{traceback.format_exc()}")
-        return False
-
+class Run(CheckRecorder):
     # ---- the steps ---------------------------------------------------------
     def focus(self, target):
         # A window activated while its program is still starting up may not
@@ -180,14 +122,11 @@ class Run:
 
     # ---- the whole run -----------------------------------------------------
     def main(self):
-        os.environ.update(fresh_home(self.work_dir))
-        os.environ.update(CLIENT_ENVIRONMENT)
+        use_test_profile(self.work_dir)
         with XSession(self.work_dir, log=self.log) as session:
             self.session = session
             self.keymap_before = session.keyboard_map(os.path.join(self.work_dir, "keymap-before.xkb"))
-            self.im = InputMethod(session, self.args.addon_build_dir, self.work_dir)
-            version = self.im.start()
-            self.log(f"fcitx5 runs the addon, Version answers {version}")
+            self.im = InputMethod(session, self.args.addon_build_dir, self.work_dir).start()
 
             zenity = ZenityTarget(session, self.work_dir, "1").start()
             lineedit = LineEditTarget(session, self.work_dir, "1", self.args.lineedit_target).start()
@@ -221,40 +160,11 @@ class Run:
             self.check("the line edit holds every character when it ends", self.final_text, lineedit)
 
 
-def parse_arguments():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--addon-build-dir", required=True, help="the build's fcitx5-addon folder (lib/, share/)")
-    parser.add_argument("--lineedit-target", required=True)
-    parser.add_argument("--keep", action="store_true", help="keep the work folder also when every check passed")
-    return parser.parse_args()
-
-
 def main():
-    args = parse_arguments()
-    missing = missing_tools() + [t for t in ("fcitx5", "gdbus", "zenity", "yes") if shutil.which(t) is None]
-    if missing:
-        print("addon e2e: missing tools: " + ", ".join(missing), file=sys.stderr)
-        return 1
-    if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
-        print("addon e2e: no session bus; run it under dbus-run-session", file=sys.stderr)
-        return 1
-    work_dir = make_temp_dir("tesvik-addon-e2e-")
-    run = Run(args, work_dir)
-    try:
-        run.main()
-    except E2EFailure as failure:
-        run.results.append(("harness", False, str(failure)))
-        run.log(f"FAIL harness: {failure}")
-    failed = [r for r in run.results if not r[1]]
-    print(f"\n{len(run.results) - len(failed)} of {len(run.results)} checks passed "
-          f"in {time.monotonic() - run.started:.0f} s")
-    for name, _, detail in failed:
-        print(f"  FAILED: {name}: {detail}")
-    if failed or args.keep:
-        print(f"work folder kept: {work_dir}")
-    else:
-        shutil.rmtree(work_dir, ignore_errors=True)
-    return 1 if failed or not run.results else 0
+    parser = test_arguments(__doc__, "--lineedit-target")
+    parser.add_argument("--addon-build-dir", required=True, help="the build's fcitx5-addon folder (lib/, share/)")
+    args = parser.parse_args()
+    return run_test("addon e2e", unmet_needs(REQUIRED_TOOLS + ["yes"]), Run, args, "tesvik-addon-e2e-")
 
 
 if __name__ == "__main__":

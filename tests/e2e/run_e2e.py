@@ -18,16 +18,13 @@ screenshots of failures) is kept on failure or with --keep.
 import sys
 sys.dont_write_bytecode = True
 
-import argparse
 import os
-import shutil
-import sys
 import time
-import traceback
 
 import tesvik_driver as drv
+from checks import CheckRecorder, codepoints, missing_tools_need, run_test, test_arguments
 from targets import ChromiumTarget, LineEditTarget, XtermTarget
-from xsession import E2EFailure, XSession, make_temp_dir, missing_tools, wait_until
+from xsession import E2EFailure, XSession, missing_tools, wait_until
 
 TRACKING_SETTLE = 0.4  # Tesvik samples the foreground window every 250 ms
 DELIVERY_TIMEOUT = 5.0
@@ -61,48 +58,7 @@ STANDARD_CODE_DELIVERY = ("code value e650, standard code", "customArea",
                           lambda t: drv.custom_area_code_value(t, "e650"), "\U0002A9D4")
 
 
-def codepoints(text):
-    return " ".join(f"U+{ord(c):04X}" for c in text) or "(nothing)"
-
-
-class Run:
-    def __init__(self, args, work_dir):
-        self.args = args
-        self.work_dir = work_dir
-        self.results = []  # (name, ok, detail)
-        self.started = time.monotonic()
-
-    def log(self, message):
-        print(f"[{time.monotonic() - self.started:6.1f}s] {message}", flush=True)
-
-    def check(self, name, function, *args):
-        try:
-            detail = function(*args) or ""
-            self.results.append((name, True, detail))
-            self.log(f"PASS {name} {detail}")
-            return True
-        except E2EFailure as failure:
-            self.results.append((name, False, str(failure)))
-            self.log(f"FAIL {name}: {failure}")
-            self.debug_screenshot(name)
-            return False
-        except Exception:  # a fault of the driver itself
-            self.results.append((name, False, traceback.format_exc()))
-            self.log(f"ERROR {name}:\n{traceback.format_exc()}")
-            self.debug_screenshot(name)
-            return False
-
-    def debug_screenshot(self, name):
-        if getattr(self, "session", None) is None or getattr(self, "tesvik", None) is None or not self.tesvik.window:
-            return
-        safe = "".join(c if c.isalnum() else "_" for c in name)
-        try:
-            path = os.path.join(self.work_dir, f"fail-{safe}.png")
-            self.session.run(["import", "-display", self.session.display, "-window", "root", path], timeout=20)
-            self.log(f"     screenshot of the screen: {path}")
-        except Exception:
-            pass
-
+class Run(CheckRecorder):
     # ---- the steps ---------------------------------------------------------
     def deliver(self, target, label, page, step, expected):
         tesvik = self.tesvik
@@ -296,41 +252,13 @@ class Run:
         return codepoints(got)
 
 
-def parse_arguments():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--tesvik", required=True)
-    parser.add_argument("--lineedit-target", required=True)
-    parser.add_argument("--data-dir", required=True)
-    parser.add_argument("--keep", action="store_true", help="keep the work folder also when every check passed")
+def main():
+    parser = test_arguments(__doc__, "--tesvik", "--lineedit-target", "--data-dir")
     parser.add_argument("--targets", default="lineedit,xterm,chromium",
                         help="the target programs, comma-separated (lineedit, xterm, chromium)")
     parser.add_argument("--code-values-only", action="store_true", help="deliver only through the code-value entry")
-    return parser.parse_args()
-
-
-def main():
-    args = parse_arguments()
-    missing = missing_tools()
-    if missing:
-        print("e2e: missing tools: " + ", ".join(missing), file=sys.stderr)
-        return 1
-    work_dir = make_temp_dir("tesvik-e2e-")
-    run = Run(args, work_dir)
-    try:
-        run.main()
-    except E2EFailure as failure:
-        run.results.append(("harness", False, str(failure)))
-        run.log(f"FAIL harness: {failure}")
-    failed = [r for r in run.results if not r[1]]
-    print(f"\n{len(run.results) - len(failed)} of {len(run.results)} checks passed "
-          f"in {time.monotonic() - run.started:.0f} s")
-    for name, _, detail in failed:
-        print(f"  FAILED: {name}: {detail}")
-    if failed or args.keep:
-        print(f"work folder kept: {work_dir}")
-    else:
-        shutil.rmtree(work_dir, ignore_errors=True)
-    return 1 if failed or not run.results else 0
+    args = parser.parse_args()
+    return run_test("e2e", missing_tools_need(missing_tools()), Run, args, "tesvik-e2e-")
 
 
 if __name__ == "__main__":

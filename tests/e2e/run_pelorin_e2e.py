@@ -19,15 +19,13 @@ traditional Chinese. Exit status 0 when every check passed.
 import sys
 sys.dont_write_bytecode = True
 
-import argparse
 import hashlib
 import os
-import shutil
 import subprocess
 import time
-import traceback
 
-from xsession import E2EFailure, XSession, make_temp_dir, missing_tools, wait_until
+from checks import CheckRecorder, missing_tools_need, run_test, test_arguments
+from xsession import E2EFailure, XSession, missing_tools, wait_until
 
 UKAI = "/usr/share/fonts/truetype/arphic/ukai.ttc"
 UKAI_CHINA = 0  # named LMTestKai here; it draws no Private Use Area code, so its EUDC font shows
@@ -63,46 +61,15 @@ def fontconfig_rule(source_folder, kai_copy, zenhei_link):
             rename(zenhei_link, 0, ADDED_FACE) + '</fontconfig>\n')
 
 
-class Run:
+class Run(CheckRecorder):
     def __init__(self, args, work_dir):
-        self.args = args
-        self.work = work_dir
-        self.results = []
-        self.started = time.monotonic()
-        self.session = None
+        super().__init__(args, work_dir)
         self.process = None
         self.window = 0
 
-    def log(self, message):
-        print(f"[{time.monotonic() - self.started:6.1f}s] {message}", flush=True)
-
-    def check(self, name, function, *args):
-        try:
-            detail = function(*args) or ""
-            self.results.append((name, True, detail))
-            self.log(f"PASS {name} {detail}")
-            return True
-        except E2EFailure as failure:
-            self.results.append((name, False, str(failure)))
-            self.log(f"FAIL {name}: {failure}")
-        except Exception:
-            self.results.append((name, False, traceback.format_exc()))
-            self.log(f"ERROR {name}:\n{traceback.format_exc()}")
-        self.screen_shot(f"fail-{len(self.results)}")
-        return False
-
-    def screen_shot(self, name):
-        if self.session and self.session.display:
-            try:
-                path = os.path.join(self.work, f"{name}.png")
-                self.session.run(["import", "-display", self.session.display, "-window", "root", path], timeout=20)
-                self.log(f"     screenshot of the screen: {path}")
-            except Exception:
-                pass
-
     # ---- files ---------------------------------------------------------------
     def path(self, *parts):
-        return os.path.join(self.work, *parts)
+        return os.path.join(self.work_dir, *parts)
 
     def environment(self, lang="zh_CN.UTF-8"):
         """The window's language from LANG; the code page 0 (codes are UCS-2) from LC_CTYPE, as
@@ -115,7 +82,7 @@ class Run:
     def pelorin(self, *arguments, check=True):
         env = self.session.env(self.environment())
         result = subprocess.run([self.args.pelorin, *arguments], env=env, capture_output=True, timeout=120,
-                                cwd=self.work)
+                                cwd=self.work_dir)
         if check and result.returncode != 0:
             raise E2EFailure(f"pelorin {' '.join(arguments)} failed ({result.returncode}): "
                              f"{result.stderr.decode(errors='replace')}")
@@ -193,7 +160,7 @@ class Run:
     def dismiss_messages(self):
         shown = self.messages()
         for box in shown:
-            picture = os.path.join(self.work, f"message-{box:#x}.png")  # kept with the work folder on failure
+            picture = os.path.join(self.work_dir, f"message-{box:#x}.png")  # kept with the work folder on failure
             self.session.run(["import", "-display", self.session.display, "-window", str(box), picture],
                              check=False, timeout=20)
             self.log(f"     message box {box:#x} answered ({os.path.basename(picture)})")
@@ -335,7 +302,7 @@ class Run:
     def state(self):
         """Every file the import could touch, and the link."""
         files = {}
-        for root, _, names in os.walk(self.work):
+        for root, _, names in os.walk(self.work_dir):
             if root.startswith(self.path("home", ".cache")):
                 continue  # fontconfig's caches
             for name in names:
@@ -413,8 +380,8 @@ class Run:
         return "English and traditional Chinese windows"
 
     def main(self):
-        os.chdir(self.work)  # where the import dialog puts a new font file by default
-        with XSession(self.work, log=self.log) as session:
+        os.chdir(self.work_dir)  # where the import dialog puts a new font file by default
+        with XSession(self.work_dir, log=self.log) as session:
             self.session = session
             if not self.check("fonts, libraries and EUDC font prepared", self.prepare):
                 return
@@ -433,19 +400,11 @@ class Run:
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--pelorin", required=True)
+    parser = test_arguments(__doc__, "--pelorin")
     parser.add_argument("--screenshots", help="save screenshots into this folder")
-    parser.add_argument("--keep", action="store_true", help="keep the work folder also when every check passed")
     args = parser.parse_args()
-    missing = missing_tools() + [t for t in ("fc-match",) if shutil.which(t) is None]
-    if missing:
-        print("e2e: missing tools: " + ", ".join(missing), file=sys.stderr)
-        return 1
-    for font in (UKAI, ZENHEI):
-        if not os.path.exists(font):
-            print(f"e2e: missing font {font}", file=sys.stderr)
-            return 1
+    needs = missing_tools_need(missing_tools("fc-match"))
+    needs += [f"missing font {font}" for font in (UKAI, ZENHEI) if not os.path.exists(font)]
     # The user's own registry store and fontconfig set-up stay out of the test.
     for variable in ("LUMENAR_REGISTRY_FILE", "FONTCONFIG_FILE", "FONTCONFIG_PATH"):
         os.environ.pop(variable, None)
@@ -453,23 +412,7 @@ def main():
     if args.screenshots:
         args.screenshots = os.path.abspath(args.screenshots)
         os.makedirs(args.screenshots, exist_ok=True)
-    work_dir = make_temp_dir("pelorin-e2e-")
-    run = Run(args, work_dir)
-    try:
-        run.main()
-    except E2EFailure as failure:
-        run.results.append(("harness", False, str(failure)))
-        run.log(f"FAIL harness: {failure}")
-    failed = [r for r in run.results if not r[1]]
-    print(f"\n{len(run.results) - len(failed)} of {len(run.results)} checks passed "
-          f"in {time.monotonic() - run.started:.0f} s")
-    for name, _, detail in failed:
-        print(f"  FAILED: {name}: {detail}")
-    if failed or args.keep:
-        print(f"work folder kept: {work_dir}")
-    else:
-        shutil.rmtree(work_dir, ignore_errors=True)
-    return 1 if failed or not run.results else 0
+    return run_test("e2e", needs, Run, args, "pelorin-e2e-")
 
 
 if __name__ == "__main__":

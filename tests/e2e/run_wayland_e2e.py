@@ -16,26 +16,19 @@ when every check passed.
 import sys
 sys.dont_write_bytecode = True
 
-import argparse
 import os
-import shutil
-import subprocess
 import time
-import traceback
 
 import tesvik_driver as drv
-from input_method import CLIENT_ENVIRONMENT, InputMethod, fresh_home
-from targets import LineEditTarget
+from checks import CheckRecorder, codepoints, run_test, test_arguments
+from input_method import InputMethod, unmet_needs, use_test_profile
+from targets import LineEditTarget, ZenityTarget
 from waylandsession import REQUIRED_TOOLS, WaylandSession
-from xsession import E2EFailure, make_temp_dir, wait_until
+from xsession import E2EFailure, wait_until
 
 CHARACTERS = ["4E00", "E650", "20000"]
 EXPECTED = "\u4e00\ue650\U00020000"
 EXPECTED_PICKS = "\u4e00\ue650"
-
-
-def codepoints(text):
-    return " ".join(f"U+{ord(c):04X}" for c in text) or "(nothing)"
 
 
 # The seat of headless sway has no pointer, so Tesvik is driven by keys only.
@@ -63,70 +56,23 @@ def show_by_hot_key(tesvik):
     raise E2EFailure("three presses of the hot key did not show Tesvik")
 
 
-class Zenity:
-    """`zenity --entry`; as a native Wayland client it ignores a typed Return, so
-    it prints its text when its timeout ends."""
-
-    def __init__(self, session, work_dir, name, timeout):
-        self.session = session
-        self.file = os.path.join(work_dir, f"zenity-{name}.txt")
-        self.title = f"E2E zenity {name}"
-        with open(self.file, "wb") as out:
-            self.process = session.spawn(f"zenity-{name}", ["zenity", "--entry", "--title", self.title,
-                                                            "--timeout", str(timeout)], stdout=out)
-        self.window = wait_until(f"the window {self.title}",
-                                 lambda: next(iter(session.find_windows("^" + self.title + "$")), 0), 10)
-
-    def text(self, timeout):
-        try:
-            self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise E2EFailure(f"{self.title} did not end within {timeout} s")
-        with open(self.file, "rb") as f:
-            return f.read().decode("utf-8", errors="replace").rstrip("\n")
-
-
-class Run:
-    def __init__(self, args, work_dir):
-        self.args = args
-        self.work_dir = work_dir
-        self.failures = []
-        self.started = time.monotonic()
-
-    def log(self, message):
-        print(f"[{time.monotonic() - self.started:6.1f}s] {message}", flush=True)
-
-    def check(self, name, function, *args):
-        try:
-            self.log(f"PASS {name} {function(*args) or ''}")
-            return True
-        except E2EFailure as failure:
-            self.failures.append(name)
-            self.log(f"FAIL {name}: {failure}")
-        except Exception:
-            self.failures.append(name)
-            self.log(f"ERROR {name}:\n{traceback.format_exc()}")
-        return False
-
+class Run(CheckRecorder):
     def main(self):
-        os.environ.update(fresh_home(self.work_dir))
-        os.environ.update(CLIENT_ENVIRONMENT)
+        use_test_profile(self.work_dir)
         with WaylandSession(self.work_dir, log=self.log) as session:
-            ime = InputMethod(session, self.args.addon_build_dir, self.work_dir)
-            ime.start()
-            self.log("fcitx5 answers with the addon")
-            zenity = Zenity(session, self.work_dir, "picks", timeout=12)
+            self.session = session
+            ime = InputMethod(session, self.args.addon_build_dir, self.work_dir).start()
+            # As native Wayland clients the zenity windows ignore a typed Return: they end by their timeout.
+            zenity = ZenityTarget(session, self.work_dir, "picks", timeout=12).start()
             tesvik = drv.Tesvik(session, self.args.tesvik, self.args.data_dir, os.path.join(self.work_dir, "tesvik"),
                                 show_all_pages=False, log=self.log)
             tesvik.start()
             self.check("picks through the input method arrive in zenity", self.picks, session, tesvik, zenity)
-            zenity = Zenity(session, self.work_dir, "query", timeout=8)
+            zenity = ZenityTarget(session, self.work_dir, "query", timeout=8).start()
             self.check("hot key shows and hides Tesvik", self.hot_key_shows_and_hides, session, tesvik, zenity)
             self.check("tesvik-query type into zenity", self.query_type, session, zenity)
-            session.end_process(ime.process)
-            ime.monitor and session.end_process(ime.monitor)
+            ime.stop()
             self.check("without input method a pick is copied", self.pick_without_input_method, session, tesvik)
-        return 0 if not self.failures else 1
 
     def pick(self, session, tesvik, zenity, steps):
         """Zenity had the focus; Tesvik is shown (by the hot key after the first pick), picks by keys
@@ -143,7 +89,7 @@ class Run:
             session.activate(zenity.window)
             self.pick(session, tesvik, zenity, steps)
             time.sleep(0.3)
-        text = zenity.text(20)
+        text = zenity.printed_text(20)
         if text != EXPECTED_PICKS:
             raise E2EFailure(f"zenity received {codepoints(text)}, expected {codepoints(EXPECTED_PICKS)}")
         return codepoints(text)
@@ -162,7 +108,7 @@ class Run:
         result = session.run([self.args.tesvik_query, "type", "--code"] + CHARACTERS, check=False, timeout=20)
         if result.returncode != 0:
             raise E2EFailure(f"tesvik-query type ended with {result.returncode}: {result.stderr.decode().strip()}")
-        text = zenity.text(10)
+        text = zenity.printed_text(10)
         if text != EXPECTED:
             raise E2EFailure(f"zenity received {codepoints(text)}, expected {codepoints(EXPECTED)}")
         return codepoints(text)
@@ -185,26 +131,9 @@ class Run:
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for option in ("--tesvik", "--tesvik-query", "--lineedit-target", "--addon-build-dir", "--data-dir"):
-        parser.add_argument(option, required=True)
-    parser.add_argument("--keep", action="store_true")
-    args = parser.parse_args()
-    missing = [tool for tool in REQUIRED_TOOLS + ["fcitx5", "zenity", "gdbus"] if shutil.which(tool) is None]
-    if missing:
-        print("missing tools: " + " ".join(missing))
-        return 1
-    work_dir = make_temp_dir("tesvik-wayland-e2e-")
-    run = Run(args, work_dir)
-    try:
-        status = run.main()
-    except E2EFailure as failure:
-        run.log(f"FAIL {failure}")
-        status = 1
-    run.log(f"{'passed' if status == 0 else 'FAILED: ' + ', '.join(run.failures)}; work folder {work_dir}")
-    if status == 0 and not args.keep:
-        shutil.rmtree(work_dir, ignore_errors=True)
-    return status
+    args = test_arguments(__doc__, "--tesvik", "--tesvik-query", "--lineedit-target", "--addon-build-dir",
+                          "--data-dir").parse_args()
+    return run_test("wayland e2e", unmet_needs(REQUIRED_TOOLS), Run, args, "tesvik-wayland-e2e-")
 
 
 if __name__ == "__main__":

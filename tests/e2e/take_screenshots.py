@@ -87,57 +87,91 @@ PAGE_QUERIES = {
 }
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+class ScreenshotRun:
+    """A private X session with Tesvik running (every page shown), and where its screenshots go."""
+
+    def __init__(self, session, tesvik, out_dir, work_dir, log):
+        self.session = session
+        self.tesvik = tesvik
+        self.out_dir = out_dir
+        self.work_dir = work_dir
+        self.log = log
+
+    def shoot(self, window, name):
+        shoot(self.session, window, name, self.out_dir, self.work_dir, log=self.log)
+
+
+def screenshot_arguments(description):
+    """The command line every screenshot script takes; a script adds its own options."""
+    parser = argparse.ArgumentParser(description=description, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--tesvik", required=True)
     parser.add_argument("--data-dir", required=True)
     parser.add_argument("--out", required=True)
-    parser.add_argument("--pelorin", help="run its start-up set-up in the fresh home first")
-    parser.add_argument("--register-font", help="LMCivic.TTE, copied to the fresh home's fonts folder first")
-    args = parser.parse_args()
+    return parser
+
+
+def take_screenshots(args, work_prefix, take, before_start=None):
+    """Starts Xvfb and Tesvik, calls take(ScreenshotRun), ends Tesvik; the exit status. before_start
+    (session, tesvik) runs in the fresh home before Tesvik starts. The work folder is kept on a failure."""
     missing = missing_tools()
     if missing:
         print("screenshots: missing tools: " + ", ".join(missing), file=sys.stderr)
         return 1
     os.makedirs(args.out, exist_ok=True)
-    work_dir = make_temp_dir("tesvik-shots-")
+    work_dir = make_temp_dir(work_prefix)
     log = lambda message: print(message, flush=True)
-    status = 0
     try:
         with XSession(work_dir, log=log) as session:
             tesvik = drv.Tesvik(session, args.tesvik, args.data_dir, os.path.join(work_dir, "home"),
                                 show_all_pages=True, log=log)
-            if args.pelorin:
-                drv.set_up_register_font(session, tesvik, args.pelorin, args.register_font)
+            if before_start:
+                before_start(session, tesvik)
             tesvik.start()
             time.sleep(0.5)
-            for page in drv.PAGES_WITH_ALL:
-                tesvik.click_window()
-                tesvik.show_page(page)
-                PAGE_QUERIES.get(page, lambda t: None)(tesvik)
-                time.sleep(0.5)
-                shoot(session, tesvik.window, PAGE_FILES[page], args.out, work_dir, log)
-
-            open_from_tray(session, tesvik, 4)
-            settings = wait_until("the settings dialog", lambda: dialog_window(session, SETTINGS_TITLE), 5)
-            time.sleep(0.5)
-            shoot(session, settings, "settings-dialog.png", args.out, work_dir, log)
-            session.key("Escape")
-            wait_until("the settings dialog to close", lambda: not dialog_window(session, SETTINGS_TITLE), 5)
-
-            tesvik.click_window()
-            tesvik.click_at_offset(about_button_offset(session, tesvik, work_dir))
-            about = wait_until("the about box", lambda: dialog_window(session, ABOUT_TITLE), 5)
-            time.sleep(0.5)
-            shoot(session, about, "about-box.png", args.out, work_dir, log)
-            session.key("Escape")
+            take(ScreenshotRun(session, tesvik, args.out, work_dir, log))
             tesvik.stop()
     except E2EFailure as failure:
         print(f"screenshots: {failure} (work folder kept: {work_dir})", file=sys.stderr)
-        status = 1
-    if status == 0:
-        shutil.rmtree(work_dir, ignore_errors=True)
-    return status
+        return 1
+    shutil.rmtree(work_dir, ignore_errors=True)
+    return 0
+
+
+def take_page_screenshots(run):
+    session, tesvik = run.session, run.tesvik
+    for page in drv.PAGES_WITH_ALL:
+        tesvik.click_window()
+        tesvik.show_page(page)
+        PAGE_QUERIES.get(page, lambda t: None)(tesvik)
+        time.sleep(0.5)
+        run.shoot(tesvik.window, PAGE_FILES[page])
+
+    open_from_tray(session, tesvik, 4)
+    settings = wait_until("the settings dialog", lambda: dialog_window(session, SETTINGS_TITLE), 5)
+    time.sleep(0.5)
+    run.shoot(settings, "settings-dialog.png")
+    session.key("Escape")
+    wait_until("the settings dialog to close", lambda: not dialog_window(session, SETTINGS_TITLE), 5)
+
+    tesvik.click_window()
+    tesvik.click_at_offset(about_button_offset(session, tesvik, run.work_dir))
+    about = wait_until("the about box", lambda: dialog_window(session, ABOUT_TITLE), 5)
+    time.sleep(0.5)
+    run.shoot(about, "about-box.png")
+    session.key("Escape")
+
+
+def main():
+    parser = screenshot_arguments(__doc__)
+    parser.add_argument("--pelorin", help="run its start-up set-up in the fresh home first")
+    parser.add_argument("--register-font", help="LMCivic.TTE, copied to the fresh home's fonts folder first")
+    args = parser.parse_args()
+
+    def set_up_register_font(session, tesvik):
+        if args.pelorin:
+            drv.set_up_register_font(session, tesvik, args.pelorin, args.register_font)
+
+    return take_screenshots(args, "tesvik-shots-", take_page_screenshots, before_start=set_up_register_font)
 
 
 if __name__ == "__main__":

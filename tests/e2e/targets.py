@@ -1,9 +1,11 @@
-"""The programs Tesvik types into: a Qt line edit, an xterm running cat and a Chromium textarea."""
+"""The programs Tesvik types into: a Qt line edit, an xterm running cat, a Chromium textarea and a GTK
+entry (zenity)."""
 
 import json
 import os
 import re
 import shutil
+import subprocess
 import urllib.request
 
 from xsession import E2EFailure, wait_until
@@ -20,8 +22,9 @@ class Target:
         self.process = None
         self.window = 0
 
-    def wait_for_window(self):
-        pattern = "^" + self.title + "$"
+    def wait_for_window(self, pattern=None, timeout=10):
+        """Waits for the target's viewable window, named by the regular expression `pattern` (its title)."""
+        pattern = pattern or "^" + self.title + "$"
 
         def found():
             if self.process.poll() is not None:
@@ -29,7 +32,7 @@ class Target:
             windows = [w for w in self.session.find_windows(pattern) if self.session.is_viewable(w)]
             return windows[0] if windows else 0
 
-        self.window = wait_until(f'the target window "{self.title}"', found, 10)
+        self.window = wait_until(f'the target window "{self.title}"', found, timeout)
 
     def text(self):
         try:
@@ -82,6 +85,46 @@ class XtermTarget(Target):
         return self
 
 
+class ZenityTarget(Target):
+    """zenity --entry: a GTK 3 entry nobody here wrote; it prints its text when it ends, on Return
+    or, with a timeout, when that has passed (as a native Wayland client it ignores a typed Return)."""
+    kind = "zenity"
+    program = "zenity"
+
+    def __init__(self, session, work_dir, name, timeout=None):
+        super().__init__(session, work_dir, name)
+        self.timeout = timeout
+
+    def start(self):
+        argv = ["zenity", "--entry", "--title", self.title, "--text", "Type here"]
+        if self.timeout is not None:
+            argv += ["--timeout", str(self.timeout)]
+        with open(self.file, "wb") as output:
+            self.process = self.session.spawn(self.title.replace(" ", "-"), argv, stdout=output)
+        self.wait_for_window()
+        return self
+
+    def text(self):
+        return ""  # known only when it ends
+
+    def printed_text(self, timeout):
+        """Waits for zenity to end; the text it printed."""
+        try:
+            self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise E2EFailure(f"{self.title} did not end within {timeout} s")
+        finally:
+            self.session.end_process(self.process)
+            self.session.forget(self.process)
+        with open(self.file, "rb") as f:
+            return f.read().decode("utf-8", errors="replace").rstrip("\n")
+
+    def finish(self):
+        self.focus()
+        self.session.key("Return")
+        return self.printed_text(5)
+
+
 CHROMIUM_PAGE = """<!doctype html>
 <html><head><meta charset="utf-8"><title>{title} []</title></head>
 <body style="margin:0">
@@ -125,21 +168,10 @@ class ChromiumTarget(Target):
              "--disable-component-update", "--disable-sync", "--no-default-browser-check",
              "--password-store=basic", "--remote-debugging-port=0", "--remote-debugging-address=127.0.0.1",
              f"--user-data-dir={profile}", "--window-size=700,300", f"--app={self.page_url}"])
-        self.wait_for_window()
+        self.wait_for_window("^" + re.escape(self.title) + " \\[", timeout=30)  # the title carries the text
         wait_until("Chromium's DevTools port", self.devtools_port, 20)
         wait_until("Chromium's page to load", lambda: self.page_title() is not None, 20)
         return self
-
-    def wait_for_window(self):
-        pattern = "^" + re.escape(self.title) + " \\["
-
-        def found():
-            if self.process.poll() is not None:
-                raise E2EFailure(f"{self.title} ended at start (status {self.process.returncode})")
-            windows = [w for w in self.session.find_windows(pattern) if self.session.is_viewable(w)]
-            return windows[0] if windows else 0
-
-        self.window = wait_until(f'the Chromium window "{self.title}"', found, 30)
 
     def devtools_port(self):
         try:

@@ -59,8 +59,8 @@ class WaylandSession(XSession):
         wait_until("sway to answer", lambda: self.run(["swaymsg", "-s", self.sway_socket, "-t", "get_version"],
                                                       check=False).returncode == 0, 10)
 
-    def env(self, extra=None):
-        env = dict(os.environ)
+    def point_at_display(self, env):
+        """This sway, and no X server."""
         env.pop("DISPLAY", None)
         if self.wayland_display:
             env["WAYLAND_DISPLAY"] = self.wayland_display
@@ -68,11 +68,6 @@ class WaylandSession(XSession):
         env.setdefault("XDG_RUNTIME_DIR", self.runtime_dir)
         env["QT_QPA_PLATFORM"] = "wayland"
         env["GDK_BACKEND"] = "wayland"
-        env.setdefault("LANG", "C.UTF-8")
-        env["LC_ALL"] = "C.UTF-8"
-        if extra:
-            env.update(extra)
-        return env
 
     # ---- sway queries ---------------------------------------------------------
     def swaymsg(self, *command):
@@ -160,4 +155,9 @@ class WaylandSession(XSession):
     def screenshot(self, window, path, frame=False):
         x, y, width, height = self.geometry(window)
         self.run(["grim", "-g", f"{x},{y} {width}x{height}", path], timeout=30)
+        return path
+
+    def screen_screenshot(self, path):
+        """The whole output."""
+        self.run(["grim", path], timeout=30)
         return path

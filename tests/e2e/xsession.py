@@ -28,8 +28,9 @@ class E2EFailure(Exception):
 REQUIRED_TOOLS = ["Xvfb", "openbox", "tint2", "xdotool", "xwininfo", "xprop", "xkbcomp", "xclip", "xterm", "import"]
 
 
-def missing_tools():
-    return [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
+def missing_tools(*extra):
+    """The tools a session needs, and the test's `extra` ones, that are not installed."""
+    return [tool for tool in REQUIRED_TOOLS + list(extra) if shutil.which(tool) is None]
 
 
 def wait_until(what, predicate, timeout, interval=0.05):
@@ -99,16 +100,21 @@ class XSession:
 
     # ---- processes --------------------------------------------------------
     def env(self, extra=None):
+        """The environment of a program in this session: the test's own, on this session's display."""
         env = dict(os.environ)
-        if self.display:
-            env["DISPLAY"] = self.display
-        env.pop("WAYLAND_DISPLAY", None)
-        env["QT_QPA_PLATFORM"] = "xcb"
+        self.point_at_display(env)
         env.setdefault("LANG", "C.UTF-8")
         env["LC_ALL"] = "C.UTF-8"
         if extra:
             env.update(extra)
         return env
+
+    def point_at_display(self, env):
+        """This X server, and no Wayland compositor."""
+        if self.display:
+            env["DISPLAY"] = self.display
+        env.pop("WAYLAND_DISPLAY", None)
+        env["QT_QPA_PLATFORM"] = "xcb"
 
     def spawn(self, name, argv, env_extra=None, pass_fds=(), with_display=True, stdout=None):
         log_path = os.path.join(self.work_dir, f"{name}.log")
@@ -231,6 +237,11 @@ class XSession:
         if frame:
             argv.insert(1, "-frame")
         self.run(argv + [path], timeout=30)
+        return path
+
+    def screen_screenshot(self, path):
+        """The whole screen."""
+        self.run(["import", "-display", self.display, "-window", "root", path], timeout=20)
         return path
 
 

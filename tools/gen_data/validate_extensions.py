@@ -20,7 +20,8 @@ import sys
 from binary import unpacked_code_point, unscramble
 from characters import LATER_EXTENSIONS, later_extension_of
 from pua_set import read_table
-from validate_stroke_files import COUNT_ONLY_FIELD, DATA_DIR
+from record_validation import DATA_DIR
+from validate_stroke_files import COUNT_ONLY_FIELD
 
 STROKE_RECORDS, RADICAL_RECORDS = "nanjianzi-gb18030.dat", "charmb614-gb18030.dat"
 PINYIN_DATA, PUA_SET = "pinyin.data", "pua-set.tsv"

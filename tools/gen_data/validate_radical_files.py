@@ -12,17 +12,16 @@ with "0"; no character is listed twice.  Needs only the data files.  Prints
 every problem and exits with status 1 when there is one.
 """
 
-import os
 import re
-import struct
 import sys
 
 from binary import unpacked_code_point, unscramble
 from characters import marker_of
-from validate_stroke_files import DATA_DIR, SHIPPED_BLOCKS
+from record_validation import index_entries, validate_files
+from validate_stroke_files import SHIPPED_BLOCKS
 
 INDEX_FILE, RECORD_FILE = "bs64-gb18030.idx", "charmb614-gb18030.dat"
-INDEX_ENTRY_SIZE, RECORD_SIZE = 8, 11
+RECORD_SIZE = 11
 TERMINATOR_KEY = b"fend"
 KEY = re.compile(rb"[0-9]{2}[0-9A-Z]{2}")
 REMAINING = re.compile(rb"[0-9]{2}")
@@ -31,22 +30,16 @@ STROKE_INFO = re.compile(rb"[1-5]{0,4}0*")
 
 def index_problems(index, record_count):
     """([(key, first record)], problems) of the radical-key index."""
-    if len(index) % INDEX_ENTRY_SIZE:
-        return [], [f"{INDEX_FILE}: length {len(index)} is not a multiple of {INDEX_ENTRY_SIZE}"]
-    entries = [(index[i:i + 4], struct.unpack("<I", index[i + 4:i + 8])[0])
-               for i in range(0, len(index), INDEX_ENTRY_SIZE)]
-    if not entries or entries[-1][0] != TERMINATOR_KEY:
-        return [], [f"{INDEX_FILE}: the last entry is not the terminator \"fend\""]
-    groups, (_, total) = entries[:-1], entries[-1]
-    problems = [f"{INDEX_FILE}: key {key!r} is not a radical key" for key, _ in groups if not KEY.fullmatch(key)]
+    groups, total, problems = index_entries(index, (INDEX_FILE, RECORD_FILE), 4, TERMINATOR_KEY, record_count)
+    if groups is None:
+        return [], problems
+    problems += [f"{INDEX_FILE}: key {key!r} is not a radical key" for key, _ in groups if not KEY.fullmatch(key)]
     keys = [key for key, _ in groups]
     if len(set(keys)) != len(keys):
         problems.append(f"{INDEX_FILE}: a radical key has two entries")
     firsts = [first for _, first in groups] + [total]
     if firsts[0] != 0 or any(a >= b for a, b in zip(firsts, firsts[1:])):
         problems.append(f"{INDEX_FILE}: first-record numbers do not rise from 0")
-    if total != record_count:
-        problems.append(f"{INDEX_FILE}: the terminator counts {total} records, {RECORD_FILE} holds {record_count}")
     return groups, problems
 
 
@@ -85,23 +78,8 @@ def radical_file_problems(index, records):
 
 
 def main(argv):
-    data_dir = argv[0] if argv else DATA_DIR
-    try:
-        with open(os.path.join(data_dir, INDEX_FILE), "rb") as f:
-            index = f.read()
-        with open(os.path.join(data_dir, RECORD_FILE), "rb") as f:
-            records = f.read()
-    except OSError as error:
-        print(f"validate_radical_files: {error}", file=sys.stderr)
-        return 1
-    problems = radical_file_problems(index, records)
-    for problem in problems:
-        print(problem)
-    if problems:
-        print(f"validate_radical_files: {len(problems)} problem(s) in the radical files of {data_dir}")
-        return 1
-    print(f"validate_radical_files: {len(records) // RECORD_SIZE} radical records valid in {data_dir}")
-    return 0
+    return validate_files(argv, "validate_radical_files", "radical", (INDEX_FILE, RECORD_FILE), RECORD_SIZE,
+                          radical_file_problems)
 
 
 if __name__ == "__main__":

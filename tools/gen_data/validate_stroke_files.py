@@ -12,45 +12,35 @@ the source packages.  Prints every problem and exits with status 1 when there
 is one.
 """
 
-import os
 import re
-import struct
 import sys
 
 from binary import unpacked_code_point, unscramble
 from characters import EXTENSION_A, EXTENSION_B, LATER_EXTENSIONS, UNIFIED, later_extension_of, marker_of
 from pua_set import FIRST_CODE, LAST_CODE
+from record_validation import index_entries, validate_files
 from stroke_files import EXPECTED_STROKE_KEYS
 
 INDEX_FILE, RECORD_FILE = "bihuashu-gb18030.idx", "nanjianzi-gb18030.dat"
-INDEX_ENTRY_SIZE, RECORD_SIZE = 6, 17
+RECORD_SIZE = 17
 TERMINATOR_KEY = b"fe"
 STROKE_FIELD = re.compile(rb"[1-5]+0*")
 COUNT_ONLY_FIELD = b"0" * 10
 SHIPPED_BLOCKS = ((UNIFIED, EXTENSION_A, EXTENSION_B, range(FIRST_CODE, LAST_CODE + 1))
                   + tuple(LATER_EXTENSIONS.values()))
-DATA_DIR = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", "..", "data"))
 
 
 def index_problems(index, record_count):
     """([(key, first record)], problems) of the stroke-count index."""
-    if len(index) % INDEX_ENTRY_SIZE:
-        return [], [f"{INDEX_FILE}: length {len(index)} is not a multiple of {INDEX_ENTRY_SIZE}"]
-    entries = [(index[i:i + 2], struct.unpack("<I", index[i + 2:i + 6])[0])
-               for i in range(0, len(index), INDEX_ENTRY_SIZE)]
-    if not entries or entries[-1][0] != TERMINATOR_KEY:
-        return [], [f"{INDEX_FILE}: the last entry is not the terminator \"fe\""]
-    groups, (_, total) = entries[:-1], entries[-1]
-    problems = []
+    groups, total, problems = index_entries(index, (INDEX_FILE, RECORD_FILE), 2, TERMINATOR_KEY, record_count)
+    if groups is None:
+        return [], problems
     keys = [key.decode("ascii", "replace") for key, _ in groups]
     if keys != EXPECTED_STROKE_KEYS:
         problems.append(f"{INDEX_FILE}: the group keys are {keys}, expected {EXPECTED_STROKE_KEYS}")
     firsts = [first for _, first in groups] + [total]
     if firsts[0] != 0 or firsts != sorted(firsts):
         problems.append(f"{INDEX_FILE}: first-record numbers do not rise from 0: {firsts}")
-    if total != record_count:
-        problems.append(f"{INDEX_FILE}: the terminator counts {total} records, "
-                        f"{RECORD_FILE} holds {record_count}")
     return groups, problems
 
 
@@ -99,23 +89,8 @@ def stroke_file_problems(index, records):
 
 
 def main(argv):
-    data_dir = argv[0] if argv else DATA_DIR
-    try:
-        with open(os.path.join(data_dir, INDEX_FILE), "rb") as f:
-            index = f.read()
-        with open(os.path.join(data_dir, RECORD_FILE), "rb") as f:
-            records = f.read()
-    except OSError as error:
-        print(f"validate_stroke_files: {error}", file=sys.stderr)
-        return 1
-    problems = stroke_file_problems(index, records)
-    for problem in problems:
-        print(problem)
-    if problems:
-        print(f"validate_stroke_files: {len(problems)} problem(s) in the stroke files of {data_dir}")
-        return 1
-    print(f"validate_stroke_files: {len(records) // RECORD_SIZE} stroke records valid in {data_dir}")
-    return 0
+    return validate_files(argv, "validate_stroke_files", "stroke", (INDEX_FILE, RECORD_FILE), RECORD_SIZE,
+                          stroke_file_problems)
 
 
 if __name__ == "__main__":
