@@ -7,7 +7,7 @@
 
 namespace tesvik::ui {
 
-RadicalRemainingSpinBox::RadicalRemainingSpinBox(QWidget* parent) : QAbstractSpinBox(parent) {
+RadicalRemainingSpinBox::RadicalRemainingSpinBox(QWidget* parent) : NumberSpinBox(parent) {
     setFieldText("0");
     connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!settingText_) emit fieldChanged(text);

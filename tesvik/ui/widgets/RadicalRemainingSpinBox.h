@@ -2,11 +2,11 @@
 // The remaining-strokes field of the radical lookup page: a spin control of
 // 0 to 50 whose text the page checks itself, so that any typed text reaches
 // the page (which refuses non-digits with a message).
-#include <QAbstractSpinBox>
+#include "tesvik/ui/widgets/NumberSpinBox.h"
 
 namespace tesvik::ui {
 
-class RadicalRemainingSpinBox : public QAbstractSpinBox {
+class RadicalRemainingSpinBox : public NumberSpinBox {
     Q_OBJECT
 public:
     static constexpr int kMinimum = 0;

@@ -5,7 +5,7 @@
 
 namespace tesvik::ui {
 
-StrokeCountSpin::StrokeCountSpin(QWidget* parent) : QAbstractSpinBox(parent) {
+StrokeCountSpin::StrokeCountSpin(QWidget* parent) : NumberSpinBox(parent) {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
         if (onTextChanged) onTextChanged(text);

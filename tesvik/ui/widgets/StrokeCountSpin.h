@@ -2,12 +2,12 @@
 // The total stroke count field of the stroke-order page: a spin control whose
 // arrows step from 0 to 70, while its text takes whatever is typed (the page
 // checks it and says what is wrong).
-#include <QAbstractSpinBox>
+#include "tesvik/ui/widgets/NumberSpinBox.h"
 #include <functional>
 
 namespace tesvik::ui {
 
-class StrokeCountSpin : public QAbstractSpinBox {
+class StrokeCountSpin : public NumberSpinBox {
 public:
     static constexpr int kMinimum = 0;
     static constexpr int kMaximum = 70;
