@@ -18,6 +18,14 @@ QLabel* labelFor(tesvik::MessageId id, QWidget* field, QWidget* parent) {
     label->setBuddy(field);
     return label;
 }
+// The width a read-only field needs to show `text` whole: the text, the
+// field's text margins and frame, and the line edit's own small margin.
+int widthForText(const QLineEdit& field, const QString& text) {
+    const QMargins margins = field.textMargins();
+    constexpr int kFrameAndInnerMargin = 2 * (2 + 2);
+    return field.fontMetrics().horizontalAdvance(text) + margins.left() + margins.right() + kFrameAndInnerMargin;
+}
+
 }  // namespace
 
 CodeStatusLine::CodeStatusLine(tesvik::chars::BlockNamePage page, QWidget* parent)
@@ -28,8 +36,11 @@ CodeStatusLine::CodeStatusLine(tesvik::chars::BlockNamePage page, QWidget* paren
       formats_(new QComboBox(this)),
       drawingFont_(new QLabel(this)) {
     drawingFont_->setObjectName("drawingFontLabel");
+    // A long family name gives way to the fields (it stays whole in the tooltip).
+    drawingFont_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     block_->setObjectName("blockField");
     block_->setReadOnly(true);
+    block_->setMinimumWidth(widthForText(*block_, uiText(tesvik::MessageId::BlockCjkExtensionA)));
     code_->setObjectName("codeField");
     code_->setReadOnly(true);
     code_->setAlignment(Qt::AlignCenter);
@@ -69,12 +80,14 @@ void CodeStatusLine::setGlyphCoverage(std::shared_ptr<const platform::GlyphCover
 void CodeStatusLine::showDrawingFont() {
     if (!coverage_ || !shown_) {
         drawingFont_->clear();
+        drawingFont_->setToolTip({});
         return;
     }
     const auto family = coverage_->drawingFamily(static_cast<char32_t>(tesvik::chars::codePointOf(*shown_)));
     drawingFont_->setText(
         family ? uiText(tesvik::MessageId::DrawingFontStatus).replace("%s", QString::fromStdString(*family))
                : uiText(tesvik::MessageId::NoDrawingFontStatus));
+    drawingFont_->setToolTip(drawingFont_->text());
 }
 
 QString CodeStatusLine::drawingFontText() const { return drawingFont_->text(); }

@@ -7,6 +7,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 
 namespace tesvik::ui {
 namespace {
@@ -48,6 +50,19 @@ TEST_F(CodeStatusLineTest, NoSelectionEmptiesTheCodeAndKeepsTheBlock) {
     line.showSelection(std::nullopt);
     EXPECT_EQ(line.codeText(), "");
     EXPECT_EQ(line.blockText(), text(tesvik::MessageId::BlockCjkUnified));
+}
+
+// A long font name gives way: the block name stays readable whole at the
+// width the pages give the line.
+TEST_F(CodeStatusLineTest, TheBlockNameKeepsItsRoomBesideALongFontName) {
+    line.showSelection(0x3416);
+    line.findChild<QLabel*>("drawingFontLabel")->setText("显示字体: WenQuanYi Zen Hei Sharp Extra Long Family");
+    line.resize(660, line.sizeHint().height());
+    line.show();
+    line.layout()->activate();
+    const auto* block = line.findChild<QLineEdit*>("blockField");
+    const int needed = block->fontMetrics().horizontalAdvance(block->text());
+    EXPECT_GE(block->contentsRect().marginsRemoved(block->textMargins()).width(), needed);
 }
 
 TEST_F(CodeStatusLineTest, FormatSwitchReExpressesTheShownCodeBothWays) {
