@@ -73,6 +73,7 @@ class Run(CheckRecorder):
             self.check("tesvik-query type into zenity", self.query_type, session, zenity)
             ime.stop()
             self.check("without input method a pick is copied", self.pick_without_input_method, session, tesvik)
+            self.check("without input method tesvik-query type copies", self.query_type_copies, session)
 
     def pick(self, session, tesvik, zenity, steps):
         """Zenity had the focus; Tesvik is shown (by the hot key after the first pick), picks by keys
@@ -129,11 +130,24 @@ class Run(CheckRecorder):
         wait_until("the pasted character in the line edit", lambda: target.text() == "\ue650", 3)
         return "pasted U+E650"
 
+    def query_type_copies(self, session):
+        """With no input method to hand it to, `tesvik-query type` puts the text on the clipboard
+        (through wl-copy, which serves it after tesvik-query has ended) and says so."""
+        result = session.run([self.args.tesvik_query, "type", "--code", "20000"], check=False, timeout=20)
+        if "剪贴板" not in result.stderr.decode():
+            raise E2EFailure(f"tesvik-query type ended with {result.returncode} without saying it copied: "
+                             f"{result.stderr.decode().strip()}")
+        target = LineEditTarget(session, self.work_dir, "query-paste", self.args.lineedit_target).start()
+        target.focus()
+        session.key("ctrl+v")
+        wait_until("the pasted U+20000 in the line edit", lambda: target.text() == "\U00020000", 3)
+        return "pasted U+20000"
+
 
 def main():
     args = test_arguments(__doc__, "--tesvik", "--tesvik-query", "--lineedit-target", "--addon-build-dir",
                           "--data-dir").parse_args()
-    return run_test("wayland e2e", unmet_needs(REQUIRED_TOOLS), Run, args, "tesvik-wayland-e2e-")
+    return run_test("wayland e2e", unmet_needs(REQUIRED_TOOLS + ["wl-copy"]), Run, args, "tesvik-wayland-e2e-")
 
 
 if __name__ == "__main__":
