@@ -1,5 +1,7 @@
 #include "platform/FontconfigFonts.h"
 
+#include "platform/FontconfigHandles.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
@@ -8,20 +10,10 @@
 namespace platform {
 namespace {
 
-struct ConfigDeleter {
-    void operator()(FcConfig* config) const { FcConfigDestroy(config); }
-};
-struct PatternDeleter {
-    void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
-};
-struct FontSetDeleter {
-    void operator()(FcFontSet* set) const { FcFontSetDestroy(set); }
-};
-struct ObjectSetDeleter {
-    void operator()(FcObjectSet* set) const { FcObjectSetDestroy(set); }
-};
-using ConfigPtr = std::unique_ptr<FcConfig, ConfigDeleter>;
-using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
+using fontconfig::ConfigPtr;
+using fontconfig::FontSetPtr;
+using fontconfig::ObjectSetPtr;
+using fontconfig::PatternPtr;
 
 // A configuration read afresh, so that rule files written since the last
 // call take effect.
@@ -93,9 +85,9 @@ InstalledFonts listInstalledFonts() {
     ConfigPtr config = loadConfigAndFonts();
     if (!config) return InstalledFonts::failure(FontListingError::NoConfiguration);
     PatternPtr all(FcPatternCreate());
-    std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(
+    ObjectSetPtr objects(FcObjectSetBuild(
         FC_FAMILY, FC_FILE, FC_INDEX, FC_FONTFORMAT, FC_STYLE, FC_SLANT, FC_WEIGHT, FC_SCALABLE, FC_CHARSET, nullptr));
-    std::unique_ptr<FcFontSet, FontSetDeleter> set(FcFontList(config.get(), all.get(), objects.get()));
+    FontSetPtr set(FcFontList(config.get(), all.get(), objects.get()));
     if (!set) return InstalledFonts::failure(FontListingError::ListFailed);
     std::vector<InstalledFont> fonts;
     for (int i = 0; i < set->nfont; ++i) fonts.push_back(installedFontOf(set->fonts[i]));
@@ -152,8 +144,8 @@ std::set<std::uint32_t> codesDrawnByOtherFonts(const std::vector<std::uint32_t>&
     ConfigPtr config = loadConfigAndFonts();
     if (!config || candidates.empty()) return drawn;
     PatternPtr all(FcPatternCreate());
-    std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(FC_FILE, FC_CHARSET, nullptr));
-    std::unique_ptr<FcFontSet, FontSetDeleter> set(FcFontList(config.get(), all.get(), objects.get()));
+    ObjectSetPtr objects(FcObjectSetBuild(FC_FILE, FC_CHARSET, nullptr));
+    FontSetPtr set(FcFontList(config.get(), all.get(), objects.get()));
     if (!set) return drawn;
     for (int i = 0; i < set->nfont; ++i) {
         FcChar8* file = nullptr;

@@ -1,5 +1,7 @@
 #include "platform/GlyphCoverage.h"
 
+#include "platform/FontconfigHandles.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
@@ -8,19 +10,10 @@
 namespace platform {
 namespace {
 
-struct ConfigDeleter {
-    void operator()(FcConfig* config) const { FcConfigDestroy(config); }
-};
-struct PatternDeleter {
-    void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
-};
-struct FontSetDeleter {
-    void operator()(FcFontSet* set) const { FcFontSetDestroy(set); }
-};
-struct CharSetDeleter {
-    void operator()(FcCharSet* set) const { FcCharSetDestroy(set); }
-};
-using ConfigPtr = std::unique_ptr<FcConfig, ConfigDeleter>;
+using fontconfig::CharSetPtr;
+using fontconfig::ConfigPtr;
+using fontconfig::FontSetPtr;
+using fontconfig::PatternPtr;
 
 ConfigPtr loadConfig(const std::optional<std::filesystem::path>& configFile) {
     if (!configFile) return ConfigPtr(FcInitLoadConfigAndFonts());
@@ -71,16 +64,16 @@ GlyphCoverage GlyphCoverage::forFamily(std::string_view family,
     coverage.family_ = std::string(family);
     ConfigPtr config = loadConfig(configFile);
     if (!config) return coverage;
-    std::unique_ptr<FcPattern, PatternDeleter> pattern(FcPatternCreate());
+    PatternPtr pattern(FcPatternCreate());
     if (!family.empty())
         FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(coverage.family_.c_str()));
     FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
     FcResult result = FcResultNoMatch;
     FcCharSet* unionSet = nullptr;
-    std::unique_ptr<FcFontSet, FontSetDeleter> fonts(
+    FontSetPtr fonts(
         FcFontSort(config.get(), pattern.get(), FcTrue, &unionSet, &result));
-    std::unique_ptr<FcCharSet, CharSetDeleter> all(unionSet);
+    CharSetPtr all(unionSet);
     if (!fonts || !all) return coverage;
 
     forEachRange(all.get(), [&coverage](char32_t first, char32_t last) {

@@ -1,10 +1,10 @@
 #include "pelorin/ui/FontconfigWatch.h"
 
+#include "platform/FontconfigHandles.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <QFileInfo>
-
-#include <memory>
 
 namespace pelorin::ui {
 namespace {
@@ -20,11 +20,10 @@ void addAll(FcStrList* list, QStringList& out) {
 QStringList fontconfigWatchPaths(const std::vector<std::filesystem::path>& extraFolders) {
     QStringList paths;
     // A configuration read afresh: files written since the program started count.
-    if (FcConfig* config = FcInitLoadConfigAndFonts()) {
-        addAll(FcConfigGetFontDirs(config), paths);
-        addAll(FcConfigGetConfigDirs(config), paths);
-        addAll(FcConfigGetConfigFiles(config), paths);
-        FcConfigDestroy(config);
+    if (const platform::fontconfig::ConfigPtr config{FcInitLoadConfigAndFonts()}) {
+        addAll(FcConfigGetFontDirs(config.get()), paths);
+        addAll(FcConfigGetConfigDirs(config.get()), paths);
+        addAll(FcConfigGetConfigFiles(config.get()), paths);
     }
     for (const std::filesystem::path& folder : extraFolders) paths << QString::fromStdString(folder.string());
     QStringList existing;
