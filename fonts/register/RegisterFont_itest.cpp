@@ -4,6 +4,7 @@
 // through fontconfig's own API and rendered with FreeType.
 #include "common/testing/ScratchDirectory.h"
 #include "pelorin/truetype/GlyphInk_testing.h"
+#include "pelorin/truetype/OutsideTools_testing.h"
 
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
@@ -32,11 +33,7 @@ const fs::path kPuaSet = fs::path(LUMENAR_DATA_DIR) / "pua-set.tsv";
 // 0.946 at 64 px and 0.948 at 128 px, where the rounding lands on pixel edges.
 constexpr int kPixels = 48;
 
-std::string quoted(const std::string& text) {
-    std::string out = "'";
-    for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
+using pelorin::truetype::testing::Quoted;
 
 std::string readText(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -165,7 +162,7 @@ TEST(RegisterFont, EveryCodeResolvesToTheRegisterFontAndDrawsItsStandardCharacte
     const std::vector<RegisterCode> codes = registerSet();
     ASSERT_EQ(codes.size(), 4802u);
     FreshHome home;
-    ASSERT_EQ(runQuietly(quoted(kPelorin.string())), 0);
+    ASSERT_EQ(runQuietly(Quoted(kPelorin.string())), 0);
 
     std::vector<std::string> families{"sans-serif", "serif", "monospace"};
     const std::vector<std::string> faces = iniFaces(kPelorin.parent_path() / "pfiFonts.ini");
@@ -226,12 +223,12 @@ TEST(RegisterFont, TheBuildIsReproducible) {
     FreshHome home;
     const fs::path library = home.root() / "again.pfi";
     const fs::path font = home.root() / "again.TTE";
-    const std::string pelorin = quoted(kPelorin.string());
-    ASSERT_EQ(runQuietly(pelorin + " pfi-pack " + quoted((kHanazono / "HanaMinA.ttf").string()) + " " +
-                         quoted((kHanazono / "HanaMinB.ttf").string()) + " --map " + quoted(kPuaSet.string()) +
-                         " --code-page 0 --em 1024 --out " + quoted(library.string())),
+    const std::string pelorin = Quoted(kPelorin.string());
+    ASSERT_EQ(runQuietly(pelorin + " pfi-pack " + Quoted((kHanazono / "HanaMinA.ttf").string()) + " " +
+                         Quoted((kHanazono / "HanaMinB.ttf").string()) + " --map " + Quoted(kPuaSet.string()) +
+                         " --code-page 0 --em 1024 --out " + Quoted(library.string())),
               0);
-    ASSERT_EQ(runQuietly(pelorin + " make-eudc " + quoted(library.string()) + " " + quoted(font.string())), 0);
+    ASSERT_EQ(runQuietly(pelorin + " make-eudc " + Quoted(library.string()) + " " + Quoted(font.string())), 0);
     EXPECT_TRUE(readText(font) == readText(kBuiltFont)) << "a second build of LMCivic.TTE differs";
 }
 

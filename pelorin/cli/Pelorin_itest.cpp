@@ -5,6 +5,7 @@
 
 #include "common/testing/ScratchDirectory.h"
 #include "pelorin/truetype/GlyphInk_testing.h"
+#include "pelorin/truetype/OutsideTools_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -24,11 +25,7 @@ const fs::path kZenHei = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc";
 constexpr int kUkaiHongKong = 1;  // the face of ukai.ttc with Private Use Area glyphs
 const char* const kFace = "AR PL UKai CN";
 
-std::string quoted(const std::string& text) {
-    std::string out = "'";
-    for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
+using pelorin::truetype::testing::Quoted;
 
 std::string readText(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -63,7 +60,7 @@ Outcome run(const std::string& arguments, const fs::path& program = {}) {
     const fs::path err = scene->root / "run.err";
     const fs::path binary = program.empty() ? scene->pelorin : program;
     const std::string command =
-        quoted(binary.string()) + " " + arguments + " >" + quoted(out.string()) + " 2>" + quoted(err.string());
+        Quoted(binary.string()) + " " + arguments + " >" + Quoted(out.string()) + " 2>" + Quoted(err.string());
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readText(out), readText(err)};
 }
@@ -71,19 +68,19 @@ Outcome run(const std::string& arguments, const fs::path& program = {}) {
 Outcome shell(const std::string& command) {
     const fs::path out = scene->root / "shell.out";
     const fs::path err = scene->root / "shell.err";
-    const int raw = std::system((command + " >" + quoted(out.string()) + " 2>" + quoted(err.string())).c_str());
+    const int raw = std::system((command + " >" + Quoted(out.string()) + " 2>" + Quoted(err.string())).c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readText(out), readText(err)};
 }
 
 // ots-sanitize and fontTools (Debian's python3, not whatever python3 is first on PATH).
 void expectToolsAccept(const fs::path& font) {
-    const Outcome ots = shell("ots-sanitize " + quoted(font.string()));
+    const Outcome ots = shell("ots-sanitize " + Quoted(font.string()));
     EXPECT_EQ(ots.status, 0) << font << "\n" << ots.out << ots.err;
     const Outcome fontTools = shell(
         "/usr/bin/python3 -c " +
-        quoted("import sys\nfrom fontTools.ttLib import TTFont\nf = TTFont(sys.argv[1])\n"
+        Quoted("import sys\nfrom fontTools.ttLib import TTFont\nf = TTFont(sys.argv[1])\n"
                "for tag in f.keys():\n    f[tag]\nf['glyf'].glyphs and [f['glyf'][g] for g in f.getGlyphOrder()]\n") +
-        " " + quoted(font.string()));
+        " " + Quoted(font.string()));
     EXPECT_EQ(fontTools.status, 0) << font << "\n" << fontTools.err;
 }
 
@@ -112,11 +109,11 @@ public:
         s.zenHeiLibrary = s.root / "zenhei.pfi";
         s.eudcFont = s.root / "eudc.tte";
         s.otherFont = s.root / "other.tte";
-        const std::string ukai = quoted(kUkai.string()) + " --face-index " + std::to_string(kUkaiHongKong);
-        pack(ukai + " --codes E000-E5FF --em 1024 --out " + quoted(s.eudcLibrary.string()));
-        pack(ukai + " --codes E600-E6FF --em 1024 --out " + quoted(s.otherLibrary.string()));
-        pack(quoted(kZenHei.string()) + " --codes 3400-34FF,4E00-4E3F --em 1024 --out " +
-             quoted(s.zenHeiLibrary.string()));
+        const std::string ukai = Quoted(kUkai.string()) + " --face-index " + std::to_string(kUkaiHongKong);
+        pack(ukai + " --codes E000-E5FF --em 1024 --out " + Quoted(s.eudcLibrary.string()));
+        pack(ukai + " --codes E600-E6FF --em 1024 --out " + Quoted(s.otherLibrary.string()));
+        pack(Quoted(kZenHei.string()) + " --codes 3400-34FF,4E00-4E3F --em 1024 --out " +
+             Quoted(s.zenHeiLibrary.string()));
         makeEudc(s.eudcLibrary, s.eudcFont);
         makeEudc(s.otherLibrary, s.otherFont);
     }
@@ -127,7 +124,7 @@ private:
         ASSERT_EQ(packed.status, 0) << packed.err;
     }
     static void makeEudc(const fs::path& library, const fs::path& font) {
-        const Outcome made = run("make-eudc " + quoted(library.string()) + " " + quoted(font.string()));
+        const Outcome made = run("make-eudc " + Quoted(library.string()) + " " + Quoted(font.string()));
         ASSERT_EQ(made.status, 0) << made.err;
     }
 };
@@ -153,7 +150,7 @@ struct Agreement {
 // ---- the tests ----
 
 TEST(PelorinCommand, PfiInfoCountsARealLibrary) {
-    const Outcome info = run("pfi-info " + quoted(scene->eudcLibrary.string()));
+    const Outcome info = run("pfi-info " + Quoted(scene->eudcLibrary.string()));
     ASSERT_EQ(info.status, 0) << info.err;
     EXPECT_NE(info.out.find("code-page\t0\n"), std::string::npos) << info.out;
     EXPECT_NE(info.out.find("em-size\t1024\n"), std::string::npos) << info.out;
@@ -200,9 +197,9 @@ TEST(PelorinCommand, ModeTwoKeepsEveryGlyphOfTheFontAndAddsTheLibrarys) {
     ASSERT_NE(list.out.find("LMKai\t" + copy.string() + "\t"), std::string::npos) << list.out;
 
     const fs::path merged = scene->root / "merged.ttf";
-    const Outcome imported = run("import --face LMKai --library " + quoted(scene->zenHeiLibrary.string()) +
-                                 " --mode 2 --precedence 0 --eudc " + quoted((scene->root / "merged.tte").string()) +
-                                 " --font-out " + quoted(merged.string()));
+    const Outcome imported = run("import --face LMKai --library " + Quoted(scene->zenHeiLibrary.string()) +
+                                 " --mode 2 --precedence 0 --eudc " + Quoted((scene->root / "merged.tte").string()) +
+                                 " --font-out " + Quoted(merged.string()));
     ASSERT_EQ(imported.status, 0) << imported.err;
     EXPECT_NE(imported.out.find("new-font-file\t" + merged.string()), std::string::npos) << imported.out;
     expectToolsAccept(merged);
@@ -242,10 +239,10 @@ TEST(PelorinCommand, ModeTwoKeepsEveryGlyphOfTheFontAndAddsTheLibrarys) {
         kept.glyphs, kept.mean(), added.glyphs, added.mean(), beyondBmp);
 }
 
-std::string matchFile(const std::string& pattern) { return shell("fc-match -f '%{file}' " + quoted(pattern)).out; }
+std::string matchFile(const std::string& pattern) { return shell("fc-match -f '%{file}' " + Quoted(pattern)).out; }
 
 std::string secondFamily(const std::string& face) {
-    std::istringstream lines(shell("fc-match -s -f '%{family}\\n' " + quoted(face)).out);
+    std::istringstream lines(shell("fc-match -s -f '%{family}\\n' " + Quoted(face)).out);
     std::string line;
     std::getline(lines, line);
     std::getline(lines, line);
@@ -274,7 +271,7 @@ TEST(PelorinCommand, LinkedEudcFontBecomesTheFacesFallback) {
     fs::copy_file(scene->eudcFont, linked, fs::copy_options::overwrite_existing);
     fs::copy_file(scene->otherFont, fallback, fs::copy_options::overwrite_existing);
 
-    ASSERT_EQ(run("link --face " + quoted(kFace) + " --eudc " + quoted(linked.string())).status, 0);
+    ASSERT_EQ(run("link --face " + Quoted(kFace) + " --eudc " + Quoted(linked.string())).status, 0);
     EXPECT_EQ(secondFamily(kFace), "EUDC LMLinked.tte");
     const FT_ULong drawn = codeOnlyIn(linked, fallback);
     ASSERT_NE(drawn, 0u);
@@ -282,16 +279,16 @@ TEST(PelorinCommand, LinkedEudcFontBecomesTheFacesFallback) {
 
     // A code whose slot in the linked font is empty falls through to the
     // system default EUDC font, which draws it.
-    ASSERT_EQ(run("link --face SystemDefaultEUDCFont --eudc " + quoted(fallback.string())).status, 0);
+    ASSERT_EQ(run("link --face SystemDefaultEUDCFont --eudc " + Quoted(fallback.string())).status, 0);
     const FT_ULong empty = codeOnlyIn(fallback, linked);
     ASSERT_NE(empty, 0u);
     EXPECT_EQ(matchFile(charsetPattern(kFace, empty)), fallback.string());
     EXPECT_EQ(matchFile(charsetPattern(kFace, drawn)), linked.string());
 
-    ASSERT_EQ(run("unlink --face " + quoted(kFace)).status, 0);
+    ASSERT_EQ(run("unlink --face " + Quoted(kFace)).status, 0);
     EXPECT_NE(secondFamily(kFace), "EUDC LMLinked.tte");
     EXPECT_EQ(matchFile(charsetPattern(kFace, drawn)), matchFile(charsetPattern("sans-serif", drawn)));
-    EXPECT_EQ(run("unlink --face " + quoted(kFace)).status, 1);
+    EXPECT_EQ(run("unlink --face " + Quoted(kFace)).status, 1);
     ASSERT_EQ(run("unlink --face SystemDefaultEUDCFont").status, 0);
 }
 
@@ -323,7 +320,7 @@ TEST(PelorinCommand, ListAllShowsEveryInstalledFaceWithCjkIdeographs) {
     EXPECT_EQ(all.out.find("DejaVu Sans"), std::string::npos) << all.out;
     // A face of that list can be backed up by its name.
     const fs::path copy = scene->root / "zenhei-backup.ttc";
-    ASSERT_EQ(run("backup --face " + quoted("WenQuanYi Zen Hei") + " --out " + quoted(copy.string())).status, 0);
+    ASSERT_EQ(run("backup --face " + Quoted("WenQuanYi Zen Hei") + " --out " + Quoted(copy.string())).status, 0);
     EXPECT_EQ(fs::file_size(copy), fs::file_size(kZenHei));
 }
 
@@ -347,7 +344,7 @@ TEST(PelorinCommand, ExitStatusesTellUsageFromFailure) {
 
 TEST(PelorinCommand, HelpSpeaksTheLanguageOfLang) {
     const auto helpUnder = [](const std::string& lang) {
-        return shell("env -u LC_ALL -u LC_MESSAGES LANG=" + lang + " " + quoted(scene->pelorin.string()) + " --help");
+        return shell("env -u LC_ALL -u LC_MESSAGES LANG=" + lang + " " + Quoted(scene->pelorin.string()) + " --help");
     };
     const Outcome traditional = helpUnder("zh_TW.UTF-8");
     EXPECT_EQ(traditional.status, 0);

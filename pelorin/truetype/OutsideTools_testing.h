@@ -31,7 +31,12 @@ inline CommandResult RunCommand(const std::string& command) {
     return result;
 }
 
-inline std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+// One word for the shell, whatever the text holds (a path too converts).
+inline std::string Quoted(const std::string& text) {
+    std::string out = "'";
+    for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
 
 // ots-sanitize's verdict on a font file.
 inline CommandResult Sanitize(const std::filesystem::path& font) {
