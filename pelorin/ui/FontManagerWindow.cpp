@@ -193,10 +193,13 @@ void FontManagerWindow::inform(const QString& message) {
     QMessageBox::information(this, qtext(text::kWindowTitle), message);
 }
 
+// The dialog shows a copy of the list: a font change during its event loop
+// may rebuild list_, and the chosen font is looked up again afterwards.
 void FontManagerWindow::importLibrary() {
-    ImportDialog dialog(list_, selected_, services_.currentDirectory, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    startImport(dialog.chosenRow(), dialog.settings());
+    const std::vector<fonts::FontEntry> shown = list_;
+    ImportDialog dialog(shown, selected_, services_.currentDirectory, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenRow() < 0) return;
+    startImport(rowOf(shown[static_cast<std::size_t>(dialog.chosenRow())]), dialog.settings());
 }
 
 void FontManagerWindow::startImport(int row, const fonts::ImportSettings& settings) {

@@ -1,11 +1,13 @@
 #include "pelorin/ui/FontManagerWindow.h"
 
+#include "pelorin/ui/ImportDialog.h"
 #include "pelorin/ui/ImportProgressWindow.h"
 #include "pelorin/ui/TestApplication_testing.h"
 
 #include <QCheckBox>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -92,6 +94,10 @@ protected:
         settings.libraryPath = "/lib/a.pfi";
         settings.newEudcPath = "/e/new.tte";
         window.startImport(window.selectedRow(), settings);
+        waitForImportEnd(cancelHalfWay);
+    }
+
+    void waitForImportEnd(bool cancelHalfWay) {
         EXPECT_TRUE(window.importRunning());
         EXPECT_FALSE(view()->isEnabled());  // the window waits for the import
         QEventLoop loop;
@@ -197,6 +203,26 @@ TEST_F(FontManagerWindowTest, ARebuildLeavesTheFocusAndTheCursorOnTheirFonts) {
     window.rebuildList(false);
     EXPECT_EQ(window.selectedRow(), -1);
     EXPECT_EQ(view()->indexOfTopLevelItem(view()->currentItem()), 3);
+}
+
+// A font installed while the import dialog is open rebuilds the list under
+// it: the import still goes to the font the user chose.
+TEST_F(FontManagerWindowTest, AnImportGoesToTheChosenFontThoughTheListChangedMeanwhile) {
+    select(1);  // LM Kai
+    QTimer::singleShot(0, &window, [this] {
+        auto* dialog = window.findChild<ImportDialog*>();
+        ASSERT_NE(dialog, nullptr);
+        backend.makers.insert(backend.makers.begin(), font("LM Hei", "/f/hei.ttf"));
+        window.rebuildList(false);
+        child<QLineEdit>(*dialog, "libraryEdit")->setText("/lib/b.pfi");
+        child<QLineEdit>(*dialog, "newEudcEdit")->setText("/nonexistent/kai.tte");
+        dialog->accept();
+    });
+    window.importLibrary();
+    waitForImportEnd(false);
+    ASSERT_EQ(cell(2, 0), "LM Kai");
+    EXPECT_EQ(cell(2, 3), "/lib/b.pfi");
+    EXPECT_EQ(cell(1, 3), "");  // LM Song, now where LM Kai was
 }
 
 TEST_F(FontManagerWindowTest, ImportEndsWithTheRowRefreshedOrCancelledWithItUnchanged) {
