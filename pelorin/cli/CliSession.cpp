@@ -1,5 +1,6 @@
 #include "pelorin/cli/CliSession.h"
 
+#include "pelorin/fonts/BaseWinAscent.h"
 #include "pelorin/fonts/FontList.h"
 #include "pelorin/fonts/PelorinIniDirectory.h"
 #include "platform/FontconfigFonts.h"
@@ -35,6 +36,14 @@ std::vector<fonts::FontEntry> CliSession::fontList(std::uint16_t codePage, fonts
 std::vector<fonts::FontEntry> CliSession::fontList(std::uint16_t codePage, fonts::FontListScope scope,
                                                    fonts::MessageSink& messages) {
     return fonts::buildFontList(fontsFolder(), platform::listInstalledFonts(), codePage, *links_, messages, scope);
+}
+
+bool CliSession::runImport(fonts::FontEntry& entry, const fonts::ImportSettings& settings,
+                           fonts::MessageSink& messages, fonts::ImportProgress& progress) {
+    fonts::ImportContext context{
+        links(), messages, progress, libraryOptions(),
+        [](const fonts::FontEntry& e) { return fonts::winAscentOf(e.fontFilePath, e.faceIndex); }};
+    return fonts::runImport(entry, settings, context);
 }
 
 }  // namespace pelorin::cli

@@ -5,6 +5,7 @@
 #include "pelorin/fonts/FontList.h"
 #include "pelorin/fonts/FontMessages.h"
 #include "pelorin/fonts/FontconfigEudcSwitch.h"
+#include "pelorin/fonts/GlyphImport.h"
 #include "pelorin/pfi/PfiDoc.h"
 #include "platform/FileRegistryStore.h"
 #include "platform/XdgDirectories.h"
@@ -42,6 +43,10 @@ public:
                                            fonts::FontListScope scope = fonts::FontListScope::MakersFamilies);
     std::vector<fonts::FontEntry> fontList(std::uint16_t codePage, fonts::FontListScope scope,
                                            fonts::MessageSink& messages);
+    // Imports a library as the settings say, with this session's links and
+    // library options: the command line and the window import alike.
+    bool runImport(fonts::FontEntry& entry, const fonts::ImportSettings& settings, fonts::MessageSink& messages,
+                   fonts::ImportProgress& progress);
 
 private:
     CliSession(platform::Environment env, std::unique_ptr<platform::FileRegistryStore> store);

@@ -13,6 +13,7 @@
 #include "pelorin/fonts/FontList.h"
 #include "pelorin/fonts/GlyphImport.h"
 #include "pelorin/fonts/StartupEudcSetup.h"
+#include "pelorin/pfi/PfiMessages.h"
 #include "platform/FontconfigFonts.h"
 #include "platform/ProgramPath.h"
 
@@ -113,10 +114,7 @@ public:
         settings.newFontPath = absolute(settings.newFontPath);
 
         TerminalProgress progress(stderr);
-        fonts::ImportContext context{
-            s_.links(), s_.messages(), progress, s_.libraryOptions(),
-            [](const fonts::FontEntry& e) { return fonts::winAscentOf(e.fontFilePath, e.faceIndex); }};
-        const bool ok = fonts::runImport(entry, settings, context);
+        const bool ok = s_.runImport(entry, settings, s_.messages(), progress);
         if (!ok) return progress.cancelRequested() ? kExitCancelled : kExitFailure;
         std::printf("eudc-file\t%s\n", entry.eudcFilePath.c_str());
         if (settings.mode == fonts::ImportMode::EverythingIntoFont)
@@ -202,7 +200,7 @@ private:
         return std::nullopt;
     }
     int cannotOpenLibrary(const std::string& path) {
-        s_.messages().show(fonts::text(fonts::message::kCannotOpenLibrary, path));
+        s_.messages().show(pfi_messages::CannotOpenLibrary(path));
         return kExitFailure;
     }
     void showWarnings(const CPfiDoc& library) {

@@ -10,8 +10,6 @@ namespace pelorin::fonts {
 // The texts the glyph merge and the font registry show, as the program
 // shows them, in the language chosen at start.
 namespace message {
-inline constexpr Texts kCannotOpenLibrary{"无法打开后端补字库文件：", "無法開啟後端補字庫檔案：",
-                                          "Cannot open the supplementary library file: "};
 inline constexpr Texts kLibraryCodeSpaceDiffers{"Zorvan补字库的编码空间与系统不一致。",
                                                 "Zorvan補字庫的編碼空間與系統不一致。",
                                                 "The Zorvan library's code space differs from the system's."};

@@ -4,6 +4,7 @@
 #include "pelorin/fonts/CodePageConversion.h"
 #include "pelorin/fonts/LibraryGlyph.h"
 #include "pelorin/fonts/MergePlan.h"
+#include "pelorin/pfi/PfiMessages.h"
 #include "pelorin/truetype/EudcFontFile.h"
 #include "pelorin/truetype/MergedFontFile.h"
 #include "pelorin/truetype/SourceFont.h"
@@ -348,7 +349,7 @@ bool runImport(FontEntry& entry, const ImportSettings& settings, ImportContext& 
     entry.libraryFilePath = settings.libraryPath;
     CPfiDoc library;
     if (!library.Open(settings.libraryPath, context.libraryOptions)) {
-        context.messages.show(text(message::kCannotOpenLibrary, settings.libraryPath));
+        context.messages.show(pfi_messages::CannotOpenLibrary(settings.libraryPath));
         entry.libraryFilePath.clear();
         return false;
     }

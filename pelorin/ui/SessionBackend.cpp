@@ -1,6 +1,5 @@
 #include "pelorin/ui/SessionBackend.h"
 
-#include "pelorin/fonts/BaseWinAscent.h"
 #include "pelorin/fonts/FontBackup.h"
 #include "platform/FontconfigFonts.h"
 
@@ -24,10 +23,7 @@ std::string SessionBackend::backup(const fonts::FontEntry& entry, const std::str
 
 bool SessionBackend::runImport(fonts::FontEntry& entry, const fonts::ImportSettings& settings,
                                fonts::MessageSink& messages, fonts::ImportProgress& progress) {
-    fonts::ImportContext context{
-        session_.links(), messages, progress, session_.libraryOptions(),
-        [](const fonts::FontEntry& e) { return fonts::winAscentOf(e.fontFilePath, e.faceIndex); }};
-    return fonts::runImport(entry, settings, context);
+    return session_.runImport(entry, settings, messages, progress);
 }
 
 }  // namespace pelorin::ui
