@@ -29,7 +29,7 @@ std::string gb18030ByteText(std::uint32_t value) {
 std::optional<std::uint32_t> standardTwinOf(std::uint32_t value) {
     const std::uint32_t codePoint = codePointOf(value);
     if (codePoint > 0xFFFF) return std::nullopt;
-    const std::optional<std::uint32_t> standard = standardOfPua(codePoint);
+    const std::optional<std::uint32_t> standard = standardOfPua(codePoint, registerStandardMap());
     if (!standard) return std::nullopt;
     return packCodePoint(*standard);
 }

@@ -34,6 +34,7 @@ TEST(CopyFormats, LoneSurrogateHasNoGb18030Bytes) { EXPECT_EQ(gb18030ByteText(0x
 TEST(CopyFormats, StandardTwinOfRegisterCharactersOnly) {
     EXPECT_EQ(standardTwinOf(0xE000), 0x3405u);
     EXPECT_EQ(standardTwinOf(0xE05C), 0xD861DECDu);  // U+286CD, packed
+    EXPECT_EQ(standardTwinOf(0xE650), 0xD86ADDD4u);  // U+2A9D4 of Extension C, packed
     EXPECT_EQ(standardTwinOf(0x4E00), std::nullopt);
     EXPECT_EQ(standardTwinOf(0xD840DC00), std::nullopt);
 }

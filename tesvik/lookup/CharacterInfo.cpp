@@ -1,6 +1,7 @@
 #include "tesvik/lookup/CharacterInfo.h"
 
 #include "tesvik/chars/CodeText.h"
+#include "tesvik/chars/CopyFormats.h"
 #include "tesvik/chars/PuaTables.h"
 #include "tesvik/lookup/pinyin/PinyinByCodeFile.h"
 #include "tesvik/lookup/pinyin/PinyinCurrentChar.h"
@@ -105,10 +106,9 @@ CharacterInfo describeCharacter(chars::PackedChar value, const CharacterDataFold
         }
     }
 
-    if (codePoint <= 0xFFFF) {
-        if (auto standard = chars::standardOfPua(codePoint)) info.standardTwin = chars::packCodePoint(*standard);
-    }
-    if (auto pua = chars::puaOfStandard(codePoint)) info.registerTwin = chars::packCodePoint(*pua);
+    info.standardTwin = chars::standardTwinOf(info.value);
+    if (auto pua = chars::puaOfStandard(codePoint, chars::registerStandardMap()))
+        info.registerTwin = chars::packCodePoint(*pua);
     return info;
 }
 

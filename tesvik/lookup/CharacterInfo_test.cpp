@@ -18,6 +18,10 @@ TEST(CharacterInfo, RegisterCharacterAndItsStandardTwinKnowEachOther) {
     EXPECT_EQ(standard.registerTwin, 0xE000u);
     EXPECT_EQ(standard.readings, pua.readings);  // the register character reads as its twin
     EXPECT_FALSE(standard.readings.empty());
+
+    // Register characters whose standard side is in Extension C or D too.
+    EXPECT_EQ(describeCharacter(0xE650, kShipped).standardTwin, chars::packCodePoint(0x2A9D4));
+    EXPECT_EQ(describeCharacter(0x2A9D4, kShipped).registerTwin, 0xE650u);
 }
 
 TEST(CharacterInfo, FilingsOfAnExtensionBCharacterGivenAsScalarOrPair) {
