@@ -23,7 +23,8 @@ std::optional<PickOutcome> PickDelivery::pick(chars::PackedChar value) {
         const std::string text = utf8Of(*scalar);
         if (output_.activateTarget()) {
             outcome.notice = commitNow(text);
-            outcome.hideMainWindow = output_.hideAfterOutput();
+            // A copy instead keeps the window up to say so, as the other routes do.
+            outcome.hideMainWindow = !outcome.notice && output_.hideAfterOutput();
         } else {
             waiting_.push_back(text);
             outcome.hideMainWindow = true;

@@ -89,7 +89,10 @@ TEST_F(X11PickTest, WithoutAddonOrTargetTheCharacterIsCopied) {
 
 TEST_F(X11PickTest, UnreachableAddonCopiesAndSaysSo) {
     addon.commitsFail = true;
-    EXPECT_EQ(delivery.pick(0x4E00)->notice, MessageId::CopiedInputMethodUnreachable);
+    const std::optional<PickOutcome> outcome = delivery.pick(0x4E00);
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->notice, MessageId::CopiedInputMethodUnreachable);
+    EXPECT_FALSE(outcome->hideMainWindow);  // the window stays up to say so, as after any copy
     EXPECT_EQ(clipboard.texts, (std::vector<std::string>{"一"}));
 }
 
