@@ -1,5 +1,7 @@
 #include "tesvik/program/InputMethodHotKey.h"
 
+#include "tesvik/program/SettingsChecks.h"
+
 namespace tesvik::program {
 
 std::string inputMethodKeyString(std::uint32_t virtualKey, std::uint32_t hotKeyModifiers) {
@@ -8,9 +10,9 @@ std::string inputMethodKeyString(std::uint32_t virtualKey, std::uint32_t hotKeyM
     const bool digit = key >= '0' && key <= '9';
     if (!letter && !digit) return {};
     std::string text;
-    if (hotKeyModifiers & 0x02) text += "Control+";
-    if (hotKeyModifiers & 0x04) text += "Alt+";
-    if (hotKeyModifiers & 0x01) text += "Shift+";
+    if (hotKeyModifiers & kHotKeyControl) text += "Control+";
+    if (hotKeyModifiers & kHotKeyAlt) text += "Alt+";
+    if (hotKeyModifiers & kHotKeyShift) text += "Shift+";
     if (text.empty()) return {};
     return text + static_cast<char>(key);
 }

@@ -2,6 +2,7 @@
 
 #include "tesvik/messages/Messages.h"
 #include "tesvik/program/InputMethodHotKey.h"
+#include "tesvik/program/SettingsChecks.h"
 #include "tesvik/program/RecentPicksFile.h"
 #include "tesvik/program/TesvikDirectories.h"
 #include "tesvik/ui/dialogs/CharacterInfoDialog.h"
@@ -319,13 +320,16 @@ bool MainWindow::setAddonHotKey(int vk, int flag) {
 
 void MainWindow::setOwnHotKey(int vk, int flag) {
     if (ownHotKey_ == nullptr) return;
+    namespace program = tesvik::program;
     const int key = vk & 0xFF;
     Qt::KeyboardModifiers modifiers;
-    if (flag & 0x01) modifiers |= Qt::ShiftModifier;
-    if (flag & 0x02) modifiers |= Qt::ControlModifier;
-    if (flag & 0x04) modifiers |= Qt::AltModifier;
-    const bool usable = (services_.hotKey == nullptr) && modifiers != Qt::NoModifier &&
-                        ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'));
+    if (flag & program::kHotKeyShift) modifiers |= Qt::ShiftModifier;
+    if (flag & program::kHotKeyControl) modifiers |= Qt::ControlModifier;
+    if (flag & program::kHotKeyAlt) modifiers |= Qt::AltModifier;
+    // The keys the input method can take are the keys Tesvik takes itself.
+    const std::string asInputMethodKey =
+        program::inputMethodKeyString(static_cast<std::uint32_t>(vk), static_cast<std::uint32_t>(flag));
+    const bool usable = services_.hotKey == nullptr && !asInputMethodKey.empty();
     ownHotKey_->setKey(usable ? QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key))) : QKeySequence());
 }
 
