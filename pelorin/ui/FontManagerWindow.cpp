@@ -74,7 +74,7 @@ void FontManagerWindow::buildLayout() {
     for (int c = 0; c < kColumnCount; ++c) view_->setColumnWidth(c, kWidths[c]);
     connect(view_, &QTreeWidget::itemSelectionChanged, this, &FontManagerWindow::onSelectionChanged);
 
-    const auto button = [this](const Texts& label, const char* name, void (FontManagerWindow::*action)()) {
+    const auto button = [this](const Texts& label, const char* name, auto action) {
         auto* b = new QPushButton(qtext(label), content_);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
@@ -87,10 +87,7 @@ void FontManagerWindow::buildLayout() {
     unlink_ = button(text::kUnlinkButton, "unlinkButton", &FontManagerWindow::unlinkEudc);
     auto* about = button(text::kAboutButton, "aboutButton", &FontManagerWindow::showAbout);
     auto* help = button(text::kHelpButton, "helpButton", &FontManagerWindow::showHelp);
-    auto* exit = new QPushButton(qtext(text::kExitButton), content_);
-    exit->setObjectName(QStringLiteral("exitButton"));
-    exit->setAutoDefault(false);
-    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    auto* exit = button(text::kExitButton, "exitButton", &QWidget::close);
     showAll_ = new QCheckBox(qtext(text::kShowAllFaces), content_);
     showAll_->setObjectName(QStringLiteral("showAllFaces"));
     connect(showAll_, &QCheckBox::toggled, this, [this] { rebuildList(true); });
@@ -139,10 +136,9 @@ void FontManagerWindow::rebuildList(bool showMessages) {
     const int currentRow = sameRowIn(view_->indexOfTopLevelItem(view_->currentItem()));
     list_ = std::move(fresh);
     fillView(selectedRow, currentRow);
-    for (std::size_t i = 0; i < list_.size(); ++i) refreshRow(static_cast<int>(i));
 }
 
-// One row per entry (face, font file, EUDC file). The selected and the current
+// One row per entry, every cell filled. The selected and the current
 // row follow their fonts, so a rebuild while the user works with the keyboard
 // is not felt: the row buttons change state at most once (were they disabled in
 // between, the focus would leave a focused one), and Space still selects the
@@ -151,11 +147,10 @@ void FontManagerWindow::fillView(int selectedRow, int currentRow) {
     {
         const QSignalBlocker quiet(view_);
         view_->clear();
-        for (const fonts::FontEntry& entry : list_) {
+        for (std::size_t row = 0; row < list_.size(); ++row) {
             auto* item = new QTreeWidgetItem(view_);
-            item->setText(kFace, fromStd(entry.faceName));
-            item->setText(kFontFile, fromStd(entry.fontFilePath));
-            item->setText(kEudcFile, fromStd(entry.eudcFilePath));
+            item->setText(kFace, fromStd(list_[row].faceName));
+            refreshRow(static_cast<int>(row));
         }
         view_->clearSelection();
         if (selectedRow >= 0) {
