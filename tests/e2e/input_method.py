@@ -19,7 +19,6 @@ from xsession import E2EFailure, wait_until
 BUS_NAME = "org.lumenar.Tesvik.InputMethod"
 OBJECT_PATH = "/org/lumenar/Tesvik/InputMethod"
 INTERFACE = "org.lumenar.Tesvik.InputMethod1"
-SYSTEM_ADDON_DIR = "/usr/lib/x86_64-linux-gnu/fcitx5"
 
 # Clients of the input method: GTK and Qt through fcitx's D-Bus frontend.
 CLIENT_ENVIRONMENT = {
@@ -70,9 +69,14 @@ class InputMethod:
         self.process = None
         self.monitor = None
 
+    def system_addon_dir(self):
+        """The input method's own addon folder, as its development files name it (the build writes it)."""
+        with open(os.path.join(self.addon_build_dir, "system-addon-dir"), encoding="utf-8") as f:
+            return f.read().strip()
+
     def start(self):
         env = {
-            "FCITX_ADDON_DIRS": os.path.join(self.addon_build_dir, "lib") + ":" + SYSTEM_ADDON_DIR,
+            "FCITX_ADDON_DIRS": os.path.join(self.addon_build_dir, "lib") + ":" + self.system_addon_dir(),
             "XDG_DATA_DIRS": os.path.join(self.addon_build_dir, "share") + ":/usr/local/share:/usr/share",
         }
         self.process = self.session.spawn("fcitx5", ["fcitx5", "--verbose=default=3"], env_extra=env)
