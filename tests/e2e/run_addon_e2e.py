@@ -130,7 +130,6 @@ class Run(CheckRecorder):
 
             zenity = ZenityTarget(session, self.work_dir, "1").start()
             lineedit = LineEditTarget(session, self.work_dir, "1", self.args.lineedit_target).start()
-            lineedit.program = "lineedit-target"
             targets = [zenity, lineedit]
             for target in targets:
                 target.expected = ""

@@ -59,13 +59,14 @@ class LineEditTarget(Target):
 
     def __init__(self, session, work_dir, name, program):
         super().__init__(session, work_dir, name)
-        self.program = program
+        self.binary = program
+        self.program = os.path.basename(program)  # the name the input method knows it by
 
     def start(self):
-        if not os.access(self.program, os.X_OK):
-            raise E2EFailure(f"lineedit-target is not built: {self.program}")
+        if not os.access(self.binary, os.X_OK):
+            raise E2EFailure(f"lineedit-target is not built: {self.binary}")
         self.process = self.session.spawn(self.title.replace(" ", "-"),
-                                          [self.program, "--title", self.title, "--output", self.file, "--live"])
+                                          [self.binary, "--title", self.title, "--output", self.file, "--live"])
         self.wait_for_window()
         return self
 
