@@ -34,17 +34,13 @@ const fs::path kPuaSet = fs::path(LUMENAR_DATA_DIR) / "pua-set.tsv";
 constexpr int kPixels = 48;
 
 using pelorin::truetype::testing::Quoted;
+using pelorin::truetype::testing::RunCommand;
 
 std::string readText(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-int runQuietly(const std::string& command) {
-    const int raw = std::system((command + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
 struct RegisterCode {
@@ -162,7 +158,7 @@ TEST(RegisterFont, EveryCodeResolvesToTheRegisterFontAndDrawsItsStandardCharacte
     const std::vector<RegisterCode> codes = registerSet();
     ASSERT_EQ(codes.size(), 4802u);
     FreshHome home;
-    ASSERT_EQ(runQuietly(Quoted(kPelorin.string())), 0);
+    ASSERT_EQ(RunCommand(Quoted(kPelorin.string())).exitCode, 0);
 
     std::vector<std::string> families{"sans-serif", "serif", "monospace"};
     const std::vector<std::string> faces = iniFaces(kPelorin.parent_path() / "pfiFonts.ini");
@@ -224,11 +220,12 @@ TEST(RegisterFont, TheBuildIsReproducible) {
     const fs::path library = home.root() / "again.pfi";
     const fs::path font = home.root() / "again.TTE";
     const std::string pelorin = Quoted(kPelorin.string());
-    ASSERT_EQ(runQuietly(pelorin + " pfi-pack " + Quoted((kHanazono / "HanaMinA.ttf").string()) + " " +
+    ASSERT_EQ(RunCommand(pelorin + " pfi-pack " + Quoted((kHanazono / "HanaMinA.ttf").string()) + " " +
                          Quoted((kHanazono / "HanaMinB.ttf").string()) + " --map " + Quoted(kPuaSet.string()) +
-                         " --code-page 0 --em 1024 --out " + Quoted(library.string())),
+                         " --code-page 0 --em 1024 --out " + Quoted(library.string()))
+                  .exitCode,
               0);
-    ASSERT_EQ(runQuietly(pelorin + " make-eudc " + Quoted(library.string()) + " " + Quoted(font.string())), 0);
+    ASSERT_EQ(RunCommand(pelorin + " make-eudc " + Quoted(library.string()) + " " + Quoted(font.string())).exitCode, 0);
     EXPECT_TRUE(readText(font) == readText(kBuiltFont)) << "a second build of LMCivic.TTE differs";
 }
 
