@@ -20,10 +20,11 @@ import sys
 from binary import unpacked_code_point, unscramble
 from characters import LATER_EXTENSIONS, later_extension_of
 from pua_set import read_table
-from record_validation import DATA_DIR
-from validate_stroke_files import COUNT_ONLY_FIELD
+from record_validation import DATA_DIR, read_file
+from validate_radical_files import RECORD_FILE as RADICAL_RECORDS, RECORD_SIZE as RADICAL_RECORD_SIZE
+from validate_stroke_files import COUNT_ONLY_FIELD, STROKE_SEQUENCE
+from validate_stroke_files import RECORD_FILE as STROKE_RECORDS, RECORD_SIZE as STROKE_RECORD_SIZE
 
-STROKE_RECORDS, RADICAL_RECORDS = "nanjianzi-gb18030.dat", "charmb614-gb18030.dat"
 PINYIN_DATA, PUA_SET = "pinyin.data", "pua-set.tsv"
 PINYIN_ENTRY = 8
 
@@ -43,10 +44,10 @@ class Listing:
     """Where the characters of Extensions C to H are listed."""
 
     def __init__(self, stroke_records, radical_records, pinyin_data):
-        strokes = record_fields(stroke_records, 17, slice(7, 17))
+        strokes = record_fields(stroke_records, STROKE_RECORD_SIZE, STROKE_SEQUENCE)
         self.stroke_count = collections.Counter(c for c, _ in strokes)
         self.with_sequence = {c for c, field in strokes if field != COUNT_ONLY_FIELD}
-        self.radical_count = collections.Counter(c for c, _ in record_fields(radical_records, 11, slice(0, 0)))
+        self.radical_count = collections.Counter(c for c, _ in record_fields(radical_records, RADICAL_RECORD_SIZE, slice(0, 0)))
         self.with_readings = set(pinyin_codes(pinyin_data))
 
 
@@ -76,10 +77,8 @@ def extension_problems(listing, set_standards):
 def main(argv):
     data_dir = argv[0] if argv else DATA_DIR
     try:
-        files = {}
-        for name in (STROKE_RECORDS, RADICAL_RECORDS, PINYIN_DATA):
-            with open(os.path.join(data_dir, name), "rb") as f:
-                files[name] = f.read()
+        files = {name: read_file(os.path.join(data_dir, name))
+                 for name in (STROKE_RECORDS, RADICAL_RECORDS, PINYIN_DATA)}
         set_standards = {standard for _, standard, _ in read_table(os.path.join(data_dir, PUA_SET))}
     except OSError as error:
         print(f"validate_extensions: {error}", file=sys.stderr)

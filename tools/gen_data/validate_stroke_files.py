@@ -26,6 +26,7 @@ RECORD_SIZE = 17
 TERMINATOR_KEY = b"fe"
 STROKE_FIELD = re.compile(rb"[1-5]+0*")
 COUNT_ONLY_FIELD = b"0" * 10
+STROKE_SEQUENCE = slice(7, 17)  # the stroke field of a record
 SHIPPED_BLOCKS = ((UNIFIED, EXTENSION_A, EXTENSION_B, range(FIRST_CODE, LAST_CODE + 1))
                   + tuple(LATER_EXTENSIONS.values()))
 
@@ -53,9 +54,10 @@ def record_problem(record, key):
         return f"U+{code:04X}: stroke count {record[4:6]!r} is not the group key {key!r}"
     if record[6:7] != marker_of(code).encode():
         return f"U+{code:04X}: source marker {record[6:7]!r}, expected {marker_of(code)!r}"
-    count_only = later_extension_of(code) and record[7:17] == COUNT_ONLY_FIELD
-    if not count_only and not STROKE_FIELD.fullmatch(record[7:17]):
-        return f"U+{code:04X}: stroke field {record[7:17]!r} is not strokes 1-5 padded with 0"
+    sequence = record[STROKE_SEQUENCE]
+    count_only = later_extension_of(code) and sequence == COUNT_ONLY_FIELD
+    if not count_only and not STROKE_FIELD.fullmatch(sequence):
+        return f"U+{code:04X}: stroke field {sequence!r} is not strokes 1-5 padded with 0"
     return None
 
 
