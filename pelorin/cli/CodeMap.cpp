@@ -1,29 +1,15 @@
 #include "pelorin/cli/CodeMap.h"
 
 #include "pelorin/cli/CliMessages.h"
+#include "pelorin/cli/NumberText.h"
 #include "pelorin/fonts/FontMessages.h"
 
-#include <charconv>
 #include <fstream>
 #include <optional>
 #include <set>
 #include <sstream>
 
 namespace pelorin::cli {
-namespace {
-
-std::optional<std::uint32_t> hexValue(const std::string& text) {
-    std::uint32_t value = 0;
-    const char* begin = text.data();
-    const char* end = text.data() + text.size();
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) begin += 2;
-    const auto [ptr, ec] = std::from_chars(begin, end, value, 16);
-    if (ec != std::errc() || ptr != end || begin == end) return std::nullopt;
-    return value;
-}
-
-}  // namespace
-
 lumenar::Result<std::vector<CodeMapping>, std::string> parseCodeMap(const std::string& text) {
     using R = lumenar::Result<std::vector<CodeMapping>, std::string>;
     std::vector<CodeMapping> rows;
@@ -36,8 +22,8 @@ lumenar::Result<std::vector<CodeMapping>, std::string> parseCodeMap(const std::s
         std::istringstream fields(line);
         std::string first, second;
         fields >> first >> second;
-        const auto library = hexValue(first);
-        const auto source = hexValue(second);
+        const auto library = parseNumber<std::uint32_t>(first, 16);
+        const auto source = parseNumber<std::uint32_t>(second, 16);
         const std::string where = fonts::text(message::kLineBefore, std::to_string(number), message::kLineAfter);
         if (!library || !source) return R::failure(fonts::text(where, message::kWantsCodeAndCodePoint));
         if (*library > 0xFFFF) return R::failure(fonts::text(where, message::kLibraryCode, first, message::kAboveFFFF));

@@ -1,9 +1,9 @@
 #include "pelorin/cli/CommandLine.h"
 
 #include "pelorin/cli/CliMessages.h"
+#include "pelorin/cli/NumberText.h"
 #include "pelorin/fonts/FontMessages.h"
 
-#include <charconv>
 #include <map>
 #include <set>
 
@@ -141,22 +141,12 @@ lumenar::Result<Arguments, UsageError> splitArguments(const std::vector<std::str
     return out;
 }
 
-std::optional<unsigned long> parseNumber(const std::string& text, int base = 10) {
-    unsigned long value = 0;
-    const char* begin = text.data();
-    const char* end = text.data() + text.size();
-    if (base == 16 && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) begin += 2;
-    const auto [ptr, ec] = std::from_chars(begin, end, value, base);
-    if (ec != std::errc() || ptr != end || begin == end) return std::nullopt;
-    return value;
-}
-
 // Reads an optional number option within [low, high].
 lumenar::Status<UsageError> readNumber(const Arguments& a, const std::string& name, unsigned long low,
                                        unsigned long high, std::optional<unsigned long>& out) {
     const auto text = a.option(name);
     if (!text) return {};
-    const auto value = parseNumber(*text);
+    const auto value = parseNumber<unsigned long>(*text);
     if (!value || *value < low || *value > high)
         return lumenar::Status<UsageError>::failure(usage(name, message::kWantsNumberFrom, std::to_string(low),
                                                           message::kNumberTo, std::to_string(high),
@@ -320,8 +310,8 @@ lumenar::Result<std::vector<CodeRange>, UsageError> parseCodeRanges(const std::s
         const std::size_t comma = std::min(text.find(',', start), text.size());
         const std::string part = text.substr(start, comma - start);
         const std::size_t dash = part.find('-');
-        const auto first = parseNumber(part.substr(0, dash), 16);
-        const auto last = dash == std::string::npos ? first : parseNumber(part.substr(dash + 1), 16);
+        const auto first = parseNumber<unsigned long>(part.substr(0, dash), 16);
+        const auto last = dash == std::string::npos ? first : parseNumber<unsigned long>(part.substr(dash + 1), 16);
         if (!first || !last || *first > 0xFFFF || *last > 0xFFFF || *last < *first)
             return R::failure(usage(message::kBadCodeRange, part, message::kCodeRangeForm));
         ranges.push_back({static_cast<std::uint16_t>(*first), static_cast<std::uint16_t>(*last)});
