@@ -1,5 +1,7 @@
 #include "platform/SystemCodePage.h"
 
+#include "platform/LocaleInEffect.h"
+
 #include <string>
 
 namespace platform {
@@ -19,11 +21,8 @@ std::uint16_t codePageOfLocale(std::string_view localeName) {
 }
 
 std::uint16_t systemCodePage(const Environment& env) {
-    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-        const auto value = env.get(name);
-        if (value && !value->empty()) return codePageOfLocale(*value);
-    }
-    return 0;
+    const auto locale = localeInEffect(env, "LC_CTYPE");
+    return locale ? codePageOfLocale(*locale) : 0;
 }
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "pelorin/pfi/PelorinLanguage.h"
 
+#include "platform/LocaleInEffect.h"
+
 namespace pelorin {
 namespace {
 
@@ -21,11 +23,8 @@ Language languageOfLocale(std::string_view localeName) {
 }
 
 Language messageLanguage(const platform::Environment& env) {
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const auto value = env.get(name);
-        if (value && !value->empty()) return languageOfLocale(*value);
-    }
-    return Language::English;
+    const auto locale = platform::localeInEffect(env, "LC_MESSAGES");
+    return locale ? languageOfLocale(*locale) : Language::English;
 }
 
 Language currentLanguage() { return g_language; }
