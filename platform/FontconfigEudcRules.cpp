@@ -178,8 +178,12 @@ std::string eudcRulesXml(const std::vector<EudcFallback>& fallbacks, const std::
     return out.str();
 }
 
+std::filesystem::path userFontconfigRulesFolder(const Environment& env) {
+    return xdgConfigHome(env) / "fontconfig" / "conf.d";
+}
+
 std::filesystem::path eudcRulesFile(const Environment& env) {
-    return xdgConfigHome(env) / "fontconfig" / "conf.d" / "60-lumenar-eudc.conf";
+    return userFontconfigRulesFolder(env) / "60-lumenar-eudc.conf";
 }
 
 lumenar::Status<FileError> publishEudcRules(const Environment& env, const std::vector<EudcFallback>& fallbacks,

@@ -53,6 +53,9 @@ std::set<std::uint32_t> codesOtherFontsDraw(const std::vector<EudcFallback>& fal
 // made unique among `files` by a number when two files share a name).
 std::string eudcFamilyName(const std::filesystem::path& file, const std::vector<std::filesystem::path>& files);
 
+// $XDG_CONFIG_HOME/fontconfig/conf.d: where the user's fontconfig rules lie.
+std::filesystem::path userFontconfigRulesFolder(const Environment& env);
+
 // $XDG_CONFIG_HOME/fontconfig/conf.d/60-lumenar-eudc.conf
 std::filesystem::path eudcRulesFile(const Environment& env);
 

@@ -1,12 +1,13 @@
 #include "pelorin/cli/FaceRule.h"
 
 #include "platform/FileReading.h"
+#include "platform/FontconfigEudcRules.h"
 #include "platform/FileReplacement.h"
 
 namespace pelorin::cli {
 
 std::filesystem::path userFaceRuleFile(const platform::Environment& env) {
-    return platform::xdgConfigHome(env) / "fontconfig" / "conf.d" / kFaceRuleFile;
+    return platform::userFontconfigRulesFolder(env) / kFaceRuleFile;
 }
 
 lumenar::Status<platform::FileError> installFaceRule(const std::filesystem::path& iniDirectory,

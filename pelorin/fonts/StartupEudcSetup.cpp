@@ -1,5 +1,7 @@
 #include "pelorin/fonts/StartupEudcSetup.h"
 
+#include "platform/ProgramPath.h"
+
 #include "common/AsciiCase.h"
 #include "pelorin/fonts/PelorinIniDirectory.h"
 
@@ -116,7 +118,8 @@ std::filesystem::path startupIniPath(const std::filesystem::path& programFile) {
 }
 
 std::filesystem::path installedFontsFolder(const std::filesystem::path& programFile) {
-    return programFile.parent_path().parent_path() / "share" / "fonts" / "truetype" / "lumenar";
+    const auto prefix = platform::installPrefixOf(programFile);
+    return prefix ? *prefix / "share" / "fonts" / "truetype" / "lumenar" : std::filesystem::path();
 }
 
 void startupEudcSetup(const std::filesystem::path& iniFile, const std::filesystem::path& fontsFolder,

@@ -35,7 +35,8 @@ void startupEudcSetup(const std::filesystem::path& iniFile, const std::filesyste
 std::filesystem::path startupIniPath(const std::filesystem::path& programFile);
 
 // Where the install puts the register font for a program installed as
-// <prefix>/bin/pelorin: <prefix>/share/fonts/truetype/lumenar.
+// <prefix>/bin/pelorin: <prefix>/share/fonts/truetype/lumenar. Empty for a
+// program outside an install tree.
 std::filesystem::path installedFontsFolder(const std::filesystem::path& programFile);
 
 }  // namespace pelorin::fonts

@@ -69,7 +69,7 @@ int runManager(cli::CliSession& session) {
     FontManagerWindow window(backend, services);
     // The user's fonts folder and the folder of the EUDC link rules count even
     // before fontconfig has read them.
-    const std::filesystem::path rulesFolder = platform::eudcRulesFile(session.env()).parent_path();
+    const std::filesystem::path rulesFolder = platform::userFontconfigRulesFolder(session.env());
     std::error_code ignored;
     std::filesystem::create_directories(session.fontsFolder(), ignored);
     std::filesystem::create_directories(rulesFolder, ignored);
