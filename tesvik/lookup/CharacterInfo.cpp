@@ -2,6 +2,7 @@
 
 #include "tesvik/chars/CodeText.h"
 #include "tesvik/chars/CopyFormats.h"
+#include "tesvik/chars/Utf8Scalar.h"
 #include "tesvik/chars/PuaTables.h"
 #include "tesvik/lookup/pinyin/PinyinByCodeFile.h"
 #include "tesvik/lookup/pinyin/PinyinCurrentChar.h"
@@ -113,36 +114,10 @@ CharacterInfo describeCharacter(chars::PackedChar value, const CharacterDataFold
 }
 
 std::optional<chars::PackedChar> firstCharacterOf(std::string_view utf8) {
-    if (utf8.empty()) return std::nullopt;
-    const auto lead = static_cast<unsigned char>(utf8[0]);
     std::size_t length = 0;
-    std::uint32_t codePoint = 0;
-    if (lead < 0x80) {
-        length = 1;
-        codePoint = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        codePoint = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        codePoint = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        codePoint = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    if (utf8.size() < length) return std::nullopt;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(utf8[i]);
-        if ((next & 0xC0) != 0x80) return std::nullopt;
-        codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (codePoint < kSmallest[length] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF) ||
-        codePoint == 0)
-        return std::nullopt;
-    return chars::packCodePoint(codePoint);
+    const auto scalar = chars::leadingUtf8Scalar(utf8, length);
+    if (!scalar || *scalar == 0) return std::nullopt;
+    return chars::packCodePoint(*scalar);
 }
 
 }  // namespace tesvik::lookup
