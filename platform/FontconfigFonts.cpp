@@ -99,12 +99,12 @@ std::vector<InstalledFont> installedFonts() {
     return fonts ? std::move(fonts).value() : std::vector<InstalledFont>();
 }
 
-bool familyDrawsCjkIdeographs(std::string_view family) {
-    ConfigPtr config = loadConfigAndFonts();
-    if (!config) return false;
+namespace {
+
+bool drawsCjkIdeographs(FcConfig* config, std::string_view family) {
     PatternPtr pattern(FcPatternCreate());
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(std::string(family).c_str()));
-    FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
+    FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
     // The families the name stands for: those its rules and aliases bind as
     // strongly as the name itself (the weakly added defaults are not its own).
@@ -127,7 +127,7 @@ bool familyDrawsCjkIdeographs(std::string_view family) {
     FcPatternAddCharSet(pattern.get(), FC_CHARSET, sample);
     FcCharSetDestroy(sample);
     FcResult result = FcResultNoMatch;
-    PatternPtr match(FcFontMatch(config.get(), pattern.get(), &result));
+    PatternPtr match(FcFontMatch(config, pattern.get(), &result));
     FcCharSet* charset = nullptr;
     if (!match || FcPatternGetCharSet(match.get(), FC_CHARSET, 0, &charset) != FcResultMatch) return false;
     if (!std::all_of(std::begin(kSample), std::end(kSample), [&](FcChar32 c) { return FcCharSetHasChar(charset, c); }))
@@ -136,6 +136,13 @@ bool familyDrawsCjkIdeographs(std::string_view family) {
         for (const std::string& name : own)
             if (sameFamily(matched, name)) return true;
     return false;
+}
+
+}  // namespace
+
+std::function<bool(std::string_view family)> cjkIdeographFamilyCheck() {
+    std::shared_ptr<FcConfig> config(loadConfigAndFonts().release(), FcConfigDestroy);
+    return [config](std::string_view family) { return config && drawsCjkIdeographs(config.get(), family); };
 }
 
 std::set<std::uint32_t> codesDrawnByOtherFonts(const std::vector<std::uint32_t>& candidates,

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -53,10 +54,11 @@ struct FontFileRef {
 // the family has several. Nothing when no installed face carries the name.
 std::optional<FontFileRef> findFontFile(std::string_view face);
 
-// Whether the family name, or a family its fontconfig rules and aliases put
+// Whether a family name, or a family its fontconfig rules and aliases put
 // in its place (not the weakly added defaults), draws the common CJK
-// ideographs.
-bool familyDrawsCjkIdeographs(std::string_view family);
+// ideographs. The configuration is read once, when the check is made, and
+// serves every name asked.
+std::function<bool(std::string_view family)> cjkIdeographFamilyCheck();
 
 // Those of the candidate code points that an installed font, other than the
 // fonts in `exceptFiles`, has in its character set.

@@ -205,7 +205,7 @@ void SettingsDialog::loadValues() {
         colourRows_[i].sample->setColour(current_.colors.*kColourRows[i].colour);
     }
     strokeKeysEdit_->setText(QString::fromStdString(current_.strokeKeys));
-    const auto drawsIdeographs = [](const std::string& name) { return platform::familyDrawsCjkIdeographs(name); };
+    const auto drawsIdeographs = platform::cjkIdeographFamilyCheck();
     for (const std::string& name : tesvik::program::settingsFontChoices(current_, drawsIdeographs))
         fontList_->addItem(QString::fromStdString(name));
     fontList_->setCurrentIndex(fontList_->count() > 0 ? 0 : -1);
