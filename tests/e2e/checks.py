@@ -64,6 +64,27 @@ class CheckRecorder:
         except Exception:  # the session may be gone; the failure itself is recorded
             pass
 
+    # ---- checks several tests make ----------------------------------------
+    def note_keyboard_map(self):
+        """Keeps the keyboard map as it is now, for keyboard_map_unchanged()."""
+        self.keymap_before = self.session.keyboard_map(os.path.join(self.work_dir, "keymap-before.xkb"))
+
+    def keyboard_map_unchanged(self, when="after"):
+        """Nothing typed through XTest left a key bound (the diff is kept with the work folder)."""
+        after = self.session.keyboard_map(os.path.join(self.work_dir, f"keymap-{when}.xkb"))
+        if after != self.keymap_before:
+            diff_path = os.path.join(self.work_dir, f"keymap-{when}.diff")
+            os.system(f"diff {self.work_dir}/keymap-before.xkb {self.work_dir}/keymap-{when}.xkb > {diff_path}")
+            raise E2EFailure(f"keyboard map differs {when} (diff in {diff_path})")
+        return f"({len(after)} bytes, identical)"
+
+    def final_text(self, target):
+        """The target's text once it ends is what it should have received."""
+        got = target.finish()
+        if got != target.expected:
+            raise E2EFailure(f"{target.title} ended with {codepoints(got)}, expected {codepoints(target.expected)}")
+        return codepoints(got)
+
     def main(self):
         raise NotImplementedError
 

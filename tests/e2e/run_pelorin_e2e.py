@@ -220,7 +220,7 @@ class Run(CheckRecorder):
         self.focus_list(0)
         self.press("backup")
         title = f"备份:{FACE}..."
-        backup = self.dialog(title)
+        self.dialog(title)
         self.keys("Escape")
         self.gone(title)
         return "without a row Tab reaches 关于; with one, 备份字体 opens its dialog"

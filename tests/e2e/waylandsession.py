@@ -13,7 +13,6 @@ of their own.
 import glob
 import json
 import os
-import subprocess
 import time
 
 from xsession import E2EFailure, XSession, wait_until
